@@ -1,0 +1,89 @@
+// kwarel command-line tool: runs one job from a parameter file, exactly as a
+// host's TORVEX call does, and exits with the job status.
+#include <cstdio>
+#include <cstring>
+
+#include "kwarel.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: kwarel PARAMETER_FILE\n"
+    "       kwarel --help | --version\n";
+
+const char* const kHelp =
+    "kwarel - pipe-bending planner\n"
+    "\n"
+    "usage: kwarel PARAMETER_FILE\n"
+    "       kwarel --help | --version\n"
+    "\n"
+    "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file,\n"
+    "result file, database file, options) and writes the result file it names.\n"
+    "Prints nothing on success. On a job error prints one line on stderr.\n"
+    "\n"
+    "exit status:\n"
+    "   0  job completed (cut pieces that cannot be made are reported in the result file)\n"
+    "   1  cut-piece file not found\n"
+    "   2  bender database file not found\n"
+    "   3  no machines in the database file\n"
+    "   4  no benders in the database file\n"
+    "   5  no bend capability records in the database file\n"
+    "   6  no material capability records in the database file\n"
+    "   7  no item code (tube data) records in the database file\n"
+    "   8  no cut pieces in the cut-piece file\n"
+    "   9  no pipe bends in the cut-piece file\n"
+    "  10  NUMBER_OF_PROGRAMS below 1\n"
+    "  11  NUMBER_OF_PROGRAMS above 50\n"
+    "  12  result file cannot be opened\n"
+    "  13  parameter file not found\n"
+    "  14  trial criteria order invalid\n"
+    "  15  forced machine ID does not exist\n"
+    "  16  forced bender ID does not exist\n"
+    "  64  wrong invocation\n";
+
+const char* statusMeaning(int status) {
+    switch (status) {
+        case 1: return "cut-piece file not found";
+        case 2: return "bender database file not found";
+        case 3: return "no machines defined in the bender database file";
+        case 4: return "no benders defined in the bender database file";
+        case 5: return "no bend capability records in the database file";
+        case 6: return "no material capability records in the database file";
+        case 7: return "no item code records in the database file";
+        case 8: return "no cut pieces in the cut-piece file";
+        case 9: return "no pipe bends found in the cut-piece file";
+        case 10: return "NUMBER_OF_PROGRAMS must be at least 1";
+        case 11: return "NUMBER_OF_PROGRAMS must be at most 50";
+        case 12: return "the result file cannot be opened";
+        case 13: return "the parameter file does not exist";
+        case 14: return "the trial criteria order has not been set correctly";
+        case 15: return "the forced machine ID does not exist";
+        case 16: return "the forced bender ID does not exist";
+        default: return "unknown status";
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("kwarel 1.0.0");
+        return 0;
+    }
+    if (argc != 2 || argv[1][0] == '\0' || (argv[1][0] == '-' && argv[1][1] == '-')) {
+        if (argc == 2 && argv[1][0] == '-' && argv[1][1] == '-') {
+            std::fprintf(stderr, "kwarel: unknown option '%s'\n", argv[1]);
+        }
+        std::fputs(kUsage, stderr);
+        return 64;
+    }
+    const int status = TORVEX(argv[1]);
+    if (status != 0) {
+        std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
+    }
+    return status;
+}

@@ -1,0 +1,20 @@
+// Reader of the cut-piece (bend) file: cut pieces, pipe bends and the header
+// values (date, pipeline, piping spec, bore and length units).
+#pragma once
+
+#include <cstdint>
+
+#include "store/job_state.h"
+
+namespace kwarel {
+
+// Sets the counts of the cut piece and pipe bend lists to 0, the units to
+// their defaults, and reads the file at `path`. A file that cannot be opened
+// gives empty lists. Returns 0.
+int32_t readCutPieceFile(JobState& state, const char* path);
+
+// Reads a number that may carry a fraction written as whole.numerator/denominator
+// (1.1/2 is 1.5, 3/4 is 0.75, 4 is 4.0).
+double parseFractionValue(const char* text);
+
+}  // namespace kwarel

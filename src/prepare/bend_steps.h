@@ -1,0 +1,26 @@
+// Bend step geometry: straights between tangent points and bend arcs.
+#pragma once
+
+#include <cstdint>
+
+#include "store/job_state.h"
+
+namespace kwarel {
+
+// Appends the 2n + 1 steps of cut piece `index` when its `failed` is 0.
+int32_t buildBendSteps(JobState& state, int32_t index);
+
+// Returns the setback of a bend and writes its arc length (stretched when
+// INCLUDE_BEND_STRETCHING is on).
+double bendSetbackAndArc(const JobState& state, int32_t bendAngle, int32_t bendRadius,
+                         int32_t stretchPercent, double& arc);
+
+double pointDistance(double x1, double y1, double z1, double x2, double y2, double z2);
+
+int32_t unitDirection(double x1, double y1, double z1, double x2, double y2, double z2, double& ux,
+                      double& uy, double& uz);
+
+// List index of the first bend step whose keys equal the given ones, or -1.
+int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId);
+
+}  // namespace kwarel
