@@ -101,6 +101,7 @@ struct JobState {
     int16_t keptCount[kMaxPositions - 1] = {};
     int16_t combination[kMaxPositions - 1] = {};
     int16_t triedRuns[kTriedRows][kMaxPositions] = {};
+    int32_t triedRowsInUse = 0;  // rows fill in order: this is the first free row
     int16_t levelCandidates[kMaxCandidates][kMaxPositions] = {};
     int32_t levelScores[kMaxCandidates] = {};
     int32_t sortedScores[kMaxCandidates] = {};

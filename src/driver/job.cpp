@@ -1,0 +1,205 @@
+#include "driver/job.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "driver/parameters.h"
+#include "driver/result.h"
+#include "generate/criteria.h"
+#include "generate/search.h"
+#include "input/cutpiece_reader.h"
+#include "input/database_reader.h"
+#include "prepare/bend_steps.h"
+#include "prepare/options.h"
+#include "prepare/resolve.h"
+#include "store/text.h"
+
+namespace kwarel {
+namespace {
+
+// Existence test only: a folder or an unreadable file exists too.
+bool pathExists(const char* path) {
+    if (path == nullptr || path[0] == '\0') return false;
+    struct stat info;
+    return ::stat(path, &info) == 0;
+}
+
+std::FILE* openResultFile(const char* path) {
+    if (path == nullptr || path[0] == '\0') return nullptr;
+#if defined(_WIN32)
+    return std::fopen(path, "w+t");  // text mode: line ends become CR LF
+#else
+    return std::fopen(path, "w+");
+#endif
+}
+
+void writeFlag(JobState& state, const char* label, int32_t flag, const char* lineEnd) {
+    char line[kLineBuffer];
+    std::snprintf(line, sizeof line, "%s%s%s", label, flag != 0 ? "YES" : "NO", lineEnd);
+    writeText(state, line);
+}
+
+void writeEchoBlock(JobState& state) {
+    const JobOptions& o = state.options;
+    char line[512];
+    std::snprintf(line, sizeof line, "TORVEX (Version %s)\n\n", state.versionText);
+    writeText(state, line);
+    std::snprintf(line, sizeof line, "CUTPIECEFILE      %s\n", state.cutPieceFilePath);
+    writeText(state, line);
+    std::snprintf(line, sizeof line, "OUTPUTFILE        %s\n", state.resultFilePath);
+    writeText(state, line);
+    std::snprintf(line, sizeof line, "DATABASEFILE      %s\n\n", state.databaseFilePath);
+    writeText(state, line);
+    writeFlag(state, "ALLOW_ADDITIONAL_MATERIAL      ", o.ALLOW_ADDITIONAL_MATERIAL, "\n");
+    writeFlag(state, "INCLUDE_BEND_STRETCHING        ", o.INCLUDE_BEND_STRETCHING, "\n");
+    writeFlag(state, "INCLUDE_WELD_SHRINKAGE         ", o.INCLUDE_WELD_SHRINKAGE, "\n");
+    writeFlag(state, "INCLUDE_BEND_SPRINGBACK        ", o.INCLUDE_BEND_SPRINGBACK, "\n");
+    writeFlag(state, "USE_MACHINE_PRIORITY           ", o.USE_MACHINE_PRIORITY, "\n");
+    writeFlag(state, "USE_BENDER_PRIORITY            ", o.USE_BENDER_PRIORITY, "\n");
+    writeFlag(state, "MACHINE_OVER_BENDER_PRIORITY   ", o.MACHINE_OVER_BENDER_PRIORITY, "\n");
+    writeFlag(state, "DO_CLASH_CHECKING              ", o.DO_CLASH_CHECKING, "\n");
+    std::snprintf(line, sizeof line, "NUMBER_OF_PROGRAMS             %d\n", o.NUMBER_OF_PROGRAMS);
+    writeText(state, line);
+    writeFlag(state, "ADD_TEMPLATE_LENGTH            ", o.ADD_TEMPLATE_LENGTH, "\n");
+    std::snprintf(line, sizeof line, "TEMPLATE_LENGTH                %d MM\n", o.TEMPLATE_LENGTH / 10);
+    writeText(state, line);
+    writeFlag(state, "ALLOW_MACHINE_CHANGE           ", o.ALLOW_MACHINE_CHANGE, "\n");
+    writeFlag(state, "ALLOW_BENDER_CHANGE            ", o.ALLOW_BENDER_CHANGE, "\n");
+    writeFlag(state, "ALLOW_HAND_CHANGE              ", o.ALLOW_HAND_CHANGE, "\n\n");
+    if (o.FORCE_MACHINE != 0) {
+        std::snprintf(line, sizeof line, "FORCE_MACHINE             %s\n", o.forcedMachineId);
+        writeText(state, line);
+    }
+    if (o.FORCE_BENDER != 0) {
+        std::snprintf(line, sizeof line, "FORCE_BENDER              %s\n", o.forcedBenderId);
+        writeText(state, line);
+    }
+    writeText(state, "\n");
+}
+
+// Ends the job with a status: the error text without a line end, the result
+// file closed, and the lists released where the status calls for it.
+int32_t failJob(JobState& state, int32_t status, const char* text, bool release) {
+    writeText(state, text);
+    std::fclose(state.resultFile);
+    state.resultFile = nullptr;
+    if (release) releaseRecordLists(state);
+    return status;
+}
+
+// Gives the named record priority 10 and every other one 0; true when some
+// record matched.
+template <typename Record>
+bool forcePriorities(RecordList<Record>& list, const char* forcedId) {
+    bool matched = false;
+    for (int32_t i = 0; i < list.count; ++i) {
+        list.load(i);
+        if (equalsNoCase(list.current.name, forcedId)) {
+            list.current.priority = 10;
+            matched = true;
+        } else {
+            list.current.priority = 0;
+        }
+        list.store(i);
+    }
+    return matched;
+}
+
+}  // namespace
+
+JobState& processJobState() {
+    // Lives as long as the loaded library; never destroyed, so nothing runs
+    // when the library is unloaded.
+    static JobState* state = new JobState();
+    return *state;
+}
+
+int32_t runJob(JobState& state, const char* parameterFilePath) {
+    if (!pathExists(parameterFilePath)) return 13;
+
+    readParameterFile(state, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
+                      state.databaseFilePath);
+
+    state.feedStep = 100;
+    state.angleStep = 5;
+    state.halfDiameter = 50;
+    resetJobLists(state);
+    copyText(state.versionText, "1.0.0");
+
+    state.resultFile = openResultFile(state.resultFilePath);
+    if (state.resultFile == nullptr) return 12;
+
+    writeEchoBlock(state);
+
+    if (setTrialCriteriaOrder(state) == -1) {
+        return failJob(state, 14, "ERROR - The trial criteria order has not been set correctly.", false);
+    }
+    if (state.options.NUMBER_OF_PROGRAMS < 1) {
+        return failJob(state, 10, "ERROR - You must request AT LEAST one program for creation.", false);
+    }
+    if (state.options.NUMBER_OF_PROGRAMS > 50) {
+        return failJob(state, 11, "ERROR - You have requested more than the maximum number of programs.", false);
+    }
+    if (!pathExists(state.cutPieceFilePath)) {
+        return failJob(state, 1, "ERROR - Cut piece file not found.", false);
+    }
+    if (!pathExists(state.databaseFilePath)) {
+        return failJob(state, 2, "ERROR - Bender database file not found.", false);
+    }
+
+    readBenderDatabase(state, state.databaseFilePath);
+
+    if (state.machines.count == 0) {
+        return failJob(state, 3, "ERROR - No machines defined in bender database file.", true);
+    }
+    if (state.benders.count == 0) {
+        return failJob(state, 4, "ERROR - No benders defined in bender database file.", true);
+    }
+    if (state.bendCapabilities.count == 0) {
+        return failJob(state, 5, "ERROR - No bend capability records in database file.", true);
+    }
+    if (state.materialCapabilities.count == 0) {
+        return failJob(state, 6, "ERROR - No material capability records in database file.", true);
+    }
+    if (state.tubeData.count == 0) {
+        return failJob(state, 7, "ERROR - No itemcode records in database file.", true);
+    }
+    if (state.options.FORCE_MACHINE != 0 && !forcePriorities(state.machines, state.options.forcedMachineId)) {
+        return failJob(state, 15, "ERROR - The forced machine ID does not exist.", true);
+    }
+    if (state.options.FORCE_BENDER != 0 && !forcePriorities(state.benders, state.options.forcedBenderId)) {
+        return failJob(state, 16, "ERROR - The forced bender ID does not exist.", true);
+    }
+
+    readCutPieceFile(state, state.cutPieceFilePath);
+    writeJobHeader(state);
+
+    if (state.cutPieces.count == 0) {
+        return failJob(state, 8, "ERROR - No cut pieces in VELMOR bend file.", true);
+    }
+    if (state.pipeBends.count == 0) {
+        return failJob(state, 9, "ERROR - No pipe bends found in VELMOR bend file.", true);
+    }
+
+    for (int32_t i = 0; i < state.cutPieces.count; ++i) resolveCutPieceItem(state, i);
+    for (int32_t i = 0; i < state.cutPieces.count; ++i) buildBendSteps(state, i);
+
+    for (int32_t i = 0; i < state.cutPieces.count; ++i) {
+        state.cutPieces.load(i);
+        state.clashLineCount = 0;
+        listBendOptions(state, i);
+        const int32_t runs = searchBendingRuns(state, i);
+        writeCutPieceBlock(state, runs);
+        state.bendOptions.clear();
+    }
+
+    writeText(state, "ENDFILE\n");
+    std::fclose(state.resultFile);
+    state.resultFile = nullptr;
+    releaseRecordLists(state);
+    return 0;
+}
+
+}  // namespace kwarel

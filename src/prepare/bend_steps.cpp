@@ -1,0 +1,116 @@
+#include "prepare/bend_steps.h"
+
+#include <cmath>
+
+#include "prepare/resolve.h"
+
+namespace kwarel {
+
+double bendSetbackAndArc(const JobState& state, int32_t bendAngle, int32_t bendRadius,
+                         int32_t stretchPercent, double& arc) {
+    const double radius = bendRadius;
+    const double angle = bendAngle;
+    const double setback = radius * std::tan(angle * 0.017453333333333335 * 0.5);
+    arc = radius * 6.2832 * angle * 0.002777777777777778;
+    if (state.options.INCLUDE_BEND_STRETCHING != 0) {
+        arc = arc - static_cast<double>(stretchPercent) * 0.01 * arc;
+    }
+    return setback;
+}
+
+double pointDistance(double x1, double y1, double z1, double x2, double y2, double z2) {
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    const double dz = z2 - z1;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+int32_t unitDirection(double x1, double y1, double z1, double x2, double y2, double z2, double& ux,
+                      double& uy, double& uz) {
+    const double distance = pointDistance(x1, y1, z1, x2, y2, z2);
+    if (distance == 0.0) {
+        // Coincident points have no direction; a zero vector keeps not-a-number
+        // out of the plane normals computed from it.
+        ux = uy = uz = 0.0;
+        return 0;
+    }
+    ux = (x2 - x1) / distance;
+    uy = (y2 - y1) / distance;
+    uz = (z2 - z1) / distance;
+    return 0;
+}
+
+int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId) {
+    if (state.stepsIndexedCount > state.bendSteps.count) {
+        state.firstStepByKey.clear();
+        state.stepsIndexedCount = 0;
+    }
+    for (int32_t i = state.stepsIndexedCount; i < state.bendSteps.count; ++i) {
+        const BendStepRecord& step = state.bendSteps.at(i);
+        state.firstStepByKey.emplace(cutPieceKey(step.cutId, step.spoolId), i);
+    }
+    state.stepsIndexedCount = state.bendSteps.count;
+    auto it = state.firstStepByKey.find(cutPieceKey(cutId, spoolId));
+    return it == state.firstStepByKey.end() ? -1 : it->second;
+}
+
+namespace {
+
+void appendStep(JobState& state, const CutPieceRecord& piece, int16_t type, double length, int32_t angle,
+                int32_t radius, double dx, double dy, double dz) {
+    BendStepRecord& step = state.bendSteps.current;
+    state.bendSteps.zeroCurrent();
+    copyText(step.cutId, piece.cutId);
+    copyText(step.spoolId, piece.spoolId);
+    step.length = length;
+    step.stepType = type;
+    step.bendAngle = angle;
+    step.bendRadius = radius;
+    step.directionX = dx;
+    step.directionY = dy;
+    step.directionZ = dz;
+    if (state.bendSteps.append()) state.bendSteps.store(state.bendSteps.count - 1);
+}
+
+}  // namespace
+
+int32_t buildBendSteps(JobState& state, int32_t index) {
+    if (!state.cutPieces.load(index)) return 0;
+    const CutPieceRecord piece = state.cutPieces.current;
+    if (piece.failed != 0) return 0;
+
+    const std::vector<int32_t>& bends = bendsOfCutPiece(state, piece.cutId, piece.spoolId);
+    double px = piece.startX, py = piece.startY, pz = piece.startZ;
+    double previousSetback = 0.0;
+    int32_t k = 0;
+    for (int32_t bendIndex : bends) {
+        ++k;
+        const PipeBendRecord bend = state.pipeBends.at(bendIndex);
+        double arc = 0.0;
+        const double setback =
+            bendSetbackAndArc(state, bend.bendAngle, bend.bendRadius, piece.stretchPercent, arc);
+
+        double length = pointDistance(px, py, pz, bend.bendX, bend.bendY, bend.bendZ) - setback;
+        if (k > 1) length = length - previousSetback;
+        double ux, uy, uz;
+        unitDirection(px, py, pz, bend.bendX, bend.bendY, bend.bendZ, ux, uy, uz);
+        appendStep(state, piece, kStraight, length, 0, 0, ux, uy, uz);
+        appendStep(state, piece, kBend, arc, bend.bendAngle, bend.bendRadius, 0.0, 0.0, 0.0);
+
+        if (k == piece.bendCount) {
+            const double last =
+                pointDistance(bend.bendX, bend.bendY, bend.bendZ, piece.finishX, piece.finishY, piece.finishZ) -
+                setback;
+            unitDirection(bend.bendX, bend.bendY, bend.bendZ, piece.finishX, piece.finishY, piece.finishZ, ux,
+                          uy, uz);
+            appendStep(state, piece, kStraight, last, 0, 0, ux, uy, uz);
+        }
+        px = bend.bendX;
+        py = bend.bendY;
+        pz = bend.bendZ;
+        previousSetback = setback;
+    }
+    return 0;
+}
+
+}  // namespace kwarel
