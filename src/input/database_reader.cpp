@@ -1,0 +1,222 @@
+#include "input/database_reader.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "store/numbers.h"
+#include "store/text.h"
+
+namespace kwarel {
+namespace {
+
+// Longest first word the reader compares with its keywords.
+constexpr int32_t kKeywordLength = 25;
+// Most fields a record line of any section has.
+constexpr int kMaxFields = 17;
+
+enum class Section { Machine, Bender, BendCapability, MaterialCapability, TubeData };
+
+// End of input: the end of the file, or a read error (a directory opened as a
+// file reads nothing and never reaches the end), so the loops always stop.
+bool atEnd(std::FILE* file) { return std::feof(file) != 0 || std::ferror(file) != 0; }
+
+// The fields of one record line, cut with nextField and "|". Once the line
+// runs out of fields every further field repeats the last one cut, because
+// nextField leaves its result buffer as it was.
+struct Fields {
+    char text[kMaxFields][kLineBuffer];
+
+    void cut(const char* line, int count) {
+        char field[kLineBuffer] = {};
+        int32_t position = 0;
+        for (int i = 0; i < count; ++i) {
+            position = nextField(line, position, '|', field);
+            std::memcpy(text[i], field, sizeof field);
+        }
+    }
+    const char* operator[](int fieldNumber) const { return text[fieldNumber - 1]; }
+    int32_t integer(int fieldNumber) const { return toInteger(text[fieldNumber - 1]); }
+    double number(int fieldNumber) const { return toNumber(text[fieldNumber - 1]); }
+    // A length in the units whose factor is given, in tenths of a millimetre.
+    int32_t length(int fieldNumber, int32_t factor) const {
+        return truncateToInt32(number(fieldNumber) * factor);
+    }
+};
+
+// Factor of a record's own units field: 2 means inches, anything else millimetres.
+int32_t recordFactor(int32_t unitsCode) { return unitsCode == 2 ? 254 : 10; }
+
+void storeMachine(JobState& state, const char* line, int32_t factor) {
+    Fields f;
+    f.cut(line, 17);
+    auto& list = state.machines;
+    list.zeroCurrent();
+    MachineRecord& r = list.current;
+    copyText(r.name, f[1]);
+    r.priority = f.integer(2);
+    copyText(r.benderNames, f[3]);
+    r.hand = lowBits16(f.integer(4));
+    r.maxPipeLength = f.length(5, factor);
+    r.maxBendAngle = f.integer(6);
+    r.machineHeight = f.length(7, factor);
+    r.hasPit = lowBits16(f.integer(8));
+    r.pitDepth = f.length(9, factor);
+    r.pitRadius = f.length(10, factor);
+    r.frontRadius = f.length(11, factor);
+    r.bodyHalfWidth = f.length(12, factor);
+    r.leftWall = f.length(13, factor);
+    r.rightWall = f.length(14, factor);
+    r.frontWall = f.length(15, factor);
+    r.backWall = f.length(16, factor);
+    r.ceilingHeight = f.length(17, factor);
+    list.append();
+    list.store(list.count - 1);
+}
+
+void storeBender(JobState& state, const char* line, int32_t factor) {
+    Fields f;
+    f.cut(line, 5);
+    auto& list = state.benders;
+    list.zeroCurrent();
+    BenderRecord& r = list.current;
+    copyText(r.name, f[1]);
+    r.priority = f.integer(2);
+    r.minFirstStraight = f.length(3, factor);
+    r.minMiddleStraight = f.length(4, factor);
+    r.minLastStraight = f.length(5, factor);
+    list.append();
+    list.store(list.count - 1);
+}
+
+void storeBendCapability(JobState& state, const char* line) {
+    Fields f;
+    f.cut(line, 5);
+    auto& list = state.bendCapabilities;
+    list.zeroCurrent();
+    BendCapabilityRecord& r = list.current;
+    copyText(r.benderName, f[1]);
+    r.nominalBore = f.number(2);
+    r.auxValue = f.integer(3);
+    r.radiusUnits = f.integer(5);
+    r.bendRadius = f.length(4, recordFactor(r.radiusUnits));
+    list.append();
+    list.store(list.count - 1);
+}
+
+void storeMaterialCapability(JobState& state, const char* line) {
+    Fields f;
+    f.cut(line, 6);
+    auto& list = state.materialCapabilities;
+    list.zeroCurrent();
+    MaterialCapabilityRecord& r = list.current;
+    copyText(r.benderName, f[1]);
+    copyText(r.materialSpec, f[2]);
+    r.thicknessUnits = f.integer(6);
+    const int32_t factor = recordFactor(r.thicknessUnits);
+    r.minWallThickness = f.length(3, factor);
+    r.maxWallThickness = f.length(4, factor);
+    // Only an uppercase Y in the field's first character means a mandrel.
+    r.mandrel = f[5][0] == 'Y' ? 1 : 0;
+    list.append();
+    list.store(list.count - 1);
+}
+
+void storeTubeData(JobState& state, const char* line, int32_t factor) {
+    Fields f;
+    f.cut(line, 10);
+    auto& list = state.tubeData;
+    list.zeroCurrent();
+    TubeDataRecord& r = list.current;
+    copyText(r.itemCode, f[1]);
+    r.nominalBore = f.number(2);
+    copyText(r.materialSpec, f[3]);
+    r.sizeUnits = f.integer(10);
+    const int32_t sizeFactor = recordFactor(r.sizeUnits);
+    r.wallThickness = f.length(4, sizeFactor);
+    r.outsideDiameter = f.length(5, sizeFactor);
+    r.maxDeliveryLength = f.length(6, factor);
+    r.springbackAngle = f.integer(7);
+    r.stretchPercent = f.integer(8);
+    r.weldShrinkage = f.length(9, factor);
+    list.append();
+    list.store(list.count - 1);
+}
+
+// Reads the record lines of one section up to its end keyword or the end of
+// the file. The length factor is fixed by the units in force when the section
+// begins.
+void readSection(JobState& state, std::FILE* file, Section section, const char* endKeyword) {
+    const int32_t factor = state.databaseUnits == 1 ? 10 : 254;
+    char line[kLineBuffer];
+    char word[kLineBuffer];
+    for (;;) {
+        std::memset(line, 0, sizeof line);
+        const int gotLine = readTextLine(file, line, kLineBuffer);
+        firstWord(line, word, kKeywordLength);
+        if (equalsNoCase(word, endKeyword)) return;
+        if (!gotLine) return;
+        switch (section) {
+            case Section::Machine: storeMachine(state, line, factor); break;
+            case Section::Bender: storeBender(state, line, factor); break;
+            case Section::BendCapability: storeBendCapability(state, line); break;
+            case Section::MaterialCapability: storeMaterialCapability(state, line); break;
+            case Section::TubeData: storeTubeData(state, line, factor); break;
+        }
+        if (atEnd(file)) return;
+    }
+}
+
+struct SectionKeywords {
+    const char* start;
+    const char* end;
+    Section section;
+};
+
+constexpr SectionKeywords kSections[] = {
+    {"STARTMACHINE", "ENDMACHINE", Section::Machine},
+    {"STARTBENDER", "ENDBENDER", Section::Bender},
+    {"STARTBENDCAPABILITY", "ENDBENDCAPABILITY", Section::BendCapability},
+    {"STARTMATERIALCAPABILITY", "ENDMATERIALCAPABILITY", Section::MaterialCapability},
+    {"STARTTUBEDATA", "ENDTUBEDATA", Section::TubeData},
+};
+
+}  // namespace
+
+int32_t readBenderDatabase(JobState& state, const char* path) {
+    state.machines.count = 0;
+    state.benders.count = 0;
+    state.bendCapabilities.count = 0;
+    state.materialCapabilities.count = 0;
+    state.tubeData.count = 0;
+    state.databaseUnits = 1;
+
+    // Binary mode: every platform reads the same bytes; readTextLine drops
+    // the carriage return of a CRLF line end.
+    std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
+    if (file == nullptr) return 1;
+
+    char line[kLineBuffer];
+    char word[kLineBuffer];
+    for (;;) {
+        std::memset(line, 0, sizeof line);
+        readTextLine(file, line, kLineBuffer);
+        firstWord(line, word, kKeywordLength);
+        if (equalsNoCase(word, "UNITS")) {
+            char units[kLineBuffer];
+            nextWord(line, 5, units);
+            state.databaseUnits = equalsNoCase(units, "INCHES") ? 2 : 1;
+        } else {
+            for (const SectionKeywords& k : kSections) {
+                if (equalsNoCase(word, k.start)) {
+                    readSection(state, file, k.section, k.end);
+                    break;
+                }
+            }
+        }
+        if (atEnd(file)) break;
+    }
+    std::fclose(file);
+    return 1;
+}
+
+}  // namespace kwarel
