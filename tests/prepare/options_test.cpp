@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include "prepare/options.h"
+#include "support/builders.h"
+#include "support/test_support.h"
+
+namespace kwarel {
+namespace {
+
+using testing::addBendCapability;
+using testing::addBender;
+using testing::addMachine;
+using testing::addMaterialCapability;
+using testing::addPreparedPiece;
+using testing::bend;
+using testing::MachineSpec;
+using testing::straight;
+
+// A one-bend piece: straights of 4000 and 3000 around a 90-degree bend of radius 1000.
+std::vector<testing::StepSpec> oneBend(double first = 4000, double last = 3000, int32_t angle = 90) {
+    return {straight(first), bend(1570.8, angle, 1000), straight(last, 0, 1, 0)};
+}
+
+std::string optionName(JobState& s, int32_t index) {
+    const BendOptionRecord& o = s.bendOptions.at(index);
+    return "d" + std::to_string(o.direction) + "h" + std::to_string(o.hand) + std::string(s.machines.at(o.machineIndex).name) +
+           std::string(s.benders.at(o.benderIndex).name);
+}
+
+TEST(ToolingOptions, GenerationOrderAtPositionZero) {
+    auto s = testing::freshState();
+    addMachine(*s, MachineSpec{"M1", 1, "B1,B2", 3});
+    addMachine(*s, MachineSpec{"M2", 1, "B3", 1});
+    for (const char* b : {"B1", "B2", "B3"}) {
+        addBender(*s, b, 1);
+        addBendCapability(*s, b, 2.0, 1000);
+        addMaterialCapability(*s, b, "A1", 0, 100, 0);
+    }
+    addPreparedPiece(*s, {}, oneBend());
+    listBendOptions(*s, 0);
+    const char* expected[] = {"d1h1M1B1", "d1h1M1B2", "d1h1M2B3", "d1h2M1B1", "d1h2M1B2",
+                              "d2h1M1B1", "d2h1M1B2", "d2h1M2B3", "d2h2M1B1", "d2h2M1B2"};
+    ASSERT_EQ(optionsAtPositionCount(*s, 0), 10);
+    for (int32_t k = 0; k < 10; ++k) {
+        const int32_t index = loadOptionAt(*s, 0, k);
+        ASSERT_GE(index, 0);
+        EXPECT_EQ(optionName(*s, index), expected[k]) << k;
+        EXPECT_EQ(s->bendOptions.current.positionRole, 1);
+    }
+    EXPECT_EQ(loadOptionAt(*s, 0, 10), -1);
+    // Direction 2 makes the cut piece's last step first.
+    loadOptionAt(*s, 0, 5);
+    EXPECT_EQ(s->bendOptions.current.stepIndex, 2);
+    loadOptionAt(*s, 1, 0);
+    EXPECT_EQ(s->bendOptions.current.positionRole, 5);  // the only bend
+}
+
+TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
+    auto s = testing::freshState();
+    addMachine(*s, MachineSpec{"M1", 1, "B1,NOPE,B2", 3});
+    addMachine(*s, MachineSpec{"M2", 1, "B1,B0,B2", 3});
+    addMachine(*s, MachineSpec{"M3", 1, "BX,B2", 3});  // BX cannot bend: the list goes on
+    for (const char* b : {"B1", "B2", "BX"}) addBender(*s, b, 1);
+    addBender(*s, "B0", 0);
+    for (const char* b : {"B1", "B2", "B0"}) {
+        addBendCapability(*s, b, 2.0, 1000);
+        addMaterialCapability(*s, b, "A1", 0, 100, 0);
+    }
+    addPreparedPiece(*s, {}, oneBend());
+    listBendOptions(*s, 0);
+    std::vector<std::string> names;
+    for (int32_t k = 0; k < optionsAtPositionCount(*s, 1); ++k) names.push_back(optionName(*s, loadOptionAt(*s, 1, k)));
+    const std::vector<std::string> expected = {"d1h1M1B1", "d1h1M2B1", "d1h1M3B2", "d1h2M1B1", "d1h2M2B1", "d1h2M3B2",
+                                               "d2h1M1B1", "d2h1M2B1", "d2h1M3B2", "d2h2M1B1", "d2h2M2B1", "d2h2M3B2"};
+    EXPECT_EQ(names, expected);
+}
+
+TEST(ToolingOptions, HandsFollowTheMachine) {
+    for (int16_t hand : {1, 2, 3}) {
+        auto s = testing::freshState();
+        addMachine(*s, MachineSpec{"M1", 1, "B1", hand});
+        testing::addBender(*s, "B1", 1);
+        addBendCapability(*s, "B1", 2.0, 1000);
+        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addPreparedPiece(*s, {}, oneBend());
+        listBendOptions(*s, 0);
+        ASSERT_EQ(optionsAtPositionCount(*s, 0), hand == 3 ? 4 : 2) << hand;
+        loadOptionAt(*s, 0, 0);
+        EXPECT_EQ(s->bendOptions.current.hand, hand == 2 ? 2 : 1);
+    }
+}
+
+// Options of the bend of a one- or two-bend piece under the given material rules.
+struct MaterialCase {
+    std::vector<testing::StepSpec> steps;
+    int32_t allowAdditional;
+    int32_t includeWeld;
+    int32_t position;
+    std::vector<std::pair<int32_t, int32_t>> extras;  // (extraBefore, extraAfter) per option of both directions, hand 1
+};
+
+TEST(ToolingOptions, AdditionalMaterial) {
+    const MaterialCase cases[] = {
+        // Only bend: first straight 400 < minFirst 500 -> 100 before; last 300 < minLast 350 -> 50 after.
+        // Direction 2: first straight 300 -> 200 before; last 400 -> nothing after.
+        {oneBend(400, 300), 0, 0, 1, {{100, 50}, {200, 0}}},
+        // A straight exactly as long as the minimum needs nothing; in direction 2
+        // the 350 straight comes first and is 150 short of minFirst.
+        {oneBend(500, 350), 0, 0, 1, {{0, 0}, {150, 0}}},
+        // Middle straight 400 < minMiddle 500: refused without additional material.
+        {{straight(600), bend(1570.8, 90, 1000), straight(400, 0, 1), bend(1570.8, 90, 1000), straight(600, -1, 0)},
+         0, 0, 3, {}},
+        // With additional material: 100, plus the weld shrinkage of 7 when included.
+        {{straight(600), bend(1570.8, 90, 1000), straight(400.9, 0, 1), bend(1570.8, 90, 1000), straight(600, -1, 0)},
+         1, 0, 3, {{100, 0}, {100, 0}}},
+        {{straight(600), bend(1570.8, 90, 1000), straight(400.9, 0, 1), bend(1570.8, 90, 1000), straight(600, -1, 0)},
+         1, 1, 3, {{107, 0}, {107, 0}}},
+    };
+    for (const MaterialCase& c : cases) {
+        auto s = testing::freshState();
+        s->options.ALLOW_ADDITIONAL_MATERIAL = c.allowAdditional;
+        s->options.INCLUDE_WELD_SHRINKAGE = c.includeWeld;
+        addMachine(*s, MachineSpec{"M1", 1, "B1", 1});
+        addBender(*s, "B1", 1, 500, 500, 350);
+        addBendCapability(*s, "B1", 2.0, 1000);
+        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        testing::PieceSpec piece;
+        piece.weldShrinkage = 7;
+        addPreparedPiece(*s, piece, c.steps);
+        listBendOptions(*s, 0);
+        ASSERT_EQ(optionsAtPositionCount(*s, c.position), static_cast<int32_t>(c.extras.size()));
+        for (std::size_t k = 0; k < c.extras.size(); ++k) {
+            loadOptionAt(*s, c.position, static_cast<int32_t>(k));
+            EXPECT_EQ(s->bendOptions.current.extraBefore, c.extras[k].first) << k;
+            EXPECT_EQ(s->bendOptions.current.extraAfter, c.extras[k].second) << k;
+        }
+    }
+}
+
+TEST(ToolingOptions, PriorityValues) {
+    // (use machine, use bender, machine over bender) -> straight, bend; machine priority 3, bender 7.
+    const struct { int32_t m, b, mob, straightValue, bendValue; } rows[] = {
+        {0, 0, 0, 0, 0},       {0, 0, 1, 0, 0},       {0, 1, 0, 7, 700},     {0, 1, 1, 7, 700},
+        {1, 0, 0, 3, 300},     {1, 0, 1, 3, 300},     {1, 1, 0, 703, 703},   {1, 1, 1, 307, 307},
+    };
+    for (const auto& row : rows) {
+        auto s = testing::freshState();
+        s->options.USE_MACHINE_PRIORITY = row.m;
+        s->options.USE_BENDER_PRIORITY = row.b;
+        s->options.MACHINE_OVER_BENDER_PRIORITY = row.mob;
+        addMachine(*s, MachineSpec{"M1", 3, "B1", 1});
+        addBender(*s, "B1", 7);
+        addBendCapability(*s, "B1", 2.0, 1000);
+        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addPreparedPiece(*s, {}, oneBend());
+        listBendOptions(*s, 0);
+        loadOptionAt(*s, 0, 0);
+        EXPECT_EQ(s->bendOptions.current.priorityValue, row.straightValue) << row.m << row.b << row.mob;
+        loadOptionAt(*s, 1, 0);
+        EXPECT_EQ(s->bendOptions.current.priorityValue, row.bendValue) << row.m << row.b << row.mob;
+    }
+}
+
+TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
+    for (int32_t maxAngle : {90, 91}) {
+        auto s = testing::freshState();
+        s->options.INCLUDE_BEND_SPRINGBACK = 1;
+        addMachine(*s, MachineSpec{"M1", 1, "B1", 1, 1000000, maxAngle});
+        addBender(*s, "B1", 1);
+        addBendCapability(*s, "B1", 2.0, 1000);
+        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        testing::PieceSpec piece;
+        piece.springbackAngle = 3;
+        addPreparedPiece(*s, piece, oneBend(4000, 3000, 88));
+        listBendOptions(*s, 0);
+        s->cutPieces.load(0);
+        if (maxAngle == 90) {
+            EXPECT_EQ(s->cutPieces.current.failed, 1);
+            EXPECT_STREQ(s->cutPieces.current.failureText,
+                         "There is no machine available that can handle this pipe length or bend angle.");
+        } else {
+            EXPECT_EQ(s->cutPieces.current.failed, 0);
+            EXPECT_EQ(optionsAtPositionCount(*s, 1), 2);
+        }
+    }
+}
+
+TEST(ToolingOptions, DeliveryLengthUsesTheUntruncatedSum) {
+    // Steps adding up to 987.6 tenths of a millimetre.
+    const std::vector<testing::StepSpec> steps = {straight(400.0), bend(157.6, 90, 100), straight(430.0, 0, 1)};
+    for (int32_t delivery : {900, 987, 988}) {
+        auto s = testing::freshState();
+        addMachine(*s, MachineSpec{"M1", 1, "B1", 1});
+        addBender(*s, "B1", 1);
+        addBendCapability(*s, "B1", 2.0, 100);
+        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        testing::PieceSpec piece;
+        piece.maxDeliveryLength = delivery;
+        addPreparedPiece(*s, piece, steps);
+        listBendOptions(*s, 0);
+        s->cutPieces.load(0);
+        if (delivery < 988) {
+            EXPECT_EQ(s->cutPieces.current.failed, 1);
+            EXPECT_STREQ(s->cutPieces.current.failureText,
+                         "Pipe comes to 99 MM which is greater than the max delivery length.");
+        } else {
+            EXPECT_EQ(s->cutPieces.current.failed, 0);
+            EXPECT_EQ(s->cutPieces.current.devLength, 987);
+        }
+    }
+}
+
+TEST(ToolingOptions, MachineLengthAndTemplateLength) {
+    auto s = testing::freshState();
+    s->options.ADD_TEMPLATE_LENGTH = 1;
+    s->options.TEMPLATE_LENGTH = 1000;
+    addMachine(*s, MachineSpec{"M1", 1, "B1", 1, 9570});  // too short once the template is added
+    addMachine(*s, MachineSpec{"M2", 1, "B1", 1, 9571});
+    addBender(*s, "B1", 1, 1401, 0, 0);
+    addBendCapability(*s, "B1", 2.0, 1000);
+    addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+    addPreparedPiece(*s, {}, oneBend(400, 3000));  // 400 + 1570.8 + 3000 + 2 x 1000 = 6970.8
+    listBendOptions(*s, 0);
+    s->cutPieces.load(0);
+    EXPECT_EQ(s->cutPieces.current.devLength, 6970);
+    EXPECT_DOUBLE_EQ(s->bendSteps.at(0).length, 1400.0);
+    EXPECT_DOUBLE_EQ(s->bendSteps.at(2).length, 4000.0);
+    // 1400 against minFirstStraight 1401 needs 1 more; both machines take 6970.
+    loadOptionAt(*s, 1, 0);
+    EXPECT_EQ(s->bendOptions.current.extraBefore, 1);
+    EXPECT_EQ(optionsAtPositionCount(*s, 1), 4);
+}
+
+TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
+    {
+        auto s = testing::freshState();
+        testing::addSimpleShop(*s, {1000});
+        std::vector<testing::StepSpec> steps;
+        for (int i = 0; i < 25; ++i) {
+            steps.push_back(straight(5000));
+            steps.push_back(bend(1570.8, 90, 1000));
+        }
+        steps.push_back(straight(5000));
+        addPreparedPiece(*s, {}, steps);
+        listBendOptions(*s, 0);
+        s->cutPieces.load(0);
+        EXPECT_EQ(s->cutPieces.current.failed, 1);
+        EXPECT_EQ(s->bendOptions.count, 0);
+    }
+    {
+        // Angles of 0 and 200, a huge radius, a negative straight, a bore matching nothing.
+        auto s = testing::freshState();
+        testing::addSimpleShop(*s, {1000, 2000000000});
+        addPreparedPiece(*s, {}, {straight(-50), bend(0, 0, 1000), straight(10), bend(1e12, 200, 2000000000),
+                                 straight(1e9)});
+        listBendOptions(*s, 0);
+        testing::PieceSpec other;
+        other.cutId = "C2";
+        other.bore = 3.0;
+        addPreparedPiece(*s, other, oneBend());
+        s->bendOptions.clear();
+        listBendOptions(*s, 1);
+        EXPECT_EQ(optionsAtPositionCount(*s, 1), 0);
+    }
+}
+
+}  // namespace
+}  // namespace kwarel

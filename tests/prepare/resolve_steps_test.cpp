@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "prepare/bend_steps.h"
+#include "prepare/resolve.h"
+#include "support/test_support.h"
+
+namespace kwarel {
+namespace {
+
+void addTube(JobState& s, const char* code, double bore, const char* spec, int32_t delivery, int32_t units,
+             int32_t stretch = 0) {
+    s.tubeData.zeroCurrent();
+    copyText(s.tubeData.current.itemCode, code);
+    s.tubeData.current.nominalBore = bore;
+    copyText(s.tubeData.current.materialSpec, spec);
+    s.tubeData.current.wallThickness = 40;
+    s.tubeData.current.outsideDiameter = 600;
+    s.tubeData.current.maxDeliveryLength = delivery;
+    s.tubeData.current.stretchPercent = stretch;
+    s.tubeData.current.sizeUnits = units;
+    s.tubeData.append();
+    s.tubeData.store(s.tubeData.count - 1);
+}
+
+int32_t addPiece(JobState& s, const char* cut, const char* spool, const char* item, double bore,
+                 int32_t devLength = 0) {
+    s.cutPieces.zeroCurrent();
+    copyText(s.cutPieces.current.cutId, cut);
+    copyText(s.cutPieces.current.spoolId, spool);
+    copyText(s.cutPieces.current.pipingSpec, "A1");
+    copyText(s.cutPieces.current.itemCode, item);
+    s.cutPieces.current.nominalBore = bore;
+    s.cutPieces.current.devLength = devLength;
+    s.cutPieces.append();
+    s.cutPieces.store(s.cutPieces.count - 1);
+    return s.cutPieces.count - 1;
+}
+
+void addBendPoint(JobState& s, const char* cut, const char* spool, double x, double y, double z, int32_t radius,
+                  int32_t angle) {
+    s.pipeBends.zeroCurrent();
+    copyText(s.pipeBends.current.cutId, cut);
+    copyText(s.pipeBends.current.spoolId, spool);
+    s.pipeBends.current.bendX = x;
+    s.pipeBends.current.bendY = y;
+    s.pipeBends.current.bendZ = z;
+    s.pipeBends.current.bendRadius = radius;
+    s.pipeBends.current.bendAngle = angle;
+    s.pipeBends.append();
+    s.pipeBends.store(s.pipeBends.count - 1);
+}
+
+TEST(ItemResolution, TubeDataMatchesOnCodeBoreAndLengthUnits) {
+    auto s = testing::freshState();
+    s->lengthUnits = 1;
+    addTube(*s, "P1", 2.0, "A1", 1000, 2);  // inch record: ignored in a millimetre job
+    addTube(*s, "P1", 2.0, "A1", 2000, 3);  // units code 3 never matches
+    addTube(*s, "p1", 2.0, "A1", 3000, 1);  // the one taken (code compared without case)
+    addPiece(*s, "C1", "S1", "P1", 2.0, 2500);
+    resolveCutPieceItem(*s, 0);
+    s->cutPieces.load(0);
+    EXPECT_EQ(s->cutPieces.current.maxDeliveryLength, 3000);
+    EXPECT_EQ(s->cutPieces.current.failed, 2);  // no bends, fits the delivery length
+    EXPECT_STREQ(s->cutPieces.current.failureText, "No bends present in cut piece.");
+}
+
+TEST(ItemResolution, FailureTexts) {
+    auto s = testing::freshState();
+    addTube(*s, "P1", 4.0, "B2", 5000, 1);  // first match has another material: ends the search
+    addTube(*s, "P1", 4.0, "A1", 5000, 1);
+    addTube(*s, "P2", 4.00001, "A1", 5000, 1);
+    addTube(*s, "P3", 4.0, "A1", 5000, 1);
+    addPiece(*s, "C1", "S1", "P1", 4.0);
+    addPiece(*s, "C2", "S1", "P2", 4.0);       // bore compared exactly
+    addPiece(*s, "C3", "S1", "P3", 4.0, 5000);  // equal to the delivery length: no bending
+    addPiece(*s, "C4", "S1", "P3", 4.0, 5001);  // longer than the delivery length
+    addBendPoint(*s, "C2", "S1", 0, 0, 0, 100, 90);
+    addBendPoint(*s, "C4", "S2", 0, 0, 0, 100, 90);  // another spool: not a bend of C4
+    for (int32_t i = 0; i < 4; ++i) resolveCutPieceItem(*s, i);
+
+    const char* texts[] = {"Inconsistent material spec on item P1", "Itemcode P2 not found in database.",
+                           "No bends present in cut piece.", "Straight pipe exceeds max delivery length."};
+    const int32_t failed[] = {1, 1, 2, 1};
+    const int32_t bends[] = {0, 1, 0, 0};
+    for (int32_t i = 0; i < 4; ++i) {
+        s->cutPieces.load(i);
+        EXPECT_EQ(s->cutPieces.current.failed, failed[i]) << i;
+        EXPECT_STREQ(s->cutPieces.current.failureText, texts[i]) << i;
+        EXPECT_EQ(s->cutPieces.current.bendCount, bends[i]) << i;
+    }
+}
+
+TEST(BendGeometry, SetbackAndArcUseTheJobConstants) {
+    auto s = testing::freshState();
+    double arc = 0.0;
+    const double setback = bendSetbackAndArc(*s, 90, 100, 2, arc);
+    EXPECT_DOUBLE_EQ(setback, 100.00036732118498);  // 3.1416/180 makes the half angle a little over 45
+    EXPECT_DOUBLE_EQ(arc, 157.07999999999998);
+    s->options.INCLUDE_BEND_STRETCHING = 1;
+    bendSetbackAndArc(*s, 90, 100, 2, arc);
+    EXPECT_NEAR(arc, 153.9384, 1e-9);
+    bendSetbackAndArc(*s, 90, 100, 0, arc);
+    EXPECT_NEAR(arc, 157.08, 1e-9);
+}
+
+TEST(BendGeometry, WorkedExampleGivesThreeSteps) {
+    auto s = testing::freshState();
+    addTube(*s, "P1", 2.0, "A1", 100000, 1);
+    addPiece(*s, "C1", "S1", "P1", 2.0);
+    s->cutPieces.load(0);
+    s->cutPieces.current.finishX = 500;
+    s->cutPieces.current.finishY = 300;
+    s->cutPieces.store(0);
+    addBendPoint(*s, "C1", "S1", 500, 0, 0, 100, 90);
+    addBendPoint(*s, "C1", "S9", 900, 900, 0, 100, 90);  // same cut id, other spool
+    resolveCutPieceItem(*s, 0);
+    buildBendSteps(*s, 0);
+
+    ASSERT_EQ(s->bendSteps.count, 3);
+    const BendStepRecord& first = s->bendSteps.at(0);
+    const BendStepRecord& arc = s->bendSteps.at(1);
+    const BendStepRecord& last = s->bendSteps.at(2);
+    EXPECT_EQ(first.stepType, kStraight);
+    EXPECT_NEAR(first.length, 399.9996, 1e-4);
+    EXPECT_DOUBLE_EQ(first.directionX, 1.0);
+    EXPECT_EQ(arc.stepType, kBend);
+    EXPECT_EQ(arc.bendAngle, 90);
+    EXPECT_EQ(arc.bendRadius, 100);
+    EXPECT_NEAR(arc.length, 157.08, 1e-9);
+    EXPECT_EQ(arc.directionX, 0.0);
+    EXPECT_NEAR(last.length, 199.9996, 1e-4);
+    EXPECT_DOUBLE_EQ(last.directionY, 1.0);
+    EXPECT_EQ(firstStepOfKey(*s, "c1", "s1"), 0);
+}
+
+TEST(BendGeometry, MiddleStraightLosesBothSetbacksAndDirectionsAreUnit) {
+    auto s = testing::freshState();
+    addTube(*s, "P1", 2.0, "A1", 100000, 1);
+    addPiece(*s, "C1", "S1", "P1", 2.0);
+    s->cutPieces.load(0);
+    s->cutPieces.current.finishX = 3000;
+    s->cutPieces.current.finishY = 4000;
+    s->cutPieces.current.finishZ = 1200;
+    s->cutPieces.store(0);
+    addBendPoint(*s, "C1", "S1", 3000, 0, 0, 100, 90);
+    addBendPoint(*s, "C1", "S1", 3000, 4000, 0, 200, 90);
+    resolveCutPieceItem(*s, 0);
+    buildBendSteps(*s, 0);
+    ASSERT_EQ(s->bendSteps.count, 5);
+    double a1 = 0, a2 = 0;
+    const double s1 = bendSetbackAndArc(*s, 90, 100, 0, a1);
+    const double s2 = bendSetbackAndArc(*s, 90, 200, 0, a2);
+    EXPECT_DOUBLE_EQ(s->bendSteps.at(2).length, (4000.0 - s2) - s1);
+    EXPECT_DOUBLE_EQ(s->bendSteps.at(4).length, 1200.0 - s2);
+    for (int32_t i : {0, 2, 4}) {
+        const BendStepRecord& step = s->bendSteps.at(i);
+        EXPECT_NEAR(std::sqrt(step.directionX * step.directionX + step.directionY * step.directionY +
+                              step.directionZ * step.directionZ),
+                    1.0, 1e-12);
+    }
+    EXPECT_DOUBLE_EQ(s->bendSteps.at(2).directionY, 1.0);  // from the first bend towards the second
+    EXPECT_DOUBLE_EQ(s->bendSteps.at(4).directionZ, 1.0);  // from the second bend towards FINISH
+}
+
+TEST(BendGeometry, CoincidentPointsGiveAZeroDirectionAndANegativeStraight) {
+    auto s = testing::freshState();
+    addTube(*s, "P1", 2.0, "A1", 100000, 1);
+    addPiece(*s, "C1", "S1", "P1", 2.0);
+    addBendPoint(*s, "C1", "S1", 0, 0, 0, 100, 90);  // on the start point
+    resolveCutPieceItem(*s, 0);
+    buildBendSteps(*s, 0);
+    ASSERT_EQ(s->bendSteps.count, 3);
+    const BendStepRecord& first = s->bendSteps.at(0);
+    EXPECT_LT(first.length, 0.0);
+    EXPECT_EQ(first.directionX, 0.0);
+    EXPECT_EQ(first.directionY, 0.0);
+    EXPECT_EQ(first.directionZ, 0.0);
+    EXPECT_FALSE(std::isnan(s->bendSteps.at(2).directionX));
+}
+
+TEST(BendGeometry, FailedPiecesGetNoSteps) {
+    auto s = testing::freshState();
+    addPiece(*s, "C1", "S1", "UNKNOWN", 2.0);
+    addBendPoint(*s, "C1", "S1", 100, 0, 0, 100, 90);
+    resolveCutPieceItem(*s, 0);
+    buildBendSteps(*s, 0);
+    EXPECT_EQ(s->bendSteps.count, 0);
+}
+
+}  // namespace
+}  // namespace kwarel

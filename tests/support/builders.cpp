@@ -1,0 +1,107 @@
+#include "support/builders.h"
+
+namespace kwarel::testing {
+
+void addMachine(JobState& state, const MachineSpec& spec) {
+    auto& list = state.machines;
+    list.zeroCurrent();
+    copyText(list.current.name, spec.name.c_str());
+    list.current.priority = spec.priority;
+    copyText(list.current.benderNames, spec.benderNames.c_str());
+    list.current.hand = spec.hand;
+    list.current.maxPipeLength = spec.maxPipeLength;
+    list.current.maxBendAngle = spec.maxBendAngle;
+    list.current.machineHeight = spec.machineHeight;
+    list.current.frontWall = list.current.backWall = 1000000;
+    list.current.leftWall = list.current.rightWall = 1000000;
+    list.current.ceilingHeight = 1000000;
+    list.append();
+    list.store(list.count - 1);
+}
+
+void addBender(JobState& state, const std::string& name, int32_t priority, int32_t minFirst, int32_t minMiddle,
+               int32_t minLast) {
+    auto& list = state.benders;
+    list.zeroCurrent();
+    copyText(list.current.name, name.c_str());
+    list.current.priority = priority;
+    list.current.minFirstStraight = minFirst;
+    list.current.minMiddleStraight = minMiddle;
+    list.current.minLastStraight = minLast;
+    list.append();
+    list.store(list.count - 1);
+}
+
+void addBendCapability(JobState& state, const std::string& bender, double bore, int32_t radius) {
+    auto& list = state.bendCapabilities;
+    list.zeroCurrent();
+    copyText(list.current.benderName, bender.c_str());
+    list.current.nominalBore = bore;
+    list.current.bendRadius = radius;
+    list.current.radiusUnits = 1;
+    list.append();
+    list.store(list.count - 1);
+}
+
+void addMaterialCapability(JobState& state, const std::string& bender, const std::string& spec, int32_t minWall,
+                           int32_t maxWall, int16_t mandrel) {
+    auto& list = state.materialCapabilities;
+    list.zeroCurrent();
+    copyText(list.current.benderName, bender.c_str());
+    copyText(list.current.materialSpec, spec.c_str());
+    list.current.minWallThickness = minWall;
+    list.current.maxWallThickness = maxWall;
+    list.current.mandrel = mandrel;
+    list.current.thicknessUnits = 1;
+    list.append();
+    list.store(list.count - 1);
+}
+
+int32_t addPreparedPiece(JobState& state, const PieceSpec& spec, const std::vector<StepSpec>& steps) {
+    auto& pieces = state.cutPieces;
+    pieces.zeroCurrent();
+    CutPieceRecord& piece = pieces.current;
+    copyText(piece.cutId, spec.cutId.c_str());
+    copyText(piece.spoolId, spec.spoolId.c_str());
+    copyText(piece.pipingSpec, "A1");
+    copyText(piece.itemCode, "P1");
+    piece.nominalBore = spec.bore;
+    piece.wallThickness = 40;
+    piece.outsideDiameter = spec.outsideDiameter;
+    piece.maxDeliveryLength = spec.maxDeliveryLength;
+    piece.springbackAngle = spec.springbackAngle;
+    piece.weldShrinkage = spec.weldShrinkage;
+    piece.bendCount = static_cast<int32_t>(steps.size() / 2);
+    pieces.append();
+    const int32_t index = pieces.count - 1;
+    pieces.store(index);
+
+    for (const StepSpec& s : steps) {
+        auto& list = state.bendSteps;
+        list.zeroCurrent();
+        copyText(list.current.cutId, spec.cutId.c_str());
+        copyText(list.current.spoolId, spec.spoolId.c_str());
+        list.current.length = s.length;
+        list.current.stepType = s.bend ? kBend : kStraight;
+        list.current.bendAngle = s.angle;
+        list.current.bendRadius = s.radius;
+        if (!s.bend) {
+            list.current.directionX = s.dx;
+            list.current.directionY = s.dy;
+            list.current.directionZ = s.dz;
+        }
+        list.append();
+        list.store(list.count - 1);
+    }
+    pieces.load(index);
+    return index;
+}
+
+void addSimpleShop(JobState& state, std::initializer_list<int32_t> radii) {
+    addMachine(state, MachineSpec{});
+    addBender(state, "B1", 1);
+    for (int32_t r : radii) addBendCapability(state, "B1", 2.0, r);
+    addMaterialCapability(state, "B1", "A1", 0, 100, 1);
+}
+
+}  // namespace kwarel::testing
