@@ -13,15 +13,8 @@
 namespace kwarel {
 namespace {
 
-constexpr int32_t kMaxCutEntries = 16;
 constexpr int32_t kMaxToolingIndex = 20;
 
-// Cut table filled by listRunCuts: CUT number and length.
-struct CutEntry {
-    int32_t number;
-    int32_t length;
-};
-thread_local CutEntry cutTable[kMaxCutEntries];
 
 void writeLine(JobState& state, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void writeLine(JobState& state, const char* format, ...) {
@@ -122,8 +115,8 @@ int32_t listRunCuts(JobState& state, int32_t run) {
         if (loadOptionAt(state, p, state.selectedRuns[run][p]) < 0) continue;
         const BendOptionRecord& option = state.bendOptions.current;
         if (option.extraBefore != 0 && entries < kMaxCutEntries) {
-            cutTable[entries].number = (p - 1) / 2;
-            cutTable[entries].length = option.extraBefore;
+            state.cutTable[entries].number = (p - 1) / 2;
+            state.cutTable[entries].length = option.extraBefore;
             ++entries;
         }
     }
@@ -187,7 +180,7 @@ void writeRunBlock(JobState& state, int32_t run) {
 
     const int32_t cuts = listRunCuts(state, run);
     for (int32_t i = 0; i < cuts; ++i) {
-        writeLine(state, "CUT       %d    %s\n", cutTable[i].number, lengthText(state, cutTable[i].length).c_str());
+        writeLine(state, "CUT       %d    %s\n", state.cutTable[i].number, lengthText(state, state.cutTable[i].length).c_str());
     }
 
     int32_t machinesUsed = 0;

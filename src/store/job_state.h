@@ -25,6 +25,7 @@ constexpr int kMaxCandidates = 50;
 constexpr int kTriedRows = 100;
 constexpr int kTriedRowsSearched = 50;  // the duplicate search reads only these
 constexpr int kMaxSelected = 50;
+constexpr int kMaxCutEntries = kMaxBends;
 constexpr int kMaxClashLines = 10;
 constexpr int kClashLineWidth = 200;
 constexpr int kMaxSamples = 300;
@@ -107,6 +108,14 @@ struct JobState {
     int32_t sortedScores[kMaxCandidates] = {};
     int16_t selectedRuns[kMaxSelected][kMaxPositions] = {};
     int32_t selectedScores[kMaxSelected] = {};
+
+    // --- cut table of the run being written: CUT number and length --------
+    // One entry per bend after the first, so every cut of a run is listed.
+    struct CutEntry {
+        int32_t number;
+        int32_t length;
+    };
+    CutEntry cutTable[kMaxCutEntries] = {};
 
     // --- clash report of the current cut piece ------------------------------
     char clashLines[kMaxClashLines][kClashLineWidth] = {};
