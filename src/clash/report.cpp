@@ -1,0 +1,67 @@
+// Clash report lines: which machine, which surface, and when in the run.
+#include "clash/report.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace kwarel {
+
+namespace {
+
+// Appends text to a line buffer of kClashLineWidth bytes, never past its end.
+void appendText(char* line, std::size_t& used, const char* text) {
+    for (; *text != '\0' && used + 1 < static_cast<std::size_t>(kClashLineWidth); ++text) line[used++] = *text;
+    line[used] = '\0';
+}
+
+void appendNumber(char* line, std::size_t& used, int32_t value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits - 1, value).ptr;
+    *end = '\0';
+    appendText(line, used, digits);
+}
+
+}  // namespace
+
+int32_t addClashLine(JobState& state, const char* surface) {
+    if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return 0;
+    char* line = state.clashLines[state.clashLineCount];
+    std::size_t used = 0;
+    line[0] = '\0';
+
+    // The machine name is a fixed-width field; read no further than its width.
+    const MachineRecord& machine = state.machines.current;
+    char name[sizeof machine.name + 1];
+    std::memcpy(name, machine.name, sizeof machine.name);
+    name[sizeof machine.name] = '\0';
+
+    appendText(line, used, "Machine: ");
+    appendText(line, used, name);
+    appendText(line, used, "  Pipe hitting ");
+    appendText(line, used, surface != nullptr ? surface : "");
+
+    // Positions count from 1: even ones are bends, 1 is the load, other odd
+    // ones are the straights between bends.
+    const int32_t p = state.simulationPosition;
+    if (static_cast<double>(p) * 0.5 == static_cast<double>(p / 2)) {
+        appendText(line, used, " during bend ");
+        appendNumber(line, used, p / 2);
+        appendText(line, used, ".\n");
+    } else if (p == 1) {
+        appendText(line, used, " before first bend.\n");
+    } else {
+        appendText(line, used, " after bend ");
+        appendNumber(line, used, (p - 1) / 2);
+        if (state.motionPhase == 2) {
+            appendText(line, used, " during pipe feed.\n");
+        } else if (state.motionPhase == 3) {
+            appendText(line, used, " during pipe rotation.\n");
+        } else {
+            appendText(line, used, ".\n");
+        }
+    }
+    ++state.clashLineCount;
+    return 0;
+}
+
+}  // namespace kwarel
