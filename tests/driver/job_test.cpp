@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "driver/job.h"
+#include "kwarel.h"
+#include "support/test_support.h"
+
+namespace kwarel {
+namespace {
+
+using testing::readFile;
+using testing::writeFile;
+
+const char* const kDatabase =
+    "STARTMACHINE\nM1|5|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n"
+    "STARTBENDER\nB1|5|100|150|120\nENDBENDER\n"
+    "STARTBENDCAPABILITY\nB1|2|0|150|1\nENDBENDCAPABILITY\n"
+    "STARTMATERIALCAPABILITY\nB1|A1|2|10|Y|1\nENDMATERIALCAPABILITY\n"
+    "STARTTUBEDATA\nP50|2|A1|3.9|60.3|6000|0|0|0|1\nENDTUBEDATA\n";
+
+const char* const kCutFile =
+    "/HEADER\nPIPELINE LINE-7\nDATE 01-02-26\nUNITS-LENGTH MM\nPIPING-SPEC A1\n/SPOOL\nSPOOL-ID S1\n"
+    "/CUT\nCUT-ID 1\nITEM-CODE P50\nND 2\nSTART 0 0 1000\nFINISH 0 200 740\nBEND 0 0 740 150 90\n/END\n";
+
+struct Job {
+    testing::ScratchDir dir;
+    testing::ParameterLines params =
+        testing::defaultParameters(dir.file("cut.txt"), dir.file("result.txt"), dir.file("db.txt"));
+    std::string paramPath = dir.file("params.txt");
+
+    Job(const std::string& cut = kCutFile, const std::string& db = kDatabase) {
+        writeFile(dir.file("cut.txt"), cut);
+        writeFile(dir.file("db.txt"), db);
+    }
+    int run(JobState& state) {
+        writeFile(paramPath, params.text());
+        return runJob(state, paramPath.c_str());
+    }
+    std::string result() const { return readFile(dir.file("result.txt")); }
+};
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+TEST(JobDriver, CompleteJobEndsWithEndfileAndBothEntryPointsAgree) {
+    Job job;
+    auto state = testing::freshState();
+    ASSERT_EQ(job.run(*state), 0);
+    const std::string first = job.result();
+    EXPECT_TRUE(endsWith(first, "ENDCUTPIECE\n\nENDFILE\n"));
+    EXPECT_NE(first.find("PIPELINE       LINE-7\nDATE           01-02-26\n\nLENGTH-UNITS   MM\nBORE-UNITS     INCH\n\n"),
+              std::string::npos);
+    EXPECT_EQ(state->machines.count, 0);  // lists released at the end of the job
+    EXPECT_EQ(state->cutPieces.count, 0);
+
+    EXPECT_EQ(TORVEX(job.paramPath.c_str()), 0);
+    EXPECT_EQ(job.result(), first);
+    EXPECT_EQ(TORVEXStdcall(job.paramPath.c_str()), 0);
+    EXPECT_EQ(job.result(), first);
+}
+
+TEST(JobDriver, HeaderTextsCarryOverToAJobWithoutThem) {
+    auto state = testing::freshState();
+    Job first;
+    ASSERT_EQ(first.run(*state), 0);
+    // The second cut-piece file has neither PIPELINE nor DATE nor units lines.
+    Job second(
+        "/SPOOL\nSPOOL-ID S1\n/CUT\nCUT-ID 1\nITEM-CODE P50\nND 2\nSTART 0 0 1000\nFINISH 0 200 740\n"
+        "BEND 0 0 740 150 90\n");
+    ASSERT_EQ(second.run(*state), 0);
+    EXPECT_NE(second.result().find("PIPELINE       LINE-7\nDATE           01-02-26\n"), std::string::npos);
+}
+
+TEST(JobDriver, StatusesOfMissingAndUnreadableFiles) {
+    auto state = testing::freshState();
+    {
+        testing::ScratchDir dir;
+        EXPECT_EQ(runJob(*state, dir.file("none.txt").c_str()), 13);
+        EXPECT_EQ(runJob(*state, ""), 13);
+        // A folder exists but reads as an empty parameter file: no result path.
+        EXPECT_EQ(runJob(*state, dir.path().c_str()), 12);
+    }
+    {
+        Job job;
+        job.params.lines[1] = job.dir.file("missing/result.txt");
+        EXPECT_EQ(job.run(*state), 12);
+        EXPECT_FALSE(testing::fileExists(job.dir.file("missing")));
+    }
+    {
+        Job job;
+        job.params.lines[0] = job.dir.path();  // a folder as cut-piece file: no cut pieces
+        EXPECT_EQ(job.run(*state), 8);
+        EXPECT_TRUE(endsWith(job.result(), "BORE-UNITS     INCH\n\nERROR - No cut pieces in VELMOR bend file."));
+    }
+    {
+        Job job("", "");  // empty files
+        EXPECT_EQ(job.run(*state), 3);
+        EXPECT_TRUE(endsWith(job.result(), "YES\n\n\nERROR - No machines defined in bender database file."));
+    }
+    if (::geteuid() != 0) {  // permissions do not bind the super-user
+        Job job;
+        ::chmod(job.dir.file("db.txt").c_str(), 0);
+        EXPECT_EQ(job.run(*state), 3);
+    }
+}
+
+TEST(JobDriver, ForcedMachineAndBenderRewritePriorities) {
+    auto state = testing::freshState();
+    Job job(kCutFile, std::string(kDatabase) + "STARTMACHINE\nM2|0|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n");
+    job.params.lines[7] = "1";  // USE_MACHINE_PRIORITY
+    job.params.lines[22] = "1 m2";
+    ASSERT_EQ(job.run(*state), 0);
+    const std::string result = job.result();
+    EXPECT_NE(result.find("FORCE_MACHINE             m2\n\nPIPELINE"), std::string::npos);
+    // M2 had priority 0 in the database; forced, it is the only machine used.
+    EXPECT_NE(result.find("MACHINE     M2\n"), std::string::npos);
+    EXPECT_EQ(result.find("MACHINE     M1\n"), std::string::npos);
+
+    job.params.lines[22] = "0";
+    job.params.lines[23] = "1\tNOPE";
+    EXPECT_EQ(job.run(*state), 16);
+    EXPECT_TRUE(endsWith(job.result(), "FORCE_BENDER              NOPE\n\nERROR - The forced bender ID does not exist."));
+}
+
+TEST(JobDriver, GarbageInputNeverStopsAJob) {
+    auto state = testing::freshState();
+    std::string garbage;
+    for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
+    std::string longLine(5000, 'X');
+    Job job(std::string(kCutFile) + garbage + "\n" + longLine, std::string(kDatabase) + garbage + longLine);
+    EXPECT_EQ(job.run(*state), 0);
+    Job nuls(std::string("/CUT\0\nCUT-ID 1\r\nITEM-CODE P50\rND 2\n", 40) + kCutFile, kDatabase);
+    EXPECT_EQ(nuls.run(*state), 0);
+}
+
+}  // namespace
+}  // namespace kwarel
