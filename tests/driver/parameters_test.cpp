@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "driver/parameters.h"
 #include "support/test_support.h"
@@ -44,20 +45,14 @@ TEST_F(ParameterFile, EveryLineInItsField) {
     EXPECT_STREQ(result, "result.txt");
     EXPECT_STREQ(db, "db.txt");
     const JobOptions& o = options();
-    EXPECT_EQ(o.ALLOW_ADDITIONAL_MATERIAL, 4);
-    EXPECT_EQ(o.INCLUDE_BEND_STRETCHING, 5);
-    EXPECT_EQ(o.INCLUDE_WELD_SHRINKAGE, 6);
-    EXPECT_EQ(o.INCLUDE_BEND_SPRINGBACK, 7);
-    EXPECT_EQ(o.USE_MACHINE_PRIORITY, 8);
-    EXPECT_EQ(o.USE_BENDER_PRIORITY, 9);
-    EXPECT_EQ(o.MACHINE_OVER_BENDER_PRIORITY, 10);
-    EXPECT_EQ(o.DO_CLASH_CHECKING, 11);
-    EXPECT_EQ(o.ADD_TEMPLATE_LENGTH, 12);
-    EXPECT_EQ(o.TEMPLATE_LENGTH, 130);
-    EXPECT_EQ(o.NUMBER_OF_PROGRAMS, 14);
-    EXPECT_EQ(o.ALLOW_MACHINE_CHANGE, 15);
-    EXPECT_EQ(o.ALLOW_BENDER_CHANGE, 16);
-    EXPECT_EQ(o.ALLOW_HAND_CHANGE, 17);
+    EXPECT_EQ(std::vector<int32_t>({o.ALLOW_ADDITIONAL_MATERIAL, o.INCLUDE_BEND_STRETCHING,
+                                    o.INCLUDE_WELD_SHRINKAGE, o.INCLUDE_BEND_SPRINGBACK,
+                                    o.USE_MACHINE_PRIORITY, o.USE_BENDER_PRIORITY,
+                                    o.MACHINE_OVER_BENDER_PRIORITY, o.DO_CLASH_CHECKING,
+                                    o.ADD_TEMPLATE_LENGTH, o.TEMPLATE_LENGTH, o.NUMBER_OF_PROGRAMS,
+                                    o.ALLOW_MACHINE_CHANGE, o.ALLOW_BENDER_CHANGE,
+                                    o.ALLOW_HAND_CHANGE}),
+              std::vector<int32_t>({4, 5, 6, 7, 8, 9, 10, 11, 12, 130, 14, 15, 16, 17}));
     for (int i = 0; i < 5; ++i) EXPECT_EQ(o.TRIAL_CRITERION[i], 18 + i);
     EXPECT_EQ(o.FORCE_MACHINE, 23);
     EXPECT_STREQ(o.forcedMachineId, "M23");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "store/job_state.h"
 #include "store/records.h"
@@ -78,24 +77,6 @@ TEST(RecordList, ClearThenAppendStartsAfresh) {
     ASSERT_EQ(list.count, 1);
     ASSERT_EQ(list.load(0), 1);
     EXPECT_STREQ(list.current.name, "B9");
-}
-
-TEST(RecordList, ZeroCurrentClearsEveryByte) {
-    RecordList<CutPieceRecord> list;
-    std::memset(static_cast<void*>(&list.current), 0x5A, sizeof list.current);
-    list.zeroCurrent();
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&list.current);
-    for (std::size_t i = 0; i < sizeof list.current; ++i) ASSERT_EQ(bytes[i], 0) << i;
-}
-
-TEST(CopyText, TruncatesToTheField) {
-    char field[12];
-    copyText(field, "ABCDEFGHIJKLMNOP");
-    EXPECT_STREQ(field, "ABCDEFGHIJK");
-    copyText(field, "M1");
-    EXPECT_STREQ(field, "M1");
-    copyText(field, nullptr);
-    EXPECT_STREQ(field, "");
 }
 
 TEST(CutPieceKey, BothTextsMatterAndCaseDoesNot) {
