@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "prepare/options.h"
-#include "store/convert.h"
+#include "store/numbers.h"
 #include "store/text.h"
 
 namespace kwarel {
@@ -174,7 +174,7 @@ void writeRunBlock(JobState& state, int32_t run) {
     int32_t startPlay = 0;
     int32_t endPlay = 0;
     const double total = computeRunLengths(state, run, startPlay, endPlay);
-    writeLine(state, "PIPE-LENGTH     %s\n", lengthText(state, truncToInt32(total)).c_str());
+    writeLine(state, "PIPE-LENGTH     %s\n", lengthText(state, truncateToInt32(total)).c_str());
     writeLine(state, "START-PLAY      %s\n", lengthText(state, startPlay).c_str());
     writeLine(state, "END-PLAY        %s\n", lengthText(state, endPlay).c_str());
 
@@ -252,7 +252,7 @@ void writeRunBlock(JobState& state, int32_t run) {
                 takeOption(state, run, p);
                 freeLength += state.bendOptions.current.extraBefore;
             }
-            writeLine(state, "FREE       %s\n", lengthText(state, truncToInt32(freeLength)).c_str());
+            writeLine(state, "FREE       %s\n", lengthText(state, truncateToInt32(freeLength)).c_str());
         }
 
         takeOption(state, run, p);
@@ -265,7 +265,7 @@ void writeRunBlock(JobState& state, int32_t run) {
                     feed += state.bendOptions.current.extraBefore;
                 }
                 takeOption(state, run, p);
-                writeLine(state, "FEED       %s\n", lengthText(state, truncToInt32(feed)).c_str());
+                writeLine(state, "FEED       %s\n", lengthText(state, truncateToInt32(feed)).c_str());
             }
             if (option.rotation != 0 && p < last && option.rotation != 360 && option.rotation != -360) {
                 const int64_t magnitude = option.rotation < 0 ? -int64_t{option.rotation} : int64_t{option.rotation};

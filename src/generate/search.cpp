@@ -7,7 +7,7 @@
 #include "generate/rotation.h"
 #include "prepare/bend_steps.h"
 #include "prepare/options.h"
-#include "store/convert.h"
+#include "store/numbers.h"
 #include "store/text.h"
 
 namespace kwarel {

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "prepare/bend_steps.h"
-#include "store/convert.h"
+#include "store/numbers.h"
 #include "store/text.h"
 
 namespace kwarel {
@@ -191,7 +191,7 @@ int32_t listBendOptions(JobState& state, int32_t index) {
     // 3. Stock length.
     if (static_cast<double>(piece.maxDeliveryLength) < developed) {
         char length[32];
-        formatLength(truncToInt32(developed), state.lengthUnits, length);
+        formatLength(truncateToInt32(developed), state.lengthUnits, length);
         char text[160];
         std::snprintf(text, sizeof text, "Pipe comes to %s which is greater than the max delivery length.", length);
         failPiece(state, index, text);
@@ -212,7 +212,7 @@ int32_t listBendOptions(JobState& state, int32_t index) {
     }
 
     // 5. The computed developed length replaces the one read.
-    piece.devLength = truncToInt32(developed);
+    piece.devLength = truncateToInt32(developed);
     state.cutPieces.store(index);
 
     // 6. One option per direction, hand, position, machine and bender.
@@ -255,8 +255,8 @@ int32_t listBendOptions(JobState& state, int32_t index) {
                         int64_t extraAfter = 0;
                         bool refused = false;
                         if (isBend) {
-                            const int64_t previous = truncToInt32(previousStraight);
-                            const int64_t next = truncToInt32(nextStraight);
+                            const int64_t previous = truncateToInt32(previousStraight);
+                            const int64_t next = truncateToInt32(nextStraight);
                             if (role == kRoleFirstBend || role == kRoleOnlyBend) {
                                 if (previousStraight < bender.minFirstStraight) {
                                     extraBefore = bender.minFirstStraight - previous;

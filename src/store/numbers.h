@@ -28,6 +28,14 @@ double toNumber(const char* text);
 // defined (a plain cast would be undefined for them).
 int32_t truncateToInt32(double value);
 
+// Clamps a 64-bit intermediate (sums, products of int32 values) to the int32
+// range of the field it goes into.
+inline int32_t clampToInt32(int64_t value) {
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
+
 // Keeps the low 16 bits of an int32, as a conversion to a 16-bit field does,
 // without implementation-defined behaviour.
 inline int16_t lowBits16(int32_t value) {

@@ -134,7 +134,8 @@ TEST(JobDriver, GarbageInputNeverStopsAJob) {
     std::string longLine(5000, 'X');
     Job job(std::string(kCutFile) + garbage + "\n" + longLine, std::string(kDatabase) + garbage + longLine);
     EXPECT_EQ(job.run(*state), 0);
-    Job nuls(std::string("/CUT\0\nCUT-ID 1\r\nITEM-CODE P50\rND 2\n", 40) + kCutFile, kDatabase);
+    const char withNul[] = "/CUT\0\nCUT-ID 1\r\nITEM-CODE P50\rND 2\n";
+    Job nuls(std::string(withNul, sizeof withNul - 1) + kCutFile, kDatabase);
     EXPECT_EQ(nuls.run(*state), 0);
 }
 
