@@ -15,7 +15,11 @@ extern "C" {
 #endif
 
 #if defined(_WIN32)
-#  if defined(KWAREL_BUILDING)
+#  if defined(KWAREL_DEF_EXPORTS)
+     /* 32-bit kwarel.dll: kwarel.def alone names the exports and their
+      * ordinals; a dllexport here would add a third, undecorated name. */
+#    define KWAREL_API
+#  elif defined(KWAREL_BUILDING)
 #    define KWAREL_API __declspec(dllexport)
 #  elif defined(KWAREL_STATIC)
 #    define KWAREL_API

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (fuzz preset: clang-14, ASan + UBSan) and runs
+# each for a bounded time, starting from its seed corpus in fuzz/corpus/.
+# Fails if any target finds a crash, a sanitizer report, a leak or an input
+# that does not finish.
+#
+# An input that exceeds the per-input timeout (25 s) is run once more alone
+# with a long limit (FUZZ_SLOW_LIMIT, default 300 s): whole jobs search every
+# combination of tooling options level by level, so a cut piece that cannot
+# be made with many machines and benders is slow without being stuck. Such an
+# input is reported as slow, not as a failure; one that does not finish even
+# then fails the run.
+#
+# Usage: tools/fuzz.sh [SECONDS_PER_TARGET]     (default 30, or $FUZZ_SECONDS)
+#        FUZZ_TARGETS="job clash_job" tools/fuzz.sh    to run only some targets
+# Every run starts from the seeds in fuzz/corpus/<target>/; what it finds
+# is left in build/fuzz/corpus/<target>/, and inputs that crash or time out
+# in build/fuzz/artifacts/<target>/.
+set -u
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-${FUZZ_SECONDS:-30}}
+targets=${FUZZ_TARGETS:-"parameters database cutpieces job clash_job"}
+
+cd "$root" || exit 1
+echo "== fuzz: building"
+cmake --preset fuzz >/dev/null || exit 1
+cmake --build --preset fuzz || exit 1
+
+build=$root/build/fuzz
+# The targets make their scratch folders under TMPDIR; one left behind by a
+# crash stays in the build tree.
+export TMPDIR=$build/tmp
+rm -rf "$TMPDIR"
+mkdir -p "$TMPDIR"
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+
+failed=0
+for target in $targets; do
+    exe=$build/fuzz/fuzz_$target
+    seeds=$root/fuzz/corpus/$target
+    corpus=$build/corpus/$target
+    artifacts=$build/artifacts/$target
+    log=$build/fuzz_$target.log
+    rm -rf "$corpus" "$artifacts"
+    mkdir -p "$corpus" "$artifacts"
+    # New inputs go into the first folder (the build tree); the seeds are
+    # only read.
+    "$exe" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -max_len=4096 \
+        -print_final_stats=1 -artifact_prefix="$artifacts/" \
+        "$corpus" "$seeds" >"$log" 2>&1
+    status=$?
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
+    if [ $status -eq 0 ]; then
+        echo "ok    fuzz_$target: ${runs:-?} inputs in ${seconds}s, corpus $(ls "$corpus" | wc -l) files"
+    elif grep -q "ERROR: libFuzzer: timeout" "$log"; then
+        slow=$(ls -t "$artifacts"/timeout-* 2>/dev/null | head -n1)
+        limit=${FUZZ_SLOW_LIMIT:-300}
+        start=$(date +%s)
+        if [ -n "$slow" ] && "$exe" -timeout="$limit" -rss_limit_mb=2048 "$slow" >"$log.slow" 2>&1; then
+            echo "ok    fuzz_$target: stopped after ${runs:-?} inputs by a slow input that finishes" \
+                 "in $(( $(date +%s) - start ))s alone: $slow"
+        else
+            failed=1
+            echo "FAIL  fuzz_$target: an input does not finish within ${limit}s: ${slow:-see $log}"
+        fi
+    else
+        failed=1
+        echo "FAIL  fuzz_$target (exit $status), log $log"
+        grep -E "==[0-9]+==ERROR|SUMMARY|kwarel fuzz:|Test unit written|runtime error|deadly signal" "$log" |
+            head -n 20 | sed 's/^/      /'
+    fi
+done
+exit $failed
