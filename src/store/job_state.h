@@ -1,7 +1,7 @@
 // The process-wide state of the planner, gathered in one struct.
 //
 // The entry points keep one instance for the life of the loaded library, so
-// what the description calls process-wide (header texts kept between jobs,
+// what is process-wide by design (header texts kept between jobs,
 // rotations left in options, the last simulation values) behaves as such,
 // while tests can make their own instance and run jobs or single cut pieces
 // in isolation.

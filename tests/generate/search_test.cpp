@@ -13,7 +13,7 @@ namespace {
 using testing::bend;
 using testing::straight;
 
-struct OptionSpec {
+struct OptionSetup {
     int32_t position;
     int32_t machine = 0;
     int32_t bender = 0;
@@ -25,7 +25,7 @@ struct OptionSpec {
 
 // Appends a direction-1 option of the current cut piece (whose steps start at
 // list index 0).
-void addOption(JobState& s, const OptionSpec& o) {
+void addOption(JobState& s, const OptionSetup& o) {
     s.bendOptions.zeroCurrent();
     BendOptionRecord& r = s.bendOptions.current;
     copyText(r.cutId, s.cutPieces.current.cutId);
@@ -44,7 +44,7 @@ void addOption(JobState& s, const OptionSpec& o) {
 
 std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {
     auto s = testing::freshState();
-    std::vector<testing::StepSpec> steps = {straight(5000)};
+    std::vector<testing::StepSetup> steps = {straight(5000)};
     for (int b = 0; b < bends; ++b) {
         steps.push_back(bend(1570.8, 90, 1000));
         steps.push_back(straight(5000, b % 2 == 0 ? 0.0 : 1.0, b % 2 == 0 ? 1.0 : 0.0));

@@ -13,11 +13,11 @@ using testing::addMachine;
 using testing::addMaterialCapability;
 using testing::addPreparedPiece;
 using testing::bend;
-using testing::MachineSpec;
+using testing::MachineSetup;
 using testing::straight;
 
 // A one-bend piece: straights of 4000 and 3000 around a 90-degree bend of radius 1000.
-std::vector<testing::StepSpec> oneBend(double first = 4000, double last = 3000, int32_t angle = 90) {
+std::vector<testing::StepSetup> oneBend(double first = 4000, double last = 3000, int32_t angle = 90) {
     return {straight(first), bend(1570.8, angle, 1000), straight(last, 0, 1, 0)};
 }
 
@@ -29,8 +29,8 @@ std::string optionName(JobState& s, int32_t index) {
 
 TEST(ToolingOptions, GenerationOrderAtPositionZero) {
     auto s = testing::freshState();
-    addMachine(*s, MachineSpec{"M1", 1, "B1,B2", 3});
-    addMachine(*s, MachineSpec{"M2", 1, "B3", 1});
+    addMachine(*s, MachineSetup{"M1", 1, "B1,B2", 3});
+    addMachine(*s, MachineSetup{"M2", 1, "B3", 1});
     for (const char* b : {"B1", "B2", "B3"}) {
         addBender(*s, b, 1);
         addBendCapability(*s, b, 2.0, 1000);
@@ -57,9 +57,9 @@ TEST(ToolingOptions, GenerationOrderAtPositionZero) {
 
 TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
     auto s = testing::freshState();
-    addMachine(*s, MachineSpec{"M1", 1, "B1,NOPE,B2", 3});
-    addMachine(*s, MachineSpec{"M2", 1, "B1,B0,B2", 3});
-    addMachine(*s, MachineSpec{"M3", 1, "BX,B2", 3});  // BX cannot bend: the list goes on
+    addMachine(*s, MachineSetup{"M1", 1, "B1,NOPE,B2", 3});
+    addMachine(*s, MachineSetup{"M2", 1, "B1,B0,B2", 3});
+    addMachine(*s, MachineSetup{"M3", 1, "BX,B2", 3});  // BX cannot bend: the list goes on
     for (const char* b : {"B1", "B2", "BX"}) addBender(*s, b, 1);
     addBender(*s, "B0", 0);
     for (const char* b : {"B1", "B2", "B0"}) {
@@ -78,7 +78,7 @@ TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
 TEST(ToolingOptions, HandsFollowTheMachine) {
     for (int16_t hand : {1, 2, 3}) {
         auto s = testing::freshState();
-        addMachine(*s, MachineSpec{"M1", 1, "B1", hand});
+        addMachine(*s, MachineSetup{"M1", 1, "B1", hand});
         testing::addBender(*s, "B1", 1);
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
@@ -92,7 +92,7 @@ TEST(ToolingOptions, HandsFollowTheMachine) {
 
 // Options of the bend of a one- or two-bend piece under the given material rules.
 struct MaterialCase {
-    std::vector<testing::StepSpec> steps;
+    std::vector<testing::StepSetup> steps;
     int32_t allowAdditional;
     int32_t includeWeld;
     int32_t position;
@@ -120,11 +120,11 @@ TEST(ToolingOptions, AdditionalMaterial) {
         auto s = testing::freshState();
         s->options.ALLOW_ADDITIONAL_MATERIAL = c.allowAdditional;
         s->options.INCLUDE_WELD_SHRINKAGE = c.includeWeld;
-        addMachine(*s, MachineSpec{"M1", 1, "B1", 1});
+        addMachine(*s, MachineSetup{"M1", 1, "B1", 1});
         addBender(*s, "B1", 1, 500, 500, 350);
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
-        testing::PieceSpec piece;
+        testing::PieceSetup piece;
         piece.weldShrinkage = 7;
         addPreparedPiece(*s, piece, c.steps);
         listBendOptions(*s, 0);
@@ -148,7 +148,7 @@ TEST(ToolingOptions, PriorityValues) {
         s->options.USE_MACHINE_PRIORITY = row.m;
         s->options.USE_BENDER_PRIORITY = row.b;
         s->options.MACHINE_OVER_BENDER_PRIORITY = row.mob;
-        addMachine(*s, MachineSpec{"M1", 3, "B1", 1});
+        addMachine(*s, MachineSetup{"M1", 3, "B1", 1});
         addBender(*s, "B1", 7);
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
@@ -165,11 +165,11 @@ TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
     for (int32_t maxAngle : {90, 91}) {
         auto s = testing::freshState();
         s->options.INCLUDE_BEND_SPRINGBACK = 1;
-        addMachine(*s, MachineSpec{"M1", 1, "B1", 1, 1000000, maxAngle});
+        addMachine(*s, MachineSetup{"M1", 1, "B1", 1, 1000000, maxAngle});
         addBender(*s, "B1", 1);
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
-        testing::PieceSpec piece;
+        testing::PieceSetup piece;
         piece.springbackAngle = 3;
         addPreparedPiece(*s, piece, oneBend(4000, 3000, 88));
         listBendOptions(*s, 0);
@@ -187,14 +187,14 @@ TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
 
 TEST(ToolingOptions, DeliveryLengthUsesTheUntruncatedSum) {
     // Steps adding up to 987.6 tenths of a millimetre.
-    const std::vector<testing::StepSpec> steps = {straight(400.0), bend(157.6, 90, 100), straight(430.0, 0, 1)};
+    const std::vector<testing::StepSetup> steps = {straight(400.0), bend(157.6, 90, 100), straight(430.0, 0, 1)};
     for (int32_t delivery : {900, 987, 988}) {
         auto s = testing::freshState();
-        addMachine(*s, MachineSpec{"M1", 1, "B1", 1});
+        addMachine(*s, MachineSetup{"M1", 1, "B1", 1});
         addBender(*s, "B1", 1);
         addBendCapability(*s, "B1", 2.0, 100);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
-        testing::PieceSpec piece;
+        testing::PieceSetup piece;
         piece.maxDeliveryLength = delivery;
         addPreparedPiece(*s, piece, steps);
         listBendOptions(*s, 0);
@@ -214,8 +214,8 @@ TEST(ToolingOptions, MachineLengthAndTemplateLength) {
     auto s = testing::freshState();
     s->options.ADD_TEMPLATE_LENGTH = 1;
     s->options.TEMPLATE_LENGTH = 1000;
-    addMachine(*s, MachineSpec{"M1", 1, "B1", 1, 9570});  // too short once the template is added
-    addMachine(*s, MachineSpec{"M2", 1, "B1", 1, 9571});
+    addMachine(*s, MachineSetup{"M1", 1, "B1", 1, 9570});  // too short once the template is added
+    addMachine(*s, MachineSetup{"M2", 1, "B1", 1, 9571});
     addBender(*s, "B1", 1, 1401, 0, 0);
     addBendCapability(*s, "B1", 2.0, 1000);
     addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
@@ -235,7 +235,7 @@ TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
     {
         auto s = testing::freshState();
         testing::addSimpleShop(*s, {1000});
-        std::vector<testing::StepSpec> steps;
+        std::vector<testing::StepSetup> steps;
         for (int i = 0; i < 25; ++i) {
             steps.push_back(straight(5000));
             steps.push_back(bend(1570.8, 90, 1000));
@@ -254,7 +254,7 @@ TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
         addPreparedPiece(*s, {}, {straight(-50), bend(0, 0, 1000), straight(10), bend(1e12, 200, 2000000000),
                                  straight(1e9)});
         listBendOptions(*s, 0);
-        testing::PieceSpec other;
+        testing::PieceSetup other;
         other.cutId = "C2";
         other.bore = 3.0;
         addPreparedPiece(*s, other, oneBend());

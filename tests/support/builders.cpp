@@ -2,16 +2,16 @@
 
 namespace kwarel::testing {
 
-void addMachine(JobState& state, const MachineSpec& spec) {
+void addMachine(JobState& state, const MachineSetup& setup) {
     auto& list = state.machines;
     list.zeroCurrent();
-    copyText(list.current.name, spec.name.c_str());
-    list.current.priority = spec.priority;
-    copyText(list.current.benderNames, spec.benderNames.c_str());
-    list.current.hand = spec.hand;
-    list.current.maxPipeLength = spec.maxPipeLength;
-    list.current.maxBendAngle = spec.maxBendAngle;
-    list.current.machineHeight = spec.machineHeight;
+    copyText(list.current.name, setup.name.c_str());
+    list.current.priority = setup.priority;
+    copyText(list.current.benderNames, setup.benderNames.c_str());
+    list.current.hand = setup.hand;
+    list.current.maxPipeLength = setup.maxPipeLength;
+    list.current.maxBendAngle = setup.maxBendAngle;
+    list.current.machineHeight = setup.machineHeight;
     list.current.frontWall = list.current.backWall = 1000000;
     list.current.leftWall = list.current.rightWall = 1000000;
     list.current.ceilingHeight = 1000000;
@@ -43,12 +43,12 @@ void addBendCapability(JobState& state, const std::string& bender, double bore, 
     list.store(list.count - 1);
 }
 
-void addMaterialCapability(JobState& state, const std::string& bender, const std::string& spec, int32_t minWall,
+void addMaterialCapability(JobState& state, const std::string& bender, const std::string& material, int32_t minWall,
                            int32_t maxWall, int16_t mandrel) {
     auto& list = state.materialCapabilities;
     list.zeroCurrent();
     copyText(list.current.benderName, bender.c_str());
-    copyText(list.current.materialSpec, spec.c_str());
+    copyText(list.current.materialSpec, material.c_str());
     list.current.minWallThickness = minWall;
     list.current.maxWallThickness = maxWall;
     list.current.mandrel = mandrel;
@@ -57,30 +57,30 @@ void addMaterialCapability(JobState& state, const std::string& bender, const std
     list.store(list.count - 1);
 }
 
-int32_t addPreparedPiece(JobState& state, const PieceSpec& spec, const std::vector<StepSpec>& steps) {
+int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::vector<StepSetup>& steps) {
     auto& pieces = state.cutPieces;
     pieces.zeroCurrent();
     CutPieceRecord& piece = pieces.current;
-    copyText(piece.cutId, spec.cutId.c_str());
-    copyText(piece.spoolId, spec.spoolId.c_str());
+    copyText(piece.cutId, setup.cutId.c_str());
+    copyText(piece.spoolId, setup.spoolId.c_str());
     copyText(piece.pipingSpec, "A1");
     copyText(piece.itemCode, "P1");
-    piece.nominalBore = spec.bore;
+    piece.nominalBore = setup.bore;
     piece.wallThickness = 40;
-    piece.outsideDiameter = spec.outsideDiameter;
-    piece.maxDeliveryLength = spec.maxDeliveryLength;
-    piece.springbackAngle = spec.springbackAngle;
-    piece.weldShrinkage = spec.weldShrinkage;
+    piece.outsideDiameter = setup.outsideDiameter;
+    piece.maxDeliveryLength = setup.maxDeliveryLength;
+    piece.springbackAngle = setup.springbackAngle;
+    piece.weldShrinkage = setup.weldShrinkage;
     piece.bendCount = static_cast<int32_t>(steps.size() / 2);
     pieces.append();
     const int32_t index = pieces.count - 1;
     pieces.store(index);
 
-    for (const StepSpec& s : steps) {
+    for (const StepSetup& s : steps) {
         auto& list = state.bendSteps;
         list.zeroCurrent();
-        copyText(list.current.cutId, spec.cutId.c_str());
-        copyText(list.current.spoolId, spec.spoolId.c_str());
+        copyText(list.current.cutId, setup.cutId.c_str());
+        copyText(list.current.spoolId, setup.spoolId.c_str());
         list.current.length = s.length;
         list.current.stepType = s.bend ? kBend : kStraight;
         list.current.bendAngle = s.angle;
@@ -98,7 +98,7 @@ int32_t addPreparedPiece(JobState& state, const PieceSpec& spec, const std::vect
 }
 
 void addSimpleShop(JobState& state, std::initializer_list<int32_t> radii) {
-    addMachine(state, MachineSpec{});
+    addMachine(state, MachineSetup{});
     addBender(state, "B1", 1);
     for (int32_t r : radii) addBendCapability(state, "B1", 2.0, r);
     addMaterialCapability(state, "B1", "A1", 0, 100, 1);

@@ -11,7 +11,7 @@
 
 namespace kwarel::testing {
 
-struct MachineSpec {
+struct MachineSetup {
     std::string name = "M1";
     int32_t priority = 1;
     std::string benderNames = "B1";
@@ -20,32 +20,32 @@ struct MachineSpec {
     int32_t maxBendAngle = 180;
     int32_t machineHeight = 9000;
 };
-void addMachine(JobState& state, const MachineSpec& spec);
+void addMachine(JobState& state, const MachineSetup& setup);
 
 void addBender(JobState& state, const std::string& name, int32_t priority, int32_t minFirst = 0,
                int32_t minMiddle = 0, int32_t minLast = 0);
 void addBendCapability(JobState& state, const std::string& bender, double bore, int32_t radius);
-void addMaterialCapability(JobState& state, const std::string& bender, const std::string& spec,
+void addMaterialCapability(JobState& state, const std::string& bender, const std::string& material,
                            int32_t minWall, int32_t maxWall, int16_t mandrel);
 
 // One step of a cut piece: a straight of `length` along (dx, dy, dz), or a
 // bend of `angle` degrees and `radius` whose arc is `length`.
-struct StepSpec {
+struct StepSetup {
     bool bend;
     double length;
     int32_t angle = 0;
     int32_t radius = 0;
     double dx = 1.0, dy = 0.0, dz = 0.0;
 };
-inline StepSpec straight(double length, double dx = 1.0, double dy = 0.0, double dz = 0.0) {
-    return StepSpec{false, length, 0, 0, dx, dy, dz};
+inline StepSetup straight(double length, double dx = 1.0, double dy = 0.0, double dz = 0.0) {
+    return StepSetup{false, length, 0, 0, dx, dy, dz};
 }
-inline StepSpec bend(double arc, int32_t angle, int32_t radius) { return StepSpec{true, arc, angle, radius}; }
+inline StepSetup bend(double arc, int32_t angle, int32_t radius) { return StepSetup{true, arc, angle, radius}; }
 
 // Appends a cut piece ready for option listing (resolved: bore 2, material
 // A1, wall 40, OD 600, delivery 1000000) with its steps, loads it into the
 // current slot and returns its index.
-struct PieceSpec {
+struct PieceSetup {
     std::string cutId = "C1";
     std::string spoolId = "S1";
     double bore = 2.0;
@@ -54,7 +54,7 @@ struct PieceSpec {
     int32_t weldShrinkage = 0;
     int32_t outsideDiameter = 600;
 };
-int32_t addPreparedPiece(JobState& state, const PieceSpec& spec, const std::vector<StepSpec>& steps);
+int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::vector<StepSetup>& steps);
 
 // A shop with one machine M1 (hand 3) and one bender B1 that can bend bore 2
 // at every radius used by `radii` in material A1.
