@@ -38,7 +38,7 @@ grep -q "file format pei-i386" <<<"$dump" || problem "not a 32-bit x86 PE image"
 
 # Export table: "Ordinal Base N", then "[ i] NAME" lines in the name pointer
 # table, where i is the index into the address table (ordinal = i + base).
-base=$(sed -n 's/.*Ordinal Base \([0-9]*\).*/\1/p' <<<"$dump" | head -n1)
+base=$(sed -n 's/.*Ordinal Base[[:space:]]*\([0-9][0-9]*\).*/\1/p' <<<"$dump" | head -n1)
 exports=$(awk -v base="${base:-0}" '
     /\[Ordinal\/Name Pointer\] Table/ { inside = 1; next }
     inside && /^[[:space:]]*$/ { inside = 0 }
