@@ -1,0 +1,79 @@
+// Whole jobs through runJob: reading the files, planning every cut piece and
+// writing the result file, as the host's call does.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "bench_support.h"
+#include "driver/job.h"
+
+namespace kwarel::bench {
+namespace {
+
+void runWholeJob(benchmark::State& bm, const JobSpec& spec) {
+    const GeneratedJob* job = nullptr;
+    try {
+        job = &cachedJob(spec);
+    } catch (const std::exception& e) {
+        bm.SkipWithError(e.what());
+        return;
+    }
+    // One state for every run, as the library keeps one while it is loaded.
+    auto state = std::make_unique<JobState>();
+    int32_t status = 0;
+    for (auto _ : bm) {
+        status = runJob(*state, job->parameterFile.c_str());
+        if (status != 0) break;
+    }
+    if (status != 0) {
+        bm.SkipWithError(("job status " + std::to_string(status)).c_str());
+        return;
+    }
+    bm.SetItemsProcessed(bm.iterations() * job->cutPieces);
+    bm.counters["pieces"] = job->cutPieces;
+    bm.counters["bends"] = job->bends;
+    bm.counters["passed"] = countPassedPieces(job->resultFile);
+}
+
+// range(0) cut pieces of 1 to 12 bends, 10 programs each, no clash checking.
+void BM_WholeJob(benchmark::State& bm) {
+    JobSpec spec;
+    spec.cutPieces = static_cast<int32_t>(bm.range(0));
+    spec.maxBends = 12;
+    spec.programs = 10;
+    spec.clashChecking = false;
+    runWholeJob(bm, spec);
+}
+BENCHMARK(BM_WholeJob)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Cut pieces of 1 to 8 bends with clash checking on: the first range(0)
+// pieces of the 1,000-piece clash job (piece i of a generated job depends
+// only on the seed and i, so a smaller job is the head of a larger one).
+void BM_WholeJobClashChecking(benchmark::State& bm) {
+    JobSpec spec;
+    spec.cutPieces = static_cast<int32_t>(bm.range(0));
+    spec.maxBends = 8;
+    spec.programs = 10;
+    spec.clashChecking = true;
+    runWholeJob(bm, spec);
+}
+
+// The whole 1,000-piece clash job takes about an hour with the present
+// search (see README.md), so it runs only when KWAREL_BENCH_LONG is set;
+// otherwise its first 10 pieces stand for it.
+const bool clashRegistered = [] {
+    const char* longRun = std::getenv("KWAREL_BENCH_LONG");
+    const int64_t pieces = longRun != nullptr && longRun[0] != '\0' && longRun[0] != '0' ? 1000 : 10;
+    benchmark::RegisterBenchmark("BM_WholeJobClashChecking", BM_WholeJobClashChecking)
+        ->Arg(pieces)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1);
+    return true;
+}();
+
+}  // namespace
+}  // namespace kwarel::bench

@@ -1,0 +1,95 @@
+// Cost of planning a single cut piece: the tooling option listing of a long
+// piece, and option listing plus run search of one piece in jobs of growing
+// size (the per-piece cost must not grow with the number of other pieces).
+#include <benchmark/benchmark.h>
+
+#include <exception>
+
+#include "bench_support.h"
+#include "prepare/options.h"
+
+namespace kwarel::bench {
+namespace {
+
+// The timed loops call into the library, which changes the job state, so the
+// compiler cannot drop them; benchmark::DoNotOptimize is not used, since its
+// in-out form in benchmark 1.7 can hand back a garbage value under GCC -O3.
+
+// listBendOptions on a 20-bend piece against 10 machines and 6 benders.
+void BM_ListBendOptions20Bends(benchmark::State& bm) {
+    JobSpec spec;
+    spec.cutPieces = 0;
+    spec.probeBends = 20;
+    spec.machines = 10;
+    spec.benders = 6;
+    std::unique_ptr<JobState> state;
+    try {
+        state = prepareJob(cachedJob(spec));
+    } catch (const std::exception& e) {
+        bm.SkipWithError(e.what());
+        return;
+    }
+    JobState& s = *state;
+    const int32_t index = cachedJob(spec).probeIndex;
+    s.cutPieces.load(index);
+    const CutPieceRecord prepared = s.cutPieces.current;
+    if (prepared.failed != 0) {
+        bm.SkipWithError(prepared.failureText);
+        return;
+    }
+
+    int32_t options = 0;
+    for (auto _ : bm) {
+        s.cutPieces.current = prepared;
+        s.bendOptions.clear();
+        listBendOptions(s, index);
+        options = s.bendOptions.count;
+    }
+    if (s.cutPieces.current.failed != 0 || options == 0) {
+        bm.SkipWithError("the 20-bend piece got no options");
+        return;
+    }
+    bm.counters["options"] = options;
+    bm.counters["steps"] = 41;
+}
+BENCHMARK(BM_ListBendOptions20Bends)->Unit(benchmark::kMicrosecond);
+
+// Option listing and run search of one 12-bend piece, the last of a job that
+// holds range(0) other cut pieces.
+void BM_PlanOnePieceInJob(benchmark::State& bm) {
+    JobSpec spec;
+    spec.cutPieces = static_cast<int32_t>(bm.range(0));
+    spec.maxBends = 12;
+    spec.probeBends = 12;
+    std::unique_ptr<JobState> state;
+    try {
+        state = prepareJob(cachedJob(spec));
+    } catch (const std::exception& e) {
+        bm.SkipWithError(e.what());
+        return;
+    }
+    JobState& s = *state;
+    const int32_t index = cachedJob(spec).probeIndex;
+    s.cutPieces.load(index);
+    const CutPieceRecord prepared = s.cutPieces.current;
+    if (prepared.failed != 0) {
+        bm.SkipWithError(prepared.failureText);
+        return;
+    }
+
+    int32_t runs = 0;
+    for (auto _ : bm) {
+        runs = planCutPiece(s, index, prepared);
+    }
+    if (runs == 0) {
+        bm.SkipWithError(s.cutPieces.current.failureText);
+        return;
+    }
+    bm.counters["runs"] = runs;
+    bm.counters["other_pieces"] = static_cast<double>(spec.cutPieces);
+    bm.counters["steps_in_job"] = s.bendSteps.count;
+}
+BENCHMARK(BM_PlanOnePieceInJob)->Arg(100)->Arg(1000)->Arg(8000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kwarel::bench

@@ -1,0 +1,32 @@
+// Shared setup of the benchmarks: generated jobs kept for the whole run of
+// the benchmark program, and a job state prepared the way the job driver
+// prepares it before it plans the cut pieces one by one.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "job_generator.h"
+#include "store/job_state.h"
+
+namespace kwarel::bench {
+
+// The job of this spec, written once per process into a temporary folder
+// that is removed when the program ends.
+const GeneratedJob& cachedJob(const JobSpec& spec);
+
+// Reads the job's parameter, database and cut-piece files into a new state,
+// resolves every cut piece and builds the bend steps of every cut piece.
+// Throws std::runtime_error when the job would end with an error status.
+std::unique_ptr<JobState> prepareJob(const GeneratedJob& job);
+
+// Plans one cut piece as the job driver does (the cut piece record is put
+// back as `prepared` first, so the call can be repeated): lists its tooling
+// options, searches its runs and discards the options. Returns the number of
+// runs chosen.
+int32_t planCutPiece(JobState& state, int32_t index, const CutPieceRecord& prepared);
+
+// Counts the cut pieces of a result file whose RESULT line says PASS.
+int32_t countPassedPieces(const std::string& resultFile);
+
+}  // namespace kwarel::bench

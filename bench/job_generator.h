@@ -1,0 +1,50 @@
+// Writes large, realistic jobs for the benchmarks: a bender database (machines
+// with their rooms, benders, bend and material capabilities, tube data), a
+// cut-piece file of spools and cut pieces with real pipe geometry, and the
+// parameter file that ties them together.
+//
+// The same spec and seed give the same files: the generator uses its own
+// random number generator (not the standard distributions, whose output
+// differs between standard libraries) and writes numbers rounded to tenths
+// of a millimetre with integer arithmetic.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kwarel::bench {
+
+struct JobSpec {
+    int32_t cutPieces = 1000;  // cut pieces besides the probe piece
+    int32_t minBends = 1;
+    int32_t maxBends = 12;     // 1 to 20
+    int32_t machines = 10;     // 1 to 10
+    int32_t benders = 6;       // 1 to 6
+    int32_t programs = 10;     // NUMBER_OF_PROGRAMS
+    bool clashChecking = false;
+    uint64_t seed = 20261206;
+    // Bends of an extra cut piece written last, in spool PROBE, whose shape
+    // does not depend on the seed or on the number of other pieces; 0 = none.
+    int32_t probeBends = 0;
+};
+
+struct GeneratedJob {
+    std::string folder;
+    std::string parameterFile;
+    std::string databaseFile;
+    std::string cutPieceFile;
+    std::string resultFile;
+    int32_t cutPieces = 0;  // including the probe piece
+    int32_t bends = 0;      // over all cut pieces
+    int32_t probeIndex = -1;  // list index of the probe piece, or -1
+};
+
+// Writes the three input files into `folder` (created when missing) and
+// names the result file there. Throws std::runtime_error when a file cannot
+// be written.
+GeneratedJob writeJob(const std::string& folder, const JobSpec& spec);
+
+// A fresh folder under the system's temporary directory.
+std::string makeTempFolder(const std::string& prefix);
+
+}  // namespace kwarel::bench

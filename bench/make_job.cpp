@@ -1,0 +1,30 @@
+// Writes one generated job to a folder, to run it with the kwarel command or
+// under a profiler:
+//   kwarel_make_job FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS]]]]]]
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "job_generator.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS]]]]]]\n", argv[0]);
+        return 2;
+    }
+    kwarel::bench::JobSpec spec;
+    if (argc > 2) spec.cutPieces = std::atoi(argv[2]);
+    if (argc > 3) spec.maxBends = std::atoi(argv[3]);
+    if (argc > 4) spec.clashChecking = std::atoi(argv[4]) != 0;
+    if (argc > 5) spec.seed = std::strtoull(argv[5], nullptr, 10);
+    if (argc > 6) spec.machines = std::atoi(argv[6]);
+    if (argc > 7) spec.benders = std::atoi(argv[7]);
+    try {
+        const kwarel::bench::GeneratedJob job = kwarel::bench::writeJob(argv[1], spec);
+        std::printf("%s\n%d cut pieces, %d bends\n", job.parameterFile.c_str(), job.cutPieces, job.bends);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
