@@ -13,10 +13,10 @@
 namespace kwarel::bench {
 namespace {
 
-void runWholeJob(benchmark::State& bm, const JobSpec& spec) {
+void runWholeJob(benchmark::State& bm, const JobRecipe& recipe) {
     const GeneratedJob* job = nullptr;
     try {
-        job = &cachedJob(spec);
+        job = &cachedJob(recipe);
     } catch (const std::exception& e) {
         bm.SkipWithError(e.what());
         return;
@@ -40,12 +40,12 @@ void runWholeJob(benchmark::State& bm, const JobSpec& spec) {
 
 // range(0) cut pieces of 1 to 12 bends, 10 programs each, no clash checking.
 void BM_WholeJob(benchmark::State& bm) {
-    JobSpec spec;
-    spec.cutPieces = static_cast<int32_t>(bm.range(0));
-    spec.maxBends = 12;
-    spec.programs = 10;
-    spec.clashChecking = false;
-    runWholeJob(bm, spec);
+    JobRecipe recipe;
+    recipe.cutPieces = static_cast<int32_t>(bm.range(0));
+    recipe.maxBends = 12;
+    recipe.programs = 10;
+    recipe.clashChecking = false;
+    runWholeJob(bm, recipe);
 }
 BENCHMARK(BM_WholeJob)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -53,12 +53,12 @@ BENCHMARK(BM_WholeJob)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond)->Use
 // pieces of the 1,000-piece clash job (piece i of a generated job depends
 // only on the seed and i, so a smaller job is the head of a larger one).
 void BM_WholeJobClashChecking(benchmark::State& bm) {
-    JobSpec spec;
-    spec.cutPieces = static_cast<int32_t>(bm.range(0));
-    spec.maxBends = 8;
-    spec.programs = 10;
-    spec.clashChecking = true;
-    runWholeJob(bm, spec);
+    JobRecipe recipe;
+    recipe.cutPieces = static_cast<int32_t>(bm.range(0));
+    recipe.maxBends = 8;
+    recipe.programs = 10;
+    recipe.clashChecking = true;
+    runWholeJob(bm, recipe);
 }
 
 // The whole 1,000-piece clash job takes about an hour with the present

@@ -17,20 +17,20 @@ namespace {
 
 // listBendOptions on a 20-bend piece against 10 machines and 6 benders.
 void BM_ListBendOptions20Bends(benchmark::State& bm) {
-    JobSpec spec;
-    spec.cutPieces = 0;
-    spec.probeBends = 20;
-    spec.machines = 10;
-    spec.benders = 6;
+    JobRecipe recipe;
+    recipe.cutPieces = 0;
+    recipe.probeBends = 20;
+    recipe.machines = 10;
+    recipe.benders = 6;
     std::unique_ptr<JobState> state;
     try {
-        state = prepareJob(cachedJob(spec));
+        state = prepareJob(cachedJob(recipe));
     } catch (const std::exception& e) {
         bm.SkipWithError(e.what());
         return;
     }
     JobState& s = *state;
-    const int32_t index = cachedJob(spec).probeIndex;
+    const int32_t index = cachedJob(recipe).probeIndex;
     s.cutPieces.load(index);
     const CutPieceRecord prepared = s.cutPieces.current;
     if (prepared.failed != 0) {
@@ -57,19 +57,19 @@ BENCHMARK(BM_ListBendOptions20Bends)->Unit(benchmark::kMicrosecond);
 // Option listing and run search of one 12-bend piece, the last of a job that
 // holds range(0) other cut pieces.
 void BM_PlanOnePieceInJob(benchmark::State& bm) {
-    JobSpec spec;
-    spec.cutPieces = static_cast<int32_t>(bm.range(0));
-    spec.maxBends = 12;
-    spec.probeBends = 12;
+    JobRecipe recipe;
+    recipe.cutPieces = static_cast<int32_t>(bm.range(0));
+    recipe.maxBends = 12;
+    recipe.probeBends = 12;
     std::unique_ptr<JobState> state;
     try {
-        state = prepareJob(cachedJob(spec));
+        state = prepareJob(cachedJob(recipe));
     } catch (const std::exception& e) {
         bm.SkipWithError(e.what());
         return;
     }
     JobState& s = *state;
-    const int32_t index = cachedJob(spec).probeIndex;
+    const int32_t index = cachedJob(recipe).probeIndex;
     s.cutPieces.load(index);
     const CutPieceRecord prepared = s.cutPieces.current;
     if (prepared.failed != 0) {
@@ -86,7 +86,7 @@ void BM_PlanOnePieceInJob(benchmark::State& bm) {
         return;
     }
     bm.counters["runs"] = runs;
-    bm.counters["other_pieces"] = static_cast<double>(spec.cutPieces);
+    bm.counters["other_pieces"] = static_cast<double>(recipe.cutPieces);
     bm.counters["steps_in_job"] = s.bendSteps.count;
 }
 BENCHMARK(BM_PlanOnePieceInJob)->Arg(100)->Arg(1000)->Arg(8000)->Unit(benchmark::kMicrosecond);

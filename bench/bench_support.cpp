@@ -35,22 +35,22 @@ JobCache& jobCache() {
     return cache;
 }
 
-std::string keyOf(const JobSpec& spec) {
+std::string keyOf(const JobRecipe& recipe) {
     char key[160];
-    std::snprintf(key, sizeof key, "%d/%d/%d/%d/%d/%d/%d/%llu/%d", spec.cutPieces, spec.minBends, spec.maxBends,
-                  spec.machines, spec.benders, spec.programs, spec.clashChecking ? 1 : 0,
-                  static_cast<unsigned long long>(spec.seed), spec.probeBends);
+    std::snprintf(key, sizeof key, "%d/%d/%d/%d/%d/%d/%d/%llu/%d", recipe.cutPieces, recipe.minBends, recipe.maxBends,
+                  recipe.machines, recipe.benders, recipe.programs, recipe.clashChecking ? 1 : 0,
+                  static_cast<unsigned long long>(recipe.seed), recipe.probeBends);
     return key;
 }
 
 }  // namespace
 
-const GeneratedJob& cachedJob(const JobSpec& spec) {
+const GeneratedJob& cachedJob(const JobRecipe& recipe) {
     JobCache& cache = jobCache();
-    const std::string key = keyOf(spec);
+    const std::string key = keyOf(recipe);
     auto found = cache.jobs.find(key);
     if (found != cache.jobs.end()) return found->second;
-    const GeneratedJob job = writeJob(makeTempFolder("kwarel-bench"), spec);
+    const GeneratedJob job = writeJob(makeTempFolder("kwarel-bench"), recipe);
     return cache.jobs.emplace(key, job).first->second;
 }
 

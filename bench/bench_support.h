@@ -11,9 +11,9 @@
 
 namespace kwarel::bench {
 
-// The job of this spec, written once per process into a temporary folder
+// The job of this recipe, written once per process into a temporary folder
 // that is removed when the program ends.
-const GeneratedJob& cachedJob(const JobSpec& spec);
+const GeneratedJob& cachedJob(const JobRecipe& recipe);
 
 // Reads the job's parameter, database and cut-piece files into a new state,
 // resolves every cut piece and builds the bend steps of every cut piece.

@@ -74,7 +74,7 @@ constexpr double kBoreInches[kBoreCount] = {1.0, 1.5, 2.0, 3.0, 4.0, 6.0};
 constexpr int32_t kBoreWeights[kBoreCount] = {10, 15, 30, 20, 15, 10};
 
 struct Material {
-    const char* spec;
+    const char* pipingSpec;
     const char* itemPrefix;
     double wall[kBoreCount];  // mm
     int32_t deliveryLength;   // mm
@@ -190,7 +190,7 @@ double bendRadiusMm(int32_t bore, int32_t radiusFactor) {
     return std::round(kBoreInches[bore] * 25.4 * radiusFactor * 10.0) / 10.0;
 }
 
-bool benderAvailable(const JobSpec& spec, int32_t bender) { return bender >= 0 && bender < spec.benders; }
+bool benderAvailable(const JobRecipe& recipe, int32_t bender) { return bender >= 0 && bender < recipe.benders; }
 
 bool benderMakes(int32_t bender, int32_t bore, int32_t radiusSlot) {
     return (kBenders[bender].bores >> bore & 1u) != 0 && (kBenders[bender].radii >> radiusSlot & 1u) != 0;
@@ -199,22 +199,22 @@ bool benderMakes(int32_t bender, int32_t bore, int32_t radiusSlot) {
 // ---------------------------------------------------------------------------
 // The database.
 
-std::string databaseText(const JobSpec& spec) {
+std::string databaseText(const JobRecipe& recipe) {
     Writer w;
     w.put("* Bender database written by the kwarel job generator").line();
     w.put("UNITS MM").line().line();
 
     w.put("STARTMACHINE").line();
-    for (int32_t m = 0; m < spec.machines; ++m) {
+    for (int32_t m = 0; m < recipe.machines; ++m) {
         const Machine& machine = kMachines[m];
         std::string names;
         for (int32_t b : machine.benders) {
-            if (!benderAvailable(spec, b)) continue;
+            if (!benderAvailable(recipe, b)) continue;
             if (!names.empty()) names += ',';
             names += kBenders[b].name;
         }
         // Every machine carries at least one of the available benders.
-        if (names.empty()) names = kBenders[m % spec.benders].name;
+        if (names.empty()) names = kBenders[m % recipe.benders].name;
         w.put(machine.name).put("|").put(machine.priority).put("|").put(names).put("|").put(machine.hand);
         for (int32_t v : {machine.maxPipeLength, machine.maxBendAngle, machine.machineHeight, machine.hasPit,
                           machine.pitDepth, machine.pitRadius, machine.frontRadius, machine.bodyHalfWidth,
@@ -227,7 +227,7 @@ std::string databaseText(const JobSpec& spec) {
     w.put("ENDMACHINE").line().line();
 
     w.put("STARTBENDER").line();
-    for (int32_t b = 0; b < spec.benders; ++b) {
+    for (int32_t b = 0; b < recipe.benders; ++b) {
         const Bender& bender = kBenders[b];
         w.put(bender.name).put("|").put(bender.priority).put("|").put(bender.minFirst).put("|");
         w.put(bender.minMiddle).put("|").put(bender.minLast).line();
@@ -235,7 +235,7 @@ std::string databaseText(const JobSpec& spec) {
     w.put("ENDBENDER").line().line();
 
     w.put("STARTBENDCAPABILITY").line();
-    for (int32_t b = 0; b < spec.benders; ++b) {
+    for (int32_t b = 0; b < recipe.benders; ++b) {
         for (int32_t bore = 0; bore < kBoreCount; ++bore) {
             for (int32_t slot = 0; slot < 2; ++slot) {
                 if (!benderMakes(b, bore, slot)) continue;
@@ -247,11 +247,11 @@ std::string databaseText(const JobSpec& spec) {
     w.put("ENDBENDCAPABILITY").line().line();
 
     w.put("STARTMATERIALCAPABILITY").line();
-    for (int32_t b = 0; b < spec.benders; ++b) {
+    for (int32_t b = 0; b < recipe.benders; ++b) {
         for (const Material& material : kMaterials) {
-            const bool stainless = material.spec[0] == 'S';
+            const bool stainless = material.pipingSpec[0] == 'S';
             if (stainless && !kBenders[b].stainless) continue;
-            w.put(kBenders[b].name).put("|").put(material.spec).put("|2.0|12.0|").put(stainless ? "Y" : "N");
+            w.put(kBenders[b].name).put("|").put(material.pipingSpec).put("|2.0|12.0|").put(stainless ? "Y" : "N");
             w.put("|1").line();
         }
     }
@@ -261,7 +261,7 @@ std::string databaseText(const JobSpec& spec) {
     for (const Material& material : kMaterials) {
         for (int32_t bore = 0; bore < kBoreCount; ++bore) {
             w.put(material.itemPrefix).put(kBores[bore].itemSuffix).put("|").put(kBores[bore].databaseText);
-            w.put("|").put(material.spec).put("|");
+            w.put("|").put(material.pipingSpec).put("|");
             char wall[16];
             std::snprintf(wall, sizeof wall, "%.2f", material.wall[bore]);
             w.put(wall).put("|").tenths(kBores[bore].outsideDiameter).put("|").put(material.deliveryLength);
@@ -306,14 +306,14 @@ struct Minimums {
     double longestMachine = 0.0;
 };
 
-Minimums minimumsFor(const JobSpec& spec, int32_t bore, int32_t slot) {
+Minimums minimumsFor(const JobRecipe& recipe, int32_t bore, int32_t slot) {
     Minimums result;
-    for (int32_t b = 0; b < spec.benders; ++b) {
+    for (int32_t b = 0; b < recipe.benders; ++b) {
         if (!benderMakes(b, bore, slot)) continue;
         result.first = std::max({result.first, double(kBenders[b].minFirst), double(kBenders[b].minLast)});
         result.middle = std::max(result.middle, double(kBenders[b].minMiddle));
     }
-    for (int32_t m = 0; m < spec.machines; ++m) {
+    for (int32_t m = 0; m < recipe.machines; ++m) {
         result.longestMachine = std::max(result.longestMachine, double(kMachines[m].maxPipeLength));
     }
     return result;
@@ -335,12 +335,12 @@ int32_t drawAngle(Random& r) {
 // plane drawn at random about the incoming straight (half of the planes are
 // the plant's square planes), bend points at the intersections of the
 // straights.
-PieceShape buildShape(Random& r, const JobSpec& spec, int32_t material, int32_t bore, int32_t slot, int32_t bends) {
+PieceShape buildShape(Random& r, const JobRecipe& recipe, int32_t material, int32_t bore, int32_t slot, int32_t bends) {
     PieceShape shape;
     shape.material = material;
     shape.bore = bore;
     shape.radius = bendRadiusMm(bore, kRadiusFactors[slot]);
-    const Minimums mins = minimumsFor(spec, bore, slot);
+    const Minimums mins = minimumsFor(recipe, bore, slot);
 
     std::vector<int32_t> angles(static_cast<std::size_t>(bends));
     for (int32_t& a : angles) a = drawAngle(r);
@@ -418,8 +418,8 @@ PieceShape buildShape(Random& r, const JobSpec& spec, int32_t material, int32_t 
     return shape;
 }
 
-bool boreUsable(const JobSpec& spec, int32_t bore, int32_t slot) {
-    for (int32_t b = 0; b < spec.benders; ++b) {
+bool boreUsable(const JobRecipe& recipe, int32_t bore, int32_t slot) {
+    for (int32_t b = 0; b < recipe.benders; ++b) {
         if (benderMakes(b, bore, slot)) return true;
     }
     return false;
@@ -427,11 +427,11 @@ bool boreUsable(const JobSpec& spec, int32_t bore, int32_t slot) {
 
 // Draws the item of a piece: material, then a bore and radius that some
 // available bender makes.
-PieceShape drawPiece(Random& r, const JobSpec& spec) {
+PieceShape drawPiece(Random& r, const JobRecipe& recipe) {
     const int32_t material = r.weighted(kMaterialWeights);
     int32_t bore = r.weighted(kBoreWeights);
     int32_t slot = r.weighted(kRadiusWeights);
-    for (int32_t tries = 0; !boreUsable(spec, bore, slot); ++tries) {
+    for (int32_t tries = 0; !boreUsable(recipe, bore, slot); ++tries) {
         if (tries > 64) {  // fall back to the smallest bore the first bender makes
             bore = 0;
             slot = (kBenders[0].radii & 1u) != 0 ? 0 : 1;
@@ -440,8 +440,8 @@ PieceShape drawPiece(Random& r, const JobSpec& spec) {
         bore = r.weighted(kBoreWeights);
         slot = r.weighted(kRadiusWeights);
     }
-    const int32_t bends = r.between(spec.minBends, spec.maxBends);
-    return buildShape(r, spec, material, bore, slot, bends);
+    const int32_t bends = r.between(recipe.minBends, recipe.maxBends);
+    return buildShape(r, recipe, material, bore, slot, bends);
 }
 
 void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r) {
@@ -449,7 +449,7 @@ void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r
     const Bore& bore = kBores[shape.bore];
     w.put("/CUT").line();
     w.put("CUT-ID ").put(cutId).line();
-    if (shape.material != 0) w.put("PIPING-SPEC ").put(material.spec).line();
+    if (shape.material != 0) w.put("PIPING-SPEC ").put(material.pipingSpec).line();
     w.put("ITEM-CODE ").put(material.itemPrefix).put(bore.itemSuffix).line();
     w.put("ND ").put(bore.cutText).line();
     const char* ends[] = {"BW", "BW", "FL", "SW"};
@@ -466,7 +466,7 @@ void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r
     w.put("FINISH ").tenths(shape.finish.x).put(" ").tenths(shape.finish.y).put(" ").tenths(shape.finish.z).line();
 }
 
-std::string parameterText(const GeneratedJob& job, const JobSpec& spec) {
+std::string parameterText(const GeneratedJob& job, const JobRecipe& recipe) {
     Writer w;
     w.put(job.cutPieceFile).line().put(job.resultFile).line().put(job.databaseFile).line();
     const int64_t values[] = {
@@ -477,10 +477,10 @@ std::string parameterText(const GeneratedJob& job, const JobSpec& spec) {
         1,  // USE_MACHINE_PRIORITY
         1,  // USE_BENDER_PRIORITY
         1,  // MACHINE_OVER_BENDER_PRIORITY
-        spec.clashChecking ? 1 : 0,
+        recipe.clashChecking ? 1 : 0,
         0,  // ADD_TEMPLATE_LENGTH
         0,  // TEMPLATE_LENGTH
-        spec.programs,
+        recipe.programs,
         1, 1, 1,        // machine, bender and hand change allowed
         1, 2, 3, 4, 5,  // trial criteria ranks
         0, 0,           // no forced machine or bender
@@ -489,18 +489,18 @@ std::string parameterText(const GeneratedJob& job, const JobSpec& spec) {
     return w.text;
 }
 
-void checkSpec(const JobSpec& spec) {
-    if (spec.cutPieces < 0 || spec.minBends < 1 || spec.maxBends < spec.minBends || spec.maxBends > 20 ||
-        spec.machines < 1 || spec.machines > kMaxMachines || spec.benders < 1 || spec.benders > kMaxBenders ||
-        spec.probeBends < 0 || spec.probeBends > 20) {
-        throw std::runtime_error("job spec out of range");
+void checkRecipe(const JobRecipe& recipe) {
+    if (recipe.cutPieces < 0 || recipe.minBends < 1 || recipe.maxBends < recipe.minBends || recipe.maxBends > 20 ||
+        recipe.machines < 1 || recipe.machines > kMaxMachines || recipe.benders < 1 || recipe.benders > kMaxBenders ||
+        recipe.probeBends < 0 || recipe.probeBends > 20) {
+        throw std::runtime_error("job recipe out of range");
     }
 }
 
 }  // namespace
 
-GeneratedJob writeJob(const std::string& folderName, const JobSpec& spec) {
-    checkSpec(spec);
+GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
+    checkRecipe(recipe);
     std::filesystem::create_directories(folderName);
     // The parameter file names the other files by absolute path, so the job
     // runs from any working directory.
@@ -518,48 +518,48 @@ GeneratedJob writeJob(const std::string& folderName, const JobSpec& spec) {
         }
     }
 
-    writeFile(job.databaseFile, databaseText(spec));
+    writeFile(job.databaseFile, databaseText(recipe));
 
     Writer w;
     w.put("/HEADER").line();
-    w.put("PIPELINE BENCH-").put(static_cast<int64_t>(spec.seed % 100000)).line();
+    w.put("PIPELINE BENCH-").put(static_cast<int64_t>(recipe.seed % 100000)).line();
     w.put("DATE 06/12/26").line();
     w.put("UNITS-BORE INCH").line();
     w.put("UNITS-LENGTH MM").line();
-    w.put("PIPING-SPEC ").put(kMaterials[0].spec).line();
+    w.put("PIPING-SPEC ").put(kMaterials[0].pipingSpec).line();
 
     // Spools of one to six cut pieces; piece i depends only on the seed and
     // i, so a larger job begins with the pieces of a smaller one.
-    Random spools(mixSeed(spec.seed, 0));
+    Random spools(mixSeed(recipe.seed, 0));
     int32_t written = 0;
     int32_t spoolNumber = 0;
-    while (written < spec.cutPieces) {
-        const int32_t inSpool = std::min(spools.between(1, 6), spec.cutPieces - written);
+    while (written < recipe.cutPieces) {
+        const int32_t inSpool = std::min(spools.between(1, 6), recipe.cutPieces - written);
         char spoolId[16];
         std::snprintf(spoolId, sizeof spoolId, "S%05d", ++spoolNumber);
         w.put("/SPOOL").line().put("SPOOL-ID ").put(spoolId).line();
         for (int32_t c = 1; c <= inSpool; ++c) {
-            Random r(mixSeed(spec.seed, static_cast<uint64_t>(written) + 1));
-            const PieceShape shape = drawPiece(r, spec);
+            Random r(mixSeed(recipe.seed, static_cast<uint64_t>(written) + 1));
+            const PieceShape shape = drawPiece(r, recipe);
             writePiece(w, shape, std::to_string(c).c_str(), r);
             job.bends += static_cast<int32_t>(shape.bendPoints.size());
             ++written;
         }
     }
-    if (spec.probeBends > 0) {
+    if (recipe.probeBends > 0) {
         // 2-inch carbon steel at 3D, which the smallest bender makes.
         Random r(0x50524F4245ull);
-        const PieceShape shape = buildShape(r, spec, 0, 2, 0, spec.probeBends);
+        const PieceShape shape = buildShape(r, recipe, 0, 2, 0, recipe.probeBends);
         w.put("/SPOOL").line().put("SPOOL-ID PROBE").line();
         writePiece(w, shape, "1", r);
-        job.bends += spec.probeBends;
+        job.bends += recipe.probeBends;
         job.probeIndex = written++;
     }
     w.put("/END").line();
     writeFile(job.cutPieceFile, w.text);
     job.cutPieces = written;
 
-    writeFile(job.parameterFile, parameterText(job, spec));
+    writeFile(job.parameterFile, parameterText(job, recipe));
     return job;
 }
 

@@ -3,7 +3,7 @@
 // cut-piece file of spools and cut pieces with real pipe geometry, and the
 // parameter file that ties them together.
 //
-// The same spec and seed give the same files: the generator uses its own
+// The same recipe and seed give the same files: the generator uses its own
 // random number generator (not the standard distributions, whose output
 // differs between standard libraries) and writes numbers rounded to tenths
 // of a millimetre with integer arithmetic.
@@ -14,7 +14,7 @@
 
 namespace kwarel::bench {
 
-struct JobSpec {
+struct JobRecipe {
     int32_t cutPieces = 1000;  // cut pieces besides the probe piece
     int32_t minBends = 1;
     int32_t maxBends = 12;     // 1 to 20
@@ -42,7 +42,7 @@ struct GeneratedJob {
 // Writes the three input files into `folder` (created when missing) and
 // names the result file there. Throws std::runtime_error when a file cannot
 // be written.
-GeneratedJob writeJob(const std::string& folder, const JobSpec& spec);
+GeneratedJob writeJob(const std::string& folder, const JobRecipe& recipe);
 
 // A fresh folder under the system's temporary directory.
 std::string makeTempFolder(const std::string& prefix);

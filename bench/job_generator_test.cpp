@@ -34,16 +34,16 @@ struct Folder {
 
 TEST(JobGenerator, SameSeedSameFilesAndSmallerJobsAreTheHeadOfLargerOnes) {
     Folder a, b, c;
-    JobSpec spec;
-    spec.cutPieces = 40;
-    spec.probeBends = 12;
-    const GeneratedJob first = writeJob(a.path + "/job", spec);
-    const GeneratedJob again = writeJob(b.path + "/job", spec);
+    JobRecipe recipe;
+    recipe.cutPieces = 40;
+    recipe.probeBends = 12;
+    const GeneratedJob first = writeJob(a.path + "/job", recipe);
+    const GeneratedJob again = writeJob(b.path + "/job", recipe);
     EXPECT_EQ(readAll(first.cutPieceFile), readAll(again.cutPieceFile));
     EXPECT_EQ(readAll(first.databaseFile), readAll(again.databaseFile));
 
-    spec.seed += 1;
-    const GeneratedJob other = writeJob(c.path + "/job", spec);
+    recipe.seed += 1;
+    const GeneratedJob other = writeJob(c.path + "/job", recipe);
     EXPECT_NE(readAll(first.cutPieceFile), readAll(other.cutPieceFile));
     EXPECT_EQ(readAll(first.databaseFile), readAll(other.databaseFile));
 
@@ -57,10 +57,10 @@ TEST(JobGenerator, SameSeedSameFilesAndSmallerJobsAreTheHeadOfLargerOnes) {
     // A 20-piece job holds the first 20 pieces of the 40-piece job; only
     // its last spool may be cut short.
     Folder d;
-    spec.seed -= 1;
-    spec.cutPieces = 20;
-    spec.probeBends = 0;
-    std::unique_ptr<JobState> small = prepareJob(writeJob(d.path + "/job", spec));
+    recipe.seed -= 1;
+    recipe.cutPieces = 20;
+    recipe.probeBends = 0;
+    std::unique_ptr<JobState> small = prepareJob(writeJob(d.path + "/job", recipe));
     std::unique_ptr<JobState> large = prepareJob(first);
     ASSERT_EQ(small->cutPieces.count, 20);
     for (int32_t i = 0; i < 20; ++i) {
@@ -76,11 +76,11 @@ TEST(JobGenerator, SameSeedSameFilesAndSmallerJobsAreTheHeadOfLargerOnes) {
 
 TEST(JobGenerator, PiecesReadBackWithMatchingAnglesAndNoAdditionalMaterial) {
     Folder folder;
-    JobSpec spec;
-    spec.cutPieces = 300;
-    spec.maxBends = 12;
-    spec.probeBends = 20;
-    const GeneratedJob job = writeJob(folder.path + "/job", spec);
+    JobRecipe recipe;
+    recipe.cutPieces = 300;
+    recipe.maxBends = 12;
+    recipe.probeBends = 20;
+    const GeneratedJob job = writeJob(folder.path + "/job", recipe);
     std::unique_ptr<JobState> state = prepareJob(job);  // throws when the counts differ
     JobState& s = *state;
 
@@ -128,11 +128,11 @@ TEST(JobGenerator, PiecesReadBackWithMatchingAnglesAndNoAdditionalMaterial) {
 
 TEST(JobGenerator, FewerMachinesAndBendersStillGiveAWorkableShop) {
     Folder folder;
-    JobSpec spec;
-    spec.cutPieces = 60;
-    spec.machines = 3;
-    spec.benders = 2;
-    const GeneratedJob job = writeJob(folder.path + "/job", spec);
+    JobRecipe recipe;
+    recipe.cutPieces = 60;
+    recipe.machines = 3;
+    recipe.benders = 2;
+    const GeneratedJob job = writeJob(folder.path + "/job", recipe);
     std::unique_ptr<JobState> state = prepareJob(job);
     EXPECT_EQ(state->machines.count, 3);
     EXPECT_EQ(state->benders.count, 2);

@@ -12,15 +12,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS]]]]]]\n", argv[0]);
         return 2;
     }
-    kwarel::bench::JobSpec spec;
-    if (argc > 2) spec.cutPieces = std::atoi(argv[2]);
-    if (argc > 3) spec.maxBends = std::atoi(argv[3]);
-    if (argc > 4) spec.clashChecking = std::atoi(argv[4]) != 0;
-    if (argc > 5) spec.seed = std::strtoull(argv[5], nullptr, 10);
-    if (argc > 6) spec.machines = std::atoi(argv[6]);
-    if (argc > 7) spec.benders = std::atoi(argv[7]);
+    kwarel::bench::JobRecipe recipe;
+    if (argc > 2) recipe.cutPieces = std::atoi(argv[2]);
+    if (argc > 3) recipe.maxBends = std::atoi(argv[3]);
+    if (argc > 4) recipe.clashChecking = std::atoi(argv[4]) != 0;
+    if (argc > 5) recipe.seed = std::strtoull(argv[5], nullptr, 10);
+    if (argc > 6) recipe.machines = std::atoi(argv[6]);
+    if (argc > 7) recipe.benders = std::atoi(argv[7]);
     try {
-        const kwarel::bench::GeneratedJob job = kwarel::bench::writeJob(argv[1], spec);
+        const kwarel::bench::GeneratedJob job = kwarel::bench::writeJob(argv[1], recipe);
         std::printf("%s\n%d cut pieces, %d bends\n", job.parameterFile.c_str(), job.cutPieces, job.bends);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
