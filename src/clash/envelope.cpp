@@ -20,6 +20,7 @@
 
 #include "clash/clash_math.h"
 #include "clash/report.h"
+#include "clash/shape_tests.h"
 #include "store/vectors.h"
 
 namespace kwarel {
@@ -223,28 +224,51 @@ double largest(std::initializer_list<double> values) {
 
 // --- sampling ---------------------------------------------------------------
 
-// Samples the straight in the slot; with `tests` set to the tests its points
-// need, and no points written when none is needed. Returns the point count.
-int32_t sampleStraight(JobState& state, const Room& room, int32_t outsideDiameter, unsigned& tests) {
-    const PipeShapeRecord& piece = state.pipeShapes.current;
+// x translations a bound must also cover: the pipe fed by any amount from
+// `lo` to `hi` in up to `steps` additions.
+struct Sweep {
+    double lo = 0.0, hi = 0.0;
+    double steps = 0.0;
+};
+
+// Extra pad for the rounding of `steps` additions to coordinates of the given
+// size, stretched as the sampling stretches position errors.
+double sweepPad(const Sweep& sweep, double magnitude, double stretch) {
+    return sweep.steps * magnitude * 1.0e-15 * stretch;
+}
+
+// Bounds of a straight's sample points: they lie between its two ends when
+// the sampling runs forward (outside diameter and half diameter positive).
+bool straightBounds(const JobState& state, const PipeShapeRecord& piece, int32_t outsideDiameter,
+                    const Sweep& sweep, Bounds& box) {
+    if (outsideDiameter < 0 || state.halfDiameter <= 0) return false;
     const double sx = piece.startX, sy = piece.startY, sz = piece.startZ;
     const double ex = piece.endX, ey = piece.endY, ez = piece.endZ;
-    const double dx = ex - sx, dy = ey - sy, dz = ez - sz;
-    const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
-    const int32_t count = sampleCount((length - outsideDiameter) / state.halfDiameter + 1.0);
-    tests = kAllTests;
-    if (count <= 0) return count;
+    box = Bounds{{std::min(sx, ex) + sweep.lo, std::min(sy, ey), std::min(sz, ez)},
+                 {std::max(sx, ex) + sweep.hi, std::max(sy, ey), std::max(sz, ez)}};
+    // |dx| + |dy| + |dz| is at least the length.
+    const double reach = std::fabs(ex - sx) + std::fabs(ey - sy) + std::fabs(ez - sz);
+    const double magnitude = largest({sx, sy, sz, ex, ey, ez, reach}) + std::max(-sweep.lo, sweep.hi);
+    return padBounds(box, roundingPad(magnitude, 1.0) + sweepPad(sweep, magnitude, 1.0));
+}
 
-    // The points lie between the two ends when the sampling runs forward.
-    if (outsideDiameter >= 0 && state.halfDiameter > 0) {
-        Bounds box{{std::min(sx, ex), std::min(sy, ey), std::min(sz, ez)},
-                   {std::max(sx, ex), std::max(sy, ey), std::max(sz, ez)}};
-        if (padBounds(box, roundingPad(largest({sx, sy, sz, ex, ey, ez, length}), 1.0))) {
-            tests = testsNeeded(room, box);
-            if (tests == 0) return count;
-        }
+// Samples a straight. Returns the number of points written, 0 when none
+// needs testing; `tests` tells which tests they need. The whole-piece bound
+// comes first, so a clear piece costs neither a square root nor a division.
+int32_t sampleStraight(JobState& state, const Room& room, const PipeShapeRecord& piece, int32_t outsideDiameter,
+                       unsigned& tests) {
+    tests = kAllTests;
+    Bounds box;
+    if (straightBounds(state, piece, outsideDiameter, Sweep{}, box)) {
+        tests = testsNeeded(room, box);
+        if (tests == 0) return 0;
     }
 
+    const double sx = piece.startX, sy = piece.startY, sz = piece.startZ;
+    const double dx = piece.endX - sx, dy = piece.endY - sy, dz = piece.endZ - sz;
+    const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
+    const int32_t count = sampleCount((length - outsideDiameter) / state.halfDiameter + 1.0);
+    if (count <= 0) return 0;
     // normalizeVector divides by the same length.
     const double ux = dx / length, uy = dy / length, uz = dz / length;
     const int32_t h = outsideDiameter / 2;
@@ -278,46 +302,106 @@ double segmentDistance(const double a[3], const double b[3]) {
 // With q = Q - K running along the chord, each coordinate q_k lies between
 // those of the chord ends and |q| between the chord's nearest distance to K
 // and its farther end, which bounds q_k / |q|.
-bool arcBounds(const double k[3], double rho, const double a[3], const double b[3], Bounds& box) {
+bool arcBounds(const double k[3], double rho, const double a[3], const double b[3], const Sweep& sweep,
+               Bounds& box) {
     const double qa[3] = {a[0] - k[0], a[1] - k[1], a[2] - k[2]};
     const double qb[3] = {b[0] - k[0], b[1] - k[1], b[2] - k[2]};
     const double nearest = segmentDistance(qa, qb);
-    const double farthest = std::max(std::sqrt(qa[0] * qa[0] + qa[1] * qa[1] + qa[2] * qa[2]),
-                                     std::sqrt(qb[0] * qb[0] + qb[1] * qb[1] + qb[2] * qb[2]));
+    const double farthest = std::sqrt(std::max(qa[0] * qa[0] + qa[1] * qa[1] + qa[2] * qa[2],
+                                               qb[0] * qb[0] + qb[1] * qb[1] + qb[2] * qb[2]));
     // A chord passing close to the centre turns the points too sharply for a
     // safe bound.
     if (!(rho > 0.0) || !(nearest >= 0.01 * rho) || !(farthest > 0.0)) return false;
+    // Reciprocals instead of quotients: an ulp of difference is far inside the pad.
+    const double toNear = 1.0 / nearest, toFar = 1.0 / farthest;
     for (int c = 0; c < 3; ++c) {
         const double lo = std::min(qa[c], qb[c]);
         const double hi = std::max(qa[c], qb[c]);
-        const double unitLo = std::max(-1.0, std::min(lo / nearest, lo / farthest));
-        const double unitHi = std::min(1.0, std::max(hi / nearest, hi / farthest));
+        const double unitLo = std::max(-1.0, std::min(lo * toNear, lo * toFar));
+        const double unitHi = std::min(1.0, std::max(hi * toNear, hi * toFar));
         box.lo[c] = k[c] + rho * unitLo;
         box.hi[c] = k[c] + rho * unitHi;
     }
-    const double magnitude = largest({k[0], k[1], k[2], a[0], a[1], a[2], b[0], b[1], b[2], rho});
-    return padBounds(box, roundingPad(magnitude, rho / nearest));
+    box.lo[0] += sweep.lo;
+    box.hi[0] += sweep.hi;
+    const double magnitude =
+        largest({k[0], k[1], k[2], a[0], a[1], a[2], b[0], b[1], b[2], rho}) + std::max(-sweep.lo, sweep.hi);
+    const double stretch = rho * toNear;
+    return padBounds(box, roundingPad(magnitude, stretch) + sweepPad(sweep, magnitude, stretch));
 }
 
-// Samples the arc in the slot (list position `index`); as sampleStraight.
-int32_t sampleArc(JobState& state, const Room& room, int32_t index, unsigned& tests) {
-    const PipeShapeRecord piece = state.pipeShapes.current;
-    const double k[3] = {piece.centreX, piece.centreY, piece.centreZ};
-    const double rho = distance3(piece.startX, piece.startY, piece.startZ, k[0], k[1], k[2]);
-    const double arcLength = piece.arcAngle * 0.002777777777777778 * rho * 6.2832;
-    const int32_t count = sampleCount(arcLength / state.halfDiameter + 1.0);
-    tests = kAllTests;
-    if (count <= 0) return count;
+// Chord ends of an arc given the piece before it (the arc itself when there
+// is none): the arc's own ends below 180 degrees, otherwise both moved 0.2
+// radius the way the previous piece runs into the arc.
+void chordEnds(const PipeShapeRecord& arc, const PipeShapeRecord& prev, double a[3], double b[3]) {
+    if (arc.arcAngle < 180) {
+        a[0] = arc.startX, a[1] = arc.startY, a[2] = arc.startZ;
+        b[0] = arc.endX, b[1] = arc.endY, b[2] = arc.endZ;
+        return;
+    }
+    const double d11 = distance3(prev.startX, prev.startY, prev.startZ, arc.startX, arc.startY, arc.startZ);
+    const double d21 = distance3(prev.endX, prev.endY, prev.endZ, arc.startX, arc.startY, arc.startZ);
+    const double d12 = distance3(prev.startX, prev.startY, prev.startZ, arc.endX, arc.endY, arc.endZ);
+    const double d22 = distance3(prev.endX, prev.endY, prev.endZ, arc.endX, arc.endY, arc.endZ);
+    const bool startNearStart = d11 < d21;  // ties go to the previous piece's end
+    const bool endNearStart = d12 < d22;
+    const double m1 = startNearStart ? d11 : d21;
+    const double m2 = endNearStart ? d12 : d22;
 
+    const double prevStart[3] = {prev.startX, prev.startY, prev.startZ};
+    const double prevEnd[3] = {prev.endX, prev.endY, prev.endZ};
+    const double arcStart[3] = {arc.startX, arc.startY, arc.startZ};
+    const double arcEnd[3] = {arc.endX, arc.endY, arc.endZ};
+    // The end nearer the previous piece is the joined one.
+    const bool joinedAtEnd = m2 <= m1;
+    const double* joined = joinedAtEnd ? arcEnd : arcStart;
+    const double* other = joinedAtEnd ? arcStart : arcEnd;
+    const bool nearIsStart = joinedAtEnd ? endNearStart : startNearStart;
+    const double* pn = nearIsStart ? prevStart : prevEnd;
+    const double* pf = nearIsStart ? prevEnd : prevStart;
+
+    double ux, uy, uz;
+    normalizeVector(pn[0] - pf[0], pn[1] - pf[1], pn[2] - pf[2], ux, uy, uz);
+    const double rho = distance3(arc.startX, arc.startY, arc.startZ, arc.centreX, arc.centreY, arc.centreZ);
+    const double u[3] = {ux, uy, uz};
+    for (int c = 0; c < 3; ++c) {
+        a[c] = joined[c] + u[c] * 0.2 * rho;
+        b[c] = other[c] + u[c] * 0.2 * rho;
+    }
+}
+
+// An arc's centre, radius and chord ends, as its sampling uses them.
+struct ArcFrame {
+    double k[3];
+    double rho;
     double a[3], b[3];
-    arcChordEnds(state, index, a, b);
+};
 
+ArcFrame arcFrame(const JobState& state, int32_t index, const PipeShapeRecord& piece) {
+    ArcFrame f{{piece.centreX, piece.centreY, piece.centreZ}, 0.0, {}, {}};
+    f.rho = distance3(piece.startX, piece.startY, piece.startZ, f.k[0], f.k[1], f.k[2]);
+    chordEnds(piece, index > 0 ? state.pipeShapes.at(index - 1) : piece, f.a, f.b);
+    return f;
+}
+
+// Samples the arc at list position `index`; as sampleStraight.
+int32_t sampleArc(JobState& state, const Room& room, int32_t index, const PipeShapeRecord& piece,
+                  unsigned& tests) {
+    const ArcFrame f = arcFrame(state, index, piece);
+    const double* k = f.k;
+    const double* a = f.a;
+    const double* b = f.b;
+    const double rho = f.rho;
+    tests = kAllTests;
     Bounds box{};
-    if (arcBounds(k, rho, a, b, box)) {
+    if (arcBounds(k, rho, a, b, Sweep{}, box)) {
         tests = testsNeeded(room, box);
-        if (tests == 0) return count;
+        if (tests == 0) return 0;
     }
 
+    const double arcLength = piece.arcAngle * 0.002777777777777778 * rho * 6.2832;
+    const int32_t count = sampleCount(arcLength / state.halfDiameter + 1.0);
+    if (count <= 0) return 0;
     // A point of the chord pushed out radially onto the arc's circle.
     auto place = [&](int32_t j, double qx, double qy, double qz) {
         const double vx = qx - k[0], vy = qy - k[1], vz = qz - k[2];
@@ -344,68 +428,111 @@ int32_t sampleArc(JobState& state, const Room& room, int32_t index, unsigned& te
 
 }  // namespace
 
-int32_t testPipeShape(JobState& state, int32_t outsideDiameter) {
-    const Room room = roomOf(state, outsideDiameter);
-    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        state.pipeShapes.load(i);
-        unsigned tests = kAllTests;
-        const int32_t count = state.pipeShapes.current.pieceType == 2
-                                  ? sampleArc(state, room, i, tests)
-                                  : sampleStraight(state, room, outsideDiameter, tests);
-        if (count <= 0 || tests == 0) continue;
-        if (testPoints(state, room, tests, count) == 0) return 0;
+namespace clash {
+
+namespace {
+
+// Bounds of a piece's sample points, widened by `sweep` along x.
+bool pieceBounds(const JobState& state, int32_t index, int32_t outsideDiameter, const Sweep& sweep, Bounds& box) {
+    const PipeShapeRecord& piece = state.pipeShapes.at(index);
+    if (piece.pieceType == 2) {
+        const ArcFrame f = arcFrame(state, index, piece);
+        return arcBounds(f.k, f.rho, f.a, f.b, sweep, box);
     }
+    return straightBounds(state, piece, outsideDiameter, sweep, box);
+}
+
+// Largest distance of a piece's sample points from the point (u0, v0) of the
+// plane of coordinates u and v (0, 1, 2 for x, y, z): a straight's points lie
+// between its ends, an arc's on a sphere of radius rho about its centre.
+double farthestFrom(const PipeShapeRecord& piece, int u, int v, double u0, double v0) {
+    auto at = [&](double x, double y, double z) {
+        const double c[3] = {x, y, z};
+        return distance2(u0, v0, c[u], c[v]);
+    };
+    if (piece.pieceType == 2) {
+        const double rho =
+            distance3(piece.startX, piece.startY, piece.startZ, piece.centreX, piece.centreY, piece.centreZ);
+        return at(piece.centreX, piece.centreY, piece.centreZ) + rho;
+    }
+    return std::max(at(piece.startX, piece.startY, piece.startZ), at(piece.endX, piece.endY, piece.endZ));
+}
+
+}  // namespace
+
+void piecesClearOverFeed(JobState& state, int32_t outsideDiameter, double feed, double steps, bool clear[]) {
+    const Room room = roomOf(state, outsideDiameter);
+    const Sweep sweep{std::min(0.0, feed), std::max(0.0, feed), steps};
+    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
+        Bounds box{};
+        clear[i] = pieceBounds(state, i, outsideDiameter, sweep, box) && testsNeeded(room, box) == 0;
+    }
+}
+
+void piecesClearOverTurn(JobState& state, int32_t outsideDiameter, bool aboutFeedLine, double cy, double cz,
+                         double bendRadius, double steps, bool clear[]) {
+    const Room room = roomOf(state, outsideDiameter);
+    // The coordinates the turn changes, and the point they turn about.
+    const int u = aboutFeedLine ? 1 : 0, v = aboutFeedLine ? 2 : 1;
+    const double u0 = aboutFeedLine ? cy : 0.0, v0 = aboutFeedLine ? cz : 0.0;
+    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
+        Bounds box{};
+        clear[i] = false;
+        if (!pieceBounds(state, i, outsideDiameter, Sweep{}, box)) continue;
+        // A turn about the feed line keeps each point's distance from it, up
+        // to rounding. A bend turns the pipe about the bending centre, except
+        // that a step's turn is off by 6.2832 - 2 pi = 1.47e-5 radians where a
+        // point's direction angle passes 360 (its turning point is the arc's
+        // end, within the bend radius of the centre): a drift of at most
+        // 2e-5 of (distance + radius) per step.
+        const double reach = farthestFrom(state.pipeShapes.at(i), u, v, u0, v0);
+        const double drift =
+            aboutFeedLine ? steps * reach * 1.0e-14 : steps * (reach + std::fabs(bendRadius)) * 2.0e-5;
+        const double r = reach + 1.0e-3 + 1.0e-9 * (reach + largest({u0, v0})) + drift;
+        if (!(r < kBoundLimit)) continue;
+        box.lo[u] = u0 - r, box.hi[u] = u0 + r;
+        box.lo[v] = v0 - r, box.hi[v] = v0 + r;
+        clear[i] = testsNeeded(room, box) == 0;
+    }
+}
+
+int32_t testPipeShapeExcept(JobState& state, int32_t outsideDiameter, const bool clear[]) {
+    // Pieces are read in place; the slot ends up holding the piece that
+    // clashed, or else the last piece, as loading each in turn would leave it.
+    const Room room = roomOf(state, outsideDiameter);
+    RecordList<PipeShapeRecord>& pieces = state.pipeShapes;
+    for (int32_t i = 0; i < pieces.count; ++i) {
+        if (clear != nullptr && clear[i]) continue;
+        const PipeShapeRecord& piece = pieces.at(i);
+        unsigned tests = kAllTests;
+        const int32_t count = piece.pieceType == 2 ? sampleArc(state, room, i, piece, tests)
+                                                   : sampleStraight(state, room, piece, outsideDiameter, tests);
+        if (count <= 0 || tests == 0) continue;
+        if (testPoints(state, room, tests, count) == 0) {
+            pieces.load(i);
+            return 0;
+        }
+    }
+    pieces.load(pieces.count - 1);
     return 1;
+}
+
+}  // namespace clash
+
+int32_t testPipeShape(JobState& state, int32_t outsideDiameter) {
+    return clash::testPipeShapeExcept(state, outsideDiameter, nullptr);
 }
 
 int32_t arcChordEnds(JobState& state, int32_t index, double a[3], double b[3]) {
     const PipeShapeRecord arc = state.pipeShapes.current;
-    if (arc.arcAngle < 180) {
-        a[0] = arc.startX, a[1] = arc.startY, a[2] = arc.startZ;
-        b[0] = arc.endX, b[1] = arc.endY, b[2] = arc.endZ;
-        return 0;
-    }
-
-    // From 180 degrees on the chord passes through or beyond the centre, so
-    // both ends move 0.2 radius the way the previous piece runs into the arc.
-    state.pipeShapes.load(index - 1);
-    const PipeShapeRecord prev = state.pipeShapes.current;
-    const double d11 = distance3(prev.startX, prev.startY, prev.startZ, arc.startX, arc.startY, arc.startZ);
-    const double d21 = distance3(prev.endX, prev.endY, prev.endZ, arc.startX, arc.startY, arc.startZ);
-    const double d12 = distance3(prev.startX, prev.startY, prev.startZ, arc.endX, arc.endY, arc.endZ);
-    const double d22 = distance3(prev.endX, prev.endY, prev.endZ, arc.endX, arc.endY, arc.endZ);
-    const bool startNearStart = d11 < d21;  // ties go to the previous piece's end
-    const bool endNearStart = d12 < d22;
-    const double m1 = startNearStart ? d11 : d21;
-    const double m2 = endNearStart ? d12 : d22;
-
-    const double prevStart[3] = {prev.startX, prev.startY, prev.startZ};
-    const double prevEnd[3] = {prev.endX, prev.endY, prev.endZ};
-    const double arcStart[3] = {arc.startX, arc.startY, arc.startZ};
-    const double arcEnd[3] = {arc.endX, arc.endY, arc.endZ};
-    const double* joined;
-    const double* other;
-    bool nearIsStart;
-    if (m2 <= m1) {
-        joined = arcEnd;
-        other = arcStart;
-        nearIsStart = endNearStart;
+    if (arc.arcAngle >= 180) {
+        // The piece before it; a failed load leaves the slot, the arc, in its place.
+        state.pipeShapes.load(index - 1);
+        const PipeShapeRecord prev = state.pipeShapes.current;
+        state.pipeShapes.load(index);
+        chordEnds(arc, prev, a, b);
     } else {
-        joined = arcStart;
-        other = arcEnd;
-        nearIsStart = startNearStart;
-    }
-    const double* pn = nearIsStart ? prevStart : prevEnd;
-    const double* pf = nearIsStart ? prevEnd : prevStart;
-
-    state.pipeShapes.load(index);
-    double ux, uy, uz;
-    normalizeVector(pn[0] - pf[0], pn[1] - pf[1], pn[2] - pf[2], ux, uy, uz);
-    const double rho = distance3(arc.startX, arc.startY, arc.startZ, arc.centreX, arc.centreY, arc.centreZ);
-    const double u[3] = {ux, uy, uz};
-    for (int c = 0; c < 3; ++c) {
-        a[c] = joined[c] + u[c] * 0.2 * rho;
-        b[c] = other[c] + u[c] * 0.2 * rho;
+        chordEnds(arc, arc, a, b);
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "clash/clash_math.h"
 #include "clash/envelope.h"
 #include "clash/report.h"
+#include "clash/shape_tests.h"
 #include "prepare/options.h"
 
 namespace kwarel {
@@ -25,6 +26,10 @@ using clash::truncate32;
 namespace {
 
 constexpr int16_t kArc = 2;
+
+int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter, int32_t bendRadius,
+                   const bool clear[]);
+int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius, const bool clear[]);
 
 // Option ordinal of the run at position p: the first option's at 0, the
 // combination's from 1 on.
@@ -96,16 +101,39 @@ int32_t endRun(JobState& state, int32_t result) {
     return result;
 }
 
+// Pieces found clear of every test for a whole sequence of motion steps;
+// each step's test leaves them out.
+struct ClearPieces {
+    bool flags[kMaxPositions];
+    bool known = false;
+    const bool* get() const { return known ? flags : nullptr; }
+};
+
+// Steps of size `step` to cover `angle` degrees, with room for the odd extra call.
+double stepsFor(int64_t angle, int64_t step) {
+    if (step <= 0) return 4.0;
+    return static_cast<double>((angle < 0 ? -angle : angle) / step + 4);
+}
+
 // Bends the pipe at the current option from 0 to the target in angleStep
 // steps. Returns 0 at the first clash.
+//
+// A bend turns the formed pipe about the bending centre without changing its
+// height, so pieces that cannot reach any surface at any angle of the turn
+// are found once and left out of every step's test.
 int32_t bendInSteps(JobState& state, int64_t target, int32_t od, int32_t radius) {
     const int64_t step = state.angleStep;
+    ClearPieces clear;
+    if (state.pipeShapes.count <= kMaxPositions) {
+        clash::piecesClearOverTurn(state, od, false, 0.0, 0.0, radius, stepsFor(target, step), clear.flags);
+        clear.known = true;
+    }
     int64_t prev = 0;
     int64_t k = step > 0 ? step : target;  // no stepping without a positive step
     for (;;) {
         const bool last = !(k < target);
-        const int32_t result = last ? bendPipeStep(state, toInt32(prev), toInt32(target), od, radius)
-                                    : bendPipeStep(state, toInt32(prev), toInt32(k), od, radius);
+        const int32_t result = last ? bendPieces(state, toInt32(prev), toInt32(target), od, radius, clear.get())
+                                    : bendPieces(state, toInt32(prev), toInt32(k), od, radius, clear.get());
         if (result == 0) return 0;
         if (last) return 1;
         prev = k;
@@ -113,17 +141,39 @@ int32_t bendInSteps(JobState& state, int64_t target, int32_t od, int32_t radius)
     }
 }
 
+// One feed step, leaving the pieces marked in `clear` out of the test.
+int32_t feedPieces(JobState& state, int32_t distance, int32_t od, const bool clear[]) {
+    state.motionPhase = 2;
+    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
+        PipeShapeRecord& piece = state.pipeShapes.at(i);
+        piece.startX = piece.startX + distance;
+        piece.endX = piece.endX + distance;
+        if (piece.pieceType == kArc) piece.centreX = piece.centreX + distance;
+    }
+    state.pipeShapes.load(state.pipeShapes.count - 1);
+    return clash::testPipeShapeExcept(state, od, clear);
+}
+
 // Feeds the pipe by `length` in feedStep steps; the last step ends at the
 // truncated length. Returns 0 at the first clash.
+//
+// A feed only moves the pipe along x, so pieces that no test can reach at any
+// point of the whole feed are found once and left out of every step's test.
 int32_t feedInSteps(JobState& state, double length, int32_t od) {
     const int64_t step = state.feedStep;
+    const int64_t total = truncate32(length);
+    bool clear[kMaxPositions];
+    const bool someClear = state.pipeShapes.count <= kMaxPositions;
+    if (someClear) {
+        const double steps = step > 0 ? static_cast<double>((total < 0 ? -total : total) / step + 2) : 1.0;
+        clash::piecesClearOverFeed(state, od, static_cast<double>(total), steps, clear);
+    }
     int64_t prev = 0;
     int64_t k = step;
     for (;;) {
         const bool last = step <= 0 || !(static_cast<double>(k) < length);
-        const int32_t result = last ? feedPipeStep(state, toInt32(truncate32(length) - prev), od)
-                                    : feedPipeStep(state, toInt32(k - prev), od);
-        if (result == 0) return 0;
+        const int32_t distance = last ? toInt32(total - prev) : toInt32(k - prev);
+        if (feedPieces(state, distance, od, someClear ? clear : nullptr) == 0) return 0;
         if (last) return 1;
         prev = k;
         k += step;
@@ -133,14 +183,15 @@ int32_t feedInSteps(JobState& state, double length, int32_t od) {
 // Turns the pipe by `total` degrees (> 0) in the sense `sense`, in angleStep
 // steps. Returns 0 at the first clash and writes how far it had turned,
 // including the step that clashed.
-int32_t rotateInSteps(JobState& state, int64_t total, int64_t sense, int32_t od, int32_t radius, int64_t& turned) {
+int32_t rotateInSteps(JobState& state, int64_t total, int64_t sense, int32_t od, int32_t radius,
+                      const ClearPieces& clear, int64_t& turned) {
     const int64_t step = state.angleStep;
     turned = 0;
     int64_t k = step > 0 ? step : total;
     for (;;) {
         const bool last = !(k < total);
         const int64_t to = last ? total : k;
-        const int32_t result = rotatePipeStep(state, toInt32((to - turned) * sense), od, radius);
+        const int32_t result = rotatePieces(state, toInt32((to - turned) * sense), od, radius, clear.get());
         turned = to;
         if (result == 0) return 0;
         if (last) return 1;
@@ -235,11 +286,23 @@ int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
             if (rho != 0) {
                 const int64_t sense = rho > 0 ? 1 : -1;
                 const int64_t angle = rho > 0 ? static_cast<int64_t>(rho) : -static_cast<int64_t>(rho);
+                // A rotation keeps every point's distance from the feed line,
+                // whichever way it turns: pieces clear of every test at any
+                // angle are found once for the forward turn, the turn back
+                // and the long way round.
+                ClearPieces clear;
+                if (state.pipeShapes.count <= kMaxPositions) {
+                    const double cy = static_cast<double>(feedLineY(radius, state.bendOptions.current.hand));
+                    const int64_t longWay = 360 - angle;
+                    const double steps = stepsFor(angle, state.angleStep) + stepsFor(longWay, state.angleStep);
+                    clash::piecesClearOverTurn(state, od, true, cy, axisHeight(state, od), radius, steps, clear.flags);
+                    clear.known = true;
+                }
                 int64_t turned = 0;
-                if (rotateInSteps(state, angle, sense, od, radius, turned) == 0) {
+                if (rotateInSteps(state, angle, sense, od, radius, clear, turned) == 0) {
                     // Back to where the rotation began, then the long way round.
-                    rotatePipeStep(state, toInt32(-sense * turned), od, radius);
-                    if (rotateInSteps(state, 360 - angle, -sense, od, radius, turned) == 0) {
+                    rotatePieces(state, toInt32(-sense * turned), od, radius, clear.get());
+                    if (rotateInSteps(state, 360 - angle, -sense, od, radius, clear, turned) == 0) {
                         return endRun(state, 0);
                     }
                 }
@@ -254,33 +317,29 @@ int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
     return endRun(state, 1);
 }
 
+// The motions change the pieces in place in their list; the slot is left
+// holding the last piece, as loading, changing and storing each would leave it.
+
 int32_t feedPipeStep(JobState& state, int32_t distance, int32_t outsideDiameter) {
-    state.motionPhase = 2;
-    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        state.pipeShapes.load(i);
-        PipeShapeRecord& piece = state.pipeShapes.current;
-        piece.startX = piece.startX + distance;
-        piece.endX = piece.endX + distance;
-        if (piece.pieceType == kArc) piece.centreX = piece.centreX + distance;
-        state.pipeShapes.store(i);
-    }
-    return testPipeShape(state, outsideDiameter);
+    return feedPieces(state, distance, outsideDiameter, nullptr);
 }
 
 int32_t shiftPipeSideways(JobState& state, int32_t delta) {
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        state.pipeShapes.load(i);
-        PipeShapeRecord& piece = state.pipeShapes.current;
+        PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startY = piece.startY + delta;
         piece.endY = piece.endY + delta;
         if (piece.pieceType == kArc) piece.centreY = piece.centreY + delta;
-        state.pipeShapes.store(i);
     }
+    state.pipeShapes.load(state.pipeShapes.count - 1);
     return 0;
 }
 
-int32_t bendPipeStep(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
-                     int32_t bendRadius) {
+namespace {
+
+// One bend step, leaving the pieces marked in `clear` out of the test.
+int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter, int32_t bendRadius,
+                   const bool clear[]) {
     state.motionPhase = 1;
     const int16_t hand = state.bendOptions.current.hand;
     const double t0 = toRadians(fromAngle);
@@ -319,8 +378,7 @@ int32_t bendPipeStep(JobState& state, int32_t fromAngle, int32_t toAngle, int32_
         y = cy + d * std::sin(radians);
     };
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        state.pipeShapes.load(i);
-        PipeShapeRecord& piece = state.pipeShapes.current;
+        PipeShapeRecord& piece = state.pipeShapes.at(i);
         const bool arc = piece.pieceType == kArc;
         piece.startX = piece.startX + dx;
         piece.endX = piece.endX + dx;
@@ -333,12 +391,13 @@ int32_t bendPipeStep(JobState& state, int32_t fromAngle, int32_t toAngle, int32_
         turnPoint(piece.startX, piece.startY);
         turnPoint(piece.endX, piece.endY);
         if (arc) turnPoint(piece.centreX, piece.centreY);
-        state.pipeShapes.store(i);
     }
-    return testPipeShape(state, outsideDiameter);
+    state.pipeShapes.load(state.pipeShapes.count - 1);
+    return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }
 
-int32_t rotatePipeStep(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius) {
+// One rotation step, leaving the pieces marked in `clear` out of the test.
+int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius, const bool clear[]) {
     state.motionPhase = 3;
     if (angle == 0) return 0;
     const double cy = static_cast<double>(feedLineY(bendRadius, state.bendOptions.current.hand));
@@ -350,14 +409,24 @@ int32_t rotatePipeStep(JobState& state, int32_t angle, int32_t outsideDiameter, 
         placeAtAxialAngle(cy, cz, phi, y, z);
     };
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        state.pipeShapes.load(i);
-        PipeShapeRecord& piece = state.pipeShapes.current;
+        PipeShapeRecord& piece = state.pipeShapes.at(i);
         turnPoint(piece.startY, piece.startZ);
         turnPoint(piece.endY, piece.endZ);
         if (piece.pieceType == kArc) turnPoint(piece.centreY, piece.centreZ);
-        state.pipeShapes.store(i);
     }
-    return testPipeShape(state, outsideDiameter);
+    state.pipeShapes.load(state.pipeShapes.count - 1);
+    return clash::testPipeShapeExcept(state, outsideDiameter, clear);
+}
+
+}  // namespace
+
+int32_t bendPipeStep(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
+                     int32_t bendRadius) {
+    return bendPieces(state, fromAngle, toAngle, outsideDiameter, bendRadius, nullptr);
+}
+
+int32_t rotatePipeStep(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius) {
+    return rotatePieces(state, angle, outsideDiameter, bendRadius, nullptr);
 }
 
 double planarAngle(double cx, double cy, double x, double y) {

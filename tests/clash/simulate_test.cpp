@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
+#include "clash/shape_tests.h"
 #include "clash/simulate.h"
 #include "clash_fixture.h"
+#include "store/vectors.h"
 #include "support/builders.h"
 #include "support/test_support.h"
 
@@ -264,6 +267,51 @@ TEST(Simulate, LoadChecksFrontAndBackWall) {
         ASSERT_EQ(s->clashLineCount, 1);
         EXPECT_EQ(testing::clashLine(*s, 0), c.line);
     }
+}
+
+// The simulation leaves out of a feed, bend or rotation the pieces it finds
+// clear of every surface for the whole motion: a pipe found clear must then
+// pass every step's full test.
+TEST(Simulate, PiecesFoundClearStayClearThroughTheMotion) {
+    std::mt19937 gen(11);
+    std::uniform_real_distribution<double> coord(-2500, 2500), unit(-1, 1);
+    int clearRuns[3] = {0, 0, 0};
+    for (int trial = 0; trial < 600; ++trial) {
+        auto s = testing::freshState();
+        RoomSetup room;
+        room.hasPit = static_cast<int16_t>(trial % 2), room.pitDepth = 1500, room.pitRadius = 2000;
+        room.frontWall = 4500;
+        testing::addRoom(*s, room);
+        s->machines.load(0);
+        s->bendOptions.current.hand = static_cast<int16_t>(1 + trial % 3 % 2);
+        // A straight and a half-turn arc ending at its start; for rotations
+        // near the feed line in front of the machine.
+        const int motion = trial % 3;
+        const double cy = s->bendOptions.current.hand == 1 ? -500 : 500;
+        const double base[3] = {motion == 1 ? 1200 + coord(gen) / 3 : coord(gen),
+                                motion == 1 ? cy + coord(gen) / 10 : coord(gen),
+                                1050 + coord(gen) / (motion == 1 ? 10 : 2)};
+        double e[3], end[3], centre[3];
+        normalizeVector(unit(gen), unit(gen), unit(gen), e[0], e[1], e[2]);
+        for (int c = 0; c < 3; ++c) end[c] = base[c] + 400 * e[c], centre[c] = base[c] + 300 * e[(c + 1) % 3];
+        testing::addPiece(*s, base, end);
+        const double start[3] = {2 * centre[0] - base[0], 2 * centre[1] - base[1], 2 * centre[2] - base[2]};
+        testing::addPiece(*s, start, base, centre, 180 + trial % 20);
+
+        bool clear[2];
+        if (motion == 0) clash::piecesClearOverFeed(*s, 100, 3000, 32, clear);
+        if (motion == 1) clash::piecesClearOverTurn(*s, 100, true, cy, 1050, 500, 80, clear);
+        if (motion == 2) clash::piecesClearOverTurn(*s, 100, false, 0, 0, 500, 80, clear);
+        if (!clear[0] || !clear[1]) continue;
+        ++clearRuns[motion];
+        for (int k = 1; k <= (motion == 0 ? 30 : 72); ++k) {
+            const int32_t result = motion == 0   ? feedPipeStep(*s, 100, 100)
+                                   : motion == 1 ? rotatePipeStep(*s, -5, 100, 500)
+                                                 : bendPipeStep(*s, (k - 1) * 5, k * 5, 100, 500);
+            ASSERT_EQ(result, 1) << "trial " << trial << " step " << k << ": " << testing::clashLine(*s, 0);
+        }
+    }
+    for (int count : clearRuns) EXPECT_GT(count, 20);
 }
 
 }  // namespace
