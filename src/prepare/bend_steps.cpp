@@ -1,6 +1,7 @@
 #include "prepare/bend_steps.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "prepare/resolve.h"
 
@@ -41,6 +42,10 @@ int32_t unitDirection(double x1, double y1, double z1, double x2, double y2, dou
 }
 
 int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId) {
+    if (state.lastStepKeyValid && state.stepsIndexedCount == state.bendSteps.count &&
+        std::strcmp(state.lastStepKeyCutId, cutId) == 0 && std::strcmp(state.lastStepKeySpoolId, spoolId) == 0) {
+        return state.lastStepKeyFirst;
+    }
     if (state.stepsIndexedCount > state.bendSteps.count) {
         state.firstStepByKey.clear();
         state.stepsIndexedCount = 0;
@@ -51,7 +56,14 @@ int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId) 
     }
     state.stepsIndexedCount = state.bendSteps.count;
     auto it = state.firstStepByKey.find(cutPieceKey(cutId, spoolId));
-    return it == state.firstStepByKey.end() ? -1 : it->second;
+    const int32_t first = it == state.firstStepByKey.end() ? -1 : it->second;
+    copyText(state.lastStepKeyCutId, cutId);
+    copyText(state.lastStepKeySpoolId, spoolId);
+    state.lastStepKeyFirst = first;
+    // Keys longer than the cache's fields are looked up every time.
+    state.lastStepKeyValid = std::strlen(cutId) < sizeof state.lastStepKeyCutId &&
+                             std::strlen(spoolId) < sizeof state.lastStepKeySpoolId;
+    return first;
 }
 
 namespace {

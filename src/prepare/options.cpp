@@ -216,7 +216,39 @@ int32_t listBendOptions(JobState& state, int32_t index) {
     state.cutPieces.store(index);
 
     // 6. One option per direction, hand, position, machine and bender.
+    //
+    // Each machine's bender list is read once: names in order up to the first
+    // one that names no bender or a bender of priority 0. Whether a bender can
+    // make a step depends, within one cut piece, only on the bender and the
+    // step's radius, so that answer is kept per (bender, radius).
+    std::vector<std::vector<int32_t>> machineBenders(static_cast<std::size_t>(state.machines.count));
     char name[kLineBuffer];
+    for (int32_t m = 0; m < state.machines.count; ++m) {
+        const MachineRecord& machine = state.machines.at(m);
+        int32_t cursor = 0;
+        while ((cursor = nextField(machine.benderNames, cursor, ',', name)) != -1) {
+            const int32_t found = findBenderById(state, name);
+            if (found == 0 || state.benders.current.priority == 0) break;
+            machineBenders[static_cast<std::size_t>(m)].push_back(found - 1);
+        }
+    }
+    struct Capability {
+        int32_t bender;
+        int32_t radius;
+        bool canBend;
+    };
+    std::vector<Capability> capabilities;
+    auto canBend = [&](int32_t bender) {
+        const int32_t radius = state.bendSteps.current.bendRadius;
+        for (const Capability& known : capabilities) {
+            if (known.bender == bender && known.radius == radius) return known.canBend;
+        }
+        state.benders.load(bender);
+        const bool result = benderCanBend(state) != 0;
+        capabilities.push_back({bender, radius, result});
+        return result;
+    };
+
     for (int16_t direction = 1; direction <= 2; ++direction) {
         for (int16_t hand = 1; hand <= 2; ++hand) {
             double previousStraight = 0.0;
@@ -239,17 +271,14 @@ int32_t listBendOptions(JobState& state, int32_t index) {
                 if (isBend && options.INCLUDE_BEND_SPRINGBACK != 0) neededAngle += piece.springbackAngle;
 
                 for (int32_t m = 0; m < state.machines.count; ++m) {
-                    const MachineRecord machine = state.machines.at(m);
+                    const MachineRecord& machine = state.machines.at(m);
                     if (machine.priority == 0 || piece.devLength > machine.maxPipeLength ||
                         (machine.hand != hand && machine.hand != 3) || neededAngle > machine.maxBendAngle) {
                         continue;
                     }
-                    int32_t cursor = 0;
-                    while ((cursor = nextField(machine.benderNames, cursor, ',', name)) != -1) {
-                        const int32_t found = findBenderById(state, name);
-                        if (found == 0 || state.benders.current.priority == 0) break;
-                        if (benderCanBend(state) == 0) continue;
-                        const BenderRecord bender = state.benders.current;
+                    for (const int32_t benderIndex : machineBenders[static_cast<std::size_t>(m)]) {
+                        if (!canBend(benderIndex)) continue;
+                        const BenderRecord& bender = state.benders.at(benderIndex);
 
                         int64_t extraBefore = 0;
                         int64_t extraAfter = 0;
@@ -282,7 +311,7 @@ int32_t listBendOptions(JobState& state, int32_t index) {
                         copyText(option.spoolId, piece.spoolId);
                         option.stepIndex = stepIndex;
                         option.machineIndex = m;
-                        option.benderIndex = found - 1;
+                        option.benderIndex = benderIndex;
                         option.direction = direction;
                         option.hand = hand;
                         option.rotation = 0;

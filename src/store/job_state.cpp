@@ -30,6 +30,7 @@ void resetJobLists(JobState& state) {
     state.bendsIndexedCount = -1;
     state.firstStepByKey.clear();
     state.stepsIndexedCount = 0;
+    state.lastStepKeyValid = false;
     forgetOptionIndex(state);
 }
 
@@ -46,6 +47,7 @@ void releaseRecordLists(JobState& state) {
     state.bendsIndexedCount = -1;
     state.firstStepByKey.clear();
     state.stepsIndexedCount = 0;
+    state.lastStepKeyValid = false;
 }
 
 }  // namespace kwarel

@@ -135,6 +135,12 @@ struct JobState {
     // Cut-piece key to the list index of the first bend step with that key.
     std::unordered_map<std::string, int32_t> firstStepByKey;
     int32_t stepsIndexedCount = 0;
+    // The last key looked up there and its answer, valid while the step
+    // count is stepsIndexedCount.
+    char lastStepKeyCutId[33] = {};
+    char lastStepKeySpoolId[33] = {};
+    int32_t lastStepKeyFirst = -1;
+    bool lastStepKeyValid = false;
     // Bend options of the current cut piece grouped by bending position, in
     // list order; valid for optionsIndexedCount options and optionsIndexedFirstStep.
     std::vector<int32_t> optionsAtPosition[kMaxPositions];
