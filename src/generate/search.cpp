@@ -45,6 +45,62 @@ uint64_t hashRun(const int16_t* run, int32_t length) {
     return h;
 }
 
+// Rotation of the run's straight option at `position`.
+int32_t& straightRotation(JobState& state, const int16_t* run, int32_t position) {
+    return state.bendOptions.at(state.optionsAtPosition[position][static_cast<std::size_t>(run[position])]).rotation;
+}
+
+// Simulates the run (first, combination), or replays the last clashing
+// simulation when the run agrees with it on everything that simulation read.
+int32_t simulateOrReplay(JobState& state, int32_t first, const int16_t* run, int32_t last) {
+    JobState::ClashReplay& memo = state.clashReplay;
+    const double total = totalPipeLength(state, first);
+    if (memo.valid && total == memo.total &&
+        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) == 0) {
+        bool same = true;
+        for (int32_t q = 2; q <= std::min(memo.clashPosition, last - 2) && same; q += 2) {
+            same = straightRotation(state, run, q) == memo.rotations[q];
+        }
+        if (same) {
+            for (int32_t i = 0; i < memo.lineCount && state.clashLineCount < kMaxClashLines; ++i) {
+                std::memcpy(state.clashLines[state.clashLineCount], memo.lines[i], kClashLineWidth);
+                ++state.clashLineCount;
+            }
+            // Straights before the clash were passed: each has its rotation
+            // lowered by a full turn, as the simulation does.
+            for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
+                int32_t& rotation = straightRotation(state, run, q);
+                rotation = clampToInt32(int64_t{rotation} - 360);
+            }
+            state.simulationPosition = memo.simulationPosition;
+            state.motionPhase = memo.motionPhase;
+            state.halfDiameter = state.cutPieces.current.outsideDiameter / 2;
+            return 0;
+        }
+    }
+
+    int32_t rotations[kMaxPositions];
+    for (int32_t q = 2; q <= last - 2; q += 2) rotations[q] = straightRotation(state, run, q);
+    const int32_t linesBefore = state.clashLineCount;
+    state.simulationPosition = 0;
+    const int32_t result = simulateRun(state, first);
+    if (result == 0 && state.simulationPosition >= 1) {
+        memo.valid = true;
+        memo.clashPosition = state.simulationPosition - 1;
+        memo.keyLast = std::min(memo.clashPosition + 1, last);
+        std::memcpy(memo.ordinals, run, static_cast<std::size_t>(last + 1) * sizeof(int16_t));
+        for (int32_t q = 2; q <= last - 2; q += 2) memo.rotations[q] = rotations[q];
+        memo.total = total;
+        memo.simulationPosition = state.simulationPosition;
+        memo.motionPhase = state.motionPhase;
+        memo.lineCount = state.clashLineCount - linesBefore;
+        for (int32_t i = 0; i < memo.lineCount; ++i) {
+            std::memcpy(memo.lines[i], state.clashLines[linesBefore + i], kClashLineWidth);
+        }
+    }
+    return result;
+}
+
 void failPiece(JobState& state, int32_t index, const char* text) {
     CutPieceRecord& piece = state.cutPieces.current;
     piece.failed = 1;
@@ -186,7 +242,8 @@ int32_t findRunsForLevel(JobState& state, int16_t sameMachine, int16_t sameBende
 
             setPlaneRotations(state, first);
 
-            const bool passes = duplicate || state.options.DO_CLASH_CHECKING == 0 || simulateRun(state, first) != 0;
+            const bool passes =
+                duplicate || state.options.DO_CLASH_CHECKING == 0 || simulateOrReplay(state, first, run, last) != 0;
             if (passes && !duplicate && count < kMaxCandidates) {
                 std::memcpy(state.levelCandidates[count], run, static_cast<std::size_t>(length) * sizeof(int16_t));
                 int64_t sum = 0;
@@ -211,6 +268,7 @@ int32_t searchBendingRuns(JobState& state, int32_t index) {
     std::fill(std::begin(state.selectedScores), std::end(state.selectedScores), -1);
     for (auto& row : state.triedRuns) row[0] = -1;
     state.triedRowsInUse = 0;
+    state.clashReplay.valid = false;
 
     countOptionsByPosition(state);
     for (int32_t p = 0; p <= last; ++p) {

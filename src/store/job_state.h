@@ -109,6 +109,27 @@ struct JobState {
     int16_t selectedRuns[kMaxSelected][kMaxPositions] = {};
     int32_t selectedScores[kMaxSelected] = {};
 
+    // --- the last clashing simulation of the current cut piece -------------
+    // A run that clashed at position p read nothing but the options of
+    // positions 0 to p + 1, the rotations of its straights up to p and the
+    // total pipe length. A later run that agrees on all of them clashes in
+    // the same way, so the search replays the outcome (the clash lines, the
+    // rotations of the straights passed, the last position and phase)
+    // instead of simulating it again.
+    struct ClashReplay {
+        bool valid = false;
+        int32_t keyLast = 0;  // the key holds positions 0 .. keyLast
+        int16_t ordinals[kMaxPositions] = {};
+        int32_t rotations[kMaxPositions] = {};
+        double total = 0.0;
+        int32_t clashPosition = 0;  // 0-based position of the clash
+        int32_t simulationPosition = 0;
+        int32_t motionPhase = 0;
+        int32_t lineCount = 0;
+        char lines[kMaxClashLines][kClashLineWidth] = {};
+    };
+    ClashReplay clashReplay;
+
     // --- cut table of the run being written: CUT number and length --------
     // One entry per bend after the first, so every cut of a run is listed.
     struct CutEntry {
