@@ -149,7 +149,7 @@ TEST(Envelope, ChordOfHalfTurnArcsMovesAlongThePreviousPiece) {
 }
 
 // testPipeShape leaves out pieces and tests it can prove clear; the outcome
-// must be that of sampling every piece as described and testing every point.
+// must be that of sampling every piece in full and testing every point.
 int32_t testEveryPoint(JobState& s, int32_t od) {
     auto length = [](double x, double y, double z) { return std::sqrt(x * x + y * y + z * z); };
     for (int32_t i = 0; i < s.pipeShapes.count; ++i) {
