@@ -8,7 +8,9 @@
 // z = machineHeight + outsideDiameter / 2, so the pipe rests on the machine.
 #include "clash/simulate.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "clash/clash_math.h"
 #include "clash/envelope.h"
@@ -215,6 +217,37 @@ double totalPipeLength(JobState& state, int32_t firstOrdinal) {
     return total;
 }
 
+namespace {
+
+// Where a run may resume: the last position k of the previous run's
+// checkpoints such that the run agrees with that run on everything positions
+// 0 to k read. -1 when it must begin at the load.
+int32_t resumePoint(const JobState& state, const JobState::SimulationCheckpoints& record, const int16_t run[],
+                    const int32_t rotations[], double total, int32_t last) {
+    const CutPieceRecord& piece = state.cutPieces.current;
+    if (!record.valid || record.completed < 0 || record.total != total || record.bendCount != piece.bendCount ||
+        record.optionCount != state.bendOptions.count || std::strcmp(record.cutId, piece.cutId) != 0 ||
+        std::strcmp(record.spoolId, piece.spoolId) != 0) {
+        return -1;
+    }
+    int32_t resume = -1;
+    int32_t compared = -1;  // positions 0 .. compared of the run agree with the record
+    for (int32_t k = 0; k <= record.completed && k <= last; ++k) {
+        // A straight reads the option of the bend after it (the load reads the
+        // first bend's); a bend reads only its own.
+        const int32_t reads = (k % 2 == 0) ? std::min(k + 1, last) : k;
+        for (int32_t i = compared + 1; i <= reads; ++i) {
+            if (run[i] != record.ordinals[i]) return resume;
+        }
+        compared = std::max(compared, reads);
+        if (k % 2 == 0 && k >= 2 && k <= last - 2 && rotations[k] != record.rotations[k]) return resume;
+        resume = k;
+    }
+    return resume;
+}
+
+}  // namespace
+
 int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
     state.pipeShapes.clear();
     state.pipeShapes.entries.reserve(kMaxPositions);  // pieces stay in one block; no allocation per position
@@ -226,10 +259,84 @@ int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
     state.halfDiameter = od / 2;
     const double total = totalPipeLength(state, firstOrdinal);
     const bool springback = state.options.INCLUDE_BEND_SPRINGBACK != 0;
+    const int32_t last = 2 * n;
     int64_t offsetY = 0;  // feed line the pieces formed so far were built on
 
-    for (int32_t p = 0; p <= 2 * n; ++p) {
+    // The run, and the rotations of its straights as the run begins.
+    int16_t run[kMaxPositions];
+    int32_t rotations[kMaxPositions] = {};
+    for (int32_t p = 0; p <= last; ++p) run[p] = static_cast<int16_t>(ordinalAt(state, firstOrdinal, p));
+    for (int32_t q = 2; q <= last - 2; q += 2) {
+        const int32_t index = loadOptionAt(state, q, run[q]);
+        if (index >= 0) rotations[q] = state.bendOptions.at(index).rotation;
+    }
+
+    // Resume after the last position this run shares with the previous one:
+    // the formed pipe as it stood then, and the side effects of the shared
+    // positions (their clash lines, the rotations of the straights passed).
+    JobState::SimulationCheckpoints& record = state.simulationCheckpoints;
+    const int32_t resumeAfter = resumePoint(state, record, run, rotations, total, last);
+    if (resumeAfter < 0) {
+        copyText(record.cutId, piece.cutId);
+        copyText(record.spoolId, piece.spoolId);
+        record.optionCount = state.bendOptions.count;
+        record.bendCount = n;
+        record.lineCount = 0;
+        record.shapes.clear();
+    } else {
+        int32_t kept = 0;
+        while (kept < record.lineCount && record.linePosition[kept] <= resumeAfter) ++kept;
+        record.lineCount = kept;
+        record.shapes.resize(static_cast<std::size_t>(record.shapeEnd[resumeAfter]));
+    }
+    record.valid = true;
+    record.completed = resumeAfter;
+    record.total = total;
+    std::memcpy(record.ordinals, run, sizeof run);
+    std::memcpy(record.rotations, rotations, sizeof rotations);
+
+    int32_t firstPosition = 0;
+    if (resumeAfter >= 0) {
+        const int32_t begin = resumeAfter > 0 ? record.shapeEnd[resumeAfter - 1] : 0;
+        const int32_t end = record.shapeEnd[resumeAfter];
+        state.pipeShapes.entries.assign(record.shapes.begin() + begin, record.shapes.begin() + end);
+        state.pipeShapes.count = end - begin;
+        offsetY = record.offsetY[resumeAfter];
+        state.motionPhase = record.motionPhase[resumeAfter];
+        for (int32_t i = 0; i < record.lineCount && state.clashLineCount < kMaxClashLines; ++i) {
+            std::memcpy(state.clashLines[state.clashLineCount], record.lines[i], kClashLineWidth);
+            ++state.clashLineCount;
+        }
+        for (int32_t q = 2; q <= resumeAfter && q <= last - 2; q += 2) {
+            const int32_t index = loadOptionAt(state, q, run[q]);
+            if (index >= 0) {
+                state.bendOptions.load(index);
+                state.bendOptions.current.rotation = toInt32(static_cast<int64_t>(rotations[q]) - 360);
+                state.bendOptions.store(index);
+            }
+        }
+        firstPosition = resumeAfter + 1;
+        if (firstPosition > last) {
+            state.simulationPosition = last + 1;
+            return endRun(state, 1);
+        }
+    }
+
+    for (int32_t p = firstPosition; p <= last; ++p) {
         state.simulationPosition = p + 1;
+        const int32_t linesBefore = state.clashLineCount;
+        // Keeps the clash lines this position added with the checkpoints.
+        auto noteLines = [&]() {
+            for (int32_t i = linesBefore; i < state.clashLineCount && record.lineCount < kMaxClashLines; ++i) {
+                record.linePosition[record.lineCount] = p;
+                std::memcpy(record.lines[record.lineCount], state.clashLines[i], kClashLineWidth);
+                ++record.lineCount;
+            }
+        };
+        auto clash = [&]() {
+            noteLines();
+            return endRun(state, 0);
+        };
 
         if (p == 0) {
             // Load: the first straight and the first bend's additional material.
@@ -242,77 +349,86 @@ int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
             const MachineRecord& machine = state.machines.current;
             if (machine.frontWall <= length) {
                 addClashLine(state, "Front wall.");
-                return endRun(state, 0);
+                return clash();
             }
             if (machine.backWall <= total - length) {
                 addClashLine(state, "Back wall");
-                return endRun(state, 0);
+                return clash();
             }
             const int64_t y = feedLineY(radius, state.bendOptions.current.hand);
             appendStraight(state, length, static_cast<double>(y), axisHeight(state, od));
             offsetY = y;
-            continue;
-        }
-
-        loadPosition(state, firstOrdinal, p, true);
-        if (state.bendSteps.current.stepType == kBend) {
-            const BendStepRecord step = state.bendSteps.current;
-            const int16_t hand = state.bendOptions.current.hand;
-            const int32_t radius = step.bendRadius;
-            const int64_t y = feedLineY(radius, hand);
-            if (y != offsetY) {
-                shiftPipeSideways(state, toInt32(y - offsetY));
-                offsetY = y;
-            }
-            int64_t target = step.bendAngle;
-            if (springback) target += piece.springbackAngle;
-            if (bendInSteps(state, target, od, radius) == 0) return endRun(state, 0);
-            // The pipe springs back to its bend angle; a clash here stays in
-            // the report but does not stop the run.
-            if (springback) bendPipeStep(state, toInt32(target), step.bendAngle, od, radius);
-            appendArc(state, radius, hand, step.bendAngle, axisHeight(state, od));
-        } else if (p < 2 * n) {
-            // A straight between bends: fed up to the next bend's additional
-            // material, then turned into the next bend's plane.
-            double length = state.bendSteps.current.length;
-            loadPosition(state, firstOrdinal, p + 1, false);
-            length = length + state.bendOptions.current.extraBefore;
-            const int32_t radius = state.bendSteps.current.bendRadius;
-            const int32_t optionIndex = loadPosition(state, firstOrdinal, p, false);
-
-            if (feedInSteps(state, length, od) == 0) return endRun(state, 0);
-
-            const int32_t rho = state.bendOptions.current.rotation;
-            if (rho != 0) {
-                const int64_t sense = rho > 0 ? 1 : -1;
-                const int64_t angle = rho > 0 ? static_cast<int64_t>(rho) : -static_cast<int64_t>(rho);
-                // A rotation keeps every point's distance from the feed line,
-                // whichever way it turns: pieces clear of every test at any
-                // angle are found once for the forward turn, the turn back
-                // and the long way round.
-                ClearPieces clear;
-                if (state.pipeShapes.count <= kMaxPositions) {
-                    const double cy = static_cast<double>(feedLineY(radius, state.bendOptions.current.hand));
-                    const int64_t longWay = 360 - angle;
-                    const double steps = stepsFor(angle, state.angleStep) + stepsFor(longWay, state.angleStep);
-                    clash::piecesClearOverTurn(state, od, true, cy, axisHeight(state, od), radius, steps, clear.flags);
-                    clear.known = true;
+        } else {
+            loadPosition(state, firstOrdinal, p, true);
+            if (state.bendSteps.current.stepType == kBend) {
+                const BendStepRecord step = state.bendSteps.current;
+                const int16_t hand = state.bendOptions.current.hand;
+                const int32_t radius = step.bendRadius;
+                const int64_t y = feedLineY(radius, hand);
+                if (y != offsetY) {
+                    shiftPipeSideways(state, toInt32(y - offsetY));
+                    offsetY = y;
                 }
-                int64_t turned = 0;
-                if (rotateInSteps(state, angle, sense, od, radius, clear, turned) == 0) {
-                    // Back to where the rotation began, then the long way round.
-                    rotatePieces(state, toInt32(-sense * turned), od, radius, clear.get());
-                    if (rotateInSteps(state, 360 - angle, -sense, od, radius, clear, turned) == 0) {
-                        return endRun(state, 0);
+                int64_t target = step.bendAngle;
+                if (springback) target += piece.springbackAngle;
+                if (bendInSteps(state, target, od, radius) == 0) return clash();
+                // The pipe springs back to its bend angle; a clash here stays in
+                // the report but does not stop the run.
+                if (springback) bendPipeStep(state, toInt32(target), step.bendAngle, od, radius);
+                appendArc(state, radius, hand, step.bendAngle, axisHeight(state, od));
+            } else if (p < last) {
+                // A straight between bends: fed up to the next bend's additional
+                // material, then turned into the next bend's plane.
+                double length = state.bendSteps.current.length;
+                loadPosition(state, firstOrdinal, p + 1, false);
+                length = length + state.bendOptions.current.extraBefore;
+                const int32_t radius = state.bendSteps.current.bendRadius;
+                const int32_t optionIndex = loadPosition(state, firstOrdinal, p, false);
+
+                if (feedInSteps(state, length, od) == 0) return clash();
+
+                const int32_t rho = state.bendOptions.current.rotation;
+                if (rho != 0) {
+                    const int64_t sense = rho > 0 ? 1 : -1;
+                    const int64_t angle = rho > 0 ? static_cast<int64_t>(rho) : -static_cast<int64_t>(rho);
+                    // A rotation keeps every point's distance from the feed line,
+                    // whichever way it turns: pieces clear of every test at any
+                    // angle are found once for the forward turn, the turn back
+                    // and the long way round.
+                    ClearPieces clear;
+                    if (state.pipeShapes.count <= kMaxPositions) {
+                        const double cy = static_cast<double>(feedLineY(radius, state.bendOptions.current.hand));
+                        const int64_t longWay = 360 - angle;
+                        const double steps = stepsFor(angle, state.angleStep) + stepsFor(longWay, state.angleStep);
+                        clash::piecesClearOverTurn(state, od, true, cy, axisHeight(state, od), radius, steps,
+                                                   clear.flags);
+                        clear.known = true;
+                    }
+                    int64_t turned = 0;
+                    if (rotateInSteps(state, angle, sense, od, radius, clear, turned) == 0) {
+                        // Back to where the rotation began, then the long way round.
+                        rotatePieces(state, toInt32(-sense * turned), od, radius, clear.get());
+                        if (rotateInSteps(state, 360 - angle, -sense, od, radius, clear, turned) == 0) {
+                            return clash();
+                        }
                     }
                 }
-            }
-            state.bendOptions.current.rotation = toInt32(static_cast<int64_t>(rho) - 360);
-            state.bendOptions.store(optionIndex);
+                state.bendOptions.current.rotation = toInt32(static_cast<int64_t>(rho) - 360);
+                state.bendOptions.store(optionIndex);
 
-            const int64_t y = feedLineY(radius, state.bendOptions.current.hand);
-            appendStraight(state, length, static_cast<double>(y), axisHeight(state, od));
+                const int64_t y = feedLineY(radius, state.bendOptions.current.hand);
+                appendStraight(state, length, static_cast<double>(y), axisHeight(state, od));
+            }
         }
+
+        // The position is finished: keep its lines and the state after it.
+        noteLines();
+        record.shapes.insert(record.shapes.end(), state.pipeShapes.entries.begin(),
+                             state.pipeShapes.entries.begin() + state.pipeShapes.count);
+        record.shapeEnd[p] = static_cast<int32_t>(record.shapes.size());
+        record.offsetY[p] = offsetY;
+        record.motionPhase[p] = state.motionPhase;
+        record.completed = p;
     }
     return endRun(state, 1);
 }

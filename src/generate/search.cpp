@@ -269,6 +269,7 @@ int32_t searchBendingRuns(JobState& state, int32_t index) {
     for (auto& row : state.triedRuns) row[0] = -1;
     state.triedRowsInUse = 0;
     state.clashReplay.valid = false;
+    state.simulationCheckpoints.valid = false;
 
     countOptionsByPosition(state);
     for (int32_t p = 0; p <= last; ++p) {

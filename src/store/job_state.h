@@ -130,6 +130,34 @@ struct JobState {
     };
     ClashReplay clashReplay;
 
+    // --- checkpoints of the last simulated run -------------------------------
+    // The state of the simulation after each position of the last run
+    // simulated for the current cut piece: the formed pipe, the feed line it
+    // was built on, the motion phase, and the clash lines each position added.
+    // A run that agrees with it on everything positions 0 to k read (the
+    // options up to k, or k + 1 after a straight, the rotations of the
+    // straights up to k, the total pipe length) resumes after position k with
+    // the same side effects, instead of simulating those positions again.
+    struct SimulationCheckpoints {
+        bool valid = false;
+        char cutId[31] = {};
+        char spoolId[31] = {};
+        int32_t optionCount = 0;
+        int32_t bendCount = 0;
+        int16_t ordinals[kMaxPositions] = {};
+        int32_t rotations[kMaxPositions] = {};  // straight rotations when the run began
+        double total = 0.0;
+        int32_t completed = -1;  // positions 0 .. completed were finished
+        int64_t offsetY[kMaxPositions] = {};
+        int32_t motionPhase[kMaxPositions] = {};
+        int32_t shapeEnd[kMaxPositions] = {};  // pieces after position p: shapes[shapeEnd[p-1] .. shapeEnd[p])
+        std::vector<PipeShapeRecord> shapes;
+        int32_t lineCount = 0;
+        int32_t linePosition[kMaxClashLines] = {};
+        char lines[kMaxClashLines][kClashLineWidth] = {};
+    };
+    SimulationCheckpoints simulationCheckpoints;
+
     // --- cut table of the run being written: CUT number and length --------
     // One entry per bend after the first, so every cut of a run is listed.
     struct CutEntry {

@@ -9,12 +9,12 @@
 namespace kwarel {
 namespace {
 
-void addTube(JobState& s, const char* code, double bore, const char* spec, int32_t delivery, int32_t units,
+void addTube(JobState& s, const char* code, double bore, const char* material, int32_t delivery, int32_t units,
              int32_t stretch = 0) {
     s.tubeData.zeroCurrent();
     copyText(s.tubeData.current.itemCode, code);
     s.tubeData.current.nominalBore = bore;
-    copyText(s.tubeData.current.materialSpec, spec);
+    copyText(s.tubeData.current.materialSpec, material);
     s.tubeData.current.wallThickness = 40;
     s.tubeData.current.outsideDiameter = 600;
     s.tubeData.current.maxDeliveryLength = delivery;
