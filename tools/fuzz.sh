@@ -23,6 +23,17 @@ seconds=${1:-${FUZZ_SECONDS:-30}}
 targets=${FUZZ_TARGETS:-"parameters database cutpieces job clash_job"}
 
 cd "$root" || exit 1
+# The fuzzers need clang-14 with its libFuzzer runtime (libclang-rt-14-dev).
+# Without them the step is skipped on a developer's machine; CI installs them,
+# so there a missing compiler is a failure.
+if ! command -v clang++-14 >/dev/null 2>&1; then
+    if [ -n "${CI:-}" ]; then
+        echo "FAIL  fuzz: clang++-14 not found"
+        exit 1
+    fi
+    echo "== fuzz: skipped (clang++-14 not installed; apt-get install clang-14 libclang-rt-14-dev)"
+    exit 0
+fi
 echo "== fuzz: building"
 cmake --preset fuzz >/dev/null || exit 1
 cmake --build --preset fuzz || exit 1
