@@ -7,6 +7,7 @@
 #include "generate/rotation.h"
 #include "prepare/bend_steps.h"
 #include "prepare/options.h"
+#include "prepare/resolve.h"
 #include "store/numbers.h"
 #include "store/text.h"
 
@@ -99,13 +100,6 @@ int32_t simulateOrReplay(JobState& state, int32_t first, const int16_t* run, int
         }
     }
     return result;
-}
-
-void failPiece(JobState& state, int32_t index, const char* text) {
-    CutPieceRecord& piece = state.cutPieces.current;
-    piece.failed = 1;
-    copyText(piece.failureText, text);
-    state.cutPieces.store(index);
 }
 
 }  // namespace
@@ -274,7 +268,7 @@ int32_t searchBendingRuns(JobState& state, int32_t index) {
     countOptionsByPosition(state);
     for (int32_t p = 0; p <= last; ++p) {
         if (state.optionCountByPosition[p] == 0) {
-            failPiece(state, index, "No machine/bender combination(s) can be found to manufacture cutpiece.");
+            markCutPieceFailed(state, index, "No machine/bender combination(s) can be found to manufacture cutpiece.");
             return 0;
         }
     }
@@ -331,7 +325,7 @@ int32_t searchBendingRuns(JobState& state, int32_t index) {
         if (found >= options.NUMBER_OF_PROGRAMS) break;
     }
 
-    if (found == 0) failPiece(state, index, "Unable to manufacture cutpiece.");
+    if (found == 0) markCutPieceFailed(state, index, "Unable to manufacture cutpiece.");
     return found;
 }
 

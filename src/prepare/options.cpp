@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "prepare/bend_steps.h"
+#include "prepare/resolve.h"
 #include "store/numbers.h"
 #include "store/text.h"
 
@@ -72,13 +73,6 @@ int32_t optionPriority(const JobOptions& options, int32_t machinePriority, int32
 
 bool stepBelongsToPiece(const BendStepRecord& step, const CutPieceRecord& piece) {
     return equalsNoCase(step.cutId, piece.cutId) && equalsNoCase(step.spoolId, piece.spoolId);
-}
-
-void failPiece(JobState& state, int32_t index, const char* text) {
-    CutPieceRecord& piece = state.cutPieces.current;
-    piece.failed = 1;
-    copyText(piece.failureText, text);
-    state.cutPieces.store(index);
 }
 
 }  // namespace
@@ -155,7 +149,7 @@ int32_t listBendOptions(JobState& state, int32_t index) {
 
     // The run tables hold 41 positions: longer pieces cannot be planned.
     if (piece.bendCount > kMaxBends) {
-        failPiece(state, index, "Cut piece has more than 20 bends, which is more than can be planned.");
+        markCutPieceFailed(state, index, "Cut piece has more than 20 bends, which is more than can be planned.");
         return 0;
     }
 
@@ -194,7 +188,7 @@ int32_t listBendOptions(JobState& state, int32_t index) {
         formatLength(truncateToInt32(developed), state.lengthUnits, length);
         char text[160];
         std::snprintf(text, sizeof text, "Pipe comes to %s which is greater than the max delivery length.", length);
-        failPiece(state, index, text);
+        markCutPieceFailed(state, index, text);
         return 0;
     }
 
@@ -207,7 +201,7 @@ int32_t listBendOptions(JobState& state, int32_t index) {
                            (options.USE_MACHINE_PRIORITY == 0 || machine.priority != 0);
     }
     if (!machineAvailable) {
-        failPiece(state, index, "There is no machine available that can handle this pipe length or bend angle.");
+        markCutPieceFailed(state, index, "There is no machine available that can handle this pipe length or bend angle.");
         return 0;
     }
 

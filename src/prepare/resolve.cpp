@@ -23,6 +23,13 @@ const std::vector<int32_t>& bendsOfCutPiece(JobState& state, const char* cutId, 
     return it == state.bendsByKey.end() ? none : it->second;
 }
 
+void markCutPieceFailed(JobState& state, int32_t index, const char* text) {
+    CutPieceRecord& piece = state.cutPieces.current;
+    piece.failed = 1;
+    copyText(piece.failureText, text);
+    state.cutPieces.store(index);
+}
+
 int32_t resolveCutPieceItem(JobState& state, int32_t index) {
     if (!state.cutPieces.load(index)) return 0;
     CutPieceRecord& piece = state.cutPieces.current;
