@@ -52,20 +52,6 @@ void addBendPoint(JobState& s, const char* cut, const char* spool, double x, dou
     s.pipeBends.store(s.pipeBends.count - 1);
 }
 
-TEST(ItemResolution, TubeDataMatchesOnCodeBoreAndLengthUnits) {
-    auto s = testing::freshState();
-    s->lengthUnits = 1;
-    addTube(*s, "P1", 2.0, "A1", 1000, 2);  // inch record: ignored in a millimetre job
-    addTube(*s, "P1", 2.0, "A1", 2000, 3);  // units code 3 never matches
-    addTube(*s, "p1", 2.0, "A1", 3000, 1);  // the one taken (code compared without case)
-    addPiece(*s, "C1", "S1", "P1", 2.0, 2500);
-    resolveCutPieceItem(*s, 0);
-    s->cutPieces.load(0);
-    EXPECT_EQ(s->cutPieces.current.maxDeliveryLength, 3000);
-    EXPECT_EQ(s->cutPieces.current.failed, 2);  // no bends, fits the delivery length
-    EXPECT_STREQ(s->cutPieces.current.failureText, "No bends present in cut piece.");
-}
-
 TEST(ItemResolution, FailureTexts) {
     auto s = testing::freshState();
     addTube(*s, "P1", 4.0, "B2", 5000, 1);  // first match has another material: ends the search
@@ -135,35 +121,6 @@ TEST(BendGeometry, WorkedExampleGivesThreeSteps) {
     EXPECT_EQ(firstStepOfKey(*s, "c1", "s1"), 0);
 }
 
-TEST(BendGeometry, MiddleStraightLosesBothSetbacksAndDirectionsAreUnit) {
-    auto s = testing::freshState();
-    addTube(*s, "P1", 2.0, "A1", 100000, 1);
-    addPiece(*s, "C1", "S1", "P1", 2.0);
-    s->cutPieces.load(0);
-    s->cutPieces.current.finishX = 3000;
-    s->cutPieces.current.finishY = 4000;
-    s->cutPieces.current.finishZ = 1200;
-    s->cutPieces.store(0);
-    addBendPoint(*s, "C1", "S1", 3000, 0, 0, 100, 90);
-    addBendPoint(*s, "C1", "S1", 3000, 4000, 0, 200, 90);
-    resolveCutPieceItem(*s, 0);
-    buildBendSteps(*s, 0);
-    ASSERT_EQ(s->bendSteps.count, 5);
-    double a1 = 0, a2 = 0;
-    const double s1 = bendSetbackAndArc(*s, 90, 100, 0, a1);
-    const double s2 = bendSetbackAndArc(*s, 90, 200, 0, a2);
-    EXPECT_DOUBLE_EQ(s->bendSteps.at(2).length, (4000.0 - s2) - s1);
-    EXPECT_DOUBLE_EQ(s->bendSteps.at(4).length, 1200.0 - s2);
-    for (int32_t i : {0, 2, 4}) {
-        const BendStepRecord& step = s->bendSteps.at(i);
-        EXPECT_NEAR(std::sqrt(step.directionX * step.directionX + step.directionY * step.directionY +
-                              step.directionZ * step.directionZ),
-                    1.0, 1e-12);
-    }
-    EXPECT_DOUBLE_EQ(s->bendSteps.at(2).directionY, 1.0);  // from the first bend towards the second
-    EXPECT_DOUBLE_EQ(s->bendSteps.at(4).directionZ, 1.0);  // from the second bend towards FINISH
-}
-
 TEST(BendGeometry, CoincidentPointsGiveAZeroDirectionAndANegativeStraight) {
     auto s = testing::freshState();
     addTube(*s, "P1", 2.0, "A1", 100000, 1);
@@ -178,15 +135,6 @@ TEST(BendGeometry, CoincidentPointsGiveAZeroDirectionAndANegativeStraight) {
     EXPECT_EQ(first.directionY, 0.0);
     EXPECT_EQ(first.directionZ, 0.0);
     EXPECT_FALSE(std::isnan(s->bendSteps.at(2).directionX));
-}
-
-TEST(BendGeometry, FailedPiecesGetNoSteps) {
-    auto s = testing::freshState();
-    addPiece(*s, "C1", "S1", "UNKNOWN", 2.0);
-    addBendPoint(*s, "C1", "S1", 100, 0, 0, 100, 90);
-    resolveCutPieceItem(*s, 0);
-    buildBendSteps(*s, 0);
-    EXPECT_EQ(s->bendSteps.count, 0);
 }
 
 }  // namespace
