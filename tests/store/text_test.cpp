@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "store/text.h"
@@ -10,14 +9,13 @@
 namespace kwarel {
 namespace {
 
-TEST(FormatLength, MillimetreAndInchExamples) {
-    char out[32];
+TEST(FormatLength, MillimetresAndInches) {
     const struct { int32_t v; const char* mm; const char* inch; } cases[] = {
-        {12345, "1235 MM", "48.602 INCH"}, {2540, "254 MM", "10 INCH"},
-        {2553, "255 MM", "10.051 INCH"},   {2667, "267 MM", "10.500 INCH"},
-        {15, "2 MM", "0.059 INCH"},        {0, "0 MM", "0 INCH"},
-        {14, "1 MM", "0.055 INCH"},        {2541, "254 MM", "10.004 INCH"},
+        {12345, "1235 MM", "48.602 INCH"}, {2540, "254 MM", "10 INCH"}, {2553, "255 MM", "10.051 INCH"},
+        {2667, "267 MM", "10.500 INCH"},   {15, "2 MM", "0.059 INCH"},  {14, "1 MM", "0.055 INCH"},
+        {2541, "254 MM", "10.004 INCH"},   {0, "0 MM", "0 INCH"},       {-2667, "-267 MM", "-10.500 INCH"},
     };
+    char out[32];
     for (const auto& c : cases) {
         formatLength(c.v, 1, out);
         EXPECT_STREQ(out, c.mm) << c.v;
@@ -26,67 +24,45 @@ TEST(FormatLength, MillimetreAndInchExamples) {
     }
 }
 
-TEST(FormatLength, NegativeLengthsCarryASign) {
-    char out[32];
-    formatLength(-15, 1, out);
-    EXPECT_STREQ(out, "-2 MM");
-    formatLength(-2667, 2, out);
-    EXPECT_STREQ(out, "-10.500 INCH");
+// Chains an extractor from `start` as the readers do, writing each result
+// and returned position until it returns -1.
+std::string chain(const char* line, bool fields, int32_t start = 0) {
+    char out[200] = "?";
+    std::string all;
+    int32_t p = start;
+    do {
+        p = fields ? nextField(line, p, '|', out) : nextWord(line, p, out);
+        all += "[" + std::string(out) + "]" + std::to_string(p);
+    } while (p != -1);
+    return all;
 }
 
-TEST(NextField, CutsAndRunsOut) {
-    char out[200];
-    const char* line = "X|Y|Z\n";
-    EXPECT_EQ(nextField(line, 0, '|', out), 2);
-    EXPECT_STREQ(out, "X");
-    EXPECT_EQ(nextField(line, 2, '|', out), 4);
-    EXPECT_STREQ(out, "Y");
-    EXPECT_EQ(nextField(line, 4, '|', out), 6);
-    EXPECT_STREQ(out, "Z\n");
-    EXPECT_EQ(nextField(line, 6, '|', out), -1);
-    EXPECT_EQ(nextField(line, -1, '|', out), -1);
-    EXPECT_STREQ(out, "Z\n");  // left as it was
-    EXPECT_EQ(nextField("|A", 0, '|', out), 1);
-    EXPECT_STREQ(out, "");
-    EXPECT_EQ(nextField("X|", 0, '|', out), 2);
-    EXPECT_EQ(nextField("X|", 2, '|', out), -1);
-    // At most 199 characters of a line are looked at.
-    const std::string longLine(300, 'A');
-    EXPECT_EQ(nextField(longLine.c_str(), 0, '|', out), 199);
-    EXPECT_EQ(std::strlen(out), 199u);
-}
+TEST(Extractors, FieldsWordsAndComparisons) {
+    const std::string a199(199, 'A'), a300(300, 'A');
+    const struct { const char* line; bool fields; int32_t start; std::string expected; } cases[] = {
+        // Run-out fields leave the last field in the buffer; run-out words empty it.
+        {"X|Y|Z\n", true, 0, "[X]2[Y]4[Z\n]6[Z\n]-1"},
+        {"|A", true, 0, "[]1[A]2[A]-1"},
+        {"X|", true, 0, "[X]2[X]-1"},
+        {"X|", true, -1, "[?]-1"},
+        {a300.c_str(), true, 0, "[" + a199 + "]199[" + a199 + "]-1"},  // 199 characters looked at
+        {"  START 1 2\n", false, 0, "[START]8[1]10[2]12[]-1"},
+        {" \t \n", false, 0, "[]-1"},
+        {"1\tM1\r\n", false, 0, "[1]2[M1]5[]-1"},
+        {"AB", false, 0, "[AB]3[]-1"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(chain(c.line, c.fields, c.start), c.expected) << c.line;
 
-TEST(NextWord, SkipsBlanksAndConsumesOneCharacter) {
-    char out[200];
-    const char* line = "  START 1 2\n";
-    EXPECT_EQ(nextWord(line, 0, out), 8);
-    EXPECT_STREQ(out, "START");
-    EXPECT_EQ(nextWord(line, 8, out), 10);
-    EXPECT_EQ(nextWord(line, 10, out), 12);
-    EXPECT_STREQ(out, "2");
-    EXPECT_EQ(nextWord(line, 12, out), -1);
-    EXPECT_STREQ(out, "");
-    EXPECT_EQ(nextWord(" \t \n", 0, out), -1);
-    EXPECT_EQ(nextWord("1\tM1\r\n", 2, out), 5);
-    EXPECT_STREQ(out, "M1");
-    EXPECT_EQ(nextWord("AB", 0, out), 3);  // L + 1 when the word runs to the end
-    EXPECT_EQ(nextWord("AB", 3, out), -1);
-}
-
-TEST(FirstWordAndComparisons, DescribedCases) {
-    char out[200];
-    firstWord("STARTMACHINE\n", out, 25);
-    EXPECT_STREQ(out, "STARTMACHINE");
-    firstWord(" STARTMACHINE\n", out, 25);
-    EXPECT_STREQ(out, "");
-    firstWord("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234 x", out, 25);
-    EXPECT_STREQ(out, "ABCDEFGHIJKLMNOPQRSTUVWXY");
-    EXPECT_EQ(startsWithNoCase("bend", "BEND") + startsWithNoCase("Bend", "BEND") +
-                  startsWithNoCase("BENDS", "BEND"), 3);
+    auto first = [](const char* line) { char out[200]; firstWord(line, out, 25); return std::string(out); };
+    EXPECT_EQ(first("STARTMACHINE\n"), "STARTMACHINE");
+    EXPECT_EQ(first(" STARTMACHINE\n"), "");  // leading blanks are not skipped
+    EXPECT_EQ(first("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234 x"), "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    // Comparisons map only the letters a to z.
+    EXPECT_EQ(startsWithNoCase("bend", "BEND") + startsWithNoCase("Bend", "BEND") + startsWithNoCase("BENDS", "BEND"),
+              3);
     EXPECT_EQ(startsWithNoCase("BEN", "BEND"), 0);
     EXPECT_EQ(equalsNoCase("cut-id", "CUT-ID"), 1);
-    EXPECT_EQ(equalsNoCase("CUT", "CUT-ID"), 0);
-    // Only a to z are mapped.
+    EXPECT_EQ(equalsNoCase("CUT", "CUT-ID") + equalsNoCase("CUT-ID", "CUT"), 0);
     EXPECT_EQ(equalsNoCase("@", "`") + equalsNoCase("[", "{") + equalsNoCase("\xE9", "\xC9"), 0);
 }
 
@@ -104,8 +80,7 @@ TEST(ReadTextLine, LineEndsPiecesAndEndOfFile) {
     EXPECT_EQ(readAll("A\nB\r\nC", 200), "[A\n][B\n][C]C");
     EXPECT_EQ(readAll("A\rB\n", 200), "[A\rB\n]A\rB\n");  // a lone CR is no line end
     EXPECT_EQ(readAll("ABCDE\n", 4), "[ABC][DE\n]DE\n");
-    // A CR LF split by the piece boundary still reads as one line feed.
-    EXPECT_EQ(readAll("ABC\r\nD", 4), "[ABC][\n][D]D");
+    EXPECT_EQ(readAll("ABC\r\nD", 4), "[ABC][\n][D]D");  // CR LF split by the piece boundary
     EXPECT_EQ(readAll("", 200), "untouched");
 }
 
