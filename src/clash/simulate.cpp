@@ -146,6 +146,7 @@ int32_t bendInSteps(JobState& state, int64_t target, int32_t od, int32_t radius)
 // One feed step, leaving the pieces marked in `clear` out of the test.
 int32_t feedPieces(JobState& state, int32_t distance, int32_t od, const bool clear[]) {
     state.motionPhase = 2;
+    ++state.simulationSteps;
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startX = piece.startX + distance;
@@ -457,6 +458,7 @@ namespace {
 int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter, int32_t bendRadius,
                    const bool clear[]) {
     state.motionPhase = 1;
+    ++state.simulationSteps;
     const int16_t hand = state.bendOptions.current.hand;
     const double t0 = toRadians(fromAngle);
     const double t1 = toRadians(toAngle);
@@ -515,6 +517,7 @@ int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t 
 // One rotation step, leaving the pieces marked in `clear` out of the test.
 int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius, const bool clear[]) {
     state.motionPhase = 3;
+    ++state.simulationSteps;
     if (angle == 0) return 0;
     const double cy = static_cast<double>(feedLineY(bendRadius, state.bendOptions.current.hand));
     const double cz = axisHeight(state, outsideDiameter);

@@ -210,6 +210,7 @@ int32_t findRunsForLevel(JobState& state, int16_t sameMachine, int16_t sameBende
             run[p] = state.combination[p - 1];
         }
         for (int64_t m = 1; m <= total; ++m) {
+            if (state.options.DO_CLASH_CHECKING != 0 && state.simulationSteps >= kMaxSimulationStepsPerPiece) break;
             if (m > 1) {
                 // Advance the odometer: the last position turns fastest.
                 int32_t p = last;
@@ -264,6 +265,7 @@ int32_t searchBendingRuns(JobState& state, int32_t index) {
     state.triedRowsInUse = 0;
     state.clashReplay.valid = false;
     state.simulationCheckpoints.valid = false;
+    state.simulationSteps = 0;
 
     countOptionsByPosition(state);
     for (int32_t p = 0; p <= last; ++p) {
@@ -323,6 +325,7 @@ int32_t searchBendingRuns(JobState& state, int32_t index) {
             found += take;
         }
         if (found >= options.NUMBER_OF_PROGRAMS) break;
+        if (options.DO_CLASH_CHECKING != 0 && state.simulationSteps >= kMaxSimulationStepsPerPiece) break;
     }
 
     if (found == 0) markCutPieceFailed(state, index, "Unable to manufacture cutpiece.");

@@ -10,6 +10,11 @@ namespace kwarel {
 // Most combinations enumerated per criteria level and first option.
 constexpr int64_t kMaxCombinationsPerFirstOption = 10000;
 
+// Most feed, bend and rotation steps simulated for one cut piece. Once they
+// are spent, no further run is simulated and the search of the piece ends
+// with the runs chosen so far.
+constexpr int64_t kMaxSimulationStepsPerPiece = 2000000;
+
 // Searches, scores and chooses up to NUMBER_OF_PROGRAMS runs; returns how
 // many, left in selectedRuns and selectedScores.
 int32_t searchBendingRuns(JobState& state, int32_t index);

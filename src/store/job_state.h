@@ -69,6 +69,7 @@ struct JobState {
     int32_t halfDiameter = 50;
     int32_t simulationPosition = 0;
     int32_t motionPhase = 0;
+    int64_t simulationSteps = 0;  // feed, bend and rotation steps made for the current cut piece
 
     // --- header values of the cut-piece file (kept between jobs) -----------
     char headerDate[12] = {};
