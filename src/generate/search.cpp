@@ -166,6 +166,14 @@ int32_t findRunsForLevel(JobState& state, int16_t sameMachine, int16_t sameBende
     int32_t digits[kMaxPositions];
 
     for (int32_t first = 0; first < state.optionCountByPosition[0]; ++first) {
+        // Without clash checking, once the level holds its 50 candidates and
+        // the searched rows of triedRuns are filled, the rest of the level can
+        // change nothing that is read again: later tried rows are never
+        // searched, and the rotations written depend only on the direction.
+        if (state.options.DO_CLASH_CHECKING == 0 && count >= kMaxCandidates &&
+            state.triedRowsInUse >= kTriedRowsSearched) {
+            break;
+        }
         if (loadOptionAt(state, 0, first) < 0) continue;
         const BendOptionRecord reference = state.bendOptions.current;
         for (auto& slots : state.keptOptions) std::fill(std::begin(slots), std::end(slots), int16_t{-1});
@@ -211,6 +219,10 @@ int32_t findRunsForLevel(JobState& state, int16_t sameMachine, int16_t sameBende
         }
         for (int64_t m = 1; m <= total; ++m) {
             if (state.options.DO_CLASH_CHECKING != 0 && state.simulationSteps >= kMaxSimulationStepsPerPiece) break;
+            if (state.options.DO_CLASH_CHECKING == 0 && count >= kMaxCandidates &&
+                state.triedRowsInUse >= kTriedRowsSearched) {
+                break;
+            }
             if (m > 1) {
                 // Advance the odometer: the last position turns fastest.
                 int32_t p = last;
