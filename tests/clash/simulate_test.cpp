@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "clash/envelope.h"
 #include "clash/shape_tests.h"
 #include "clash/simulate.h"
 #include "clash_fixture.h"
@@ -14,17 +15,15 @@ namespace kwarel {
 namespace {
 
 using testing::bend;
-using testing::RoomSetup;
+using testing::Point;
 using testing::straight;
 
 TEST(Simulate, DirectionAngles) {
     const double a = 44.99989477067122;  // atan(1) x 360 / 6.2832
-    struct Case {
-        double x, y, planar, axial;  // seen from (0, 0)
-    } cases[] = {{0, 5, 90, 0},          {0, -5, 270, 180},        {5, 0, 0, 90},
-                 {-5, 0, 180, 270},      {1, 1, a, a},             {-1, 1, 180 - a, 360 - a},
-                 {-1, -1, a + 180, a + 180}, {1, -1, 360 - a, 180 - a}};
-    for (const Case& c : cases) {
+    const struct { double x, y, planar, axial; } cases[] = {  // seen from (0, 0)
+        {0, 5, 90, 0},    {0, -5, 270, 180},       {5, 0, 0, 90},           {-5, 0, 180, 270},
+        {1, 1, a, a},     {-1, 1, 180 - a, 360 - a}, {-1, -1, a + 180, a + 180}, {1, -1, 360 - a, 180 - a}};
+    for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(planarAngle(0, 0, c.x, c.y), c.planar) << c.x << ", " << c.y;
         EXPECT_DOUBLE_EQ(axialAngle(0, 0, c.x, c.y), c.axial) << c.x << ", " << c.y;
     }
@@ -36,17 +35,17 @@ TEST(Simulate, DirectionAngles) {
 
 TEST(Simulate, WorkedExampleOfOneBend) {
     auto s = testing::freshState();
-    testing::addRoom(*s, {});
+    testing::addRoom(*s, testing::room());
     s->machines.load(0);
     s->bendOptions.current.hand = 2;
-    testing::addStraightPiece(*s, 0, 100, 1050, 500, 100, 1050);
+    testing::addPiece(*s, {0, 100, 1050}, {500, 100, 1050});
     ASSERT_EQ(bendPipeStep(*s, 0, 5, 100, 100), 1);
     EXPECT_EQ(s->motionPhase, 1);
     const PipeShapeRecord& p = s->pipeShapes.at(0);
-    EXPECT_NEAR(p.startX, 8.7156, 1e-4);  // 100 sin 5 and 100 cos 5: carried to the arc's end
-    EXPECT_NEAR(p.startY, 99.6195, 1e-4);
-    // Turned to 355 and placed with 355 x 6.2832 / 360 radians: as 6.2832 is
-    // not quite a full turn, the turn falls 1.5e-5 radians short of 5 degrees.
+    // Carried to the arc's end (100 sin 5, 100 cos 5), turned to 355 and
+    // placed with 355 x 6.2832 / 360 radians: as 6.2832 is not quite a full
+    // turn, the turn falls 1.5e-5 radians short of 5 degrees.
+    EXPECT_NEAR(p.startX, 8.71559460380702, 1e-9);
     EXPECT_NEAR(p.endX, 506.81357498643325, 1e-9);
     EXPECT_NEAR(p.endY, 56.04881347104765, 1e-9);
     EXPECT_EQ(p.endZ, 1050);
@@ -64,10 +63,9 @@ TEST(Simulate, WorkedExampleOfOneBend) {
 struct Position {
     int32_t machine = 0;
     int16_t hand = 1;
-    int32_t rotation = 0;
-    int32_t extraBefore = 0;
+    int32_t rotation = 0, extraBefore = 0;
 };
-std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, const std::vector<RoomSetup>& rooms,
+std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, const std::vector<MachineRecord>& rooms,
                                 const std::vector<Position>& positions, int32_t springback = 0) {
     auto s = testing::freshState();
     testing::PieceSetup piece;
@@ -75,7 +73,7 @@ std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, co
     piece.springbackAngle = springback;
     testing::addPreparedPiece(*s, piece, steps);
     s->options.INCLUDE_BEND_SPRINGBACK = springback != 0;
-    for (const RoomSetup& room : rooms) testing::addRoom(*s, room);
+    for (const MachineRecord& room : rooms) testing::addRoom(*s, room);
     for (std::size_t p = 0; p < positions.size(); ++p) {
         BendOptionRecord& o = s->bendOptions.current;
         s->bendOptions.zeroCurrent();
@@ -92,226 +90,198 @@ std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, co
 
 // Machine 0 is the run's room (top at 2000, pipe axis at 2050); machine 1,
 // the probe, is the same room with its front wall at `probeFrontWall`.
-std::vector<RoomSetup> roomAndProbe(int32_t probeFrontWall = -100000) {
-    RoomSetup room;
-    room.machineHeight = 2000;
-    room.frontWall = 20000;
-    RoomSetup probe = room;
-    probe.name = "PROBE";
-    probe.frontWall = probeFrontWall;
+std::vector<MachineRecord> roomAndProbe(int32_t probeFrontWall = -100000) {
+    MachineRecord room = testing::room(), probe = testing::room("PROBE");
+    room.machineHeight = probe.machineHeight = 2000, room.frontWall = 20000, probe.frontWall = probeFrontWall;
     return {room, probe};
 }
 
-// The motions a run should make, replayed by hand on a copy of its state;
-// the piece and points a probe clash leaves in the slots must be the same.
-struct Replay {
-    std::unique_ptr<JobState> s;
-    explicit Replay(const JobState& from) : s(testing::freshState()) { *s = from; }
-    void at(int32_t position) {  // that position's option and machine in their slots
-        s->bendOptions.load(position);
-        s->machines.load(s->bendOptions.current.machineIndex);
-    }
-    void straight(double length, double y) { testing::addStraightPiece(*s, 0, y, 2050, length, y, 2050); }
-    // Load (first straight on the feed line at -500), first bend in steps to
-    // each of `angles`, its arc, and the option of position 2.
-    void firstBend(double length, const std::vector<int>& angles, int32_t angle) {
-        at(0);
-        straight(length, -500);
-        at(1);
-        int prev = 0;
-        for (int a : angles) {
-            ASSERT_EQ(bendPipeStep(*s, prev, a, 100, 500), 1) << a;
-            prev = a;
-        }
-        const double t = angle * 6.2832 * 0.002777777777777778;
-        const double start[3] = {0, -500, 2050}, end[3] = {500 * std::sin(t), -500 * std::cos(t), 2050},
-                     centre[3] = {0, 0, 2050};
-        testing::addPiece(*s, start, end, centre, angle);
-        at(2);
-    }
-    void expectSameAs(const JobState& run) const {
-        const PipeShapeRecord &a = run.pipeShapes.current, &b = s->pipeShapes.current;
-        EXPECT_EQ(a.pieceType, b.pieceType);
-        EXPECT_EQ(std::vector<double>({a.startX, a.startY, a.startZ, a.endX, a.endY, a.endZ}),
-                  std::vector<double>({b.startX, b.startY, b.startZ, b.endX, b.endY, b.endZ}));
-        if (a.pieceType == 2) {  // a straight's centre is never set
-            EXPECT_EQ(std::vector<double>({a.centreX, a.centreY, a.centreZ, 1.0 * a.arcAngle}),
-                      std::vector<double>({b.centreX, b.centreY, b.centreZ, 1.0 * b.arcAngle}));
-        }
-        EXPECT_EQ(std::vector<double>(run.sampleY, run.sampleY + 300),
-                  std::vector<double>(s->sampleY, s->sampleY + 300));
-    }
-};
-
-std::vector<int> stepsTo(int last) {
-    std::vector<int> v;
-    for (int k = 5; k < last; k += 5) v.push_back(k);
-    return v;
+// The piece a clash left in the slot has these ends, within `within`: the
+// steps turn by angles of 6.2832 / 360 radians a degree, which add up.
+void expectEnds(const JobState& s, std::vector<double> ends, double within = 1.0) {
+    const PipeShapeRecord& p = s.pipeShapes.current;
+    const double got[6] = {p.startX, p.startY, p.startZ, p.endX, p.endY, p.endZ};
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(got[i], ends[i], within) << i;
 }
 
-TEST(Simulate, BendInStepsToTheTargetThenSpringBack) {
-    struct Case {
-        int32_t angle, springback;
-        std::vector<int> steps;
-    } cases[] = {{92, 0, stepsTo(92)}, {90, 3, stepsTo(93)}, {3, 0, {}}};
-    cases[0].steps.push_back(92);  // 19 calls, the last 90 -> 92
-    cases[1].steps.insert(cases[1].steps.end(), {93, 90});  // to 93, then one call 93 -> 90
-    cases[2].steps.push_back(3);  // within one angle step: a single call
-    for (const Case& c : cases) {
-        // The first feed after the bend is made on the probe.
+TEST(Simulate, BendToTheTargetThenSpringBackThenFeed) {
+    // The first straight (1000) leaves a bend of radius 500 (hand 1, feed
+    // line at y -500, axis at z 2050) at (500 sin A, -500 cos A) in the
+    // direction (cos A, sin A); the first feed step after the bend, on the
+    // probe, moves it 100 along x and clashes. Its last sample point, 950
+    // along, reaches y 950 at 90 degrees and 974.9 at 93, so a left wall at
+    // 915 (reached from y 964) is hit only on the way to the springback angle.
+    const struct { int32_t angle, springback, leftWall; double sinA, cosA; const char* line; } cases[] = {
+        {92, 0, 5000, 0.99939, -0.034899, "PROBE  Pipe hitting front wall after bend 1 during pipe feed"},
+        {90, 3, 5000, 1, 0, "PROBE  Pipe hitting front wall after bend 1 during pipe feed"},
+        {90, 3, 915, 1, 0, "M1  Pipe hitting left wall during bend 1"},
+        {3, 0, 5000, 0.052336, 0.99863, "PROBE  Pipe hitting front wall after bend 1 during pipe feed"}};
+    for (const auto& c : cases) {
+        auto rooms = roomAndProbe();
+        rooms[0].leftWall = c.leftWall;
         auto s = runOf({straight(1000), bend(1000, c.angle, 500), straight(300), bend(0, 0, 500), straight(500)},
-                       roomAndProbe(), {{}, {}, {1}, {}, {}}, c.springback);
-        Replay r(*s);
+                       rooms, {{}, {}, {1}, {}, {}}, c.springback);
         EXPECT_EQ(simulateRun(*s, 0), 0);
         EXPECT_EQ(s->pipeShapes.count, 0);
         ASSERT_EQ(s->clashLineCount, 1);
-        EXPECT_EQ(testing::clashLine(*s, 0),
-                  "Machine: PROBE  Pipe hitting front wall after bend 1 during pipe feed.\n");
-        r.firstBend(1000, c.steps, c.angle);
-        EXPECT_EQ(feedPipeStep(*r.s, 100, 100), 0);
-        r.expectSameAs(*s);
+        EXPECT_EQ(std::string(s->clashLines[0]), "Machine: " + std::string(c.line) + ".\n");
+        const double x = 500 * c.sinA + 100, y = -500 * c.cosA;
+        if (c.leftWall == 5000) expectEnds(*s, {x, y, 2050, x + 1000 * c.cosA, y + 1000 * c.sinA, 2050});
     }
 }
 
 TEST(Simulate, FeedInStepsShiftAtNewRadiusAndRotationOneTurnLower) {
-    // Straight 2 (250.7) is fed 100, 100, 50 and appended 250.7 long at the
-    // next bend's feed line (-700); bend 2 (0 degrees, radius 700, on the
-    // probe) first shifts every piece by -700 - (-500).
+    // After a 90-degree bend the first straight runs from (500, 0) to (500,
+    // 1000). Straight 2 (250.7) is fed as 100, 100 and 50; bend 2 (0
+    // degrees, radius 700, on the probe) first shifts every piece by -700 -
+    // (-500), then clashes.
     auto s = runOf({straight(1000), bend(1000, 90, 500), straight(250.7), bend(0, 0, 700), straight(500)},
                    roomAndProbe(), {{}, {}, {}, {1}, {}});
-    Replay r(*s);
     EXPECT_EQ(simulateRun(*s, 0), 0);
-    EXPECT_EQ(testing::clashLine(*s, 0), "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
+    EXPECT_STREQ(s->clashLines[0], "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
+    expectEnds(*s, {750, -200, 2050, 750, 800, 2050});
     EXPECT_EQ(s->bendOptions.at(2).rotation, -360);  // no rotation made, and one turn lower
-
-    r.firstBend(1000, {5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90}, 90);
-    for (int feed : {100, 100, 50}) ASSERT_EQ(feedPipeStep(*r.s, feed, 100), 1);
-    r.straight(250.7, -700);
-    r.at(3);
-    shiftPipeSideways(*r.s, -200);
-    EXPECT_EQ(bendPipeStep(*r.s, 0, 0, 100, 700), 0);
-    r.expectSameAs(*s);
 }
 
-// A U-turn leaves the first straight parallel to the feed line, 1000 to its
-// +y side. Turning it +90 about the feed line swings it down across the
-// body's side (190 + 48 from the middle): at 40 degrees it is at y 266, at
-// 45 at y 207 and z 1343, on the side face. The long way, -270, passes above
-// the machine and down its -y side, clear. Bend 2 (0 degrees) is made on
-// `bend2Machine`.
-std::unique_ptr<JobState> uTurnRun(int32_t bend2Machine, std::vector<RoomSetup> rooms) {
-    rooms[0].bodyHalfWidth = 190;
-    rooms[0].frontRadius = 100;
-    return runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
-                 {{}, {}, {0, 1, 90}, {bend2Machine}, {}});
-}
-
-TEST(Simulate, RotationClashingAt45GoesTheLongWayRound) {
-    auto s = uTurnRun(0, roomAndProbe());
-    EXPECT_EQ(simulateRun(*s, 0), 1);
-    ASSERT_EQ(s->clashLineCount, 1);
-    EXPECT_EQ(testing::clashLine(*s, 0),
-              "Machine: M1  Pipe hitting machine after bend 1 during pipe rotation.\n");
+TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
+    // A U-turn leaves the first straight from (0, 500) to (-2000, 500),
+    // 1000 to the +y side of the feed line (y -500, z 2050); fed 300. Turning
+    // it +90 about the feed line swings it down across the body's side (190
+    // + 48 from the middle) at 45 degrees; it is turned back, then -270, the
+    // long way, above the machine and down its -y side, to 1000 below the
+    // feed line. Bend 2 (0 degrees) is made on the probe, whose right wall
+    // at -400 it reaches there.
+    auto rooms = roomAndProbe(20000);
+    rooms[0].bodyHalfWidth = 190, rooms[0].frontRadius = 100, rooms[1].rightWall = 400;
+    auto s = runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
+                   {{}, {}, {0, 1, 90}, {1}, {}});
+    EXPECT_EQ(simulateRun(*s, 0), 0);
+    ASSERT_EQ(s->clashLineCount, 2);
+    EXPECT_STREQ(s->clashLines[0], "Machine: M1  Pipe hitting machine after bend 1 during pipe rotation.\n");
+    EXPECT_STREQ(s->clashLines[1], "Machine: PROBE  Pipe hitting right wall during bend 2.\n");
+    // The steps' degrees of 6.2832 / 360 radians, and the 360 added at every
+    // backward step, leave the straight 1.26 further round, towards -y (the
+    // formulas, step by step); the U-turn's own steps leave its far end 0.3 off.
+    expectEnds(*s, {300, -501.26, 1050, -1700, -501.26, 1050}, 0.5);
     EXPECT_EQ(s->bendOptions.at(2).rotation, -270);
-
-    // Bend 2 on probes that the first straight hits (right wall at -400) or
-    // only the U-turn's arc reaches (front wall at 600): either must find the
-    // pipe where +5 x 9, -45, -5 x 54 put it.
-    for (int probe = 0; probe < 2; ++probe) {
-        auto rooms = roomAndProbe(probe == 0 ? 20000 : 600);
-        if (probe == 0) rooms[1].rightWall = 400;
-        s = uTurnRun(1, rooms);
-        Replay r(*s);
-        EXPECT_EQ(simulateRun(*s, 0), 0);
-        ASSERT_EQ(s->clashLineCount, 2);
-        EXPECT_EQ(testing::clashLine(*s, 1), std::string("Machine: PROBE  Pipe hitting ") +
-                                                 (probe == 0 ? "right wall" : "front wall") + " during bend 2.\n");
-        EXPECT_EQ(s->pipeShapes.current.pieceType, probe == 0 ? 1 : 2);
-
-        std::vector<int> halfTurn = stepsTo(180);
-        halfTurn.push_back(180);
-        r.firstBend(2000, halfTurn, 180);
-        for (int i = 0; i < 3; ++i) ASSERT_EQ(feedPipeStep(*r.s, 100, 100), 1);
-        for (int i = 0; i < 8; ++i) ASSERT_EQ(rotatePipeStep(*r.s, 5, 100, 500), 1);
-        EXPECT_EQ(rotatePipeStep(*r.s, 5, 100, 500), 0);
-        rotatePipeStep(*r.s, -45, 100, 500);
-        for (int i = 0; i < 54; ++i) ASSERT_EQ(rotatePipeStep(*r.s, -5, 100, 500), 1);
-        r.straight(300, -500);
-        r.at(3);
-        EXPECT_EQ(bendPipeStep(*r.s, 0, 0, 100, 500), 0);
-        r.expectSameAs(*s);
-    }
 }
 
 TEST(Simulate, LoadChecksFrontAndBackWall) {
-    // D = 1000 + 200 extra before the bend; of the 2485.4 of pipe, 1285.4
-    // lie behind the bend head. Walls at those distances are reached.
-    struct Case {
-        int32_t front, back;
-        const char* line;
-    } cases[] = {
+    // D = 1000 + 200 extra before the bend; of the 2485 of pipe, 1285 lie
+    // behind the bend head. Walls at those distances are reached.
+    const struct { int32_t front, back; const char* line; } cases[] = {
         {1200, 100000, "Machine: M1  Pipe hitting Front wall. before first bend.\n"},
         {1201, 1285, "Machine: M1  Pipe hitting Back wall before first bend.\n"},
-        // Both checks pass; bending, the straight reaches x 1251 at 20 degrees.
+        // Both pass; bending, the straight reaches x 1251 at 20 degrees.
         {1201, 1286, "Machine: M1  Pipe hitting front wall during bend 1.\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         auto rooms = roomAndProbe();
-        rooms[0].frontWall = c.front;
-        rooms[0].backWall = c.back;
-        auto s = runOf({straight(1000), bend(785.4, 90, 500), straight(500)}, rooms, {{}, {0, 1, 0, 200}, {}});
-        EXPECT_NEAR(totalPipeLength(*s, 0), 2485.4, 1e-9);
+        rooms[0].frontWall = c.front, rooms[0].backWall = c.back;
+        auto s = runOf({straight(1000), bend(785, 90, 500), straight(500)}, rooms, {{}, {0, 1, 0, 200}, {}});
+        EXPECT_EQ(totalPipeLength(*s, 0), 2485);
         EXPECT_EQ(simulateRun(*s, 0), 0);
         EXPECT_EQ(s->halfDiameter, 50);
         EXPECT_EQ(s->pipeShapes.count, 0);
         ASSERT_EQ(s->clashLineCount, 1);
-        EXPECT_EQ(testing::clashLine(*s, 0), c.line);
+        EXPECT_STREQ(s->clashLines[0], c.line);
     }
 }
 
-// The simulation leaves out of a feed, bend or rotation the pieces it finds
-// clear of every surface for the whole motion: a pipe found clear must then
-// pass every step's full test.
-TEST(Simulate, PiecesFoundClearStayClearThroughTheMotion) {
+// Samples every piece in full, straights from half a diameter inside each
+// end and arcs from their chord, and tests every point: the oracle below.
+int32_t testEveryPoint(JobState& s, int32_t od) {
+    auto length = [](const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); };
+    for (int32_t i = 0; i < s.pipeShapes.count; ++i) {
+        s.pipeShapes.load(i);
+        const PipeShapeRecord p = s.pipeShapes.current;
+        const double k[3] = {p.centreX, p.centreY, p.centreZ};
+        double a[3] = {p.startX, p.startY, p.startZ}, b[3] = {p.endX, p.endY, p.endZ};
+        const double ka[3] = {a[0] - k[0], a[1] - k[1], a[2] - k[2]}, ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+        const double rho = length(ka);
+        const double along = p.pieceType == 2 ? p.arcAngle * 0.002777777777777778 * rho * 6.2832 : length(ab) - od;
+        const int32_t count = std::min(300, static_cast<int32_t>(along / s.halfDiameter + 1));
+        if (p.pieceType == 2) arcChordEnds(s, i, a, b);
+        const double chord[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, span = length(chord);
+        for (int j = 0; j < count; ++j) {
+            double q[3], u[3];
+            if (p.pieceType == 2) {  // a point of the chord pushed out onto the circle
+                const double t = count == 1 ? 0.0 : j * (span / (count - 1));
+                for (int c = 0; c < 3; ++c) q[c] = count == 1 ? a[c] : a[c] + chord[c] / span * t;
+                normalizeVector(q[0] - k[0], q[1] - k[1], q[2] - k[2], u[0], u[1], u[2]);
+                for (int c = 0; c < 3; ++c) q[c] = k[c] + rho * u[c];
+            } else {
+                const double t = count == 1 ? od / 2 : od / 2 + j * ((span - od) / (count - 1));
+                for (int c = 0; c < 3; ++c) q[c] = a[c] + chord[c] / span * t;
+            }
+            s.sampleX[j] = q[0], s.sampleY[j] = q[1], s.sampleZ[j] = q[2];
+        }
+        if (testRoomPoints(s, count, od) == 0) return 0;
+    }
+    return 1;
+}
+
+// testPipeShape leaves out the tests it can prove clear from a piece's
+// bounds, and the simulation leaves out of a whole feed, bend or rotation
+// the pieces it finds clear throughout. Neither may change a result: after
+// every step of random motions of random pipes testPipeShape must agree
+// with testing every point, and a pipe found clear must pass every step.
+TEST(Simulate, LeavingOutClearPiecesChangesNoResult) {
     std::mt19937 gen(11);
     std::uniform_real_distribution<double> coord(-2500, 2500), unit(-1, 1);
-    int clearRuns[3] = {0, 0, 0};
-    for (int trial = 0; trial < 600; ++trial) {
-        auto s = testing::freshState();
-        RoomSetup room;
+    int clearRuns[3] = {0, 0, 0}, clashes = 0;
+    for (int trial = 0; trial < 900; ++trial) {
+        MachineRecord room = testing::room();
         room.hasPit = static_cast<int16_t>(trial % 2), room.pitDepth = 1500, room.pitRadius = 2000;
-        room.frontWall = 4500;
+        room.frontWall = 4500, room.leftWall = room.rightWall = 3000;
+        auto s = testing::freshState();
         testing::addRoom(*s, room);
         s->machines.load(0);
         s->bendOptions.current.hand = static_cast<int16_t>(1 + trial % 3 % 2);
-        // A straight and a half-turn arc ending at its start; for rotations
-        // near the feed line in front of the machine.
+        // A straight from `base`, and an arc of random plane, radius and
+        // angle ending there; for rotations near the feed line in front of the machine.
         const int motion = trial % 3;
         const double cy = s->bendOptions.current.hand == 1 ? -500 : 500;
-        const double base[3] = {motion == 1 ? 1200 + coord(gen) / 3 : coord(gen),
+        const Point base = {motion == 1 ? 1200 + coord(gen) / 3 : coord(gen),
                                 motion == 1 ? cy + coord(gen) / 10 : coord(gen),
                                 1050 + coord(gen) / (motion == 1 ? 10 : 2)};
-        double e[3], end[3], centre[3];
-        normalizeVector(unit(gen), unit(gen), unit(gen), e[0], e[1], e[2]);
-        for (int c = 0; c < 3; ++c) end[c] = base[c] + 400 * e[c], centre[c] = base[c] + 300 * e[(c + 1) % 3];
+        double e1[3], e2[3], v[3];
+        Point end, centre, start;
+        normalizeVector(unit(gen), unit(gen), unit(gen), e1[0], e1[1], e1[2]);
+        crossProduct(e1[0], e1[1], e1[2], unit(gen), unit(gen), unit(gen), v[0], v[1], v[2]);
+        normalizeVector(v[0], v[1], v[2], e2[0], e2[1], e2[2]);
+        const double rho = 300 + 200 * unit(gen);
+        const int32_t angle = static_cast<int32_t>(150 * (unit(gen) + 1));
+        for (int c = 0; c < 3; ++c) {
+            end[c] = base[c] + 400 * e2[c];
+            centre[c] = base[c] - rho * (std::cos(angle / 57.3) * e1[c] + std::sin(angle / 57.3) * e2[c]);
+            start[c] = centre[c] + rho * e1[c];
+        }
         testing::addPiece(*s, base, end);
-        const double start[3] = {2 * centre[0] - base[0], 2 * centre[1] - base[1], 2 * centre[2] - base[2]};
-        testing::addPiece(*s, start, base, centre, 180 + trial % 20);
+        testing::addPiece(*s, start, base, centre, angle);
 
         bool clear[2];
         if (motion == 0) clash::piecesClearOverFeed(*s, 100, 3000, 32, clear);
         if (motion == 1) clash::piecesClearOverTurn(*s, 100, true, cy, 1050, 500, 80, clear);
         if (motion == 2) clash::piecesClearOverTurn(*s, 100, false, 0, 0, 500, 80, clear);
-        if (!clear[0] || !clear[1]) continue;
-        ++clearRuns[motion];
+        const bool foundClear = clear[0] && clear[1];
+        clearRuns[motion] += foundClear;
         for (int k = 1; k <= (motion == 0 ? 30 : 72); ++k) {
             const int32_t result = motion == 0   ? feedPipeStep(*s, 100, 100)
                                    : motion == 1 ? rotatePipeStep(*s, -5, 100, 500)
                                                  : bendPipeStep(*s, (k - 1) * 5, k * 5, 100, 500);
-            ASSERT_EQ(result, 1) << "trial " << trial << " step " << k << ": " << testing::clashLine(*s, 0);
+            ASSERT_EQ(result, testEveryPoint(*s, 100)) << "trial " << trial << " step " << k;
+            ASSERT_TRUE(result == 1 || !foundClear) << "trial " << trial << " step " << k << ": " << s->clashLines[0];
+            if (result == 1) continue;
+            ASSERT_EQ(s->clashLineCount, 2);
+            EXPECT_STREQ(s->clashLines[0], s->clashLines[1]);
+            ++clashes;
+            break;
         }
     }
     for (int count : clearRuns) EXPECT_GT(count, 20);
+    EXPECT_GT(clashes, 200);
+    EXPECT_LT(clashes, 800);
 }
 
 }  // namespace

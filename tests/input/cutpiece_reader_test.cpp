@@ -48,7 +48,7 @@ TEST_F(CutPieceReader, KeywordsPiecesAndBendsWithLfAndCrLf) {
         EXPECT_EQ(join(piece(0).cutId, piece(0).itemCode, piece(0).pipingSpec, piece(0).startZ, piece(0).finishX),
                   "1 P1 B2 30 40 ");
         EXPECT_EQ(join(piece(1).itemCode, piece(1).finishX), "LOST 20 ");
-        // A spec outside the header belongs to the piece being built; later pieces take the header's.
+        // A piping spec outside the header belongs to the piece being built; later pieces take the header's.
         EXPECT_EQ(join(piece(2).spoolId, piece(2).pipingSpec, piece(2).itemCode, piece(2).finishX, piece(2).finishY),
                   "S2 A1  30 0 ");
         EXPECT_STREQ(state->headerPipingSpec, "A1");
@@ -73,7 +73,8 @@ TEST_F(CutPieceReader, HeaderTextsCarryOverUnitsDoNot) {
 TEST_F(CutPieceReader, LongTextsAreCutToTheirFields) {
     const std::string w(60, 'W');
     read("DATE 2025-12-13T10:00\nPIPELINE " + w + "\n/HEADER\nPIPING-SPEC " + w + "\nSPOOL-ID " + w +
-         "\n/CUT\nCUT-ID " + w + "\nITEM-CODE " + w + "\nSTART-END-TYPE " + w + "\nFINISH-END-TYPE BW SW\nFINISH\nBEND\n");
+         "\n/CUT\nCUT-ID " + w + "\nITEM-CODE " + w + "\nSTART-END-TYPE " + w +
+         "\nFINISH-END-TYPE BW SW\nFINISH\nBEND\n");
     const CutPieceRecord& p = piece(0);
     auto n = [](const char* text) { return std::string(text).size(); };
     EXPECT_EQ(join(state->headerDate, n(state->headerPipeline), n(state->headerPipingSpec), n(p.cutId), n(p.spoolId),

@@ -36,7 +36,7 @@ TEST_F(DatabaseReader, EveryFieldOfEverySectionWithCrLf) {
     const MaterialCapabilityRecord& mc = state->materialCapabilities.at(0);
     EXPECT_EQ(join(mc.benderName, mc.materialSpec, mc.minWallThickness, mc.maxWallThickness, mc.mandrel,
                    mc.thicknessUnits), "B1 A1 20 100 1 1 ");
-    const TubeDataRecord& t = state->tubeData.at(0);  // the file format's own example
+    const TubeDataRecord& t = state->tubeData.at(0);
     EXPECT_EQ(join(t.itemCode, t.nominalBore, t.materialSpec, t.wallThickness, t.outsideDiameter, t.maxDeliveryLength,
                    t.springbackAngle, t.stretchPercent, t.weldShrinkage, t.sizeUnits),
               "P100-A 4 CS-150 60 1143 60000 2 5 15 1 ");
@@ -83,7 +83,8 @@ TEST_F(DatabaseReader, RecordLinesAsTheyStand) {
     // Texts keep their blanks and are cut to their fields.
     EXPECT_EQ(join(state->machines.at(2).name, state->machines.at(2).benderNames, state->machines.at(3).name,
                    state->tubeData.at(0).itemCode, state->tubeData.at(0).materialSpec),
-              "M1  B1,B2,B3,B4,B5,B6,B7,B8,B9,B10, ABCDEFGHIJK ITEM-CODE-WITH-FAR-TOO-MANY-CHA SPEC-THAT-IS-MUCH-TOO-L ");
+              "M1  B1,B2,B3,B4,B5,B6,B7,B8,B9,B10, ABCDEFGHIJK "
+              "ITEM-CODE-WITH-FAR-TOO-MANY-CHA SPEC-THAT-IS-MUCH-TOO-L ");
     // An indented end keyword is a record; one followed by other words, in any case, ends the section.
     ASSERT_EQ(state->benders.count, 2);
     EXPECT_EQ(bender(0), "B1 0 0 0 0 ");

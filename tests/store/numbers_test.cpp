@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "store/numbers.h"
@@ -32,6 +33,7 @@ TEST(Numbers, DecimalsWithoutInfNanOrLocale) {
         {"1e999", kInf}, {"-1e999", -kInf}, {"0.001e400", kInf}, {"1e-999", 0.0}, {"1000e-330", 0.0}};
     for (const auto& c : cases) EXPECT_EQ(toNumber(c.text), c.value) << c.text;
     EXPECT_EQ(toNumber(nullptr), 0.0);
+    EXPECT_EQ(toNumber(("0." + std::string(400, '0') + "1e5").c_str()), 0.0);  // too small despite the exponent
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {  // a decimal-comma locale
         EXPECT_EQ(toNumber("2.5"), 2.5);
         std::setlocale(LC_NUMERIC, "C");
