@@ -12,7 +12,7 @@ void checkRecords(const kwarel::JobState& state) {
     using kwarel::fuzz::checkText;
     checkText(state.headerDate, "header date overrun");
     checkText(state.headerPipeline, "header pipeline overrun");
-    checkText(state.headerPipingSpec, "header piping spec overrun");
+    checkText(state.headerPipingSpec, "headerPipingSpec overrun");
     if ((state.boreUnits != 1 && state.boreUnits != 2) ||
         (state.lengthUnits != 1 && state.lengthUnits != 2)) {
         kwarel::fuzz::fail("units code other than 1 or 2");

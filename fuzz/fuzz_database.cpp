@@ -20,11 +20,11 @@ void checkRecords(const kwarel::JobState& state) {
     }
     for (int32_t i = 0; i < state.materialCapabilities.count; ++i) {
         checkText(state.materialCapabilities.at(i).benderName, "material capability bender overrun");
-        checkText(state.materialCapabilities.at(i).materialSpec, "material spec overrun");
+        checkText(state.materialCapabilities.at(i).materialSpec, "materialSpec overrun");
     }
     for (int32_t i = 0; i < state.tubeData.count; ++i) {
         checkText(state.tubeData.at(i).itemCode, "item code overrun");
-        checkText(state.tubeData.at(i).materialSpec, "tube material spec overrun");
+        checkText(state.tubeData.at(i).materialSpec, "tube materialSpec overrun");
     }
 }
 

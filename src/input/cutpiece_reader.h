@@ -1,5 +1,5 @@
 // Reader of the cut-piece (bend) file: cut pieces, pipe bends and the header
-// values (date, pipeline, piping spec, bore and length units).
+// values (date, pipeline, PIPING-SPEC, bore and length units).
 #pragma once
 
 #include <cstdint>

@@ -9,7 +9,8 @@
 namespace kwarel {
 
 // Counts the bends of cut piece `index`, finds its tube data, checks its
-// material spec and copies the tube values; marks straight pieces. Returns 0.
+// material against the tube data and copies the tube values; marks straight
+// pieces. Returns 0.
 int32_t resolveCutPieceItem(JobState& state, int32_t index);
 
 // Records that the cut piece in the current slot cannot be made: `failed` 1

@@ -48,7 +48,7 @@ TEST_F(CutPieceReader, KeywordsPiecesAndBendsWithLfAndCrLf) {
         EXPECT_EQ(join(piece(0).cutId, piece(0).itemCode, piece(0).pipingSpec, piece(0).startZ, piece(0).finishX),
                   "1 P1 B2 30 40 ");
         EXPECT_EQ(join(piece(1).itemCode, piece(1).finishX), "LOST 20 ");
-        // A piping spec outside the header belongs to the piece being built; later pieces take the header's.
+        // A PIPING-SPEC line outside the header belongs to the piece being built; later pieces take the header's.
         EXPECT_EQ(join(piece(2).spoolId, piece(2).pipingSpec, piece(2).itemCode, piece(2).finishX, piece(2).finishY),
                   "S2 A1  30 0 ");
         EXPECT_STREQ(state->headerPipingSpec, "A1");

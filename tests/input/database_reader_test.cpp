@@ -73,7 +73,7 @@ TEST_F(DatabaseReader, RecordLinesAsTheyStand) {
     read("STARTMACHINE\nM1|5\n\n"
          "M1 |1|B1,B2,B3,B4,B5,B6,B7,B8,B9,B10,B11|3\nABCDEFGHIJKLMNOPQRSTUVWXYZ|1\nENDMACHINE\n"
          "STARTBENDER\nB1|\n ENDBENDER\nEndBender trailing words\n"
-         "STARTTUBEDATA\nITEM-CODE-WITH-FAR-TOO-MANY-CHARACTERS|4|SPEC-THAT-IS-MUCH-TOO-LONG|1\nENDTUBEDATA");
+         "STARTTUBEDATA\nITEM-CODE-WITH-FAR-TOO-MANY-CHARACTERS|4|MATERIAL-THAT-IS-FAR-TOO-LONG|1\nENDTUBEDATA");
     // Missing fields repeat the last field; a blank line is line breaks and zeros.
     const MachineRecord& m = state->machines.at(0);
     EXPECT_EQ(join(m.benderNames, m.priority, m.hand, m.maxPipeLength, m.maxBendAngle, m.ceilingHeight),
@@ -84,7 +84,7 @@ TEST_F(DatabaseReader, RecordLinesAsTheyStand) {
     EXPECT_EQ(join(state->machines.at(2).name, state->machines.at(2).benderNames, state->machines.at(3).name,
                    state->tubeData.at(0).itemCode, state->tubeData.at(0).materialSpec),
               "M1  B1,B2,B3,B4,B5,B6,B7,B8,B9,B10, ABCDEFGHIJK "
-              "ITEM-CODE-WITH-FAR-TOO-MANY-CHA SPEC-THAT-IS-MUCH-TOO-L ");
+              "ITEM-CODE-WITH-FAR-TOO-MANY-CHA MATERIAL-THAT-IS-FAR-TO ");
     // An indented end keyword is a record; one followed by other words, in any case, ends the section.
     ASSERT_EQ(state->benders.count, 2);
     EXPECT_EQ(bender(0), "B1 0 0 0 0 ");
