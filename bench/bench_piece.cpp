@@ -15,6 +15,25 @@ namespace {
 // compiler cannot drop them; benchmark::DoNotOptimize is not used, since its
 // in-out form in benchmark 1.7 can hand back a garbage value under GCC -O3.
 
+// The job of the recipe read and prepared up to option listing, with its
+// probe piece loaded into the cut-piece slot; null (and the benchmark
+// skipped) when the job cannot be written or the probe piece failed.
+std::unique_ptr<JobState> preparedProbe(benchmark::State& bm, const JobRecipe& recipe) {
+    std::unique_ptr<JobState> state;
+    try {
+        state = prepareJob(cachedJob(recipe));
+    } catch (const std::exception& e) {
+        bm.SkipWithError(e.what());
+        return nullptr;
+    }
+    state->cutPieces.load(cachedJob(recipe).probeIndex);
+    if (state->cutPieces.current.failed != 0) {
+        bm.SkipWithError(state->cutPieces.current.failureText);
+        return nullptr;
+    }
+    return state;
+}
+
 // listBendOptions on a 20-bend piece against 10 machines and 6 benders.
 void BM_ListBendOptions20Bends(benchmark::State& bm) {
     JobRecipe recipe;
@@ -22,21 +41,11 @@ void BM_ListBendOptions20Bends(benchmark::State& bm) {
     recipe.probeBends = 20;
     recipe.machines = 10;
     recipe.benders = 6;
-    std::unique_ptr<JobState> state;
-    try {
-        state = prepareJob(cachedJob(recipe));
-    } catch (const std::exception& e) {
-        bm.SkipWithError(e.what());
-        return;
-    }
+    std::unique_ptr<JobState> state = preparedProbe(bm, recipe);
+    if (!state) return;
     JobState& s = *state;
     const int32_t index = cachedJob(recipe).probeIndex;
-    s.cutPieces.load(index);
     const CutPieceRecord prepared = s.cutPieces.current;
-    if (prepared.failed != 0) {
-        bm.SkipWithError(prepared.failureText);
-        return;
-    }
 
     int32_t options = 0;
     for (auto _ : bm) {
@@ -61,21 +70,11 @@ void BM_PlanOnePieceInJob(benchmark::State& bm) {
     recipe.cutPieces = static_cast<int32_t>(bm.range(0));
     recipe.maxBends = 12;
     recipe.probeBends = 12;
-    std::unique_ptr<JobState> state;
-    try {
-        state = prepareJob(cachedJob(recipe));
-    } catch (const std::exception& e) {
-        bm.SkipWithError(e.what());
-        return;
-    }
+    std::unique_ptr<JobState> state = preparedProbe(bm, recipe);
+    if (!state) return;
     JobState& s = *state;
     const int32_t index = cachedJob(recipe).probeIndex;
-    s.cutPieces.load(index);
     const CutPieceRecord prepared = s.cutPieces.current;
-    if (prepared.failed != 0) {
-        bm.SkipWithError(prepared.failureText);
-        return;
-    }
 
     int32_t runs = 0;
     for (auto _ : bm) {
