@@ -3,8 +3,9 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
 set(KWAREL_MINGW_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${KWAREL_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${KWAREL_MINGW_TRIPLE}-g++)
+# The posix thread model: the win32 one of this compiler has no std::thread.
+set(CMAKE_C_COMPILER ${KWAREL_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KWAREL_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${KWAREL_MINGW_TRIPLE}-windres)
 set(CMAKE_OBJDUMP ${KWAREL_MINGW_TRIPLE}-objdump)
 
