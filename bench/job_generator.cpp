@@ -444,13 +444,17 @@ PieceShape drawPiece(Random& r, const JobRecipe& recipe) {
     return buildShape(r, recipe, material, bore, slot, bends);
 }
 
-void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r) {
+void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r, bool unknownItem = false) {
     const Material& material = kMaterials[shape.material];
     const Bore& bore = kBores[shape.bore];
     w.put("/CUT").line();
     w.put("CUT-ID ").put(cutId).line();
     if (shape.material != 0) w.put("PIPING-SPEC ").put(material.pipingSpec).line();
-    w.put("ITEM-CODE ").put(material.itemPrefix).put(bore.itemSuffix).line();
+    if (unknownItem) {
+        w.put("ITEM-CODE NO-SUCH-ITEM").line();
+    } else {
+        w.put("ITEM-CODE ").put(material.itemPrefix).put(bore.itemSuffix).line();
+    }
     w.put("ND ").put(bore.cutText).line();
     const char* ends[] = {"BW", "BW", "FL", "SW"};
     w.put("START-END-TYPE ").put(ends[r.between(0, bore.outsideDiameter < 62 ? 3 : 2)]).line();
@@ -478,8 +482,8 @@ std::string parameterText(const GeneratedJob& job, const JobRecipe& recipe) {
         1,  // USE_BENDER_PRIORITY
         1,  // MACHINE_OVER_BENDER_PRIORITY
         recipe.clashChecking ? 1 : 0,
-        0,  // ADD_TEMPLATE_LENGTH
-        0,  // TEMPLATE_LENGTH
+        recipe.templateLength > 0 ? 1 : 0,  // ADD_TEMPLATE_LENGTH
+        recipe.templateLength > 0 ? recipe.templateLength / 10 : 0,  // TEMPLATE_LENGTH (mm)
         recipe.programs,
         1, 1, 1,        // machine, bender and hand change allowed
         1, 2, 3, 4, 5,  // trial criteria ranks
@@ -541,7 +545,10 @@ GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
         for (int32_t c = 1; c <= inSpool; ++c) {
             Random r(mixSeed(recipe.seed, static_cast<uint64_t>(written) + 1));
             const PieceShape shape = drawPiece(r, recipe);
-            writePiece(w, shape, std::to_string(c).c_str(), r);
+            const int32_t number = written + 1;
+            const bool duplicate = recipe.duplicateEvery > 0 && c > 1 && number % recipe.duplicateEvery == 0;
+            const bool unknownItem = recipe.unknownItemEvery > 0 && number % recipe.unknownItemEvery == 0;
+            writePiece(w, shape, std::to_string(duplicate ? c - 1 : c).c_str(), r, unknownItem);
             job.bends += static_cast<int32_t>(shape.bendPoints.size());
             ++written;
         }

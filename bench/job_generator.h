@@ -26,6 +26,11 @@ struct JobRecipe {
     // Bends of an extra cut piece written last, in spool PROBE, whose shape
     // does not depend on the seed or on the number of other pieces; 0 = none.
     int32_t probeBends = 0;
+    // Pieces that test how cut pieces depend on one another, all 0 (off) by
+    // default so that the usual jobs stay as they are:
+    int32_t templateLength = 0;   // ADD_TEMPLATE_LENGTH with this TEMPLATE_LENGTH (tenths of mm) when > 0
+    int32_t duplicateEvery = 0;   // every k-th piece repeats the CUT-ID of the piece before it in its spool
+    int32_t unknownItemEvery = 0; // every k-th piece names an item code the database does not have
 };
 
 struct GeneratedJob {
