@@ -4,7 +4,9 @@
 #      Windows tests (32-bit DLL export table, 64-bit CLI under wine);
 #   2. the sanitize workflow: the same tests (without the Windows ones) under
 #      AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. tools/fuzz.sh: every libFuzzer target for a bounded time.
+#   3. the tsan workflow: the thread tests (jobs on 1, 2 and 7 threads)
+#      under ThreadSanitizer, each bounded to 10 minutes;
+#   4. tools/fuzz.sh: every libFuzzer target for a bounded time.
 # Every step runs even if an earlier one failed; the exit status is non-zero
 # if any failed.
 set -u
@@ -30,6 +32,7 @@ run_step() {
 
 run_step default cmake --workflow --preset default
 run_step sanitize cmake --workflow --preset sanitize
+run_step tsan cmake --workflow --preset tsan
 run_step fuzz "$root/tools/fuzz.sh"
 
 echo
