@@ -7,6 +7,12 @@
 #include <mutex>
 #include <thread>
 
+#if defined(_WIN32)
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace kwarel {
 namespace {
 
@@ -116,10 +122,24 @@ private:
     std::vector<char> finished_;
 };
 
+// The process environment as it is now. On Windows the C runtime linked into
+// the DLL keeps its own copy, made when the DLL was loaded; a host that sets
+// the variable later (SetEnvironmentVariable) is seen only through the system.
+int32_t threadsFromEnvironment() {
+#if defined(_WIN32)
+    char text[32];
+    const DWORD length = GetEnvironmentVariableA("KWAREL_THREADS", text, sizeof text);
+    if (length == 0 || length >= sizeof text) return 0;
+    return parseThreadCount(text);
+#else
+    return parseThreadCount(std::getenv("KWAREL_THREADS"));
+#endif
+}
+
 }  // namespace
 
 int32_t jobThreadCount() {
-    const int32_t asked = parseThreadCount(std::getenv("KWAREL_THREADS"));
+    const int32_t asked = threadsFromEnvironment();
     if (asked >= 1) return asked;
     const unsigned hardware = std::thread::hardware_concurrency();
     if (hardware == 0) return 1;
