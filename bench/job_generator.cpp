@@ -444,7 +444,8 @@ PieceShape drawPiece(Random& r, const JobRecipe& recipe) {
     return buildShape(r, recipe, material, bore, slot, bends);
 }
 
-void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r, bool unknownItem = false) {
+void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r, bool unknownItem = false,
+                bool withBends = true) {
     const Material& material = kMaterials[shape.material];
     const Bore& bore = kBores[shape.bore];
     w.put("/CUT").line();
@@ -462,7 +463,7 @@ void writePiece(Writer& w, const PieceShape& shape, const char* cutId, Random& r
     w.put("DEV-LENGTH ").put(static_cast<int64_t>(std::llround(shape.developed))).line();
     w.put("WEIGHT ").tenths(shape.developed * bore.outsideDiameter * 0.00008).line();  // ignored by the reader
     w.put("START ").tenths(shape.start.x).put(" ").tenths(shape.start.y).put(" ").tenths(shape.start.z).line();
-    for (std::size_t k = 0; k < shape.bendPoints.size(); ++k) {
+    for (std::size_t k = 0; withBends && k < shape.bendPoints.size(); ++k) {
         const Vec& p = shape.bendPoints[k];
         w.put("BEND-").put(static_cast<int64_t>(k + 1)).put(" ").tenths(p.x).put(" ").tenths(p.y).put(" ");
         w.tenths(p.z).put(" ").tenths(shape.radius).put(" ").put(shape.angles[k]).line();
@@ -537,6 +538,7 @@ GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
     Random spools(mixSeed(recipe.seed, 0));
     int32_t written = 0;
     int32_t spoolNumber = 0;
+    PieceShape previous;
     while (written < recipe.cutPieces) {
         const int32_t inSpool = std::min(spools.between(1, 6), recipe.cutPieces - written);
         char spoolId[16];
@@ -548,8 +550,15 @@ GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
             const int32_t number = written + 1;
             const bool duplicate = recipe.duplicateEvery > 0 && c > 1 && number % recipe.duplicateEvery == 0;
             const bool unknownItem = recipe.unknownItemEvery > 0 && number % recipe.unknownItemEvery == 0;
-            writePiece(w, shape, std::to_string(duplicate ? c - 1 : c).c_str(), r, unknownItem);
-            job.bends += static_cast<int32_t>(shape.bendPoints.size());
+            if (duplicate) {
+                // A second FINISH for the piece before: the same keys, ends and
+                // item, no bends of its own, so it shares that piece's bends.
+                writePiece(w, previous, std::to_string(c - 1).c_str(), r, false, false);
+            } else {
+                writePiece(w, shape, std::to_string(c).c_str(), r, unknownItem);
+                job.bends += static_cast<int32_t>(shape.bendPoints.size());
+            }
+            previous = shape;
             ++written;
         }
     }

@@ -1,6 +1,8 @@
 // Writes one generated job to a folder, to run it with the kwarel command or
 // under a profiler:
-//   kwarel_make_job FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS]]]]]]
+//   kwarel_make_job FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS
+//                   [TEMPLATE_LENGTH [DUPLICATE_EVERY [UNKNOWN_ITEM_EVERY]]]]]]]]]
+// (see JobRecipe for the meaning of each)
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -9,7 +11,10 @@
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS]]]]]]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s FOLDER [PIECES [MAX_BENDS [CLASH [SEED [MACHINES [BENDERS [TEMPLATE_LENGTH "
+                     "[DUPLICATE_EVERY [UNKNOWN_ITEM_EVERY]]]]]]]]]\n",
+                     argv[0]);
         return 2;
     }
     kwarel::bench::JobRecipe recipe;
@@ -19,6 +24,9 @@ int main(int argc, char** argv) {
     if (argc > 5) recipe.seed = std::strtoull(argv[5], nullptr, 10);
     if (argc > 6) recipe.machines = std::atoi(argv[6]);
     if (argc > 7) recipe.benders = std::atoi(argv[7]);
+    if (argc > 8) recipe.templateLength = std::atoi(argv[8]);
+    if (argc > 9) recipe.duplicateEvery = std::atoi(argv[9]);
+    if (argc > 10) recipe.unknownItemEvery = std::atoi(argv[10]);
     try {
         const kwarel::bench::GeneratedJob job = kwarel::bench::writeJob(argv[1], recipe);
         std::printf("%s\n%d cut pieces, %d bends\n", job.parameterFile.c_str(), job.cutPieces, job.bends);
