@@ -7,13 +7,30 @@
 #include <memory>
 #include <string>
 
+#include <stdlib.h>
+
 #include "bench_support.h"
 #include "driver/job.h"
 
 namespace kwarel::bench {
 namespace {
 
-void runWholeJob(benchmark::State& bm, const JobRecipe& recipe) {
+// Sets KWAREL_THREADS for one benchmark (0 = leave the environment alone).
+class JobThreads {
+public:
+    explicit JobThreads(int64_t threads) : set_(threads > 0) {
+        if (set_) ::setenv("KWAREL_THREADS", std::to_string(threads).c_str(), 1);
+    }
+    ~JobThreads() {
+        if (set_) ::unsetenv("KWAREL_THREADS");
+    }
+
+private:
+    bool set_;
+};
+
+void runWholeJob(benchmark::State& bm, const JobRecipe& recipe, int64_t threads = 0) {
+    const JobThreads setting(threads);
     const GeneratedJob* job = nullptr;
     try {
         job = &cachedJob(recipe);
@@ -38,27 +55,45 @@ void runWholeJob(benchmark::State& bm, const JobRecipe& recipe) {
     bm.counters["passed"] = countPassedPieces(job->resultFile);
 }
 
-// range(0) cut pieces of 1 to 12 bends, 10 programs each, no clash checking.
+// range(0) cut pieces of 1 to 12 bends, 10 programs each, no clash checking,
+// on one thread.
 void BM_WholeJob(benchmark::State& bm) {
     JobRecipe recipe;
     recipe.cutPieces = static_cast<int32_t>(bm.range(0));
     recipe.maxBends = 12;
     recipe.programs = 10;
     recipe.clashChecking = false;
-    runWholeJob(bm, recipe);
+    runWholeJob(bm, recipe, 1);
 }
 BENCHMARK(BM_WholeJob)->Arg(1000)->Arg(8000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same on range(1) threads: range(0) cut pieces, no clash checking.
+void BM_WholeJobThreads(benchmark::State& bm) {
+    JobRecipe recipe;
+    recipe.cutPieces = static_cast<int32_t>(bm.range(0));
+    recipe.maxBends = 12;
+    recipe.programs = 10;
+    recipe.clashChecking = false;
+    runWholeJob(bm, recipe, bm.range(1));
+}
+BENCHMARK(BM_WholeJobThreads)
+    ->Args({32000, 1})
+    ->Args({32000, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 // Cut pieces of 1 to 8 bends with clash checking on: the first range(0)
 // pieces of the 1,000-piece clash job (piece i of a generated job depends
 // only on the seed and i, so a smaller job is the head of a larger one).
+// range(1) is the number of threads.
 void BM_WholeJobClashChecking(benchmark::State& bm) {
     JobRecipe recipe;
     recipe.cutPieces = static_cast<int32_t>(bm.range(0));
     recipe.maxBends = 8;
     recipe.programs = 10;
     recipe.clashChecking = true;
-    runWholeJob(bm, recipe);
+    runWholeJob(bm, recipe, bm.range(1));
 }
 
 // The whole 1,000-piece clash job takes about an hour with the present
@@ -68,7 +103,8 @@ const bool clashRegistered = [] {
     const char* longRun = std::getenv("KWAREL_BENCH_LONG");
     const int64_t pieces = longRun != nullptr && longRun[0] != '\0' && longRun[0] != '0' ? 1000 : 10;
     benchmark::RegisterBenchmark("BM_WholeJobClashChecking", BM_WholeJobClashChecking)
-        ->Arg(pieces)
+        ->Args({pieces, 1})
+        ->Args({pieces, 2})
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime()
         ->Iterations(1);
