@@ -26,9 +26,9 @@ std::unique_ptr<JobState> preparedProbe(benchmark::State& bm, const JobRecipe& r
         bm.SkipWithError(e.what());
         return nullptr;
     }
-    state->cutPieces.load(cachedJob(recipe).probeIndex);
-    if (state->cutPieces.current.failed != 0) {
-        bm.SkipWithError(state->cutPieces.current.failureText);
+    state->cutFile.cutPieces.load(cachedJob(recipe).probeIndex);
+    if (state->cutFile.cutPieces.current.failed != 0) {
+        bm.SkipWithError(state->cutFile.cutPieces.current.failureText);
         return nullptr;
     }
     return state;
@@ -45,16 +45,16 @@ void BM_ListBendOptions20Bends(benchmark::State& bm) {
     if (!state) return;
     JobState& s = *state;
     const int32_t index = cachedJob(recipe).probeIndex;
-    const CutPieceRecord prepared = s.cutPieces.current;
+    const CutPieceRecord prepared = s.cutFile.cutPieces.current;
 
     int32_t options = 0;
     for (auto _ : bm) {
-        s.cutPieces.current = prepared;
-        s.bendOptions.clear();
-        listBendOptions(s, index);
-        options = s.bendOptions.count;
+        s.cutFile.cutPieces.current = prepared;
+        s.prep.bendOptions.clear();
+        listBendOptions(s.options, s.shop, s.cutFile, s.prep, index);
+        options = s.prep.bendOptions.count;
     }
-    if (s.cutPieces.current.failed != 0 || options == 0) {
+    if (s.cutFile.cutPieces.current.failed != 0 || options == 0) {
         bm.SkipWithError("the 20-bend piece got no options");
         return;
     }
@@ -74,19 +74,19 @@ void BM_PlanOnePieceInJob(benchmark::State& bm) {
     if (!state) return;
     JobState& s = *state;
     const int32_t index = cachedJob(recipe).probeIndex;
-    const CutPieceRecord prepared = s.cutPieces.current;
+    const CutPieceRecord prepared = s.cutFile.cutPieces.current;
 
     int32_t runs = 0;
     for (auto _ : bm) {
         runs = planCutPiece(s, index, prepared);
     }
     if (runs == 0) {
-        bm.SkipWithError(s.cutPieces.current.failureText);
+        bm.SkipWithError(s.cutFile.cutPieces.current.failureText);
         return;
     }
     bm.counters["runs"] = runs;
     bm.counters["other_pieces"] = static_cast<double>(recipe.cutPieces);
-    bm.counters["steps_in_job"] = s.bendSteps.count;
+    bm.counters["steps_in_job"] = s.prep.bendSteps.count;
 }
 BENCHMARK(BM_PlanOnePieceInJob)->Arg(100)->Arg(1000)->Arg(8000)->Unit(benchmark::kMicrosecond);
 

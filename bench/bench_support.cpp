@@ -8,14 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "generate/criteria.h"
-#include "generate/search.h"
-#include "input/cutpiece_reader.h"
-#include "input/database_reader.h"
-#include "driver/parameters.h"
-#include "prepare/bend_steps.h"
-#include "prepare/options.h"
-#include "prepare/resolve.h"
+#include "driver/job.h"
 
 namespace kwarel::bench {
 namespace {
@@ -57,33 +50,22 @@ const GeneratedJob& cachedJob(const JobRecipe& recipe) {
 std::unique_ptr<JobState> prepareJob(const GeneratedJob& job) {
     auto state = std::make_unique<JobState>();
     JobState& s = *state;
-    readParameterFile(s, job.parameterFile.c_str(), s.cutPieceFilePath, s.resultFilePath, s.databaseFilePath);
-    s.feedStep = 100;
-    s.angleStep = 5;
-    s.halfDiameter = 50;
-    resetJobLists(s);
-    if (setTrialCriteriaOrder(s) != 0) throw std::runtime_error("trial criteria order rejected");
-    readBenderDatabase(s, s.databaseFilePath);
-    if (s.machines.count == 0 || s.benders.count == 0 || s.bendCapabilities.count == 0 ||
-        s.materialCapabilities.count == 0 || s.tubeData.count == 0) {
-        throw std::runtime_error("database list empty");
-    }
-    readCutPieceFile(s, s.cutPieceFilePath);
-    if (s.cutPieces.count != job.cutPieces || s.pipeBends.count != job.bends) {
+    const int32_t status = readAndCheckJob(s, job.parameterFile.c_str());
+    if (status != 0) throw std::runtime_error("job status " + std::to_string(status));
+    // Planning single pieces writes nothing to the result file.
+    std::fclose(s.resultFile);
+    s.resultFile = nullptr;
+    if (s.cutFile.cutPieces.count != job.cutPieces || s.cutFile.pipeBends.count != job.bends) {
         throw std::runtime_error("cut-piece file read back with other counts than written");
     }
-    for (int32_t i = 0; i < s.cutPieces.count; ++i) resolveCutPieceItem(s, i);
-    for (int32_t i = 0; i < s.cutPieces.count; ++i) buildBendSteps(s, i);
+    prepareCutPieces(s);
     return state;
 }
 
 int32_t planCutPiece(JobState& state, int32_t index, const CutPieceRecord& prepared) {
-    state.cutPieces.current = prepared;
-    state.cutPieces.store(index);
-    state.clashLineCount = 0;
-    listBendOptions(state, index);
-    const int32_t runs = searchBendingRuns(state, index);
-    state.bendOptions.clear();
+    state.cutFile.cutPieces.at(index) = prepared;
+    const int32_t runs = kwarel::planCutPiece(state, index);
+    forgetCutPieceOptions(state);
     return runs;
 }
 

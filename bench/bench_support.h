@@ -15,15 +15,14 @@ namespace kwarel::bench {
 // that is removed when the program ends.
 const GeneratedJob& cachedJob(const JobRecipe& recipe);
 
-// Reads the job's parameter, database and cut-piece files into a new state,
-// resolves every cut piece and builds the bend steps of every cut piece.
-// Throws std::runtime_error when the job would end with an error status.
+// Reads and prepares the job into a new state with the driver's first two
+// phases. Throws std::runtime_error when the job would end with an error
+// status.
 std::unique_ptr<JobState> prepareJob(const GeneratedJob& job);
 
-// Plans one cut piece as the job driver does (the cut piece record is put
-// back as `prepared` first, so the call can be repeated): lists its tooling
-// options, searches its runs and discards the options. Returns the number of
-// runs chosen.
+// Plans one cut piece with the driver's planning phase and drops its options
+// (the cut piece record is put back as `prepared` first, so the call can be
+// repeated). Returns the number of runs chosen.
 int32_t planCutPiece(JobState& state, int32_t index, const CutPieceRecord& prepared);
 
 // Counts the cut pieces of a result file whose RESULT line says PASS.

@@ -62,10 +62,10 @@ TEST(JobGenerator, SameSeedSameFilesAndSmallerJobsAreTheHeadOfLargerOnes) {
     recipe.probeBends = 0;
     std::unique_ptr<JobState> small = prepareJob(writeJob(d.path + "/job", recipe));
     std::unique_ptr<JobState> large = prepareJob(first);
-    ASSERT_EQ(small->cutPieces.count, 20);
+    ASSERT_EQ(small->cutFile.cutPieces.count, 20);
     for (int32_t i = 0; i < 20; ++i) {
-        const CutPieceRecord& p = small->cutPieces.at(i);
-        const CutPieceRecord& q = large->cutPieces.at(i);
+        const CutPieceRecord& p = small->cutFile.cutPieces.at(i);
+        const CutPieceRecord& q = large->cutFile.cutPieces.at(i);
         EXPECT_STREQ(p.spoolId, q.spoolId);
         EXPECT_STREQ(p.itemCode, q.itemCode);
         EXPECT_EQ(p.bendCount, q.bendCount);
@@ -85,20 +85,20 @@ TEST(JobGenerator, PiecesReadBackWithMatchingAnglesAndNoAdditionalMaterial) {
     JobState& s = *state;
 
     int32_t planned = 0;
-    for (int32_t i = 0; i < s.cutPieces.count; ++i) {
-        s.cutPieces.load(i);
-        const CutPieceRecord piece = s.cutPieces.current;
+    for (int32_t i = 0; i < s.cutFile.cutPieces.count; ++i) {
+        s.cutFile.cutPieces.load(i);
+        const CutPieceRecord piece = s.cutFile.cutPieces.current;
         ASSERT_EQ(piece.failed, 0) << piece.failureText;
         ASSERT_GE(piece.bendCount, 1);
         ASSERT_LE(piece.bendCount, i == job.probeIndex ? 20 : 12);
 
         // Each bend's angle is the whole-degree angle between the straights
         // that meet at its point.
-        const int32_t first = firstStepOfKey(s, piece.cutId, piece.spoolId);
+        const int32_t first = firstStepOfKey(s.prep, piece.cutId, piece.spoolId);
         for (int32_t k = 1; k <= piece.bendCount; ++k) {
-            const BendStepRecord& in = s.bendSteps.at(first + 2 * k - 2);
-            const BendStepRecord& bend = s.bendSteps.at(first + 2 * k - 1);
-            const BendStepRecord& out = s.bendSteps.at(first + 2 * k);
+            const BendStepRecord& in = s.prep.bendSteps.at(first + 2 * k - 2);
+            const BendStepRecord& bend = s.prep.bendSteps.at(first + 2 * k - 1);
+            const BendStepRecord& out = s.prep.bendSteps.at(first + 2 * k);
             const double cosine = in.directionX * out.directionX + in.directionY * out.directionY +
                                   in.directionZ * out.directionZ;
             const double degrees = std::acos(std::fmax(-1.0, std::fmin(1.0, cosine))) * 180.0 / M_PI;
@@ -109,21 +109,21 @@ TEST(JobGenerator, PiecesReadBackWithMatchingAnglesAndNoAdditionalMaterial) {
 
         // Straights well above every bender's minimum: no option asks for
         // additional material. A piece longer than its stock fails here.
-        listBendOptions(s, i);
-        if (s.cutPieces.current.failed != 0) {
+        listBendOptions(s.options, s.shop, s.cutFile, s.prep, i);
+        if (s.cutFile.cutPieces.current.failed != 0) {
             EXPECT_NE(i, job.probeIndex);
             continue;
         }
         ++planned;
-        ASSERT_GT(s.bendOptions.count, 0);
-        for (int32_t o = 0; o < s.bendOptions.count; ++o) {
-            EXPECT_EQ(s.bendOptions.at(o).extraBefore, 0) << "piece " << i;
-            EXPECT_EQ(s.bendOptions.at(o).extraAfter, 0) << "piece " << i;
+        ASSERT_GT(s.prep.bendOptions.count, 0);
+        for (int32_t o = 0; o < s.prep.bendOptions.count; ++o) {
+            EXPECT_EQ(s.prep.bendOptions.at(o).extraBefore, 0) << "piece " << i;
+            EXPECT_EQ(s.prep.bendOptions.at(o).extraAfter, 0) << "piece " << i;
         }
-        s.bendOptions.clear();
+        s.prep.bendOptions.clear();
     }
     // Nearly every piece fits its stock and the machines.
-    EXPECT_GE(planned, s.cutPieces.count * 95 / 100);
+    EXPECT_GE(planned, s.cutFile.cutPieces.count * 95 / 100);
 }
 
 TEST(JobGenerator, FewerMachinesAndBendersStillGiveAWorkableShop) {
@@ -134,14 +134,14 @@ TEST(JobGenerator, FewerMachinesAndBendersStillGiveAWorkableShop) {
     recipe.benders = 2;
     const GeneratedJob job = writeJob(folder.path + "/job", recipe);
     std::unique_ptr<JobState> state = prepareJob(job);
-    EXPECT_EQ(state->machines.count, 3);
-    EXPECT_EQ(state->benders.count, 2);
+    EXPECT_EQ(state->shop.machines.count, 3);
+    EXPECT_EQ(state->shop.benders.count, 2);
     int32_t made = 0;
-    for (int32_t i = 0; i < state->cutPieces.count; ++i) {
-        state->cutPieces.load(i);
-        if (planCutPiece(*state, i, state->cutPieces.current) > 0) ++made;
+    for (int32_t i = 0; i < state->cutFile.cutPieces.count; ++i) {
+        state->cutFile.cutPieces.load(i);
+        if (planCutPiece(*state, i, state->cutFile.cutPieces.current) > 0) ++made;
     }
-    EXPECT_GE(made, state->cutPieces.count * 9 / 10);
+    EXPECT_GE(made, state->cutFile.cutPieces.count * 9 / 10);
 }
 
 }  // namespace

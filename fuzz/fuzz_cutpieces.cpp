@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "driver/job_state.h"
 #include "fuzz_support.h"
 #include "input/cutpiece_reader.h"
 
@@ -10,15 +11,15 @@ namespace {
 
 void checkRecords(const kwarel::JobState& state) {
     using kwarel::fuzz::checkText;
-    checkText(state.headerDate, "header date overrun");
-    checkText(state.headerPipeline, "header pipeline overrun");
-    checkText(state.headerPipingSpec, "headerPipingSpec overrun");
-    if ((state.boreUnits != 1 && state.boreUnits != 2) ||
-        (state.lengthUnits != 1 && state.lengthUnits != 2)) {
+    checkText(state.cutFile.headerDate, "header date overrun");
+    checkText(state.cutFile.headerPipeline, "header pipeline overrun");
+    checkText(state.cutFile.headerPipingSpec, "headerPipingSpec overrun");
+    if ((state.cutFile.boreUnits != 1 && state.cutFile.boreUnits != 2) ||
+        (state.cutFile.lengthUnits != 1 && state.cutFile.lengthUnits != 2)) {
         kwarel::fuzz::fail("units code other than 1 or 2");
     }
-    for (int32_t i = 0; i < state.cutPieces.count; ++i) {
-        const kwarel::CutPieceRecord& piece = state.cutPieces.at(i);
+    for (int32_t i = 0; i < state.cutFile.cutPieces.count; ++i) {
+        const kwarel::CutPieceRecord& piece = state.cutFile.cutPieces.at(i);
         checkText(piece.cutId, "cutId overrun");
         checkText(piece.spoolId, "spoolId overrun");
         checkText(piece.pipingSpec, "pipingSpec overrun");
@@ -26,9 +27,9 @@ void checkRecords(const kwarel::JobState& state) {
         checkText(piece.startEndType, "startEndType overrun");
         checkText(piece.finishEndType, "finishEndType overrun");
     }
-    for (int32_t i = 0; i < state.pipeBends.count; ++i) {
-        checkText(state.pipeBends.at(i).cutId, "bend cutId overrun");
-        checkText(state.pipeBends.at(i).spoolId, "bend spoolId overrun");
+    for (int32_t i = 0; i < state.cutFile.pipeBends.count; ++i) {
+        checkText(state.cutFile.pipeBends.at(i).cutId, "bend cutId overrun");
+        checkText(state.cutFile.pipeBends.at(i).spoolId, "bend spoolId overrun");
     }
 }
 
@@ -40,14 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::writeFile(path, data, size);
 
     auto state = std::make_unique<JobState>();
-    readCutPieceFile(*state, path.c_str());
+    readCutPieceFile(state->cutFile, path.c_str());
     checkRecords(*state);
-    const int32_t pieces = state->cutPieces.count;
-    const int32_t bends = state->pipeBends.count;
+    const int32_t pieces = state->cutFile.cutPieces.count;
+    const int32_t bends = state->cutFile.pipeBends.count;
 
     // Reading the same file again must give the same lists.
-    readCutPieceFile(*state, path.c_str());
-    if (state->cutPieces.count != pieces || state->pipeBends.count != bends) {
+    readCutPieceFile(state->cutFile, path.c_str());
+    if (state->cutFile.cutPieces.count != pieces || state->cutFile.pipeBends.count != bends) {
         fuzz::fail("second read gives other counts");
     }
 

@@ -1,6 +1,7 @@
 // Fuzzes the bender database reader: any bytes as a database file.
 #include <memory>
 
+#include "driver/job_state.h"
 #include "fuzz_support.h"
 #include "input/database_reader.h"
 
@@ -8,23 +9,23 @@ namespace {
 
 void checkRecords(const kwarel::JobState& state) {
     using kwarel::fuzz::checkText;
-    for (int32_t i = 0; i < state.machines.count; ++i) {
-        checkText(state.machines.at(i).name, "machine name overrun");
-        checkText(state.machines.at(i).benderNames, "machine bender names overrun");
+    for (int32_t i = 0; i < state.shop.machines.count; ++i) {
+        checkText(state.shop.machines.at(i).name, "machine name overrun");
+        checkText(state.shop.machines.at(i).benderNames, "machine bender names overrun");
     }
-    for (int32_t i = 0; i < state.benders.count; ++i) {
-        checkText(state.benders.at(i).name, "bender name overrun");
+    for (int32_t i = 0; i < state.shop.benders.count; ++i) {
+        checkText(state.shop.benders.at(i).name, "bender name overrun");
     }
-    for (int32_t i = 0; i < state.bendCapabilities.count; ++i) {
-        checkText(state.bendCapabilities.at(i).benderName, "bend capability bender overrun");
+    for (int32_t i = 0; i < state.shop.bendCapabilities.count; ++i) {
+        checkText(state.shop.bendCapabilities.at(i).benderName, "bend capability bender overrun");
     }
-    for (int32_t i = 0; i < state.materialCapabilities.count; ++i) {
-        checkText(state.materialCapabilities.at(i).benderName, "material capability bender overrun");
-        checkText(state.materialCapabilities.at(i).materialSpec, "materialSpec overrun");
+    for (int32_t i = 0; i < state.shop.materialCapabilities.count; ++i) {
+        checkText(state.shop.materialCapabilities.at(i).benderName, "material capability bender overrun");
+        checkText(state.shop.materialCapabilities.at(i).materialSpec, "materialSpec overrun");
     }
-    for (int32_t i = 0; i < state.tubeData.count; ++i) {
-        checkText(state.tubeData.at(i).itemCode, "item code overrun");
-        checkText(state.tubeData.at(i).materialSpec, "tube materialSpec overrun");
+    for (int32_t i = 0; i < state.shop.tubeData.count; ++i) {
+        checkText(state.shop.tubeData.at(i).itemCode, "item code overrun");
+        checkText(state.shop.tubeData.at(i).materialSpec, "tube materialSpec overrun");
     }
 }
 
@@ -36,18 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::writeFile(path, data, size);
 
     auto state = std::make_unique<JobState>();
-    readBenderDatabase(*state, path.c_str());
+    readBenderDatabase(state->shop, path.c_str());
     checkRecords(*state);
-    const int32_t counts[5] = {state->machines.count, state->benders.count,
-                               state->bendCapabilities.count, state->materialCapabilities.count,
-                               state->tubeData.count};
+    const int32_t counts[5] = {state->shop.machines.count, state->shop.benders.count,
+                               state->shop.bendCapabilities.count, state->shop.materialCapabilities.count,
+                               state->shop.tubeData.count};
 
     // A second read of the same file in the same state must find the same
     // records: nothing of the first read may carry over.
-    readBenderDatabase(*state, path.c_str());
-    const int32_t again[5] = {state->machines.count, state->benders.count,
-                              state->bendCapabilities.count, state->materialCapabilities.count,
-                              state->tubeData.count};
+    readBenderDatabase(state->shop, path.c_str());
+    const int32_t again[5] = {state->shop.machines.count, state->shop.benders.count,
+                              state->shop.bendCapabilities.count, state->shop.materialCapabilities.count,
+                              state->shop.tubeData.count};
     if (std::memcmp(counts, again, sizeof counts) != 0) fuzz::fail("second read gives other counts");
     return 0;
 }

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "driver/parameters.h"
+#include "driver/job_state.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -10,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::writeFile(path, data, size);
 
     auto state = std::make_unique<JobState>();
-    readParameterFile(*state, path.c_str(), state->cutPieceFilePath, state->resultFilePath,
+    readParameterFile(state->options, path.c_str(), state->cutPieceFilePath, state->resultFilePath,
                       state->databaseFilePath);
 
     fuzz::checkText(state->cutPieceFilePath, "cut-piece file path overruns its buffer");

@@ -63,15 +63,15 @@ constexpr double kMaxCombinations = 4096.0;
 
 bool searchIsSmall(const std::string& dbPath, const std::string& cutPath) {
     auto state = std::make_unique<JobState>();
-    readBenderDatabase(*state, dbPath.c_str());
-    readCutPieceFile(*state, cutPath.c_str());
+    readBenderDatabase(state->shop, dbPath.c_str());
+    readCutPieceFile(state->cutFile, cutPath.c_str());
     std::unordered_map<std::string, int> bendsPerPiece;
     int mostBends = 0;
-    for (int32_t i = 0; i < state->pipeBends.count; ++i) {
-        const PipeBendRecord& bend = state->pipeBends.at(i);
+    for (int32_t i = 0; i < state->cutFile.pipeBends.count; ++i) {
+        const PipeBendRecord& bend = state->cutFile.pipeBends.at(i);
         mostBends = std::max(mostBends, ++bendsPerPiece[cutPieceKey(bend.cutId, bend.spoolId)]);
     }
-    const double perPosition = 2.0 * state->machines.count * state->benders.count;
+    const double perPosition = 2.0 * state->shop.machines.count * state->shop.benders.count;
     return std::pow(perPosition, 2.0 * mostBends) <= kMaxCombinations;
 }
 

@@ -63,8 +63,8 @@ struct Room {
     double c[3];
 };
 
-Room roomOf(const JobState& state, int32_t outsideDiameter) {
-    const MachineRecord& m = state.machines.current;
+Room roomOf(const ClashState& state, int32_t outsideDiameter) {
+    const MachineRecord& m = state.machine;
     Room room{};
     room.r = outsideDiameter / 2 - 2;
     room.frontWall = m.frontWall;
@@ -93,7 +93,7 @@ Room roomOf(const JobState& state, int32_t outsideDiameter) {
 
 // Runs the tests named in `tests` on one point, in their fixed order.
 // Returns 1 when the point is clear, 0 after the clash line was added.
-int32_t testPoint(JobState& state, const Room& room, unsigned tests, double x, double y, double z) {
+int32_t testPoint(ClashState& state, const Room& room, unsigned tests, double x, double y, double z) {
     const int64_t xi = truncate32(x);
     const int64_t yi = truncate32(y);
     const int64_t zi = truncate32(z);
@@ -137,7 +137,7 @@ int32_t testPoint(JobState& state, const Room& room, unsigned tests, double x, d
     return 1;
 }
 
-int32_t testPoints(JobState& state, const Room& room, unsigned tests, int32_t count) {
+int32_t testPoints(ClashState& state, const Room& room, unsigned tests, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
         if (testPoint(state, room, tests, state.sampleX[i], state.sampleY[i], state.sampleZ[i]) == 0) return 0;
     }
@@ -239,7 +239,7 @@ double sweepPad(const Sweep& sweep, double magnitude, double stretch) {
 
 // Bounds of a straight's sample points: they lie between its two ends when
 // the sampling runs forward (outside diameter and half diameter positive).
-bool straightBounds(const JobState& state, const PipeShapeRecord& piece, int32_t outsideDiameter,
+bool straightBounds(const ClashState& state, const PipeShapeRecord& piece, int32_t outsideDiameter,
                     const Sweep& sweep, Bounds& box) {
     if (outsideDiameter < 0 || state.halfDiameter <= 0) return false;
     const double sx = piece.startX, sy = piece.startY, sz = piece.startZ;
@@ -255,7 +255,7 @@ bool straightBounds(const JobState& state, const PipeShapeRecord& piece, int32_t
 // Samples a straight. Returns the number of points written, 0 when none
 // needs testing; `tests` tells which tests they need. The whole-piece bound
 // comes first, so a clear piece costs neither a square root nor a division.
-int32_t sampleStraight(JobState& state, const Room& room, const PipeShapeRecord& piece, int32_t outsideDiameter,
+int32_t sampleStraight(ClashState& state, const Room& room, const PipeShapeRecord& piece, int32_t outsideDiameter,
                        unsigned& tests) {
     tests = kAllTests;
     Bounds box;
@@ -377,7 +377,7 @@ struct ArcFrame {
     double a[3], b[3];
 };
 
-ArcFrame arcFrame(const JobState& state, int32_t index, const PipeShapeRecord& piece) {
+ArcFrame arcFrame(const ClashState& state, int32_t index, const PipeShapeRecord& piece) {
     ArcFrame f{{piece.centreX, piece.centreY, piece.centreZ}, 0.0, {}, {}};
     f.rho = distance3(piece.startX, piece.startY, piece.startZ, f.k[0], f.k[1], f.k[2]);
     chordEnds(piece, index > 0 ? state.pipeShapes.at(index - 1) : piece, f.a, f.b);
@@ -385,7 +385,7 @@ ArcFrame arcFrame(const JobState& state, int32_t index, const PipeShapeRecord& p
 }
 
 // Samples the arc at list position `index`; as sampleStraight.
-int32_t sampleArc(JobState& state, const Room& room, int32_t index, const PipeShapeRecord& piece,
+int32_t sampleArc(ClashState& state, const Room& room, int32_t index, const PipeShapeRecord& piece,
                   unsigned& tests) {
     const ArcFrame f = arcFrame(state, index, piece);
     const double* k = f.k;
@@ -433,9 +433,9 @@ namespace clash {
 namespace {
 
 // Bounds of a piece's sample points, widened by `sweep` along x.
-bool pieceBounds(const JobState& state, int32_t index, int32_t outsideDiameter, const Sweep& sweep, Bounds& box) {
+bool pieceBounds(const ClashState& state, int32_t index, int32_t outsideDiameter, const Sweep& sweep, Bounds& box) {
     const PipeShapeRecord& piece = state.pipeShapes.at(index);
-    if (piece.pieceType == 2) {
+    if (piece.pieceType == kArcPiece) {
         const ArcFrame f = arcFrame(state, index, piece);
         return arcBounds(f.k, f.rho, f.a, f.b, sweep, box);
     }
@@ -450,7 +450,7 @@ double farthestFrom(const PipeShapeRecord& piece, int u, int v, double u0, doubl
         const double c[3] = {x, y, z};
         return distance2(u0, v0, c[u], c[v]);
     };
-    if (piece.pieceType == 2) {
+    if (piece.pieceType == kArcPiece) {
         const double rho =
             distance3(piece.startX, piece.startY, piece.startZ, piece.centreX, piece.centreY, piece.centreZ);
         return at(piece.centreX, piece.centreY, piece.centreZ) + rho;
@@ -460,7 +460,7 @@ double farthestFrom(const PipeShapeRecord& piece, int u, int v, double u0, doubl
 
 }  // namespace
 
-void piecesClearOverFeed(JobState& state, int32_t outsideDiameter, double feed, double steps, bool clear[]) {
+void piecesClearOverFeed(ClashState& state, int32_t outsideDiameter, double feed, double steps, bool clear[]) {
     const Room room = roomOf(state, outsideDiameter);
     const Sweep sweep{std::min(0.0, feed), std::max(0.0, feed), steps};
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
@@ -469,7 +469,7 @@ void piecesClearOverFeed(JobState& state, int32_t outsideDiameter, double feed, 
     }
 }
 
-void piecesClearOverTurn(JobState& state, int32_t outsideDiameter, bool aboutFeedLine, double cy, double cz,
+void piecesClearOverTurn(ClashState& state, int32_t outsideDiameter, bool aboutFeedLine, double cy, double cz,
                          double bendRadius, double steps, bool clear[]) {
     const Room room = roomOf(state, outsideDiameter);
     // The coordinates the turn changes, and the point they turn about.
@@ -496,7 +496,7 @@ void piecesClearOverTurn(JobState& state, int32_t outsideDiameter, bool aboutFee
     }
 }
 
-int32_t testPipeShapeExcept(JobState& state, int32_t outsideDiameter, const bool clear[]) {
+int32_t testPipeShapeExcept(ClashState& state, int32_t outsideDiameter, const bool clear[]) {
     // Pieces are read in place; the slot ends up holding the piece that
     // clashed, or else the last piece, as loading each in turn would leave it.
     const Room room = roomOf(state, outsideDiameter);
@@ -505,7 +505,7 @@ int32_t testPipeShapeExcept(JobState& state, int32_t outsideDiameter, const bool
         if (clear != nullptr && clear[i]) continue;
         const PipeShapeRecord& piece = pieces.at(i);
         unsigned tests = kAllTests;
-        const int32_t count = piece.pieceType == 2 ? sampleArc(state, room, i, piece, tests)
+        const int32_t count = piece.pieceType == kArcPiece ? sampleArc(state, room, i, piece, tests)
                                                    : sampleStraight(state, room, piece, outsideDiameter, tests);
         if (count <= 0 || tests == 0) continue;
         if (testPoints(state, room, tests, count) == 0) {
@@ -519,11 +519,11 @@ int32_t testPipeShapeExcept(JobState& state, int32_t outsideDiameter, const bool
 
 }  // namespace clash
 
-int32_t testPipeShape(JobState& state, int32_t outsideDiameter) {
+int32_t testPipeShape(ClashState& state, int32_t outsideDiameter) {
     return clash::testPipeShapeExcept(state, outsideDiameter, nullptr);
 }
 
-int32_t arcChordEnds(JobState& state, int32_t index, double a[3], double b[3]) {
+int32_t arcChordEnds(ClashState& state, int32_t index, double a[3], double b[3]) {
     const PipeShapeRecord arc = state.pipeShapes.current;
     if (arc.arcAngle >= 180) {
         // The piece before it; a failed load leaves the slot, the arc, in its place.
@@ -537,13 +537,13 @@ int32_t arcChordEnds(JobState& state, int32_t index, double a[3], double b[3]) {
     return 0;
 }
 
-int32_t testRoomPoints(JobState& state, int32_t count, int32_t outsideDiameter) {
+int32_t testRoomPoints(ClashState& state, int32_t count, int32_t outsideDiameter) {
     const Room room = roomOf(state, outsideDiameter);
     if (count > kMaxSamples) count = kMaxSamples;
     return testPoints(state, room, kAllTests, count);
 }
 
-int32_t testPit(JobState& state, double x, double y, double z, int32_t r, double cx, double cy, double cz,
+int32_t testPit(ClashState& state, double x, double y, double z, int32_t r, double cx, double cy, double cz,
                 int32_t frontRadius, int32_t pitRadius, int32_t pitDepth) {
     if (z < cz - pitDepth + r) {
         addClashLine(state, "floor of pit");
@@ -573,7 +573,7 @@ int32_t testPit(JobState& state, double x, double y, double z, int32_t r, double
     return 1;
 }
 
-int32_t testMachineFront(JobState& state, double x, double y, double z, int32_t r, double cx, double cy,
+int32_t testMachineFront(ClashState& state, double x, double y, double z, int32_t r, double cx, double cy,
                          double cz, int32_t frontRadius, int32_t height) {
     if (z > height + cz + r || x < cx - r || y < cy - frontRadius - r || y > cy + frontRadius + r) return 0;
     const double d = distance2(cx, cy, x, y);
@@ -584,7 +584,7 @@ int32_t testMachineFront(JobState& state, double x, double y, double z, int32_t 
     return 0;
 }
 
-int32_t testMachineBody(JobState& state, double x, double y, double z, int32_t r, const double a[3],
+int32_t testMachineBody(ClashState& state, double x, double y, double z, int32_t r, const double a[3],
                         const double b[3], const double c[3], int32_t height) {
     const double top = height + a[2];
     // Five bound comparisons before any distance.

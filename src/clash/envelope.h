@@ -3,18 +3,18 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "clash/clash_state.h"
 
 namespace kwarel {
 
-int32_t testPipeShape(JobState& state, int32_t outsideDiameter);
-int32_t arcChordEnds(JobState& state, int32_t index, double a[3], double b[3]);
-int32_t testRoomPoints(JobState& state, int32_t count, int32_t outsideDiameter);
-int32_t testPit(JobState& state, double x, double y, double z, int32_t r, double cx, double cy, double cz,
+int32_t testPipeShape(ClashState& state, int32_t outsideDiameter);
+int32_t arcChordEnds(ClashState& state, int32_t index, double a[3], double b[3]);
+int32_t testRoomPoints(ClashState& state, int32_t count, int32_t outsideDiameter);
+int32_t testPit(ClashState& state, double x, double y, double z, int32_t r, double cx, double cy, double cz,
                 int32_t frontRadius, int32_t pitRadius, int32_t pitDepth);
-int32_t testMachineBody(JobState& state, double x, double y, double z, int32_t r, const double a[3],
+int32_t testMachineBody(ClashState& state, double x, double y, double z, int32_t r, const double a[3],
                         const double b[3], const double c[3], int32_t height);
-int32_t testMachineFront(JobState& state, double x, double y, double z, int32_t r, double cx, double cy,
+int32_t testMachineFront(ClashState& state, double x, double y, double z, int32_t r, double cx, double cy,
                          double cz, int32_t frontRadius, int32_t height);
 
 }  // namespace kwarel

@@ -23,14 +23,14 @@ void appendNumber(char* line, std::size_t& used, int32_t value) {
 
 }  // namespace
 
-int32_t addClashLine(JobState& state, const char* surface) {
+int32_t addClashLine(ClashState& state, const char* surface) {
     if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return 0;
     char* line = state.clashLines[state.clashLineCount];
     std::size_t used = 0;
     line[0] = '\0';
 
     // The machine name is a fixed-width field; read no further than its width.
-    const MachineRecord& machine = state.machines.current;
+    const MachineRecord& machine = state.machine;
     char name[sizeof machine.name + 1];
     std::memcpy(name, machine.name, sizeof machine.name);
     name[sizeof machine.name] = '\0';
@@ -52,9 +52,9 @@ int32_t addClashLine(JobState& state, const char* surface) {
     } else {
         appendText(line, used, " after bend ");
         appendNumber(line, used, (p - 1) / 2);
-        if (state.motionPhase == 2) {
+        if (state.motionPhase == kPhaseFeed) {
             appendText(line, used, " during pipe feed.\n");
-        } else if (state.motionPhase == 3) {
+        } else if (state.motionPhase == kPhaseRotation) {
             appendText(line, used, " during pipe rotation.\n");
         } else {
             appendText(line, used, ".\n");

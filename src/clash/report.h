@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "clash/clash_state.h"
 
 namespace kwarel {
 
 // Adds "Machine: <name>  Pipe hitting <surface><suffix>\n" unless 10 lines
 // are already held. Returns 0.
-int32_t addClashLine(JobState& state, const char* surface);
+int32_t addClashLine(ClashState& state, const char* surface);
 
 }  // namespace kwarel

@@ -3,22 +3,22 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "clash/clash_state.h"
 
 namespace kwarel::clash {
 
 // Marks in `clear` (one flag per piece) the pieces that no test of the room
 // in the machine slot can reach while the pipe is fed along x by any amount
 // between 0 and `feed`, in at most `steps` feed steps.
-void piecesClearOverFeed(JobState& state, int32_t outsideDiameter, double feed, double steps, bool clear[]);
+void piecesClearOverFeed(ClashState& state, int32_t outsideDiameter, double feed, double steps, bool clear[]);
 
 // The same for a turn in at most `steps` steps by any angle: about the feed
 // line at (cy, cz) (a rotation) when `aboutFeedLine`, otherwise about the
 // bending centre (a bend of radius `bendRadius`).
-void piecesClearOverTurn(JobState& state, int32_t outsideDiameter, bool aboutFeedLine, double cy, double cz,
+void piecesClearOverTurn(ClashState& state, int32_t outsideDiameter, bool aboutFeedLine, double cy, double cz,
                          double bendRadius, double steps, bool clear[]);
 
 // testPipeShape leaving out the pieces marked in `clear` (none when null).
-int32_t testPipeShapeExcept(JobState& state, int32_t outsideDiameter, const bool clear[]);
+int32_t testPipeShapeExcept(ClashState& state, int32_t outsideDiameter, const bool clear[]);
 
 }  // namespace kwarel::clash

@@ -17,6 +17,7 @@
 #include "clash/report.h"
 #include "clash/shape_tests.h"
 #include "prepare/options.h"
+#include "store/numbers.h"
 
 namespace kwarel {
 
@@ -27,48 +28,24 @@ using clash::truncate32;
 
 namespace {
 
-constexpr int16_t kArc = 2;
+int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
+                   int32_t bendRadius, const bool clear[]);
+int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t outsideDiameter, int32_t bendRadius,
+                     const bool clear[]);
 
-int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter, int32_t bendRadius,
-                   const bool clear[]);
-int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius, const bool clear[]);
+// y of the feed line for a bend radius: -R for the left hand, +R for any other hand.
+int64_t feedLineY(int32_t radius, int16_t hand) { return hand == kLeftHand ? -static_cast<int64_t>(radius) : radius; }
 
-// Option ordinal of the run at position p: the first option's at 0, the
-// combination's from 1 on.
-int32_t ordinalAt(const JobState& state, int32_t firstOrdinal, int32_t position) {
-    if (position == 0) return firstOrdinal;
-    if (position < 1 || position > kMaxPositions - 1) return -1;
-    return state.combination[position - 1];
+// Height of the pipe axis on the machine whose room is tested.
+double axisHeight(const ClashState& state, int32_t outsideDiameter) {
+    return static_cast<double>(static_cast<int64_t>(state.machine.machineHeight) + outsideDiameter / 2);
 }
 
-// Loads the option of a position and its step (and its machine when asked);
-// returns the option's list index, or -1 when there is no such option (the
-// slots then keep what they held).
-int32_t loadPosition(JobState& state, int32_t firstOrdinal, int32_t position, bool withMachine) {
-    const int32_t ordinal = ordinalAt(state, firstOrdinal, position);
-    const int32_t index = ordinal < 0 ? -1 : loadOptionAt(state, position, ordinal);
-    state.bendSteps.load(state.bendOptions.current.stepIndex);
-    if (withMachine) state.machines.load(state.bendOptions.current.machineIndex);
-    return index;
-}
-
-// y of the feed line for a bend radius: -R for hand 1, +R for any other hand.
-int64_t feedLineY(int32_t radius, int16_t hand) { return hand == 1 ? -static_cast<int64_t>(radius) : radius; }
-
-// Height of the pipe axis on the machine in the slot.
-double axisHeight(const JobState& state, int32_t outsideDiameter) {
-    return static_cast<double>(static_cast<int64_t>(state.machines.current.machineHeight) + outsideDiameter / 2);
-}
-
-int32_t toInt32(int64_t value) {
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
-void appendStraight(JobState& state, double length, double y, double z) {
-    PipeShapeRecord& piece = state.pipeShapes.current;  // centre and angle keep what the slot held
-    piece.pieceType = 1;
+// A new piece is built in the pipe-shape slot and appended; a straight keeps
+// the centre and angle the slot held (no test reads them).
+void appendStraight(ClashState& state, double length, double y, double z) {
+    PipeShapeRecord& piece = state.pipeShapes.current;
+    piece.pieceType = kStraightPiece;
     piece.startX = 0.0;
     piece.startY = y;
     piece.startZ = z;
@@ -79,11 +56,11 @@ void appendStraight(JobState& state, double length, double y, double z) {
     state.pipeShapes.store(state.pipeShapes.count - 1);
 }
 
-void appendArc(JobState& state, int32_t radius, int16_t hand, int32_t bendAngle, double z) {
+void appendArc(ClashState& state, int32_t radius, int16_t hand, int32_t bendAngle, double z) {
     const double theta = toRadians(bendAngle);
-    const double sign = hand == 1 ? -1.0 : 1.0;
+    const double sign = hand == kLeftHand ? -1.0 : 1.0;
     PipeShapeRecord& piece = state.pipeShapes.current;
-    piece.pieceType = kArc;
+    piece.pieceType = kArcPiece;
     piece.startX = 0.0;
     piece.startY = sign * radius;
     piece.startZ = z;
@@ -96,11 +73,6 @@ void appendArc(JobState& state, int32_t radius, int16_t hand, int32_t bendAngle,
     piece.arcAngle = bendAngle;
     state.pipeShapes.append();
     state.pipeShapes.store(state.pipeShapes.count - 1);
-}
-
-int32_t endRun(JobState& state, int32_t result) {
-    state.pipeShapes.clear();
-    return result;
 }
 
 // Pieces found clear of every test for a whole sequence of motion steps;
@@ -117,13 +89,13 @@ double stepsFor(int64_t angle, int64_t step) {
     return static_cast<double>((angle < 0 ? -angle : angle) / step + 4);
 }
 
-// Bends the pipe at the current option from 0 to the target in angleStep
-// steps. Returns 0 at the first clash.
+// Bends the pipe from 0 to the target in angleStep steps. Returns 0 at the
+// first clash.
 //
 // A bend turns the formed pipe about the bending centre without changing its
 // height, so pieces that cannot reach any surface at any angle of the turn
 // are found once and left out of every step's test.
-int32_t bendInSteps(JobState& state, int64_t target, int32_t od, int32_t radius) {
+int32_t bendInSteps(ClashState& state, int16_t hand, int64_t target, int32_t od, int32_t radius) {
     const int64_t step = state.angleStep;
     ClearPieces clear;
     if (state.pipeShapes.count <= kMaxPositions) {
@@ -134,9 +106,8 @@ int32_t bendInSteps(JobState& state, int64_t target, int32_t od, int32_t radius)
     int64_t k = step > 0 ? step : target;  // no stepping without a positive step
     for (;;) {
         const bool last = !(k < target);
-        const int32_t result = last ? bendPieces(state, toInt32(prev), toInt32(target), od, radius, clear.get())
-                                    : bendPieces(state, toInt32(prev), toInt32(k), od, radius, clear.get());
-        if (result == 0) return 0;
+        const int32_t to = last ? clampToInt32(target) : clampToInt32(k);
+        if (bendPieces(state, hand, clampToInt32(prev), to, od, radius, clear.get()) == 0) return 0;
         if (last) return 1;
         prev = k;
         k += step;
@@ -144,14 +115,14 @@ int32_t bendInSteps(JobState& state, int64_t target, int32_t od, int32_t radius)
 }
 
 // One feed step, leaving the pieces marked in `clear` out of the test.
-int32_t feedPieces(JobState& state, int32_t distance, int32_t od, const bool clear[]) {
-    state.motionPhase = 2;
+int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool clear[]) {
+    state.motionPhase = kPhaseFeed;
     ++state.simulationSteps;
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startX = piece.startX + distance;
         piece.endX = piece.endX + distance;
-        if (piece.pieceType == kArc) piece.centreX = piece.centreX + distance;
+        if (piece.pieceType == kArcPiece) piece.centreX = piece.centreX + distance;
     }
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, od, clear);
@@ -162,7 +133,7 @@ int32_t feedPieces(JobState& state, int32_t distance, int32_t od, const bool cle
 //
 // A feed only moves the pipe along x, so pieces that no test can reach at any
 // point of the whole feed are found once and left out of every step's test.
-int32_t feedInSteps(JobState& state, double length, int32_t od) {
+int32_t feedInSteps(ClashState& state, double length, int32_t od) {
     const int64_t step = state.feedStep;
     const int64_t total = truncate32(length);
     bool clear[kMaxPositions];
@@ -175,7 +146,7 @@ int32_t feedInSteps(JobState& state, double length, int32_t od) {
     int64_t k = step;
     for (;;) {
         const bool last = step <= 0 || !(static_cast<double>(k) < length);
-        const int32_t distance = last ? toInt32(total - prev) : toInt32(k - prev);
+        const int32_t distance = last ? clampToInt32(total - prev) : clampToInt32(k - prev);
         if (feedPieces(state, distance, od, someClear ? clear : nullptr) == 0) return 0;
         if (last) return 1;
         prev = k;
@@ -186,7 +157,7 @@ int32_t feedInSteps(JobState& state, double length, int32_t od) {
 // Turns the pipe by `total` degrees (> 0) in the sense `sense`, in angleStep
 // steps. Returns 0 at the first clash and writes how far it had turned,
 // including the step that clashed.
-int32_t rotateInSteps(JobState& state, int64_t total, int64_t sense, int32_t od, int32_t radius,
+int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t sense, int32_t od, int32_t radius,
                       const ClearPieces& clear, int64_t& turned) {
     const int64_t step = state.angleStep;
     turned = 0;
@@ -194,7 +165,7 @@ int32_t rotateInSteps(JobState& state, int64_t total, int64_t sense, int32_t od,
     for (;;) {
         const bool last = !(k < total);
         const int64_t to = last ? total : k;
-        const int32_t result = rotatePieces(state, toInt32((to - turned) * sense), od, radius, clear.get());
+        const int32_t result = rotatePieces(state, hand, clampToInt32((to - turned) * sense), od, radius, clear.get());
         turned = to;
         if (result == 0) return 0;
         if (last) return 1;
@@ -202,32 +173,36 @@ int32_t rotateInSteps(JobState& state, int64_t total, int64_t sense, int32_t od,
     }
 }
 
-}  // namespace
-
-double totalPipeLength(JobState& state, int32_t firstOrdinal) {
-    const int32_t n = state.cutPieces.current.bendCount;
-    double total = 0.0;
-    for (int32_t p = 0; p <= 2 * n; ++p) {
-        loadPosition(state, firstOrdinal, p, false);
-        total = total + state.bendSteps.current.length;
-        if (p >= 1) {
-            total = total + state.bendOptions.current.extraBefore;
-            total = total + state.bendOptions.current.extraAfter;
-        }
+// Turns the pipe by rho degrees (clockwise when positive) about the feed
+// line; when that clashes, turns it back and goes the long way round.
+// Returns 0 when the long way clashes too.
+int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od, int32_t radius) {
+    const int64_t sense = rho > 0 ? 1 : -1;
+    const int64_t angle = rho > 0 ? static_cast<int64_t>(rho) : -static_cast<int64_t>(rho);
+    // A rotation keeps every point's distance from the feed line, whichever
+    // way it turns: pieces clear of every test at any angle are found once
+    // for the forward turn, the turn back and the long way round.
+    ClearPieces clear;
+    if (state.pipeShapes.count <= kMaxPositions) {
+        const double cy = static_cast<double>(feedLineY(radius, hand));
+        const int64_t longWay = 360 - angle;
+        const double steps = stepsFor(angle, state.angleStep) + stepsFor(longWay, state.angleStep);
+        clash::piecesClearOverTurn(state, od, true, cy, axisHeight(state, od), radius, steps, clear.flags);
+        clear.known = true;
     }
-    return total;
+    int64_t turned = 0;
+    if (rotateInSteps(state, hand, angle, sense, od, radius, clear, turned) != 0) return 1;
+    rotatePieces(state, hand, clampToInt32(-sense * turned), od, radius, clear.get());
+    return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned);
 }
-
-namespace {
 
 // Where a run may resume: the last position k of the previous run's
 // checkpoints such that the run agrees with that run on everything positions
 // 0 to k read. -1 when it must begin at the load.
-int32_t resumePoint(const JobState& state, const JobState::SimulationCheckpoints& record, const int16_t run[],
-                    const int32_t rotations[], double total, int32_t last) {
-    const CutPieceRecord& piece = state.cutPieces.current;
+int32_t resumePoint(const SimulationCheckpoints& record, const CutPieceRecord& piece, int32_t optionCount,
+                    const int16_t run[], const int32_t rotations[], double total, int32_t last) {
     if (!record.valid || record.completed < 0 || record.total != total || record.bendCount != piece.bendCount ||
-        record.optionCount != state.bendOptions.count || std::strcmp(record.cutId, piece.cutId) != 0 ||
+        record.optionCount != optionCount || std::strcmp(record.cutId, piece.cutId) != 0 ||
         std::strcmp(record.spoolId, piece.spoolId) != 0) {
         return -1;
     }
@@ -247,41 +222,53 @@ int32_t resumePoint(const JobState& state, const JobState::SimulationCheckpoints
     return resume;
 }
 
-}  // namespace
-
-int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
-    state.pipeShapes.clear();
-    state.pipeShapes.entries.reserve(kMaxPositions);  // pieces stay in one block; no allocation per position
-    const CutPieceRecord piece = state.cutPieces.current;
-    const int32_t od = piece.outsideDiameter;
-    const int32_t n = piece.bendCount;
-    // A run row holds at most kMaxBends bends; a longer piece cannot be a run.
-    if (n > kMaxBends) return endRun(state, 0);
-    state.halfDiameter = od / 2;
-    const double total = totalPipeLength(state, firstOrdinal);
-    const bool springback = state.options.INCLUDE_BEND_SPRINGBACK != 0;
-    const int32_t last = 2 * n;
+// One run's simulation: what it reads, and where it stands.
+struct Simulation {
+    ClashState& clash;
+    PrepareState& prep;
+    const Shop& shop;
+    const CutPieceRecord& piece;
+    const int16_t* run;
+    bool springback;
+    int32_t od;
+    int32_t last;
+    double total;
     int64_t offsetY = 0;  // feed line the pieces formed so far were built on
 
-    // The run, and the rotations of its straights as the run begins.
-    int16_t run[kMaxPositions];
-    int32_t rotations[kMaxPositions] = {};
-    for (int32_t p = 0; p <= last; ++p) run[p] = static_cast<int16_t>(ordinalAt(state, firstOrdinal, p));
-    for (int32_t q = 2; q <= last - 2; q += 2) {
-        const int32_t index = loadOptionAt(state, q, run[q]);
-        if (index >= 0) rotations[q] = state.bendOptions.at(index).rotation;
+    // The option and step of a position; with `withMachine` its machine
+    // becomes the one whose room is tested.
+    RunPosition at(int32_t position, bool withMachine) {
+        const RunPosition found = runPosition(prep, run, position);
+        if (withMachine && found.option != nullptr && found.option->machineIndex >= 0 &&
+            found.option->machineIndex < shop.machines.count) {
+            clash.machine = shop.machines.at(found.option->machineIndex);
+        }
+        return found;
     }
+};
 
-    // Resume after the last position this run shares with the previous one:
-    // the formed pipe as it stood then, and the side effects of the shared
-    // positions (their clash lines, the rotations of the straights passed).
-    JobState::SimulationCheckpoints& record = state.simulationCheckpoints;
-    const int32_t resumeAfter = resumePoint(state, record, run, rotations, total, last);
+// Rotations of the run's straights as the run begins.
+void straightRotations(const Simulation& sim, int32_t rotations[]) {
+    for (int32_t q = 2; q <= sim.last - 2; q += 2) {
+        const RunPosition at = runPosition(sim.prep, sim.run, q);
+        if (at.option != nullptr) rotations[q] = at.option->rotation;
+    }
+}
+
+// Resumes after the last position this run shares with the previous one:
+// the formed pipe as it stood then, and the side effects of the shared
+// positions (their clash lines, the rotations of the straights passed).
+// Returns the first position still to simulate (0 when nothing is shared).
+int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
+    ClashState& state = sim.clash;
+    SimulationCheckpoints& record = state.checkpoints;
+    const int32_t resumeAfter =
+        resumePoint(record, sim.piece, sim.prep.bendOptions.count, sim.run, rotations, sim.total, sim.last);
     if (resumeAfter < 0) {
-        copyText(record.cutId, piece.cutId);
-        copyText(record.spoolId, piece.spoolId);
-        record.optionCount = state.bendOptions.count;
-        record.bendCount = n;
+        copyText(record.cutId, sim.piece.cutId);
+        copyText(record.spoolId, sim.piece.spoolId);
+        record.optionCount = sim.prep.bendOptions.count;
+        record.bendCount = sim.piece.bendCount;
         record.lineCount = 0;
         record.shapes.clear();
     } else {
@@ -292,161 +279,202 @@ int32_t simulateRun(JobState& state, int32_t firstOrdinal) {
     }
     record.valid = true;
     record.completed = resumeAfter;
-    record.total = total;
-    std::memcpy(record.ordinals, run, sizeof run);
-    std::memcpy(record.rotations, rotations, sizeof rotations);
+    record.total = sim.total;
+    std::memcpy(record.ordinals, sim.run, sizeof record.ordinals);
+    std::memcpy(record.rotations, rotations, sizeof record.rotations);
+    if (resumeAfter < 0) return 0;
 
-    int32_t firstPosition = 0;
-    if (resumeAfter >= 0) {
-        const int32_t begin = resumeAfter > 0 ? record.shapeEnd[resumeAfter - 1] : 0;
-        const int32_t end = record.shapeEnd[resumeAfter];
-        state.pipeShapes.entries.assign(record.shapes.begin() + begin, record.shapes.begin() + end);
-        state.pipeShapes.count = end - begin;
-        offsetY = record.offsetY[resumeAfter];
-        state.motionPhase = record.motionPhase[resumeAfter];
-        for (int32_t i = 0; i < record.lineCount && state.clashLineCount < kMaxClashLines; ++i) {
-            std::memcpy(state.clashLines[state.clashLineCount], record.lines[i], kClashLineWidth);
-            ++state.clashLineCount;
-        }
-        for (int32_t q = 2; q <= resumeAfter && q <= last - 2; q += 2) {
-            const int32_t index = loadOptionAt(state, q, run[q]);
-            if (index >= 0) {
-                state.bendOptions.load(index);
-                state.bendOptions.current.rotation = toInt32(static_cast<int64_t>(rotations[q]) - 360);
-                state.bendOptions.store(index);
-            }
-        }
-        firstPosition = resumeAfter + 1;
-        if (firstPosition > last) {
-            state.simulationPosition = last + 1;
-            return endRun(state, 1);
+    const int32_t begin = resumeAfter > 0 ? record.shapeEnd[resumeAfter - 1] : 0;
+    const int32_t end = record.shapeEnd[resumeAfter];
+    state.pipeShapes.entries.assign(record.shapes.begin() + begin, record.shapes.begin() + end);
+    state.pipeShapes.count = end - begin;
+    sim.offsetY = record.offsetY[resumeAfter];
+    state.motionPhase = record.motionPhase[resumeAfter];
+    for (int32_t i = 0; i < record.lineCount && state.clashLineCount < kMaxClashLines; ++i) {
+        std::memcpy(state.clashLines[state.clashLineCount], record.lines[i], kClashLineWidth);
+        ++state.clashLineCount;
+    }
+    for (int32_t q = 2; q <= resumeAfter && q <= sim.last - 2; q += 2) {
+        setRunRotation(sim.prep, sim.run, q, clampToInt32(static_cast<int64_t>(rotations[q]) - 360));
+    }
+    return resumeAfter + 1;
+}
+
+// Position 0, the load: the first straight and the first bend's additional
+// material on the machine, tested against the front and back walls.
+int32_t loadPipe(Simulation& sim) {
+    const RunPosition first = sim.at(0, true);
+    const RunPosition firstBend = sim.at(1, false);
+    double length = first.step->length;
+    length = length + firstBend.option->extraBefore;
+    const int32_t radius = firstBend.step->bendRadius;
+    const MachineRecord& machine = sim.clash.machine;
+    if (machine.frontWall <= length) {
+        addClashLine(sim.clash, "Front wall.");
+        return 0;
+    }
+    if (machine.backWall <= sim.total - length) {
+        addClashLine(sim.clash, "Back wall");
+        return 0;
+    }
+    const int64_t y = feedLineY(radius, first.option->hand);
+    appendStraight(sim.clash, length, static_cast<double>(y), axisHeight(sim.clash, sim.od));
+    sim.offsetY = y;
+    return 1;
+}
+
+// A bend: the pipe moved onto the bend's feed line, bent (past its angle by
+// the springback when that is included, then back) and the arc added.
+int32_t bendPipe(Simulation& sim, const RunPosition& at) {
+    const BendStepRecord& step = *at.step;
+    const int16_t hand = at.option->hand;
+    const int32_t radius = step.bendRadius;
+    const int64_t y = feedLineY(radius, hand);
+    if (y != sim.offsetY) {
+        shiftPipeSideways(sim.clash, clampToInt32(y - sim.offsetY));
+        sim.offsetY = y;
+    }
+    int64_t target = step.bendAngle;
+    if (sim.springback) target += sim.piece.springbackAngle;
+    if (bendInSteps(sim.clash, hand, target, sim.od, radius) == 0) return 0;
+    // The pipe springs back to its bend angle; a clash here stays in the
+    // report but does not stop the run.
+    if (sim.springback) bendPipeStep(sim.clash, hand, clampToInt32(target), step.bendAngle, sim.od, radius);
+    appendArc(sim.clash, radius, hand, step.bendAngle, axisHeight(sim.clash, sim.od));
+    return 1;
+}
+
+// A straight between bends at position p: fed up to the next bend's
+// additional material, then turned into the next bend's plane. The option's
+// rotation is left lowered by a full turn once the straight is passed.
+int32_t feedAndRotate(Simulation& sim, int32_t p, const RunPosition& at) {
+    const RunPosition nextBend = sim.at(p + 1, false);
+    double length = at.step->length;
+    length = length + nextBend.option->extraBefore;
+    const int32_t radius = nextBend.step->bendRadius;
+    const int16_t hand = at.option->hand;
+
+    if (feedInSteps(sim.clash, length, sim.od) == 0) return 0;
+    const int32_t rho = at.option->rotation;
+    if (rho != 0 && rotateStraight(sim.clash, hand, rho, sim.od, radius) == 0) return 0;
+    setRunRotation(sim.prep, sim.run, p, clampToInt32(static_cast<int64_t>(rho) - 360));
+
+    const int64_t y = feedLineY(radius, hand);
+    appendStraight(sim.clash, length, static_cast<double>(y), axisHeight(sim.clash, sim.od));
+    return 1;
+}
+
+// Keeps the clash lines position p added, from `linesBefore` on, with the checkpoints.
+void noteLines(ClashState& state, int32_t p, int32_t linesBefore) {
+    SimulationCheckpoints& record = state.checkpoints;
+    for (int32_t i = linesBefore; i < state.clashLineCount && record.lineCount < kMaxClashLines; ++i) {
+        record.linePosition[record.lineCount] = p;
+        std::memcpy(record.lines[record.lineCount], state.clashLines[i], kClashLineWidth);
+        ++record.lineCount;
+    }
+}
+
+// Position p is finished: its lines and the state after it become a checkpoint.
+void keepCheckpoint(Simulation& sim, int32_t p, int32_t linesBefore) {
+    ClashState& state = sim.clash;
+    SimulationCheckpoints& record = state.checkpoints;
+    noteLines(state, p, linesBefore);
+    record.shapes.insert(record.shapes.end(), state.pipeShapes.entries.begin(),
+                         state.pipeShapes.entries.begin() + state.pipeShapes.count);
+    record.shapeEnd[p] = static_cast<int32_t>(record.shapes.size());
+    record.offsetY[p] = sim.offsetY;
+    record.motionPhase[p] = state.motionPhase;
+    record.completed = p;
+}
+
+int32_t endRun(ClashState& state, int32_t result) {
+    state.pipeShapes.clear();
+    return result;
+}
+
+}  // namespace
+
+double totalPipeLength(const PrepareState& prep, int32_t bendCount, const int16_t* run) {
+    double total = 0.0;
+    for (int32_t p = 0; p <= 2 * bendCount; ++p) {
+        const RunPosition at = runPosition(prep, run, p);
+        if (!at) continue;
+        total = total + at.step->length;
+        if (p >= 1) {
+            total = total + at.option->extraBefore;
+            total = total + at.option->extraAfter;
         }
     }
+    return total;
+}
 
-    for (int32_t p = firstPosition; p <= last; ++p) {
+int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, const CutPieceRecord& piece,
+                    bool springback, const int16_t* run) {
+    state.simulationPosition = 0;
+    state.pipeShapes.clear();
+    state.pipeShapes.entries.reserve(kMaxPositions);  // pieces stay in one block; no allocation per position
+    const int32_t n = piece.bendCount;
+    // A run row holds at most kMaxBends bends; a longer piece cannot be a run.
+    if (n > kMaxBends) return endRun(state, 0);
+    state.halfDiameter = piece.outsideDiameter / 2;
+    Simulation sim{state, prep, shop, piece, run, springback, piece.outsideDiameter, 2 * n,
+                   totalPipeLength(prep, n, run)};
+
+    int32_t rotations[kMaxPositions] = {};
+    straightRotations(sim, rotations);
+    const int32_t firstPosition = resumeFromCheckpoints(sim, rotations);
+    if (firstPosition > sim.last) {
+        state.simulationPosition = sim.last + 1;
+        return endRun(state, 1);
+    }
+
+    for (int32_t p = firstPosition; p <= sim.last; ++p) {
         state.simulationPosition = p + 1;
         const int32_t linesBefore = state.clashLineCount;
-        // Keeps the clash lines this position added with the checkpoints.
-        auto noteLines = [&]() {
-            for (int32_t i = linesBefore; i < state.clashLineCount && record.lineCount < kMaxClashLines; ++i) {
-                record.linePosition[record.lineCount] = p;
-                std::memcpy(record.lines[record.lineCount], state.clashLines[i], kClashLineWidth);
-                ++record.lineCount;
-            }
-        };
-        auto clash = [&]() {
-            noteLines();
-            return endRun(state, 0);
-        };
-
+        int32_t clear = 1;
         if (p == 0) {
-            // Load: the first straight and the first bend's additional material.
-            loadPosition(state, firstOrdinal, 0, false);
-            double length = state.bendSteps.current.length;
-            loadPosition(state, firstOrdinal, 1, false);
-            length = length + state.bendOptions.current.extraBefore;
-            const int32_t radius = state.bendSteps.current.bendRadius;
-            loadPosition(state, firstOrdinal, 0, true);
-            const MachineRecord& machine = state.machines.current;
-            if (machine.frontWall <= length) {
-                addClashLine(state, "Front wall.");
-                return clash();
-            }
-            if (machine.backWall <= total - length) {
-                addClashLine(state, "Back wall");
-                return clash();
-            }
-            const int64_t y = feedLineY(radius, state.bendOptions.current.hand);
-            appendStraight(state, length, static_cast<double>(y), axisHeight(state, od));
-            offsetY = y;
+            clear = loadPipe(sim);
         } else {
-            loadPosition(state, firstOrdinal, p, true);
-            if (state.bendSteps.current.stepType == kBend) {
-                const BendStepRecord step = state.bendSteps.current;
-                const int16_t hand = state.bendOptions.current.hand;
-                const int32_t radius = step.bendRadius;
-                const int64_t y = feedLineY(radius, hand);
-                if (y != offsetY) {
-                    shiftPipeSideways(state, toInt32(y - offsetY));
-                    offsetY = y;
-                }
-                int64_t target = step.bendAngle;
-                if (springback) target += piece.springbackAngle;
-                if (bendInSteps(state, target, od, radius) == 0) return clash();
-                // The pipe springs back to its bend angle; a clash here stays in
-                // the report but does not stop the run.
-                if (springback) bendPipeStep(state, toInt32(target), step.bendAngle, od, radius);
-                appendArc(state, radius, hand, step.bendAngle, axisHeight(state, od));
-            } else if (p < last) {
-                // A straight between bends: fed up to the next bend's additional
-                // material, then turned into the next bend's plane.
-                double length = state.bendSteps.current.length;
-                loadPosition(state, firstOrdinal, p + 1, false);
-                length = length + state.bendOptions.current.extraBefore;
-                const int32_t radius = state.bendSteps.current.bendRadius;
-                const int32_t optionIndex = loadPosition(state, firstOrdinal, p, false);
-
-                if (feedInSteps(state, length, od) == 0) return clash();
-
-                const int32_t rho = state.bendOptions.current.rotation;
-                if (rho != 0) {
-                    const int64_t sense = rho > 0 ? 1 : -1;
-                    const int64_t angle = rho > 0 ? static_cast<int64_t>(rho) : -static_cast<int64_t>(rho);
-                    // A rotation keeps every point's distance from the feed line,
-                    // whichever way it turns: pieces clear of every test at any
-                    // angle are found once for the forward turn, the turn back
-                    // and the long way round.
-                    ClearPieces clear;
-                    if (state.pipeShapes.count <= kMaxPositions) {
-                        const double cy = static_cast<double>(feedLineY(radius, state.bendOptions.current.hand));
-                        const int64_t longWay = 360 - angle;
-                        const double steps = stepsFor(angle, state.angleStep) + stepsFor(longWay, state.angleStep);
-                        clash::piecesClearOverTurn(state, od, true, cy, axisHeight(state, od), radius, steps,
-                                                   clear.flags);
-                        clear.known = true;
-                    }
-                    int64_t turned = 0;
-                    if (rotateInSteps(state, angle, sense, od, radius, clear, turned) == 0) {
-                        // Back to where the rotation began, then the long way round.
-                        rotatePieces(state, toInt32(-sense * turned), od, radius, clear.get());
-                        if (rotateInSteps(state, 360 - angle, -sense, od, radius, clear, turned) == 0) {
-                            return clash();
-                        }
-                    }
-                }
-                state.bendOptions.current.rotation = toInt32(static_cast<int64_t>(rho) - 360);
-                state.bendOptions.store(optionIndex);
-
-                const int64_t y = feedLineY(radius, state.bendOptions.current.hand);
-                appendStraight(state, length, static_cast<double>(y), axisHeight(state, od));
+            const RunPosition at = sim.at(p, true);
+            if (at.step->stepType == kBend) {
+                clear = bendPipe(sim, at);
+            } else if (p < sim.last) {
+                clear = feedAndRotate(sim, p, at);
             }
         }
-
-        // The position is finished: keep its lines and the state after it.
-        noteLines();
-        record.shapes.insert(record.shapes.end(), state.pipeShapes.entries.begin(),
-                             state.pipeShapes.entries.begin() + state.pipeShapes.count);
-        record.shapeEnd[p] = static_cast<int32_t>(record.shapes.size());
-        record.offsetY[p] = offsetY;
-        record.motionPhase[p] = state.motionPhase;
-        record.completed = p;
+        if (clear == 0) {
+            noteLines(state, p, linesBefore);
+            return endRun(state, 0);
+        }
+        keepCheckpoint(sim, p, linesBefore);
     }
     return endRun(state, 1);
+}
+
+void replayOutcome(ClashState& state, const char (*lines)[kClashLineWidth], int32_t lineCount,
+                   int32_t simulationPosition, int32_t motionPhase, int32_t outsideDiameter) {
+    for (int32_t i = 0; i < lineCount && state.clashLineCount < kMaxClashLines; ++i) {
+        std::memcpy(state.clashLines[state.clashLineCount], lines[i], kClashLineWidth);
+        ++state.clashLineCount;
+    }
+    state.simulationPosition = simulationPosition;
+    state.motionPhase = motionPhase;
+    state.halfDiameter = outsideDiameter / 2;
 }
 
 // The motions change the pieces in place in their list; the slot is left
 // holding the last piece, as loading, changing and storing each would leave it.
 
-int32_t feedPipeStep(JobState& state, int32_t distance, int32_t outsideDiameter) {
+int32_t feedPipeStep(ClashState& state, int32_t distance, int32_t outsideDiameter) {
     return feedPieces(state, distance, outsideDiameter, nullptr);
 }
 
-int32_t shiftPipeSideways(JobState& state, int32_t delta) {
+int32_t shiftPipeSideways(ClashState& state, int32_t delta) {
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startY = piece.startY + delta;
         piece.endY = piece.endY + delta;
-        if (piece.pieceType == kArc) piece.centreY = piece.centreY + delta;
+        if (piece.pieceType == kArcPiece) piece.centreY = piece.centreY + delta;
     }
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return 0;
@@ -455,11 +483,10 @@ int32_t shiftPipeSideways(JobState& state, int32_t delta) {
 namespace {
 
 // One bend step, leaving the pieces marked in `clear` out of the test.
-int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter, int32_t bendRadius,
-                   const bool clear[]) {
-    state.motionPhase = 1;
+int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
+                   int32_t bendRadius, const bool clear[]) {
+    state.motionPhase = kPhaseBend;
     ++state.simulationSteps;
-    const int16_t hand = state.bendOptions.current.hand;
     const double t0 = toRadians(fromAngle);
     const double t1 = toRadians(toAngle);
     const double sin1 = bendRadius * std::sin(t1);
@@ -468,7 +495,7 @@ int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t 
     const double cos0 = bendRadius * std::cos(t0);
     const double dx = sin1 - sin0;
     double dy, cx, cy;
-    if (hand == 2) {
+    if (hand == kRightHand) {
         dy = cos1 - cos0;
         cx = sin1;
         cy = cos1;
@@ -484,7 +511,7 @@ int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t 
     auto turnPoint = [&](double& x, double& y) {
         const double d = distance2(cx, cy, x, y);
         double phi = planarAngle(cx, cy, x, y);
-        if (hand == 1) {
+        if (hand == kLeftHand) {
             phi = phi + turn;
             if (phi > 360) phi = phi - 360;
         } else {
@@ -497,7 +524,7 @@ int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t 
     };
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
-        const bool arc = piece.pieceType == kArc;
+        const bool arc = piece.pieceType == kArcPiece;
         piece.startX = piece.startX + dx;
         piece.endX = piece.endX + dx;
         piece.startY = piece.startY + dy;
@@ -515,11 +542,12 @@ int32_t bendPieces(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t 
 }
 
 // One rotation step, leaving the pieces marked in `clear` out of the test.
-int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius, const bool clear[]) {
-    state.motionPhase = 3;
+int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t outsideDiameter, int32_t bendRadius,
+                     const bool clear[]) {
+    state.motionPhase = kPhaseRotation;
     ++state.simulationSteps;
     if (angle == 0) return 0;
-    const double cy = static_cast<double>(feedLineY(bendRadius, state.bendOptions.current.hand));
+    const double cy = static_cast<double>(feedLineY(bendRadius, hand));
     const double cz = axisHeight(state, outsideDiameter);
     auto turnPoint = [&](double& y, double& z) {
         double phi = axialAngle(cy, cz, y, z) + angle;
@@ -531,7 +559,7 @@ int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, in
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         turnPoint(piece.startY, piece.startZ);
         turnPoint(piece.endY, piece.endZ);
-        if (piece.pieceType == kArc) turnPoint(piece.centreY, piece.centreZ);
+        if (piece.pieceType == kArcPiece) turnPoint(piece.centreY, piece.centreZ);
     }
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
@@ -539,13 +567,13 @@ int32_t rotatePieces(JobState& state, int32_t angle, int32_t outsideDiameter, in
 
 }  // namespace
 
-int32_t bendPipeStep(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
+int32_t bendPipeStep(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
                      int32_t bendRadius) {
-    return bendPieces(state, fromAngle, toAngle, outsideDiameter, bendRadius, nullptr);
+    return bendPieces(state, hand, fromAngle, toAngle, outsideDiameter, bendRadius, nullptr);
 }
 
-int32_t rotatePipeStep(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius) {
-    return rotatePieces(state, angle, outsideDiameter, bendRadius, nullptr);
+int32_t rotatePipeStep(ClashState& state, int16_t hand, int32_t angle, int32_t outsideDiameter, int32_t bendRadius) {
+    return rotatePieces(state, hand, angle, outsideDiameter, bendRadius, nullptr);
 }
 
 double planarAngle(double cx, double cy, double x, double y) {

@@ -3,19 +3,38 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "clash/clash_state.h"
+#include "input/input_state.h"
+#include "prepare/prepare_state.h"
 
 namespace kwarel {
 
-// 1 when the run (firstOrdinal, combination) stays clear, 0 on a clash.
-int32_t simulateRun(JobState& state, int32_t firstOrdinal);
+// Simulates the run (one option ordinal per bending position, kMaxPositions
+// entries) of `piece` in the rooms of the shop's machines: 1 when it stays
+// clear, 0 on a clash (the clash lines are added to the report). The
+// rotation of every straight the run passes is left lowered by 360 in its
+// option.
+int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, const CutPieceRecord& piece,
+                    bool springback, const int16_t* run);
 
-double totalPipeLength(JobState& state, int32_t firstOrdinal);
-int32_t feedPipeStep(JobState& state, int32_t distance, int32_t outsideDiameter);
-int32_t bendPipeStep(JobState& state, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
+// The outcome of a simulation that clashed, given again without simulating:
+// its clash lines, where it stopped and the half diameter it sampled with.
+void replayOutcome(ClashState& state, const char (*lines)[kClashLineWidth], int32_t lineCount,
+                   int32_t simulationPosition, int32_t motionPhase, int32_t outsideDiameter);
+
+// Length of the pipe the run bends: every step and the options' additional
+// material, in the order the simulation adds them.
+double totalPipeLength(const PrepareState& prep, int32_t bendCount, const int16_t* run);
+
+// Single motion steps of the formed pipe, each followed by the room test.
+int32_t feedPipeStep(ClashState& state, int32_t distance, int32_t outsideDiameter);
+int32_t bendPipeStep(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
                      int32_t bendRadius);
-int32_t rotatePipeStep(JobState& state, int32_t angle, int32_t outsideDiameter, int32_t bendRadius);
-int32_t shiftPipeSideways(JobState& state, int32_t delta);
+int32_t rotatePipeStep(ClashState& state, int16_t hand, int32_t angle, int32_t outsideDiameter, int32_t bendRadius);
+int32_t shiftPipeSideways(ClashState& state, int32_t delta);
+
+// Direction angles in degrees (0 to 360) of a point seen from a centre: in
+// the plane of the bend, and about the feed line.
 double planarAngle(double cx, double cy, double x, double y);
 double axialAngle(double cy, double cz, double y, double z);
 int32_t placeAtAxialAngle(double cy, double cz, double angle, double& y, double& z);

@@ -19,6 +19,8 @@
 namespace kwarel {
 namespace {
 
+constexpr const char* kVersionText = "1.0.0";
+
 // Existence test only: a folder or an unreadable file exists too.
 bool pathExists(const char* path) {
     if (path == nullptr || path[0] == '\0') return false;
@@ -44,7 +46,7 @@ void writeFlag(JobState& state, const char* label, int32_t flag, const char* lin
 void writeEchoBlock(JobState& state) {
     const JobOptions& o = state.options;
     char line[512];
-    std::snprintf(line, sizeof line, "TORVEX (Version %s)\n\n", state.versionText);
+    std::snprintf(line, sizeof line, "TORVEX (Version %s)\n\n", kVersionText);
     writeText(state, line);
     std::snprintf(line, sizeof line, "CUTPIECEFILE      %s\n", state.cutPieceFilePath);
     writeText(state, line);
@@ -79,6 +81,14 @@ void writeEchoBlock(JobState& state) {
     writeText(state, "\n");
 }
 
+// Releases the record lists of the job (not the options of the last cut
+// piece: they are dropped after each piece).
+void releaseRecordLists(JobState& state) {
+    state.shop.release();
+    state.cutFile.release();
+    state.prep.release();
+}
+
 // Ends the job with a status: the error text without a line end, the result
 // file closed, and the lists released where the status calls for it.
 int32_t failJob(JobState& state, int32_t status, const char* text, bool release) {
@@ -95,14 +105,13 @@ template <typename Record>
 bool forcePriorities(RecordList<Record>& list, const char* forcedId) {
     bool matched = false;
     for (int32_t i = 0; i < list.count; ++i) {
-        list.load(i);
-        if (equalsNoCase(list.current.name, forcedId)) {
-            list.current.priority = 10;
+        Record& record = list.at(i);
+        if (equalsNoCase(record.name, forcedId)) {
+            record.priority = 10;
             matched = true;
         } else {
-            list.current.priority = 0;
+            record.priority = 0;
         }
-        list.store(i);
     }
     return matched;
 }
@@ -116,30 +125,29 @@ JobState& processJobState() {
     return *state;
 }
 
-int32_t runJob(JobState& state, const char* parameterFilePath) {
+int32_t readAndCheckJob(JobState& state, const char* parameterFilePath) {
     if (!pathExists(parameterFilePath)) return 13;
 
-    readParameterFile(state, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
+    readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
                       state.databaseFilePath);
-
-    state.feedStep = 100;
-    state.angleStep = 5;
-    state.halfDiameter = 50;
-    resetJobLists(state);
-    copyText(state.versionText, "1.0.0");
+    resetSimulationSteps(state.clash);
+    state.shop.clear();
+    state.cutFile.clear();
+    state.prep.clear();
 
     state.resultFile = openResultFile(state.resultFilePath);
     if (state.resultFile == nullptr) return 12;
 
     writeEchoBlock(state);
 
-    if (setTrialCriteriaOrder(state) == -1) {
+    const JobOptions& options = state.options;
+    if (setTrialCriteriaOrder(options, state.search) == -1) {
         return failJob(state, 14, "ERROR - The trial criteria order has not been set correctly.", false);
     }
-    if (state.options.NUMBER_OF_PROGRAMS < 1) {
+    if (options.NUMBER_OF_PROGRAMS < 1) {
         return failJob(state, 10, "ERROR - You must request AT LEAST one program for creation.", false);
     }
-    if (state.options.NUMBER_OF_PROGRAMS > 50) {
+    if (options.NUMBER_OF_PROGRAMS > kMaxSelected) {
         return failJob(state, 11, "ERROR - You have requested more than the maximum number of programs.", false);
     }
     if (!pathExists(state.cutPieceFilePath)) {
@@ -149,52 +157,70 @@ int32_t runJob(JobState& state, const char* parameterFilePath) {
         return failJob(state, 2, "ERROR - Bender database file not found.", false);
     }
 
-    readBenderDatabase(state, state.databaseFilePath);
-
-    if (state.machines.count == 0) {
+    Shop& shop = state.shop;
+    readBenderDatabase(shop, state.databaseFilePath);
+    if (shop.machines.count == 0) {
         return failJob(state, 3, "ERROR - No machines defined in bender database file.", true);
     }
-    if (state.benders.count == 0) {
+    if (shop.benders.count == 0) {
         return failJob(state, 4, "ERROR - No benders defined in bender database file.", true);
     }
-    if (state.bendCapabilities.count == 0) {
+    if (shop.bendCapabilities.count == 0) {
         return failJob(state, 5, "ERROR - No bend capability records in database file.", true);
     }
-    if (state.materialCapabilities.count == 0) {
+    if (shop.materialCapabilities.count == 0) {
         return failJob(state, 6, "ERROR - No material capability records in database file.", true);
     }
-    if (state.tubeData.count == 0) {
+    if (shop.tubeData.count == 0) {
         return failJob(state, 7, "ERROR - No itemcode records in database file.", true);
     }
-    if (state.options.FORCE_MACHINE != 0 && !forcePriorities(state.machines, state.options.forcedMachineId)) {
+    if (options.FORCE_MACHINE != 0 && !forcePriorities(shop.machines, options.forcedMachineId)) {
         return failJob(state, 15, "ERROR - The forced machine ID does not exist.", true);
     }
-    if (state.options.FORCE_BENDER != 0 && !forcePriorities(state.benders, state.options.forcedBenderId)) {
+    if (options.FORCE_BENDER != 0 && !forcePriorities(shop.benders, options.forcedBenderId)) {
         return failJob(state, 16, "ERROR - The forced bender ID does not exist.", true);
     }
 
-    readCutPieceFile(state, state.cutPieceFilePath);
+    readCutPieceFile(state.cutFile, state.cutPieceFilePath);
     writeJobHeader(state);
-
-    if (state.cutPieces.count == 0) {
+    if (state.cutFile.cutPieces.count == 0) {
         return failJob(state, 8, "ERROR - No cut pieces in VELMOR bend file.", true);
     }
-    if (state.pipeBends.count == 0) {
+    if (state.cutFile.pipeBends.count == 0) {
         return failJob(state, 9, "ERROR - No pipe bends found in VELMOR bend file.", true);
     }
+    return 0;
+}
 
-    for (int32_t i = 0; i < state.cutPieces.count; ++i) resolveCutPieceItem(state, i);
-    for (int32_t i = 0; i < state.cutPieces.count; ++i) buildBendSteps(state, i);
+void prepareCutPieces(JobState& state) {
+    const int32_t count = state.cutFile.cutPieces.count;
+    for (int32_t i = 0; i < count; ++i) resolveCutPieceItem(state.shop, state.cutFile, state.prep, i);
+    for (int32_t i = 0; i < count; ++i) buildBendSteps(state.options, state.cutFile, state.prep, i);
+}
 
-    for (int32_t i = 0; i < state.cutPieces.count; ++i) {
-        state.cutPieces.load(i);
-        state.clashLineCount = 0;
-        listBendOptions(state, i);
-        const int32_t runs = searchBendingRuns(state, i);
-        writeCutPieceBlock(state, runs);
-        state.bendOptions.clear();
+int32_t planCutPiece(JobState& state, int32_t index) {
+    state.cutFile.cutPieces.load(index);
+    startClashReport(state.clash);
+    listBendOptions(state.options, state.shop, state.cutFile, state.prep, index);
+    const SearchParts parts{state.options, state.shop, state.cutFile, state.prep, state.search, state.clash};
+    return searchBendingRuns(parts, index);
+}
+
+void forgetCutPieceOptions(JobState& state) { state.prep.bendOptions.clear(); }
+
+void writeCutPieceResult(JobState& state, int32_t runs) {
+    writeCutPieceBlock(state, runs);
+    forgetCutPieceOptions(state);
+}
+
+int32_t runJob(JobState& state, const char* parameterFilePath) {
+    const int32_t status = readAndCheckJob(state, parameterFilePath);
+    if (status != 0) return status;
+    prepareCutPieces(state);
+    for (int32_t i = 0; i < state.cutFile.cutPieces.count; ++i) {
+        const int32_t runs = planCutPiece(state, i);
+        writeCutPieceResult(state, runs);
     }
-
     writeText(state, "ENDFILE\n");
     std::fclose(state.resultFile);
     state.resultFile = nullptr;

@@ -1,14 +1,35 @@
 // The job driver: one call runs one job from the parameter file to the
-// result file and returns the job status (0 to 16).
+// result file and returns the job status (0 to 16). The phases of a job are
+// callable one by one, for the benchmarks and fuzz targets.
 #pragma once
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 
 namespace kwarel {
 
 int32_t runJob(JobState& state, const char* parameterFilePath);
+
+// Phase 1: reads the parameter file, opens the result file and writes its
+// echo block, checks the options, reads the database and the cut-piece file
+// and writes the job header. Returns 0 when the job goes on; otherwise the
+// job status, with the error written and the result file closed (or never
+// opened).
+int32_t readAndCheckJob(JobState& state, const char* parameterFilePath);
+
+// Phase 2: resolves every cut piece and builds the bend steps of each.
+void prepareCutPieces(JobState& state);
+
+// Phase 3: loads cut piece `index` into the slot, lists its tooling options
+// and searches its runs. Returns the number of runs chosen.
+int32_t planCutPiece(JobState& state, int32_t index);
+
+// Phase 4: writes the block of the planned cut piece and drops its options.
+void writeCutPieceResult(JobState& state, int32_t runs);
+
+// Drops the options of the planned cut piece.
+void forgetCutPieceOptions(JobState& state);
 
 // The state behind the exported entry points.
 JobState& processJobState();

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "store/limits.h"
 #include "store/numbers.h"
+#include "store/records.h"
 #include "store/text.h"
 
 namespace kwarel {
@@ -22,12 +24,7 @@ void copyPath(char* target, const char* word) {
 }
 
 // Line 13 holds whole millimetres; the field holds tenths, clamped to int32.
-int32_t tenths(int32_t millimetres) {
-    const int64_t v = static_cast<int64_t>(millimetres) * 10;
-    if (v > INT32_MAX) return INT32_MAX;
-    if (v < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(v);
-}
+int32_t tenths(int32_t millimetres) { return clampToInt32(static_cast<int64_t>(millimetres) * 10); }
 
 // Lines 23 and 24: a flag, and when it is on the second word as the ID (the
 // empty text when the line has no second word). With the flag off the ID
@@ -44,9 +41,8 @@ void readForced(const char* line, const char* firstWordText, int32_t afterFirst,
 
 }  // namespace
 
-int32_t readParameterFile(JobState& state, const char* path, char* cutPieceFilePath,
-                          char* resultFilePath, char* databaseFilePath) {
-    JobOptions& o = state.options;
+void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, char* resultFilePath,
+                       char* databaseFilePath) {
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end. A file that cannot be opened
     // reads as 24 empty lines.
@@ -87,7 +83,6 @@ int32_t readParameterFile(JobState& state, const char* path, char* cutPieceFileP
         }
     }
     if (file != nullptr) std::fclose(file);
-    return 0;
 }
 
 }  // namespace kwarel

@@ -3,13 +3,13 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "store/job_options.h"
 
 namespace kwarel {
 
-// Reads the parameter file into state.options and the three path buffers
-// (200 bytes each). Missing lines repeat the last line read. Returns 0.
-int32_t readParameterFile(JobState& state, const char* path, char* cutPieceFilePath,
-                          char* resultFilePath, char* databaseFilePath);
+// Reads the parameter file into the options and the three path buffers
+// (200 bytes each). Missing lines repeat the last line read.
+void readParameterFile(JobOptions& options, const char* path, char* cutPieceFilePath, char* resultFilePath,
+                       char* databaseFilePath);
 
 }  // namespace kwarel

@@ -4,7 +4,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string>
-#include <cstring>
 
 #include "prepare/options.h"
 #include "store/numbers.h"
@@ -13,8 +12,9 @@
 namespace kwarel {
 namespace {
 
+// Machine and bender indexes below this are counted with a flag each; others
+// are compared with the run's earlier positions.
 constexpr int32_t kMaxToolingIndex = 20;
-
 
 void writeLine(JobState& state, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void writeLine(JobState& state, const char* format, ...) {
@@ -26,21 +26,213 @@ void writeLine(JobState& state, const char* format, ...) {
     writeText(state, line);
 }
 
-// The option of run `run` at `position`, loaded into the option slot; its
-// step loaded into the step slot. Returns false when either is missing.
-bool takeOption(JobState& state, int32_t run, int32_t position) {
-    if (loadOptionAt(state, position, state.selectedRuns[run][position]) < 0) return false;
-    return state.bendSteps.load(state.bendOptions.current.stepIndex) == 1;
-}
-
-int32_t templateLength(const JobState& state) {
-    return state.options.ADD_TEMPLATE_LENGTH != 0 ? state.options.TEMPLATE_LENGTH : 0;
+int32_t templateLength(const JobOptions& options) {
+    return options.ADD_TEMPLATE_LENGTH != 0 ? options.TEMPLATE_LENGTH : 0;
 }
 
 std::string lengthText(const JobState& state, int32_t length) {
     char text[32];
-    formatLength(length, state.lengthUnits, text);
+    formatLength(length, state.cutFile.lengthUnits, text);
     return text;
+}
+
+// The whole part of a bore; bores beyond the int64 range are clamped.
+long long wholeBore(double bore) {
+    if (bore != bore) return 0;
+    if (bore >= 9.2e18) return 9200000000000000000LL;
+    if (bore <= -9.2e18) return -9200000000000000000LL;
+    return static_cast<long long>(bore);
+}
+
+// One run being written: its row of option ordinals and the piece.
+struct RunToWrite {
+    JobState& state;
+    const CutPieceRecord& piece;
+    const int16_t* row;
+    int32_t last;  // 2n
+
+    RunPosition at(int32_t position) const { return runPosition(state.prep, row, position); }
+};
+
+// Pipe length, start play and end play of a run.
+double runLengths(const RunToWrite& run, int32_t& startPlay, int32_t& endPlay) {
+    const int32_t n = run.piece.bendCount;
+    const int64_t added = templateLength(run.state.options);
+    double total = 0.0;
+    startPlay = 0;
+    endPlay = 0;
+    for (int32_t p = 0; p <= 2 * n; ++p) {
+        const RunPosition at = run.at(p);
+        if (!at) continue;
+        total = ((at.option->extraBefore + total) + at.option->extraAfter) + at.step->length;
+        if (p == 1) startPlay = clampToInt32(added + at.option->extraBefore);
+        if (p == 2 * n - 1) endPlay = clampToInt32(added + at.option->extraAfter);
+    }
+    return total;
+}
+
+// CUT lines: the additional material before every bend after the first.
+void writeCuts(const RunToWrite& run) {
+    const int32_t n = run.piece.bendCount;
+    if (run.state.options.ALLOW_ADDITIONAL_MATERIAL == 0 || n < 2) return;
+    int32_t entries = 0;
+    for (int32_t p = 3; p <= 2 * n - 1 && entries < kMaxCutEntries; p += 2) {
+        const RunPosition at = run.at(p);
+        if (at.option == nullptr || at.option->extraBefore == 0) continue;
+        writeLine(run.state, "CUT       %d    %s\n", (p - 1) / 2, lengthText(run.state, at.option->extraBefore).c_str());
+        ++entries;
+    }
+}
+
+// Counts an index once: in the flag table when it fits, otherwise against
+// the indexes beyond it seen so far.
+struct DistinctCount {
+    bool seen[kMaxToolingIndex] = {};
+    int32_t others[kMaxPositions];
+    int32_t otherCount = 0;
+    int32_t count = 0;
+
+    void add(int32_t index) {
+        if (index >= 0 && index < kMaxToolingIndex) {
+            if (!seen[index]) {
+                seen[index] = true;
+                ++count;
+            }
+        } else if (std::find(others, others + otherCount, index) == others + otherCount) {
+            others[otherCount++] = index;
+            ++count;
+        }
+    }
+};
+
+// SCORE, lengths, cuts, tooling counts, DIRECTION and START-TYPE.
+void writeRunHeader(const RunToWrite& run, int32_t number) {
+    JobState& state = run.state;
+    writeLine(state, "STARTRUN  %d\n\n", number + 1);
+    writeLine(state, "SCORE           %d\n", state.search.selectedScores[number]);
+
+    int32_t startPlay = 0;
+    int32_t endPlay = 0;
+    const double total = runLengths(run, startPlay, endPlay);
+    writeLine(state, "PIPE-LENGTH     %s\n", lengthText(state, truncateToInt32(total)).c_str());
+    writeLine(state, "START-PLAY      %s\n", lengthText(state, startPlay).c_str());
+    writeLine(state, "END-PLAY        %s\n", lengthText(state, endPlay).c_str());
+    writeCuts(run);
+
+    DistinctCount machines;
+    DistinctCount benders;
+    for (int32_t p = 0; p <= run.last; ++p) {
+        const RunPosition at = run.at(p);
+        if (at.option == nullptr) continue;
+        machines.add(at.option->machineIndex);
+        benders.add(at.option->benderIndex);
+    }
+    writeLine(state, "MACHINES-USED  %d\n", machines.count);
+    writeLine(state, "BENDERS-USED   %d\n", benders.count);
+
+    const RunPosition first = run.at(0);
+    const int16_t direction = first.option != nullptr ? first.option->direction : 0;
+    writeText(state, direction == kFromStart ? "DIRECTION       1\n" : "DIRECTION       2\n");
+    if (!equalsNoCase(run.piece.startEndType, run.piece.finishEndType)) {
+        writeLine(state, "START-TYPE     %s\n",
+                  direction == kFromStart ? run.piece.startEndType : run.piece.finishEndType);
+    }
+}
+
+// The tooling of a new machine, bender or hand at position p, and the LOAD
+// with the free length. The radius of the tooling is that of the step that
+// follows; at a load on a bend position the look-ahead reaches the straight
+// after it, whose radius is 0. Returns true when the load fed the straight
+// at p (no FEED follows for it).
+bool writeTooling(const RunToWrite& run, int32_t p, const RunPosition& at, int32_t& radius) {
+    JobState& state = run.state;
+    const BendOptionRecord& option = *at.option;
+    if (p < run.last) {
+        const RunPosition next = run.at(p + 1);
+        if (next) radius = next.step->bendRadius;
+    }
+    const MachineRecord& machine = state.shop.machines.at(option.machineIndex);
+    const BenderRecord& bender = state.shop.benders.at(option.benderIndex);
+    writeLine(state, "\nMACHINE     %s\n", machine.name);
+    writeLine(state, "BENDER       %s\n", bender.name);
+    writeText(state, option.hand == kLeftHand ? "HAND         L\n" : "HAND         R\n");
+    writeLine(state, "RADIUS       %s\n", lengthText(state, radius).c_str());
+    for (int32_t i = 0; i < state.shop.materialCapabilities.count; ++i) {
+        const MaterialCapabilityRecord& material = state.shop.materialCapabilities.at(i);
+        if (materialMatches(material, bender.name, run.piece)) {
+            writeText(state, material.mandrel != 0 ? "MANDREL     ON\n" : "MANDREL     OFF\n");
+            break;
+        }
+    }
+    writeText(state, "\nLOAD\n");
+
+    double freeLength = 0.0;
+    const bool straight = at.step->stepType == kStraight;
+    if (straight) {
+        freeLength = at.step->length - bender.minFirstStraight;
+        if (p < run.last) {
+            const RunPosition next = run.at(p + 1);
+            if (next.option != nullptr) freeLength += next.option->extraBefore;
+        }
+    } else {
+        const RunPosition previous = run.at(p - 1);
+        if (previous) freeLength = previous.step->length - bender.minFirstStraight;
+        freeLength += option.extraBefore;
+    }
+    writeLine(state, "FREE       %s\n", lengthText(state, truncateToInt32(freeLength)).c_str());
+    return straight;
+}
+
+// FEED and ROTATION of a straight, or CHANGE_RADIUS and BEND of a bend.
+void writeMotion(const RunToWrite& run, int32_t p, const RunPosition& at, bool loaded, int32_t& radius) {
+    JobState& state = run.state;
+    const BendOptionRecord& option = *at.option;
+    const BendStepRecord& step = *at.step;
+    if (step.stepType == kStraight) {
+        if (!loaded && p < run.last) {
+            double feed = step.length;
+            const RunPosition next = run.at(p + 1);
+            if (next.option != nullptr) feed += next.option->extraBefore;
+            writeLine(state, "FEED       %s\n", lengthText(state, truncateToInt32(feed)).c_str());
+        }
+        if (option.rotation != 0 && p < run.last && option.rotation != 360 && option.rotation != -360) {
+            const int64_t magnitude = option.rotation < 0 ? -int64_t{option.rotation} : int64_t{option.rotation};
+            writeLine(state, "ROTATION   %lld%s\n", static_cast<long long>(magnitude),
+                      option.rotation < 0 ? " CCW" : " CW");
+        }
+        return;
+    }
+    if (step.bendRadius != radius) {
+        radius = step.bendRadius;
+        writeLine(state, "CHANGE_RADIUS       %s\n", lengthText(state, radius).c_str());
+    }
+    int64_t angle = step.bendAngle;
+    if (state.options.INCLUDE_BEND_SPRINGBACK != 0) angle += run.piece.springbackAngle;
+    writeLine(state, "BEND       %lld\n", static_cast<long long>(angle));
+}
+
+// The machine program: a LOAD for every change of machine, bender or hand,
+// then the motions of every position.
+void writeProgram(const RunToWrite& run) {
+    int32_t toolMachine = -1;
+    int32_t toolBender = -1;
+    int32_t toolHand = -1;
+    int32_t radius = 0;
+    for (int32_t p = 0; p <= run.last; ++p) {
+        const RunPosition at = run.at(p);
+        if (!at) continue;
+        const BendOptionRecord& option = *at.option;
+        bool loaded = false;
+        if (option.machineIndex != toolMachine || option.benderIndex != toolBender || option.hand != toolHand) {
+            if (toolMachine != -1 || toolBender != -1 || toolHand != -1) writeText(run.state, "UNLOAD\n");
+            toolMachine = option.machineIndex;
+            toolBender = option.benderIndex;
+            toolHand = option.hand;
+            loaded = writeTooling(run, p, at, radius);
+        }
+        writeMotion(run, p, at, loaded, radius);
+    }
+    writeText(run.state, "UNLOAD\n\nENDRUN\n");
 }
 
 }  // namespace
@@ -50,239 +242,41 @@ void writeText(JobState& state, const char* text) {
 }
 
 void writeJobHeader(JobState& state) {
-    writeLine(state, "PIPELINE       %s\n", state.headerPipeline);
-    writeLine(state, "DATE           %s\n\n", state.headerDate);
-    writeLine(state, "LENGTH-UNITS   %s", state.lengthUnits == 2 ? "INCH\n" : "MM\n");
-    writeLine(state, "BORE-UNITS     %s", state.boreUnits == 2 ? "INCH\n\n" : "MM\n\n");
+    const CutPieceFile& file = state.cutFile;
+    writeLine(state, "PIPELINE       %s\n", file.headerPipeline);
+    writeLine(state, "DATE           %s\n\n", file.headerDate);
+    writeLine(state, "LENGTH-UNITS   %s", file.lengthUnits == kUnitsInch ? "INCH\n" : "MM\n");
+    writeLine(state, "BORE-UNITS     %s", file.boreUnits == kUnitsInch ? "INCH\n\n" : "MM\n\n");
 }
 
 void writeCutPieceBlock(JobState& state, int32_t runs) {
-    const CutPieceRecord piece = state.cutPieces.current;
+    const CutPieceRecord& piece = state.cutFile.cutPieces.current;
     writeText(state, "STARTCUTPIECE\n\n");
     writeLine(state, "CUT-ID        %s\n", piece.cutId);
     writeLine(state, "SPOOL-ID      %s\n", piece.spoolId);
     writeLine(state, "PIPING-SPEC   %s\n", piece.pipingSpec);
     writeLine(state, "ITEM-CODE     %s\n", piece.itemCode);
-    // The whole part of the bore; bores beyond the int64 range are clamped.
-    long long bore = 0;
-    if (piece.nominalBore == piece.nominalBore) {
-        if (piece.nominalBore >= 9.2e18) {
-            bore = 9200000000000000000LL;
-        } else if (piece.nominalBore <= -9.2e18) {
-            bore = -9200000000000000000LL;
-        } else {
-            bore = static_cast<long long>(piece.nominalBore);
-        }
-    }
-    writeLine(state, "BORE          %lld\n", bore);
-    if (state.clashLineCount > 0) {
+    writeLine(state, "BORE          %lld\n", wholeBore(piece.nominalBore));
+    const ClashState& clash = state.clash;
+    if (clash.clashLineCount > 0) {
         writeText(state, "\nSTART-CLASH-REPORT\n");
-        for (int32_t i = 0; i < state.clashLineCount && i < kMaxClashLines; ++i) writeText(state, state.clashLines[i]);
+        for (int32_t i = 0; i < clash.clashLineCount && i < kMaxClashLines; ++i) writeText(state, clash.clashLines[i]);
         writeText(state, "END-CLASH-REPORT\n\n");
     }
-    if (piece.failed == 0) {
+    if (piece.failed == kPieceFine) {
         writeText(state, "RESULT        PASS\n");
         writeLine(state, "RUNS-PRODUCED   %d\n\n", runs);
-        for (int32_t run = 0; run < runs; ++run) writeRunBlock(state, run);
-    } else if (piece.failed == 1) {
+        for (int32_t run = 0; run < runs; ++run) {
+            const RunToWrite toWrite{state, piece, state.search.selectedRuns[run], 2 * piece.bendCount};
+            writeRunHeader(toWrite, run);
+            writeProgram(toWrite);
+        }
+    } else if (piece.failed == kPieceFailed) {
         writeLine(state, "RESULT        FAIL   %s\n\n", piece.failureText);
     } else {
         writeText(state, "RESULT        NO BENDING REQUIRED.\n\n");
     }
     writeText(state, "ENDCUTPIECE\n\n");
-}
-
-double computeRunLengths(JobState& state, int32_t run, int32_t& startPlay, int32_t& endPlay) {
-    const int32_t n = state.cutPieces.current.bendCount;
-    double total = 0.0;
-    startPlay = 0;
-    endPlay = 0;
-    for (int32_t p = 0; p <= 2 * n; ++p) {
-        if (!takeOption(state, run, p)) continue;
-        const BendOptionRecord& option = state.bendOptions.current;
-        total = ((option.extraBefore + total) + option.extraAfter) + state.bendSteps.current.length;
-        if (p == 1) startPlay = clampToInt32(int64_t{templateLength(state)} + option.extraBefore);
-        if (p == 2 * n - 1) endPlay = clampToInt32(int64_t{templateLength(state)} + option.extraAfter);
-    }
-    return total;
-}
-
-int32_t listRunCuts(JobState& state, int32_t run) {
-    const int32_t n = state.cutPieces.current.bendCount;
-    if (state.options.ALLOW_ADDITIONAL_MATERIAL == 0 || n < 2) return 0;
-    int32_t entries = 0;
-    for (int32_t p = 3; p <= 2 * n - 1; p += 2) {
-        if (loadOptionAt(state, p, state.selectedRuns[run][p]) < 0) continue;
-        const BendOptionRecord& option = state.bendOptions.current;
-        if (option.extraBefore != 0 && entries < kMaxCutEntries) {
-            state.cutTable[entries].number = (p - 1) / 2;
-            state.cutTable[entries].length = option.extraBefore;
-            ++entries;
-        }
-    }
-    return entries;
-}
-
-int32_t countRunTooling(JobState& state, int32_t run, int32_t& machinesUsed, int32_t& bendersUsed) {
-    bool machineSeen[kMaxToolingIndex] = {};
-    bool benderSeen[kMaxToolingIndex] = {};
-    machinesUsed = 0;
-    bendersUsed = 0;
-    // Indexes beyond the flag tables are counted once each time they are new
-    // among the run's earlier positions.
-    const int32_t n = state.cutPieces.current.bendCount;
-    int32_t seenMachines[kMaxPositions];
-    int32_t seenBenders[kMaxPositions];
-    int32_t extraMachines = 0;
-    int32_t extraBenders = 0;
-    for (int32_t p = 0; p <= 2 * n; ++p) {
-        if (loadOptionAt(state, p, state.selectedRuns[run][p]) < 0) continue;
-        const BendOptionRecord& option = state.bendOptions.current;
-        const int32_t m = option.machineIndex;
-        const int32_t b = option.benderIndex;
-        if (m >= 0 && m < kMaxToolingIndex) {
-            if (!machineSeen[m]) {
-                machineSeen[m] = true;
-                ++machinesUsed;
-            }
-        } else if (std::find(seenMachines, seenMachines + extraMachines, m) == seenMachines + extraMachines) {
-            seenMachines[extraMachines++] = m;
-            ++machinesUsed;
-        }
-        if (b >= 0 && b < kMaxToolingIndex) {
-            if (!benderSeen[b]) {
-                benderSeen[b] = true;
-                ++bendersUsed;
-            }
-        } else if (std::find(seenBenders, seenBenders + extraBenders, b) == seenBenders + extraBenders) {
-            seenBenders[extraBenders++] = b;
-            ++bendersUsed;
-        }
-    }
-    return 0;
-}
-
-void writeRunBlock(JobState& state, int32_t run) {
-    const CutPieceRecord piece = state.cutPieces.current;
-    const JobOptions& options = state.options;
-    const int32_t n = piece.bendCount;
-    const int32_t last = 2 * n;
-
-    writeLine(state, "STARTRUN  %d\n\n", run + 1);
-    writeLine(state, "SCORE           %d\n", state.selectedScores[run]);
-
-    int32_t startPlay = 0;
-    int32_t endPlay = 0;
-    const double total = computeRunLengths(state, run, startPlay, endPlay);
-    writeLine(state, "PIPE-LENGTH     %s\n", lengthText(state, truncateToInt32(total)).c_str());
-    writeLine(state, "START-PLAY      %s\n", lengthText(state, startPlay).c_str());
-    writeLine(state, "END-PLAY        %s\n", lengthText(state, endPlay).c_str());
-
-    const int32_t cuts = listRunCuts(state, run);
-    for (int32_t i = 0; i < cuts; ++i) {
-        writeLine(state, "CUT       %d    %s\n", state.cutTable[i].number, lengthText(state, state.cutTable[i].length).c_str());
-    }
-
-    int32_t machinesUsed = 0;
-    int32_t bendersUsed = 0;
-    countRunTooling(state, run, machinesUsed, bendersUsed);
-    writeLine(state, "MACHINES-USED  %d\n", machinesUsed);
-    writeLine(state, "BENDERS-USED   %d\n", bendersUsed);
-
-    takeOption(state, run, 0);
-    const int16_t direction = state.bendOptions.current.direction;
-    writeText(state, direction == 1 ? "DIRECTION       1\n" : "DIRECTION       2\n");
-    if (!equalsNoCase(piece.startEndType, piece.finishEndType)) {
-        writeLine(state, "START-TYPE     %s\n", direction == 1 ? piece.startEndType : piece.finishEndType);
-    }
-
-    // The machine program.
-    int32_t toolMachine = -1;
-    int32_t toolBender = -1;
-    int32_t toolHand = -1;
-    int32_t radius = 0;
-    for (int32_t p = 0; p <= last; ++p) {
-        bool loaded = false;
-        if (!takeOption(state, run, p)) continue;
-        BendOptionRecord option = state.bendOptions.current;
-        if (option.machineIndex != toolMachine || option.benderIndex != toolBender || option.hand != toolHand) {
-            if (toolMachine != -1 || toolBender != -1 || toolHand != -1) writeText(state, "UNLOAD\n");
-            toolMachine = option.machineIndex;
-            toolBender = option.benderIndex;
-            toolHand = option.hand;
-            // The radius of the tooling is that of the bend that follows; at a
-            // load on a bend position the look-ahead reaches the straight after
-            // it, whose radius is 0.
-            if (p < last) {
-                if (takeOption(state, run, p + 1)) radius = state.bendSteps.current.bendRadius;
-                takeOption(state, run, p);
-            }
-            state.machines.load(option.machineIndex);
-            state.benders.load(option.benderIndex);
-            const MachineRecord& machine = state.machines.current;
-            const BenderRecord& bender = state.benders.current;
-            writeLine(state, "\nMACHINE     %s\n", machine.name);
-            writeLine(state, "BENDER       %s\n", bender.name);
-            writeText(state, option.hand == 1 ? "HAND         L\n" : "HAND         R\n");
-            writeLine(state, "RADIUS       %s\n", lengthText(state, radius).c_str());
-            for (int32_t i = 0; i < state.materialCapabilities.count; ++i) {
-                const MaterialCapabilityRecord& material = state.materialCapabilities.at(i);
-                if (equalsNoCase(material.benderName, bender.name) &&
-                    equalsNoCase(material.materialSpec, piece.pipingSpec) &&
-                    material.minWallThickness <= piece.wallThickness &&
-                    piece.wallThickness <= material.maxWallThickness) {
-                    writeText(state, material.mandrel != 0 ? "MANDREL     ON\n" : "MANDREL     OFF\n");
-                    break;
-                }
-            }
-            writeText(state, "\nLOAD\n");
-
-            double freeLength = 0.0;
-            if (state.bendSteps.current.stepType == kStraight) {
-                loaded = true;
-                freeLength = state.bendSteps.current.length - bender.minFirstStraight;
-                if (p < last) {
-                    if (loadOptionAt(state, p + 1, state.selectedRuns[run][p + 1]) >= 0) {
-                        freeLength += state.bendOptions.current.extraBefore;
-                    }
-                    takeOption(state, run, p);
-                }
-            } else {
-                if (takeOption(state, run, p - 1)) freeLength = state.bendSteps.current.length - bender.minFirstStraight;
-                takeOption(state, run, p);
-                freeLength += state.bendOptions.current.extraBefore;
-            }
-            writeLine(state, "FREE       %s\n", lengthText(state, truncateToInt32(freeLength)).c_str());
-        }
-
-        takeOption(state, run, p);
-        option = state.bendOptions.current;
-        const BendStepRecord step = state.bendSteps.current;
-        if (step.stepType == kStraight) {
-            if (!loaded && p < last) {
-                double feed = step.length;
-                if (loadOptionAt(state, p + 1, state.selectedRuns[run][p + 1]) >= 0) {
-                    feed += state.bendOptions.current.extraBefore;
-                }
-                takeOption(state, run, p);
-                writeLine(state, "FEED       %s\n", lengthText(state, truncateToInt32(feed)).c_str());
-            }
-            if (option.rotation != 0 && p < last && option.rotation != 360 && option.rotation != -360) {
-                const int64_t magnitude = option.rotation < 0 ? -int64_t{option.rotation} : int64_t{option.rotation};
-                writeLine(state, "ROTATION   %lld%s\n", static_cast<long long>(magnitude),
-                          option.rotation < 0 ? " CCW" : " CW");
-            }
-        } else {
-            if (step.bendRadius != radius) {
-                radius = step.bendRadius;
-                writeLine(state, "CHANGE_RADIUS       %s\n", lengthText(state, radius).c_str());
-            }
-            int64_t angle = step.bendAngle;
-            if (options.INCLUDE_BEND_SPRINGBACK != 0) angle += piece.springbackAngle;
-            writeLine(state, "BEND       %lld\n", static_cast<long long>(angle));
-        }
-    }
-    writeText(state, "UNLOAD\n\nENDRUN\n");
 }
 
 }  // namespace kwarel

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 
 namespace kwarel {
 
@@ -11,10 +11,8 @@ namespace kwarel {
 void writeText(JobState& state, const char* text);
 
 void writeJobHeader(JobState& state);
+
+// The block of the cut piece in the slot, with the `runs` runs chosen for it.
 void writeCutPieceBlock(JobState& state, int32_t runs);
-void writeRunBlock(JobState& state, int32_t run);
-double computeRunLengths(JobState& state, int32_t run, int32_t& startPlay, int32_t& endPlay);
-int32_t listRunCuts(JobState& state, int32_t run);
-int32_t countRunTooling(JobState& state, int32_t run, int32_t& machinesUsed, int32_t& bendersUsed);
 
 }  // namespace kwarel

@@ -3,13 +3,14 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "prepare/prepare_state.h"
 
 namespace kwarel {
 
-// For the run (firstOrdinal, combination) writes the angle between
-// successive bend planes into the rotation of each straight option between
-// two bends whose plane normal changes. Returns 0.
-int32_t setPlaneRotations(JobState& state, int32_t firstOrdinal);
+// For the run (one option ordinal per bending position) of a piece with
+// `bendCount` bends, writes the angle between successive bend planes into
+// the rotation of each straight option between two bends whose plane normal
+// changes.
+void setPlaneRotations(PrepareState& prep, int32_t bendCount, const int16_t* run);
 
 }  // namespace kwarel

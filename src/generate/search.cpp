@@ -5,11 +5,9 @@
 
 #include "clash/simulate.h"
 #include "generate/rotation.h"
-#include "prepare/bend_steps.h"
 #include "prepare/options.h"
 #include "prepare/resolve.h"
 #include "store/numbers.h"
-#include "store/text.h"
 
 namespace kwarel {
 namespace {
@@ -46,301 +44,330 @@ uint64_t hashRun(const int16_t* run, int32_t length) {
     return h;
 }
 
-// Rotation of the run's straight option at `position`.
-int32_t& straightRotation(JobState& state, const int16_t* run, int32_t position) {
-    return state.bendOptions.at(state.optionsAtPosition[position][static_cast<std::size_t>(run[position])]).rotation;
-}
+// The requirements of one criteria level, 1 when required.
+struct LevelFlags {
+    int16_t sameMachine;
+    int16_t sameBender;
+    int16_t sameHand;
+    int16_t noEndMaterial;
+    int16_t noMiddleMaterial;
+};
 
-// Simulates the run (first, combination), or replays the last clashing
-// simulation when the run agrees with it on everything that simulation read.
-int32_t simulateOrReplay(JobState& state, int32_t first, const int16_t* run, int32_t last) {
-    JobState::ClashReplay& memo = state.clashReplay;
-    const double total = totalPipeLength(state, first);
+// The search of one cut piece: its parts and the piece's run length.
+struct PieceSearch {
+    const SearchParts& parts;
+    const CutPieceRecord& piece;
+    int32_t last;    // 2n, the last bending position
+    int32_t length;  // 2n + 1 entries per run row
+
+    SearchState& tables() const { return parts.search; }
+    bool clashChecking() const { return parts.options.DO_CLASH_CHECKING != 0; }
+    // Without clash checking, once the level holds its 50 candidates and the
+    // searched rows of triedRuns are filled, the rest of the level can change
+    // nothing that is read again: later tried rows are never searched, and
+    // the rotations written depend only on the direction.
+    bool levelSettled(int32_t count) const {
+        return !clashChecking() && count >= kMaxCandidates && tables().triedRowsInUse >= kTriedRowsSearched;
+    }
+};
+
+// Simulates the run, or replays the last clashing simulation when the run
+// agrees with it on everything that simulation read.
+int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run) {
+    const SearchParts& parts = s.parts;
+    ClashReplay& memo = parts.search.clashReplay;
+    const int32_t last = s.last;
+    const double total = totalPipeLength(parts.prep, s.piece.bendCount, run);
     if (memo.valid && total == memo.total &&
         std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) == 0) {
         bool same = true;
         for (int32_t q = 2; q <= std::min(memo.clashPosition, last - 2) && same; q += 2) {
-            same = straightRotation(state, run, q) == memo.rotations[q];
+            same = runPosition(parts.prep, run, q).option->rotation == memo.rotations[q];
         }
         if (same) {
-            for (int32_t i = 0; i < memo.lineCount && state.clashLineCount < kMaxClashLines; ++i) {
-                std::memcpy(state.clashLines[state.clashLineCount], memo.lines[i], kClashLineWidth);
-                ++state.clashLineCount;
-            }
             // Straights before the clash were passed: each has its rotation
             // lowered by a full turn, as the simulation does.
             for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
-                int32_t& rotation = straightRotation(state, run, q);
-                rotation = clampToInt32(int64_t{rotation} - 360);
+                const int32_t rotation = runPosition(parts.prep, run, q).option->rotation;
+                setRunRotation(parts.prep, run, q, clampToInt32(int64_t{rotation} - 360));
             }
-            state.simulationPosition = memo.simulationPosition;
-            state.motionPhase = memo.motionPhase;
-            state.halfDiameter = state.cutPieces.current.outsideDiameter / 2;
+            replayOutcome(parts.clash, memo.lines, memo.lineCount, memo.simulationPosition, memo.motionPhase,
+                          s.piece.outsideDiameter);
             return 0;
         }
     }
 
     int32_t rotations[kMaxPositions];
-    for (int32_t q = 2; q <= last - 2; q += 2) rotations[q] = straightRotation(state, run, q);
-    const int32_t linesBefore = state.clashLineCount;
-    state.simulationPosition = 0;
-    const int32_t result = simulateRun(state, first);
-    if (result == 0 && state.simulationPosition >= 1) {
+    for (int32_t q = 2; q <= last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;
+    const ClashState& clash = parts.clash;
+    const int32_t linesBefore = clash.clashLineCount;
+    const int32_t result = simulateRun(parts.clash, parts.prep, parts.shop, s.piece,
+                                       parts.options.INCLUDE_BEND_SPRINGBACK != 0, run);
+    if (result == 0 && clash.simulationPosition >= 1) {
         memo.valid = true;
-        memo.clashPosition = state.simulationPosition - 1;
+        memo.clashPosition = clash.simulationPosition - 1;
         memo.keyLast = std::min(memo.clashPosition + 1, last);
         std::memcpy(memo.ordinals, run, static_cast<std::size_t>(last + 1) * sizeof(int16_t));
         for (int32_t q = 2; q <= last - 2; q += 2) memo.rotations[q] = rotations[q];
         memo.total = total;
-        memo.simulationPosition = state.simulationPosition;
-        memo.motionPhase = state.motionPhase;
-        memo.lineCount = state.clashLineCount - linesBefore;
+        memo.simulationPosition = clash.simulationPosition;
+        memo.motionPhase = clash.motionPhase;
+        memo.lineCount = clash.clashLineCount - linesBefore;
         for (int32_t i = 0; i < memo.lineCount; ++i) {
-            std::memcpy(memo.lines[i], state.clashLines[linesBefore + i], kClashLineWidth);
+            std::memcpy(memo.lines[i], clash.clashLines[linesBefore + i], kClashLineWidth);
         }
     }
     return result;
 }
 
-}  // namespace
-
-void countOptionsByPosition(JobState& state) {
-    std::fill(std::begin(state.optionCountByPosition), std::end(state.optionCountByPosition), int16_t{0});
+void countOptionsByPosition(const PrepareState& prep, SearchState& tables) {
     for (int32_t position = 0; position < kMaxPositions; ++position) {
-        state.optionCountByPosition[position] =
-            static_cast<int16_t>(std::min<int32_t>(optionsAtPositionCount(state, position), INT16_MAX));
+        tables.optionCountByPosition[position] =
+            static_cast<int16_t>(std::min<int32_t>(optionsAtPositionCount(prep, position), INT16_MAX));
     }
 }
 
-void combinationForNumber(JobState& state, int64_t m) {
-    const int32_t positions = 2 * state.cutPieces.current.bendCount;
-    // The m-th combination counts m - 1 advances of an odometer whose last
-    // position turns fastest; past the last combination it stays there.
-    int64_t rest = m - 1;
-    int32_t digits[kMaxPositions - 1];
-    for (int32_t p = positions; p >= 1; --p) {
-        const int32_t radix = std::max<int32_t>(state.keptCount[p - 1], 1);
-        digits[p - 1] = static_cast<int32_t>(rest % radix);
-        rest /= radix;
+// Keeps, for every position after the first, the ordinals of the options
+// the level allows with the first option `reference` (at most 50 each).
+// False when some position keeps none.
+bool keepOptions(const PieceSearch& s, const LevelFlags& flags, const BendOptionRecord& reference) {
+    SearchState& tables = s.tables();
+    const PrepareState& prep = s.parts.prep;
+    for (auto& slots : tables.keptOptions) std::fill(std::begin(slots), std::end(slots), int16_t{-1});
+    bool complete = true;
+    for (int32_t p = 1; p <= s.last; ++p) {
+        int32_t kept = 0;
+        int16_t run[kMaxPositions] = {};
+        for (int32_t ordinal = 0; ordinal < tables.optionCountByPosition[p]; ++ordinal) {
+            run[p] = static_cast<int16_t>(ordinal);
+            const BendOptionRecord& option = *runPosition(prep, run, p).option;
+            if (option.direction != reference.direction) continue;
+            if (flags.sameMachine == 1 && option.machineIndex != reference.machineIndex) continue;
+            if (flags.sameBender == 1 && option.benderIndex != reference.benderIndex) continue;
+            if (flags.sameHand == 1 && option.hand != reference.hand) continue;
+            if (flags.noEndMaterial == 1) {
+                if (p == 1 && option.extraBefore != 0) continue;
+                if (p == s.last - 1 && option.extraAfter != 0) continue;
+            }
+            if (flags.noMiddleMaterial == 1 && p >= 3 && option.extraBefore != 0) continue;
+            if (kept < kMaxKeptPerPosition) tables.keptOptions[p - 1][kept++] = static_cast<int16_t>(ordinal);
+        }
+        tables.keptCount[p - 1] = static_cast<int16_t>(kept);
+        if (kept == 0) complete = false;
     }
-    if (rest > 0) {
-        for (int32_t p = 1; p <= positions; ++p) digits[p - 1] = std::max<int32_t>(state.keptCount[p - 1], 1) - 1;
-    }
-    for (int32_t p = 1; p <= positions; ++p) state.combination[p - 1] = state.keptOptions[p - 1][digits[p - 1]];
+    return complete;
 }
 
-void sortLevelScores(JobState& state, int32_t k) {
-    for (int32_t i = 0; i < k; ++i) state.sortedScores[i] = state.levelScores[i];
+// Number of runs for one first option, bounded so that huge products
+// neither overflow nor keep the search from ending.
+int64_t combinationCount(const PieceSearch& s) {
+    int64_t total = 1;
+    for (int32_t p = 1; p <= s.last; ++p) {
+        total *= s.tables().keptCount[p - 1];
+        if (total > kMaxCombinationsPerFirstOption) return kMaxCombinationsPerFirstOption;
+    }
+    return total;
+}
+
+// Advances the odometer of kept options, the last position turning fastest.
+// False past the last combination.
+bool nextCombination(const PieceSearch& s, int16_t run[], int32_t digits[]) {
+    const SearchState& tables = s.tables();
+    int32_t p = s.last;
+    while (p >= 1 && digits[p] + 1 >= tables.keptCount[p - 1]) --p;
+    if (p < 1) return false;
+    ++digits[p];
+    run[p] = tables.keptOptions[p - 1][digits[p]];
+    for (int32_t q = p + 1; q <= s.last; ++q) {
+        digits[q] = 0;
+        run[q] = tables.keptOptions[q - 1][0];
+    }
+    return true;
+}
+
+// Notes a run in the tried rows (the first rows also in the register of
+// known rows). Returns true when it was known already.
+bool noteTried(const PieceSearch& s, RunRegister& known, const int16_t* run) {
+    SearchState& tables = s.tables();
+    const uint64_t hash = hashRun(run, s.length);
+    const bool duplicate = known.contains(hash, run, s.length);
+    if (!duplicate && tables.triedRowsInUse < kTriedRows) {
+        int16_t* row = tables.triedRuns[tables.triedRowsInUse];
+        std::memcpy(row, run, static_cast<std::size_t>(s.length) * sizeof(int16_t));
+        if (tables.triedRowsInUse < kTriedRowsSearched) known.add(hash, row);
+        ++tables.triedRowsInUse;
+    }
+    return duplicate;
+}
+
+// Keeps a run as the level's next candidate, scored by the mean priority of
+// its options.
+void addCandidate(const PieceSearch& s, int32_t count, const int16_t* run) {
+    SearchState& tables = s.tables();
+    std::memcpy(tables.levelCandidates[count], run, static_cast<std::size_t>(s.length) * sizeof(int16_t));
+    int64_t sum = 0;
+    for (int32_t p = 0; p <= s.last; ++p) sum += runPosition(s.parts.prep, run, p).option->priorityValue;
+    tables.levelScores[count] = clampToInt32(sum / s.length);
+}
+
+// Enumerates the runs of one first option; returns the candidate count.
+int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, int32_t count) {
+    const SearchParts& parts = s.parts;
+    const int64_t total = combinationCount(s);
+    int16_t run[kMaxPositions] = {};
+    int32_t digits[kMaxPositions];
+    run[0] = first;
+    for (int32_t p = 1; p <= s.last; ++p) {
+        digits[p] = 0;
+        run[p] = s.tables().keptOptions[p - 1][0];
+    }
+    for (int64_t m = 1; m <= total; ++m) {
+        if (s.clashChecking() && parts.clash.simulationSteps >= kMaxSimulationStepsPerPiece) break;
+        if (s.levelSettled(count)) break;
+        if (m > 1 && !nextCombination(s, run, digits)) break;
+
+        const bool duplicate = noteTried(s, known, run);
+        setPlaneRotations(parts.prep, s.piece.bendCount, run);
+        const bool passes = duplicate || !s.clashChecking() || simulateOrReplay(s, run) != 0;
+        if (passes && !duplicate && count < kMaxCandidates) addCandidate(s, count++, run);
+    }
+    return count;
+}
+
+// Enumerates the runs of one level; fills levelCandidates and levelScores
+// and returns the number of candidates.
+int32_t findRunsForLevel(const PieceSearch& s, const LevelFlags& flags) {
+    SearchState& tables = s.tables();
+    // Duplicates are looked for among the first rows of triedRuns and among
+    // the chosen runs up to the first row not in use.
+    RunRegister known;
+    const int32_t triedSearched = std::min(tables.triedRowsInUse, kTriedRowsSearched);
+    for (int32_t row = 0; row < triedSearched; ++row) {
+        known.add(hashRun(tables.triedRuns[row], s.length), tables.triedRuns[row]);
+    }
+    for (int32_t row = 0; row < kMaxSelected && tables.selectedScores[row] != -1; ++row) {
+        known.add(hashRun(tables.selectedRuns[row], s.length), tables.selectedRuns[row]);
+    }
+
+    int32_t count = 0;
+    for (int32_t first = 0; first < tables.optionCountByPosition[0]; ++first) {
+        if (s.levelSettled(count)) break;
+        int16_t run[kMaxPositions] = {static_cast<int16_t>(first)};
+        const RunPosition reference = runPosition(s.parts.prep, run, 0);
+        if (reference.option == nullptr) continue;
+        if (!keepOptions(s, flags, *reference.option)) continue;
+        count = enumerateRuns(s, known, static_cast<int16_t>(first), count);
+    }
+    return count;
+}
+
+// Copies k level scores to sortedScores, sorted descending (stable).
+void sortLevelScores(SearchState& tables, int32_t k) {
+    for (int32_t i = 0; i < k; ++i) tables.sortedScores[i] = tables.levelScores[i];
     bool swapped = true;
     while (swapped) {
         swapped = false;
         for (int32_t i = 0; i + 1 < k; ++i) {
-            if (state.sortedScores[i] < state.sortedScores[i + 1]) {
-                std::swap(state.sortedScores[i], state.sortedScores[i + 1]);
+            if (tables.sortedScores[i] < tables.sortedScores[i + 1]) {
+                std::swap(tables.sortedScores[i], tables.sortedScores[i + 1]);
                 swapped = true;
             }
         }
     }
 }
 
-int32_t findRunsForLevel(JobState& state, int16_t sameMachine, int16_t sameBender, int16_t sameHand,
-                         int16_t noEndMaterial, int16_t noMiddleMaterial) {
-    const int32_t n = state.cutPieces.current.bendCount;
-    const int32_t last = 2 * n;
-    const int32_t length = last + 1;
-    int32_t count = 0;
-
-    // Duplicates are looked for among the first rows of triedRuns and among
-    // the chosen runs up to the first row not in use.
-    RunRegister known;
-    const int32_t triedSearched = std::min(state.triedRowsInUse, kTriedRowsSearched);
-    for (int32_t row = 0; row < triedSearched; ++row) {
-        known.add(hashRun(state.triedRuns[row], length), state.triedRuns[row]);
+// Lowers each candidate's score by 5 per change of machine, bender or hand
+// and per middle additional material (counted twice), and by the
+// additional material itself.
+void penaliseCandidates(const PieceSearch& s, int32_t k) {
+    SearchState& tables = s.tables();
+    for (int32_t c = 0; c < k; ++c) {
+        int64_t changes = 0;
+        int64_t middleExtras = 0;
+        int64_t extra = 0;
+        const BendOptionRecord* previous = nullptr;
+        for (int32_t p = 0; p <= s.last; ++p) {
+            const BendOptionRecord& option = *runPosition(s.parts.prep, tables.levelCandidates[c], p).option;
+            if (previous != nullptr) {
+                if (option.machineIndex != previous->machineIndex) ++changes;
+                if (option.benderIndex != previous->benderIndex) ++changes;
+                if (option.hand != previous->hand) ++changes;
+            }
+            if (option.extraBefore != 0) extra += option.extraBefore;
+            if (option.extraAfter != 0) extra += option.extraAfter;
+            if (p >= 3 && option.extraBefore != 0) ++middleExtras;
+            previous = &option;
+        }
+        tables.levelScores[c] = clampToInt32(tables.levelScores[c] - (5 * (changes + 2 * middleExtras) + extra));
     }
-    for (int32_t row = 0; row < kMaxSelected && state.selectedScores[row] != -1; ++row) {
-        known.add(hashRun(state.selectedRuns[row], length), state.selectedRuns[row]);
-    }
-
-    const std::vector<int32_t>* atPosition = state.optionsAtPosition;
-    int16_t run[kMaxPositions];
-    int32_t digits[kMaxPositions];
-
-    for (int32_t first = 0; first < state.optionCountByPosition[0]; ++first) {
-        // Without clash checking, once the level holds its 50 candidates and
-        // the searched rows of triedRuns are filled, the rest of the level can
-        // change nothing that is read again: later tried rows are never
-        // searched, and the rotations written depend only on the direction.
-        if (state.options.DO_CLASH_CHECKING == 0 && count >= kMaxCandidates &&
-            state.triedRowsInUse >= kTriedRowsSearched) {
-            break;
-        }
-        if (loadOptionAt(state, 0, first) < 0) continue;
-        const BendOptionRecord reference = state.bendOptions.current;
-        for (auto& slots : state.keptOptions) std::fill(std::begin(slots), std::end(slots), int16_t{-1});
-
-        bool complete = true;
-        for (int32_t p = 1; p <= last; ++p) {
-            int32_t kept = 0;
-            const std::vector<int32_t>& candidates = atPosition[p];
-            for (int32_t ordinal = 0; ordinal < state.optionCountByPosition[p]; ++ordinal) {
-                const BendOptionRecord& option = state.bendOptions.at(candidates[static_cast<std::size_t>(ordinal)]);
-                if (option.direction != reference.direction) continue;
-                if (sameMachine == 1 && option.machineIndex != reference.machineIndex) continue;
-                if (sameBender == 1 && option.benderIndex != reference.benderIndex) continue;
-                if (sameHand == 1 && option.hand != reference.hand) continue;
-                if (noEndMaterial == 1) {
-                    if (p == 1 && option.extraBefore != 0) continue;
-                    if (p == last - 1 && option.extraAfter != 0) continue;
-                }
-                if (noMiddleMaterial == 1 && p >= 3 && option.extraBefore != 0) continue;
-                if (kept < kMaxKeptPerPosition) state.keptOptions[p - 1][kept++] = static_cast<int16_t>(ordinal);
-            }
-            state.keptCount[p - 1] = static_cast<int16_t>(kept);
-            if (kept == 0) complete = false;
-        }
-        if (!complete) continue;
-
-        // Number of runs for this first option, bounded so that huge products
-        // neither overflow nor keep the search from ending.
-        int64_t total = 1;
-        for (int32_t p = 1; p <= last; ++p) {
-            total *= state.keptCount[p - 1];
-            if (total > kMaxCombinationsPerFirstOption) {
-                total = kMaxCombinationsPerFirstOption;
-                break;
-            }
-        }
-
-        run[0] = static_cast<int16_t>(first);
-        for (int32_t p = 1; p <= last; ++p) {
-            digits[p] = 0;
-            state.combination[p - 1] = state.keptOptions[p - 1][0];
-            run[p] = state.combination[p - 1];
-        }
-        for (int64_t m = 1; m <= total; ++m) {
-            if (state.options.DO_CLASH_CHECKING != 0 && state.simulationSteps >= kMaxSimulationStepsPerPiece) break;
-            if (state.options.DO_CLASH_CHECKING == 0 && count >= kMaxCandidates &&
-                state.triedRowsInUse >= kTriedRowsSearched) {
-                break;
-            }
-            if (m > 1) {
-                // Advance the odometer: the last position turns fastest.
-                int32_t p = last;
-                while (p >= 1 && digits[p] + 1 >= state.keptCount[p - 1]) --p;
-                if (p < 1) break;
-                ++digits[p];
-                state.combination[p - 1] = state.keptOptions[p - 1][digits[p]];
-                run[p] = state.combination[p - 1];
-                for (int32_t q = p + 1; q <= last; ++q) {
-                    digits[q] = 0;
-                    state.combination[q - 1] = state.keptOptions[q - 1][0];
-                    run[q] = state.combination[q - 1];
-                }
-            }
-
-            const uint64_t hash = hashRun(run, length);
-            const bool duplicate = known.contains(hash, run, length);
-            if (!duplicate && state.triedRowsInUse < kTriedRows) {
-                int16_t* row = state.triedRuns[state.triedRowsInUse];
-                std::memcpy(row, run, static_cast<std::size_t>(length) * sizeof(int16_t));
-                if (state.triedRowsInUse < kTriedRowsSearched) known.add(hash, row);
-                ++state.triedRowsInUse;
-            }
-
-            setPlaneRotations(state, first);
-
-            const bool passes =
-                duplicate || state.options.DO_CLASH_CHECKING == 0 || simulateOrReplay(state, first, run, last) != 0;
-            if (passes && !duplicate && count < kMaxCandidates) {
-                std::memcpy(state.levelCandidates[count], run, static_cast<std::size_t>(length) * sizeof(int16_t));
-                int64_t sum = 0;
-                for (int32_t p = 0; p <= last; ++p) {
-                    sum += state.bendOptions.at(atPosition[p][static_cast<std::size_t>(run[p])]).priorityValue;
-                }
-                state.levelScores[count] = clampToInt32(sum / length);
-                ++count;
-            }
-        }
-    }
-    return count;
 }
 
-int32_t searchBendingRuns(JobState& state, int32_t index) {
-    const CutPieceRecord& piece = state.cutPieces.current;
-    if (piece.failed != 0) return 0;
+// Takes the best of a level's k candidates, up to NUMBER_OF_PROGRAMS runs
+// in all, with the level's base added to their scores. Returns how many.
+int32_t takeBest(const PieceSearch& s, int32_t k, int32_t level, int32_t found) {
+    SearchState& tables = s.tables();
+    penaliseCandidates(s, k);
+    sortLevelScores(tables, k);
+    const int32_t base = 6400 - 200 * level;
+    const int32_t take = std::min(k, s.parts.options.NUMBER_OF_PROGRAMS - found);
+    bool copied[kMaxCandidates] = {};
+    for (int32_t t = 0; t < take; ++t) {
+        for (int32_t c = 0; c < k; ++c) {
+            if (!copied[c] && tables.levelScores[c] == tables.sortedScores[t]) {
+                copied[c] = true;
+                std::memcpy(tables.selectedRuns[found + t], tables.levelCandidates[c], sizeof tables.selectedRuns[0]);
+                tables.selectedScores[found + t] = clampToInt32(int64_t{base} + tables.sortedScores[t]);
+                break;
+            }
+        }
+    }
+    return take;
+}
+
+// A level asks for no change of machine, bender or hand and no middle
+// material that the job does not allow anyway; such a level is skipped.
+bool levelAllowed(const JobOptions& options, const int16_t* flags) {
+    return !((flags[0] == 0 && options.ALLOW_MACHINE_CHANGE == 0) ||
+             (flags[1] == 0 && options.ALLOW_BENDER_CHANGE == 0) || (flags[2] == 0 && options.ALLOW_HAND_CHANGE == 0) ||
+             (flags[4] == 0 && options.ALLOW_ADDITIONAL_MATERIAL == 0));
+}
+
+}  // namespace
+
+int32_t searchBendingRuns(const SearchParts& parts, int32_t index) {
+    const CutPieceRecord& piece = parts.file.cutPieces.current;
+    if (piece.failed != kPieceFine) return 0;
     const int32_t n = piece.bendCount;
-    const int32_t last = 2 * n;
     if (n < 1 || n > kMaxBends) return 0;
+    const PieceSearch s{parts, piece, 2 * n, 2 * n + 1};
+    SearchState& tables = parts.search;
 
-    std::fill(std::begin(state.selectedScores), std::end(state.selectedScores), -1);
-    for (auto& row : state.triedRuns) row[0] = -1;
-    state.triedRowsInUse = 0;
-    state.clashReplay.valid = false;
-    state.simulationCheckpoints.valid = false;
-    state.simulationSteps = 0;
+    std::fill(std::begin(tables.selectedScores), std::end(tables.selectedScores), -1);
+    for (auto& row : tables.triedRuns) row[0] = -1;
+    tables.triedRowsInUse = 0;
+    tables.clashReplay.valid = false;
+    forgetSimulations(parts.clash);
 
-    countOptionsByPosition(state);
-    for (int32_t p = 0; p <= last; ++p) {
-        if (state.optionCountByPosition[p] == 0) {
-            markCutPieceFailed(state, index, "No machine/bender combination(s) can be found to manufacture cutpiece.");
+    countOptionsByPosition(parts.prep, tables);
+    for (int32_t p = 0; p <= s.last; ++p) {
+        if (tables.optionCountByPosition[p] == 0) {
+            markCutPieceFailed(parts.file, index, "No machine/bender combination(s) can be found to manufacture cutpiece.");
             return 0;
         }
     }
 
-    const JobOptions& options = state.options;
+    const JobOptions& options = parts.options;
     int32_t found = 0;
-    for (int32_t level = 0; level < 32; ++level) {
-        const int16_t* flags = state.criteriaLevels[level];
-        const int32_t base = 6400 - 200 * level;
-        if ((flags[0] == 0 && options.ALLOW_MACHINE_CHANGE == 0) || (flags[1] == 0 && options.ALLOW_BENDER_CHANGE == 0) ||
-            (flags[2] == 0 && options.ALLOW_HAND_CHANGE == 0) ||
-            (flags[4] == 0 && options.ALLOW_ADDITIONAL_MATERIAL == 0)) {
-            continue;
-        }
-        const int32_t k = findRunsForLevel(state, flags[0], flags[1], flags[2], flags[3], flags[4]);
-        if (k > 0) {
-            for (int32_t c = 0; c < k; ++c) {
-                int64_t changes = 0;
-                int64_t middleExtras = 0;
-                int64_t extra = 0;
-                const BendOptionRecord* previous = nullptr;
-                for (int32_t p = 0; p <= last; ++p) {
-                    const BendOptionRecord& option =
-                        state.bendOptions.at(state.optionsAtPosition[p][static_cast<std::size_t>(state.levelCandidates[c][p])]);
-                    if (previous != nullptr) {
-                        if (option.machineIndex != previous->machineIndex) ++changes;
-                        if (option.benderIndex != previous->benderIndex) ++changes;
-                        if (option.hand != previous->hand) ++changes;
-                    }
-                    if (option.extraBefore != 0) extra += option.extraBefore;
-                    if (option.extraAfter != 0) extra += option.extraAfter;
-                    if (p >= 3 && option.extraBefore != 0) ++middleExtras;
-                    previous = &option;
-                }
-                state.levelScores[c] =
-                    clampToInt32(state.levelScores[c] - (5 * (changes + 2 * middleExtras) + extra));
-            }
-            sortLevelScores(state, k);
-            const int32_t take = std::min(k, options.NUMBER_OF_PROGRAMS - found);
-            bool copied[kMaxCandidates] = {};
-            for (int32_t t = 0; t < take; ++t) {
-                for (int32_t c = 0; c < k; ++c) {
-                    if (!copied[c] && state.levelScores[c] == state.sortedScores[t]) {
-                        copied[c] = true;
-                        std::memcpy(state.selectedRuns[found + t], state.levelCandidates[c],
-                                    sizeof state.selectedRuns[0]);
-                        state.selectedScores[found + t] = clampToInt32(int64_t{base} + state.sortedScores[t]);
-                        break;
-                    }
-                }
-            }
-            found += take;
-        }
+    for (int32_t level = 0; level < kCriteriaLevels; ++level) {
+        const int16_t* flags = tables.criteriaLevels[level];
+        if (!levelAllowed(options, flags)) continue;
+        const int32_t k = findRunsForLevel(s, LevelFlags{flags[0], flags[1], flags[2], flags[3], flags[4]});
+        if (k > 0) found += takeBest(s, k, level, found);
         if (found >= options.NUMBER_OF_PROGRAMS) break;
-        if (options.DO_CLASH_CHECKING != 0 && state.simulationSteps >= kMaxSimulationStepsPerPiece) break;
+        if (s.clashChecking() && parts.clash.simulationSteps >= kMaxSimulationStepsPerPiece) break;
     }
 
-    if (found == 0) markCutPieceFailed(state, index, "Unable to manufacture cutpiece.");
+    if (found == 0) markCutPieceFailed(parts.file, index, "Unable to manufacture cutpiece.");
     return found;
 }
 

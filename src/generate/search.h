@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "clash/clash_state.h"
+#include "generate/search_state.h"
+#include "input/input_state.h"
+#include "prepare/prepare_state.h"
+#include "store/job_options.h"
 
 namespace kwarel {
 
@@ -15,22 +19,22 @@ constexpr int64_t kMaxCombinationsPerFirstOption = 10000;
 // with the runs chosen so far.
 constexpr int64_t kMaxSimulationStepsPerPiece = 2000000;
 
-// Searches, scores and chooses up to NUMBER_OF_PROGRAMS runs; returns how
-// many, left in selectedRuns and selectedScores.
-int32_t searchBendingRuns(JobState& state, int32_t index);
+// What the search of one cut piece reads and changes: the cut piece in the
+// slot (marked failed when no run is found), its options (rotations are
+// written into them), the search tables and, with clash checking, the
+// simulation.
+struct SearchParts {
+    const JobOptions& options;
+    const Shop& shop;
+    CutPieceFile& file;
+    PrepareState& prep;
+    SearchState& search;
+    ClashState& clash;
+};
 
-// Fills optionCountByPosition from the bend option list.
-void countOptionsByPosition(JobState& state);
-
-// Enumerates the runs of one level; fills levelCandidates and levelScores
-// and returns the number of candidates.
-int32_t findRunsForLevel(JobState& state, int16_t sameMachine, int16_t sameBender, int16_t sameHand,
-                         int16_t noEndMaterial, int16_t noMiddleMaterial);
-
-// Fills `combination` with the m-th combination (m >= 1) of kept options.
-void combinationForNumber(JobState& state, int64_t m);
-
-// Copies k level scores to sortedScores, sorted descending (stable).
-void sortLevelScores(JobState& state, int32_t k);
+// Searches, scores and chooses up to NUMBER_OF_PROGRAMS runs for the cut
+// piece in the slot, which is `index`; returns how many, left in
+// selectedRuns and selectedScores.
+int32_t searchBendingRuns(const SearchParts& parts, int32_t index);
 
 }  // namespace kwarel

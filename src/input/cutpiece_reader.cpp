@@ -12,7 +12,7 @@ namespace {
 
 // State of one read of the file.
 struct Reader {
-    JobState& state;
+    CutPieceFile& file;
     const char* line;
     int32_t position = -1;   // where the next value begins (nextWord chaining)
     double factor = 10.0;    // length factor: 10 for millimetres, 254 for inches
@@ -34,7 +34,7 @@ struct Reader {
 void readLine(Reader& r) {
     char keyword[kLineBuffer];
     r.position = nextWord(r.line, 0, keyword);
-    JobState& s = r.state;
+    CutPieceFile& s = r.file;
     CutPieceRecord& piece = s.cutPieces.current;
 
     if (equalsNoCase(keyword, "/HEADER")) {
@@ -96,13 +96,13 @@ void readLine(Reader& r) {
     } else if (equalsNoCase(keyword, "DEV-LENGTH")) {
         piece.devLength = truncateToInt32(parseFractionValue(r.next()) * r.factor);
     } else if (equalsNoCase(keyword, "UNITS-BORE")) {
-        s.boreUnits = equalsNoCase(r.next(), "INCH") ? 2 : 1;
+        s.boreUnits = equalsNoCase(r.next(), "INCH") ? kUnitsInch : kUnitsMillimetre;
     } else if (equalsNoCase(keyword, "UNITS-LENGTH")) {
         if (equalsNoCase(r.next(), "INCH")) {
-            s.lengthUnits = 2;
+            s.lengthUnits = kUnitsInch;
             r.factor = 254.0;
         } else {
-            s.lengthUnits = 1;
+            s.lengthUnits = kUnitsMillimetre;
             r.factor = 10.0;
         }
     }
@@ -117,32 +117,31 @@ double partValue(const std::string& text, std::size_t begin, std::size_t end) {
 
 }  // namespace
 
-int32_t readCutPieceFile(JobState& state, const char* path) {
-    state.cutPieces.count = 0;
-    state.pipeBends.count = 0;
-    state.boreUnits = 2;
-    state.lengthUnits = 1;
+int32_t readCutPieceFile(CutPieceFile& file, const char* path) {
+    file.clear();
+    file.boreUnits = kUnitsInch;
+    file.lengthUnits = kUnitsMillimetre;
     // A FINISH or a value before the first /CUT lands in a zeroed slot, not
     // in whatever the previous job left there.
-    state.cutPieces.zeroCurrent();
-    state.pipeBends.zeroCurrent();
+    file.cutPieces.zeroCurrent();
+    file.pipeBends.zeroCurrent();
 
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end.
-    std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (file == nullptr) return 0;
+    std::FILE* stream = path != nullptr ? std::fopen(path, "rb") : nullptr;
+    if (stream == nullptr) return 0;
 
     char line[kLineBuffer];
-    Reader reader{state, line};
+    Reader reader{file, line};
     for (;;) {
         std::memset(line, 0, sizeof line);
-        readTextLine(file, line, kLineBuffer);
+        readTextLine(stream, line, kLineBuffer);
         readLine(reader);
         // A read error (a directory opened as a file) ends the read as the
         // end of the file does.
-        if (reader.ended || std::feof(file) != 0 || std::ferror(file) != 0) break;
+        if (reader.ended || std::feof(stream) != 0 || std::ferror(stream) != 0) break;
     }
-    std::fclose(file);
+    std::fclose(stream);
     return 0;
 }
 

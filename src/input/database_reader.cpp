@@ -46,10 +46,10 @@ struct Fields {
 // Factor of a record's own units field: 2 means inches, anything else millimetres.
 int32_t recordFactor(int32_t unitsCode) { return unitsCode == 2 ? 254 : 10; }
 
-void storeMachine(JobState& state, const char* line, int32_t factor) {
+void storeMachine(Shop& shop, const char* line, int32_t factor) {
     Fields f;
     f.cut(line, 17);
-    auto& list = state.machines;
+    auto& list = shop.machines;
     list.zeroCurrent();
     MachineRecord& r = list.current;
     copyText(r.name, f[1]);
@@ -73,10 +73,10 @@ void storeMachine(JobState& state, const char* line, int32_t factor) {
     list.store(list.count - 1);
 }
 
-void storeBender(JobState& state, const char* line, int32_t factor) {
+void storeBender(Shop& shop, const char* line, int32_t factor) {
     Fields f;
     f.cut(line, 5);
-    auto& list = state.benders;
+    auto& list = shop.benders;
     list.zeroCurrent();
     BenderRecord& r = list.current;
     copyText(r.name, f[1]);
@@ -88,10 +88,10 @@ void storeBender(JobState& state, const char* line, int32_t factor) {
     list.store(list.count - 1);
 }
 
-void storeBendCapability(JobState& state, const char* line) {
+void storeBendCapability(Shop& shop, const char* line) {
     Fields f;
     f.cut(line, 5);
-    auto& list = state.bendCapabilities;
+    auto& list = shop.bendCapabilities;
     list.zeroCurrent();
     BendCapabilityRecord& r = list.current;
     copyText(r.benderName, f[1]);
@@ -103,10 +103,10 @@ void storeBendCapability(JobState& state, const char* line) {
     list.store(list.count - 1);
 }
 
-void storeMaterialCapability(JobState& state, const char* line) {
+void storeMaterialCapability(Shop& shop, const char* line) {
     Fields f;
     f.cut(line, 6);
-    auto& list = state.materialCapabilities;
+    auto& list = shop.materialCapabilities;
     list.zeroCurrent();
     MaterialCapabilityRecord& r = list.current;
     copyText(r.benderName, f[1]);
@@ -121,10 +121,10 @@ void storeMaterialCapability(JobState& state, const char* line) {
     list.store(list.count - 1);
 }
 
-void storeTubeData(JobState& state, const char* line, int32_t factor) {
+void storeTubeData(Shop& shop, const char* line, int32_t factor) {
     Fields f;
     f.cut(line, 10);
-    auto& list = state.tubeData;
+    auto& list = shop.tubeData;
     list.zeroCurrent();
     TubeDataRecord& r = list.current;
     copyText(r.itemCode, f[1]);
@@ -145,8 +145,8 @@ void storeTubeData(JobState& state, const char* line, int32_t factor) {
 // Reads the record lines of one section up to its end keyword or the end of
 // the file. The length factor is fixed by the units in force when the section
 // begins.
-void readSection(JobState& state, std::FILE* file, Section section, const char* endKeyword) {
-    const int32_t factor = state.databaseUnits == 1 ? 10 : 254;
+void readSection(Shop& shop, std::FILE* file, Section section, const char* endKeyword) {
+    const int32_t factor = shop.databaseUnits == kUnitsMillimetre ? 10 : 254;
     char line[kLineBuffer];
     char word[kLineBuffer];
     for (;;) {
@@ -156,11 +156,11 @@ void readSection(JobState& state, std::FILE* file, Section section, const char* 
         if (equalsNoCase(word, endKeyword)) return;
         if (!gotLine) return;
         switch (section) {
-            case Section::Machine: storeMachine(state, line, factor); break;
-            case Section::Bender: storeBender(state, line, factor); break;
-            case Section::BendCapability: storeBendCapability(state, line); break;
-            case Section::MaterialCapability: storeMaterialCapability(state, line); break;
-            case Section::TubeData: storeTubeData(state, line, factor); break;
+            case Section::Machine: storeMachine(shop, line, factor); break;
+            case Section::Bender: storeBender(shop, line, factor); break;
+            case Section::BendCapability: storeBendCapability(shop, line); break;
+            case Section::MaterialCapability: storeMaterialCapability(shop, line); break;
+            case Section::TubeData: storeTubeData(shop, line, factor); break;
         }
         if (atEnd(file)) return;
     }
@@ -182,13 +182,9 @@ constexpr SectionKeywords kSections[] = {
 
 }  // namespace
 
-int32_t readBenderDatabase(JobState& state, const char* path) {
-    state.machines.count = 0;
-    state.benders.count = 0;
-    state.bendCapabilities.count = 0;
-    state.materialCapabilities.count = 0;
-    state.tubeData.count = 0;
-    state.databaseUnits = 1;
+int32_t readBenderDatabase(Shop& shop, const char* path) {
+    shop.clear();
+    shop.databaseUnits = kUnitsMillimetre;
 
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end.
@@ -204,11 +200,11 @@ int32_t readBenderDatabase(JobState& state, const char* path) {
         if (equalsNoCase(word, "UNITS")) {
             char units[kLineBuffer];
             nextWord(line, 5, units);
-            state.databaseUnits = equalsNoCase(units, "INCHES") ? 2 : 1;
+            shop.databaseUnits = equalsNoCase(units, "INCHES") ? kUnitsInch : kUnitsMillimetre;
         } else {
             for (const SectionKeywords& k : kSections) {
                 if (equalsNoCase(word, k.start)) {
-                    readSection(state, file, k.section, k.end);
+                    readSection(shop, file, k.section, k.end);
                     break;
                 }
             }

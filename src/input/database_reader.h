@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "input/input_state.h"
 
 namespace kwarel {
 
 // Sets the counts of the five database lists to 0 and reads the file at
 // `path` into them. A file that cannot be opened gives empty lists. Returns 1.
-int32_t readBenderDatabase(JobState& state, const char* path);
+int32_t readBenderDatabase(Shop& shop, const char* path);
 
 }  // namespace kwarel

@@ -4,16 +4,17 @@
 #include <cstring>
 
 #include "prepare/resolve.h"
+#include "store/text.h"
 
 namespace kwarel {
 
-double bendSetbackAndArc(const JobState& state, int32_t bendAngle, int32_t bendRadius,
+double bendSetbackAndArc(const JobOptions& options, int32_t bendAngle, int32_t bendRadius,
                          int32_t stretchPercent, double& arc) {
     const double radius = bendRadius;
     const double angle = bendAngle;
     const double setback = radius * std::tan(angle * 0.017453333333333335 * 0.5);
     arc = radius * 6.2832 * angle * 0.002777777777777778;
-    if (state.options.INCLUDE_BEND_STRETCHING != 0) {
+    if (options.INCLUDE_BEND_STRETCHING != 0) {
         arc = arc - static_cast<double>(stretchPercent) * 0.01 * arc;
     }
     return setback;
@@ -41,7 +42,7 @@ int32_t unitDirection(double x1, double y1, double z1, double x2, double y2, dou
     return 0;
 }
 
-int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId) {
+int32_t firstStepOfKey(PrepareState& state, const char* cutId, const char* spoolId) {
     if (state.lastStepKeyValid && state.stepsIndexedCount == state.bendSteps.count &&
         std::strcmp(state.lastStepKeyCutId, cutId) == 0 && std::strcmp(state.lastStepKeySpoolId, spoolId) == 0) {
         return state.lastStepKeyFirst;
@@ -68,7 +69,7 @@ int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId) 
 
 namespace {
 
-void appendStep(JobState& state, const CutPieceRecord& piece, int16_t type, double length, int32_t angle,
+void appendStep(PrepareState& state, const CutPieceRecord& piece, int16_t type, double length, int32_t angle,
                 int32_t radius, double dx, double dy, double dz) {
     BendStepRecord& step = state.bendSteps.current;
     state.bendSteps.zeroCurrent();
@@ -86,28 +87,28 @@ void appendStep(JobState& state, const CutPieceRecord& piece, int16_t type, doub
 
 }  // namespace
 
-int32_t buildBendSteps(JobState& state, int32_t index) {
-    if (!state.cutPieces.load(index)) return 0;
-    const CutPieceRecord piece = state.cutPieces.current;
-    if (piece.failed != 0) return 0;
+void buildBendSteps(const JobOptions& options, const CutPieceFile& file, PrepareState& prep, int32_t index) {
+    if (index < 0 || index >= file.cutPieces.count) return;
+    const CutPieceRecord& piece = file.cutPieces.at(index);
+    if (piece.failed != kPieceFine) return;
 
-    const std::vector<int32_t>& bends = bendsOfCutPiece(state, piece.cutId, piece.spoolId);
+    const std::vector<int32_t>& bends = bendsOfCutPiece(prep, file, piece.cutId, piece.spoolId);
     double px = piece.startX, py = piece.startY, pz = piece.startZ;
     double previousSetback = 0.0;
     int32_t k = 0;
     for (int32_t bendIndex : bends) {
         ++k;
-        const PipeBendRecord bend = state.pipeBends.at(bendIndex);
+        const PipeBendRecord& bend = file.pipeBends.at(bendIndex);
         double arc = 0.0;
         const double setback =
-            bendSetbackAndArc(state, bend.bendAngle, bend.bendRadius, piece.stretchPercent, arc);
+            bendSetbackAndArc(options, bend.bendAngle, bend.bendRadius, piece.stretchPercent, arc);
 
         double length = pointDistance(px, py, pz, bend.bendX, bend.bendY, bend.bendZ) - setback;
         if (k > 1) length = length - previousSetback;
         double ux, uy, uz;
         unitDirection(px, py, pz, bend.bendX, bend.bendY, bend.bendZ, ux, uy, uz);
-        appendStep(state, piece, kStraight, length, 0, 0, ux, uy, uz);
-        appendStep(state, piece, kBend, arc, bend.bendAngle, bend.bendRadius, 0.0, 0.0, 0.0);
+        appendStep(prep, piece, kStraight, length, 0, 0, ux, uy, uz);
+        appendStep(prep, piece, kBend, arc, bend.bendAngle, bend.bendRadius, 0.0, 0.0, 0.0);
 
         if (k == piece.bendCount) {
             const double last =
@@ -115,14 +116,13 @@ int32_t buildBendSteps(JobState& state, int32_t index) {
                 setback;
             unitDirection(bend.bendX, bend.bendY, bend.bendZ, piece.finishX, piece.finishY, piece.finishZ, ux,
                           uy, uz);
-            appendStep(state, piece, kStraight, last, 0, 0, ux, uy, uz);
+            appendStep(prep, piece, kStraight, last, 0, 0, ux, uy, uz);
         }
         px = bend.bendX;
         py = bend.bendY;
         pz = bend.bendZ;
         previousSetback = setback;
     }
-    return 0;
 }
 
 }  // namespace kwarel

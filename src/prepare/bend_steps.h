@@ -3,16 +3,18 @@
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "input/input_state.h"
+#include "prepare/prepare_state.h"
+#include "store/job_options.h"
 
 namespace kwarel {
 
 // Appends the 2n + 1 steps of cut piece `index` when its `failed` is 0.
-int32_t buildBendSteps(JobState& state, int32_t index);
+void buildBendSteps(const JobOptions& options, const CutPieceFile& file, PrepareState& prep, int32_t index);
 
 // Returns the setback of a bend and writes its arc length (stretched when
 // INCLUDE_BEND_STRETCHING is on).
-double bendSetbackAndArc(const JobState& state, int32_t bendAngle, int32_t bendRadius,
+double bendSetbackAndArc(const JobOptions& options, int32_t bendAngle, int32_t bendRadius,
                          int32_t stretchPercent, double& arc);
 
 double pointDistance(double x1, double y1, double z1, double x2, double y2, double z2);
@@ -21,6 +23,6 @@ int32_t unitDirection(double x1, double y1, double z1, double x2, double y2, dou
                       double& uy, double& uz);
 
 // List index of the first bend step whose keys equal the given ones, or -1.
-int32_t firstStepOfKey(JobState& state, const char* cutId, const char* spoolId);
+int32_t firstStepOfKey(PrepareState& prep, const char* cutId, const char* spoolId);
 
 }  // namespace kwarel

@@ -10,6 +10,15 @@
 namespace kwarel {
 namespace {
 
+// Position roles: where a step lies in the piece, which decides the
+// minimum straights its options must respect.
+constexpr int16_t kRoleMiddle = 0;
+constexpr int16_t kRoleFirstStraight = 1;
+constexpr int16_t kRoleLastStraight = 2;
+constexpr int16_t kRoleFirstBend = 3;
+constexpr int16_t kRoleLastBend = 4;
+constexpr int16_t kRoleOnlyBend = 5;
+
 int16_t roleOfPosition(int32_t position, int32_t bendCount) {
     const int32_t last = 2 * bendCount;
     if (position == 0) return kRoleFirstStraight;
@@ -22,27 +31,13 @@ int16_t roleOfPosition(int32_t position, int32_t bendCount) {
 // Bending position of an option of the cut piece whose first step is at
 // list index `firstStep`.
 int32_t positionOfOption(const BendOptionRecord& option, int32_t firstStep, int32_t bendCount) {
-    if (option.direction == 1) return option.stepIndex - firstStep;
+    if (option.direction == kFromStart) return option.stepIndex - firstStep;
     return firstStep + 2 * bendCount - option.stepIndex;
 }
 
-// Groups the options of the current cut piece by bending position, in list
-// order, so that loadOptionAt does not walk the list.
-void indexOptions(JobState& state) {
-    const CutPieceRecord& piece = state.cutPieces.current;
-    const int32_t firstStep = firstStepOfKey(state, piece.cutId, piece.spoolId);
-    for (auto& positions : state.optionsAtPosition) positions.clear();
-    for (int32_t i = 0; i < state.bendOptions.count; ++i) {
-        const int32_t position = positionOfOption(state.bendOptions.at(i), firstStep, piece.bendCount);
-        if (position >= 0 && position < kMaxPositions) state.optionsAtPosition[position].push_back(i);
-    }
-    state.optionsIndexedCount = state.bendOptions.count;
-    state.optionsIndexedFirstStep = firstStep;
-    state.optionsIndexedBends = piece.bendCount;
-}
-
-inline void ensureOptionIndex(JobState& state) {
-    if (state.optionsIndexedCount != state.bendOptions.count) indexOptions(state);
+// List index of the step bent at position p in direction d.
+int32_t stepIndexAt(int32_t firstStep, int32_t steps, int32_t position, int32_t direction) {
+    return direction == kFromStart ? firstStep + position : firstStep + steps - 1 - position;
 }
 
 // Machine or bender priority value: the priority itself when priorities of
@@ -75,252 +70,273 @@ bool stepBelongsToPiece(const BendStepRecord& step, const CutPieceRecord& piece)
     return equalsNoCase(step.cutId, piece.cutId) && equalsNoCase(step.spoolId, piece.spoolId);
 }
 
-}  // namespace
-
-int32_t stepAtPosition(JobState& state, int32_t position, int32_t direction, int32_t& stepIndex) {
-    const CutPieceRecord& piece = state.cutPieces.current;
-    const int32_t steps = 2 * piece.bendCount + 1;
-    const int32_t firstStep = firstStepOfKey(state, piece.cutId, piece.spoolId);
-    const int16_t role = roleOfPosition(position, piece.bendCount);
-    const int32_t index = direction == 1 ? firstStep + position : firstStep + steps - 1 - position;
-    if (firstStep < 0 || !state.bendSteps.load(index)) {
-        stepIndex = -1;
-        return role;
+// List index of the first bender with this name, or -1.
+int32_t findBender(const Shop& shop, const char* name) {
+    for (int32_t i = 0; i < shop.benders.count; ++i) {
+        if (equalsNoCase(shop.benders.at(i).name, name)) return i;
     }
-    stepIndex = index;
-    return role;
+    return -1;
 }
 
-int32_t findBenderById(JobState& state, const char* name) {
-    for (int32_t i = 0; i < state.benders.count; ++i) {
-        if (equalsNoCase(state.benders.at(i).name, name)) {
-            state.benders.load(i);
-            return i + 1;
-        }
-    }
-    return 0;
-}
-
-int32_t benderCanBend(JobState& state) {
-    const BenderRecord& bender = state.benders.current;
-    const BendStepRecord& step = state.bendSteps.current;
-    const CutPieceRecord& piece = state.cutPieces.current;
+// True when the bender has a bend capability for the piece's bore at this
+// radius (any radius when it is 0) and a material capability for its
+// material and wall.
+bool benderCanBend(const Shop& shop, const BenderRecord& bender, int32_t radius, const CutPieceRecord& piece) {
     bool capable = false;
-    for (int32_t i = 0; i < state.bendCapabilities.count; ++i) {
-        const BendCapabilityRecord& capability = state.bendCapabilities.at(i);
-        if (equalsNoCase(capability.benderName, bender.name) && capability.nominalBore == piece.nominalBore &&
-            (step.bendRadius == 0 || capability.bendRadius == step.bendRadius)) {
-            capable = true;
-            break;
-        }
+    for (int32_t i = 0; i < shop.bendCapabilities.count && !capable; ++i) {
+        const BendCapabilityRecord& capability = shop.bendCapabilities.at(i);
+        capable = equalsNoCase(capability.benderName, bender.name) && capability.nominalBore == piece.nominalBore &&
+                  (radius == 0 || capability.bendRadius == radius);
     }
-    if (!capable) return 0;
-    for (int32_t i = 0; i < state.materialCapabilities.count; ++i) {
-        const MaterialCapabilityRecord& material = state.materialCapabilities.at(i);
-        if (equalsNoCase(material.benderName, bender.name) && equalsNoCase(material.materialSpec, piece.pipingSpec) &&
-            material.minWallThickness <= piece.wallThickness && piece.wallThickness <= material.maxWallThickness) {
-            return 1;
-        }
+    if (!capable) return false;
+    for (int32_t i = 0; i < shop.materialCapabilities.count; ++i) {
+        const MaterialCapabilityRecord& material = shop.materialCapabilities.at(i);
+        if (materialMatches(material, bender.name, piece)) return true;
     }
-    return 0;
+    return false;
 }
 
-int32_t loadOptionAt(JobState& state, int32_t position, int32_t ordinal) {
-    ensureOptionIndex(state);
-    if (position < 0 || position >= kMaxPositions || ordinal < 0) return -1;
-    const std::vector<int32_t>& options = state.optionsAtPosition[position];
-    if (static_cast<std::size_t>(ordinal) >= options.size()) return -1;
-    const int32_t index = options[static_cast<std::size_t>(ordinal)];
-    state.bendOptions.load(index);
-    return index;
-}
-
-int32_t optionsAtPositionCount(JobState& state, int32_t position) {
-    ensureOptionIndex(state);
-    if (position < 0 || position >= kMaxPositions) return 0;
-    return static_cast<int32_t>(state.optionsAtPosition[position].size());
-}
-
-int32_t listBendOptions(JobState& state, int32_t index) {
-    const JobOptions& options = state.options;
-    CutPieceRecord& piece = state.cutPieces.current;
-    if (piece.failed != 0) return 0;
-    forgetOptionIndex(state);
-
-    // The run tables hold 41 positions: longer pieces cannot be planned.
-    if (piece.bendCount > kMaxBends) {
-        markCutPieceFailed(state, index, "Cut piece has more than 20 bends, which is more than can be planned.");
-        return 0;
-    }
-
-    const int32_t n = piece.bendCount;
-    const int32_t steps = 2 * n + 1;
-    const int32_t firstStep = firstStepOfKey(state, piece.cutId, piece.spoolId);
-    if (firstStep < 0 || firstStep + steps > state.bendSteps.count) {
-        // Steps are built for every cut piece still to be made; without them
-        // there is nothing to list.
-        return 0;
-    }
-
-    // 1. Template length at both pipe ends, for good.
+// Steps 1 to 5 of the listing: template length at both pipe ends (for
+// good), the developed length and largest angle, the stock length, some
+// machine for them; the computed developed length replaces the one read.
+// False when the piece was marked failed.
+bool checkPieceCanBeMade(const JobOptions& options, const Shop& shop, CutPieceFile& file, PrepareState& prep,
+                         int32_t index, int32_t firstStep, int32_t steps) {
+    CutPieceRecord& piece = file.cutPieces.current;
     if (options.ADD_TEMPLATE_LENGTH != 0) {
-        for (int32_t end : {firstStep, firstStep + steps - 1}) {
-            state.bendSteps.load(end);
-            state.bendSteps.current.length += options.TEMPLATE_LENGTH;
-            state.bendSteps.store(end);
-        }
+        prep.bendSteps.at(firstStep).length += options.TEMPLATE_LENGTH;
+        prep.bendSteps.at(firstStep + steps - 1).length += options.TEMPLATE_LENGTH;
     }
 
-    // 2. Developed length and the largest bend angle.
     double developed = 0.0;
-    int32_t largestAngle = state.bendSteps.at(firstStep).bendAngle;
+    int32_t largestAngle = prep.bendSteps.at(firstStep).bendAngle;
     for (int32_t i = firstStep; i < firstStep + steps; ++i) {
-        const BendStepRecord& step = state.bendSteps.at(i);
+        const BendStepRecord& step = prep.bendSteps.at(i);
         developed += step.length;
         if (step.bendAngle > largestAngle) largestAngle = step.bendAngle;
     }
     int64_t largestNeeded = largestAngle;
     if (options.INCLUDE_BEND_SPRINGBACK != 0) largestNeeded += piece.springbackAngle;
 
-    // 3. Stock length.
     if (static_cast<double>(piece.maxDeliveryLength) < developed) {
         char length[32];
-        formatLength(truncateToInt32(developed), state.lengthUnits, length);
+        formatLength(truncateToInt32(developed), file.lengthUnits, length);
         char text[160];
         std::snprintf(text, sizeof text, "Pipe comes to %s which is greater than the max delivery length.", length);
-        markCutPieceFailed(state, index, text);
-        return 0;
+        markCutPieceFailed(file, index, text);
+        return false;
     }
 
-    // 4. Some machine must take the length and the largest angle.
     bool machineAvailable = false;
-    for (int32_t m = 0; m < state.machines.count && !machineAvailable; ++m) {
-        const MachineRecord& machine = state.machines.at(m);
+    for (int32_t m = 0; m < shop.machines.count && !machineAvailable; ++m) {
+        const MachineRecord& machine = shop.machines.at(m);
         machineAvailable = developed <= static_cast<double>(machine.maxPipeLength) &&
                            largestNeeded <= machine.maxBendAngle &&
                            (options.USE_MACHINE_PRIORITY == 0 || machine.priority != 0);
     }
     if (!machineAvailable) {
-        markCutPieceFailed(state, index, "There is no machine available that can handle this pipe length or bend angle.");
-        return 0;
+        markCutPieceFailed(file, index, "There is no machine available that can handle this pipe length or bend angle.");
+        return false;
     }
 
-    // 5. The computed developed length replaces the one read.
     piece.devLength = truncateToInt32(developed);
-    state.cutPieces.store(index);
+    file.cutPieces.store(index);
+    return true;
+}
 
-    // 6. One option per direction, hand, position, machine and bender.
-    //
-    // Each machine's bender list is read once: names in order up to the first
-    // one that names no bender or a bender of priority 0. Whether a bender can
-    // make a step depends, within one cut piece, only on the bender and the
-    // step's radius, so that answer is kept per (bender, radius).
-    std::vector<std::vector<int32_t>> machineBenders(static_cast<std::size_t>(state.machines.count));
-    char name[kLineBuffer];
-    for (int32_t m = 0; m < state.machines.count; ++m) {
-        const MachineRecord& machine = state.machines.at(m);
-        int32_t cursor = 0;
-        while ((cursor = nextField(machine.benderNames, cursor, ',', name)) != -1) {
-            const int32_t found = findBenderById(state, name);
-            if (found == 0 || state.benders.current.priority == 0) break;
-            machineBenders[static_cast<std::size_t>(m)].push_back(found - 1);
-        }
-    }
+// What the option listing knows of the shop for one cut piece: each
+// machine's bender list read once (names in order up to the first one that
+// names no bender or a bender of priority 0), and whether a bender can make a
+// step, which within one cut piece depends only on the bender and the step's
+// radius, kept per (bender, radius).
+struct ShopForPiece {
+    const Shop& shop;
+    const CutPieceRecord& piece;
+    std::vector<std::vector<int32_t>> machineBenders;
     struct Capability {
         int32_t bender;
         int32_t radius;
         bool canBend;
     };
     std::vector<Capability> capabilities;
-    auto canBend = [&](int32_t bender) {
-        const int32_t radius = state.bendSteps.current.bendRadius;
+
+    ShopForPiece(const Shop& s, const CutPieceRecord& p)
+        : shop(s), piece(p), machineBenders(static_cast<std::size_t>(s.machines.count)) {
+        char name[kLineBuffer];
+        for (int32_t m = 0; m < shop.machines.count; ++m) {
+            const MachineRecord& machine = shop.machines.at(m);
+            int32_t cursor = 0;
+            while ((cursor = nextField(machine.benderNames, cursor, ',', name)) != -1) {
+                const int32_t found = findBender(shop, name);
+                if (found < 0 || shop.benders.at(found).priority == 0) break;
+                machineBenders[static_cast<std::size_t>(m)].push_back(found);
+            }
+        }
+    }
+
+    bool canBend(int32_t bender, int32_t radius) {
         for (const Capability& known : capabilities) {
             if (known.bender == bender && known.radius == radius) return known.canBend;
         }
-        state.benders.load(bender);
-        const bool result = benderCanBend(state) != 0;
+        const bool result = benderCanBend(shop, shop.benders.at(bender), radius, piece);
         capabilities.push_back({bender, radius, result});
         return result;
-    };
+    }
+};
 
-    for (int16_t direction = 1; direction <= 2; ++direction) {
-        for (int16_t hand = 1; hand <= 2; ++hand) {
-            double previousStraight = 0.0;
-            double nextStraight = 0.0;
-            for (int32_t position = 0; position < steps; ++position) {
-                int32_t stepIndex = -1;
-                const int16_t role = static_cast<int16_t>(stepAtPosition(state, position, direction, stepIndex));
-                if (stepIndex < 0 || !stepBelongsToPiece(state.bendSteps.current, piece)) continue;
-                const bool isBend = state.bendSteps.current.stepType != kStraight;
-                if (!isBend) {
-                    previousStraight = state.bendSteps.current.length;
-                } else {
-                    int32_t nextIndex = -1;
-                    stepAtPosition(state, position + 1, direction, nextIndex);
-                    nextStraight = state.bendSteps.current.length;
-                    stepAtPosition(state, position, direction, stepIndex);
-                }
-                const BendStepRecord step = state.bendSteps.current;
-                int64_t neededAngle = step.bendAngle;
-                if (isBend && options.INCLUDE_BEND_SPRINGBACK != 0) neededAngle += piece.springbackAngle;
+// Additional material before and after a bend for one bender; false when the
+// bender refuses the bend (a short middle straight without additional
+// material allowed).
+bool bendMaterial(const JobOptions& options, const CutPieceRecord& piece, const BenderRecord& bender, int16_t role,
+                  double previousStraight, double nextStraight, int64_t& extraBefore, int64_t& extraAfter) {
+    extraBefore = 0;
+    extraAfter = 0;
+    const int64_t previous = truncateToInt32(previousStraight);
+    const int64_t next = truncateToInt32(nextStraight);
+    if (role == kRoleFirstBend || role == kRoleOnlyBend) {
+        if (previousStraight < bender.minFirstStraight) extraBefore = bender.minFirstStraight - previous;
+    } else if (previousStraight < bender.minMiddleStraight) {
+        if (options.ALLOW_ADDITIONAL_MATERIAL == 0) return false;
+        extraBefore = bender.minMiddleStraight - previous;
+        if (options.INCLUDE_WELD_SHRINKAGE != 0) extraBefore += piece.weldShrinkage;
+    }
+    if ((role == kRoleOnlyBend || role == kRoleLastBend) && nextStraight < bender.minLastStraight) {
+        extraAfter = bender.minLastStraight - next;
+    }
+    return true;
+}
 
-                for (int32_t m = 0; m < state.machines.count; ++m) {
-                    const MachineRecord& machine = state.machines.at(m);
-                    if (machine.priority == 0 || piece.devLength > machine.maxPipeLength ||
-                        (machine.hand != hand && machine.hand != 3) || neededAngle > machine.maxBendAngle) {
-                        continue;
+// One step of one direction and hand: an option per machine and bender that
+// can make it.
+struct StepToList {
+    int32_t stepIndex;
+    int16_t role;
+    int16_t direction;
+    int16_t hand;
+    double previousStraight;
+    double nextStraight;
+};
+
+void listStepOptions(const JobOptions& options, ShopForPiece& shop, PrepareState& prep, const StepToList& at) {
+    const CutPieceRecord& piece = shop.piece;
+    const BendStepRecord step = prep.bendSteps.at(at.stepIndex);
+    const bool isBend = step.stepType != kStraight;
+    int64_t neededAngle = step.bendAngle;
+    if (isBend && options.INCLUDE_BEND_SPRINGBACK != 0) neededAngle += piece.springbackAngle;
+
+    for (int32_t m = 0; m < shop.shop.machines.count; ++m) {
+        const MachineRecord& machine = shop.shop.machines.at(m);
+        if (machine.priority == 0 || piece.devLength > machine.maxPipeLength ||
+            (machine.hand != at.hand && machine.hand != kBothHands) || neededAngle > machine.maxBendAngle) {
+            continue;
+        }
+        for (const int32_t benderIndex : shop.machineBenders[static_cast<std::size_t>(m)]) {
+            if (!shop.canBend(benderIndex, step.bendRadius)) continue;
+            const BenderRecord& bender = shop.shop.benders.at(benderIndex);
+            int64_t extraBefore = 0;
+            int64_t extraAfter = 0;
+            if (isBend && !bendMaterial(options, piece, bender, at.role, at.previousStraight, at.nextStraight,
+                                        extraBefore, extraAfter)) {
+                continue;
+            }
+            BendOptionRecord option{};
+            copyText(option.cutId, piece.cutId);
+            copyText(option.spoolId, piece.spoolId);
+            option.stepIndex = at.stepIndex;
+            option.machineIndex = m;
+            option.benderIndex = benderIndex;
+            option.direction = at.direction;
+            option.hand = at.hand;
+            option.rotation = 0;
+            option.extraBefore = clampToInt32(extraBefore);
+            option.extraAfter = clampToInt32(extraAfter);
+            option.priorityValue = optionPriority(options, machine.priority, bender.priority, isBend);
+            option.positionRole = at.role;
+            if (prep.bendOptions.append()) prep.bendOptions.at(prep.bendOptions.count - 1) = option;
+        }
+    }
+}
+
+}  // namespace
+
+bool materialMatches(const MaterialCapabilityRecord& material, const char* benderName, const CutPieceRecord& piece) {
+    return equalsNoCase(material.benderName, benderName) && equalsNoCase(material.materialSpec, piece.pipingSpec) &&
+           material.minWallThickness <= piece.wallThickness && piece.wallThickness <= material.maxWallThickness;
+}
+
+void indexOptions(PrepareState& prep, const CutPieceRecord& piece) {
+    const int32_t firstStep = firstStepOfKey(prep, piece.cutId, piece.spoolId);
+    for (auto& positions : prep.optionsAtPosition) positions.clear();
+    for (int32_t i = 0; i < prep.bendOptions.count; ++i) {
+        const int32_t position = positionOfOption(prep.bendOptions.at(i), firstStep, piece.bendCount);
+        if (position >= 0 && position < kMaxPositions) prep.optionsAtPosition[position].push_back(i);
+    }
+    prep.optionsIndexedCount = prep.bendOptions.count;
+}
+
+int32_t optionsAtPositionCount(const PrepareState& prep, int32_t position) {
+    if (position < 0 || position >= kMaxPositions) return 0;
+    return static_cast<int32_t>(prep.optionsAtPosition[position].size());
+}
+
+RunPosition runPosition(const PrepareState& prep, const int16_t* run, int32_t position) {
+    RunPosition at;
+    if (position < 0 || position >= kMaxPositions || run[position] < 0) return at;
+    const std::vector<int32_t>& options = prep.optionsAtPosition[position];
+    if (static_cast<std::size_t>(run[position]) >= options.size()) return at;
+    const int32_t index = options[static_cast<std::size_t>(run[position])];
+    if (index >= prep.bendOptions.count) return at;
+    at.optionIndex = index;
+    at.option = &prep.bendOptions.at(index);
+    if (at.option->stepIndex >= 0 && at.option->stepIndex < prep.bendSteps.count) {
+        at.step = &prep.bendSteps.at(at.option->stepIndex);
+    }
+    return at;
+}
+
+void setRunRotation(PrepareState& prep, const int16_t* run, int32_t position, int32_t rotation) {
+    const RunPosition at = runPosition(prep, run, position);
+    if (at.option != nullptr) prep.bendOptions.at(at.optionIndex).rotation = rotation;
+}
+
+void listBendOptions(const JobOptions& options, const Shop& shop, CutPieceFile& file, PrepareState& prep,
+                     int32_t index) {
+    const CutPieceRecord& piece = file.cutPieces.current;
+    if (piece.failed != kPieceFine) return;
+    prep.forgetOptionIndex();
+
+    // The run tables hold 41 positions: longer pieces cannot be planned.
+    if (piece.bendCount > kMaxBends) {
+        markCutPieceFailed(file, index, "Cut piece has more than 20 bends, which is more than can be planned.");
+        return;
+    }
+    const int32_t n = piece.bendCount;
+    const int32_t steps = 2 * n + 1;
+    const int32_t firstStep = firstStepOfKey(prep, piece.cutId, piece.spoolId);
+    // Steps are built for every cut piece still to be made; without them
+    // there is nothing to list.
+    if (firstStep >= 0 && firstStep + steps <= prep.bendSteps.count &&
+        checkPieceCanBeMade(options, shop, file, prep, index, firstStep, steps)) {
+        ShopForPiece shopForPiece(shop, piece);
+        for (int16_t direction = kFromStart; direction <= kFromFinish; ++direction) {
+            for (int16_t hand = kLeftHand; hand <= kRightHand; ++hand) {
+                StepToList at{-1, kRoleMiddle, direction, hand, 0.0, 0.0};
+                for (int32_t position = 0; position < steps; ++position) {
+                    at.stepIndex = stepIndexAt(firstStep, steps, position, direction);
+                    at.role = roleOfPosition(position, n);
+                    const BendStepRecord& step = prep.bendSteps.at(at.stepIndex);
+                    if (!stepBelongsToPiece(step, piece)) continue;
+                    if (step.stepType == kStraight) {
+                        at.previousStraight = step.length;
+                    } else {
+                        at.nextStraight = prep.bendSteps.at(stepIndexAt(firstStep, steps, position + 1, direction)).length;
                     }
-                    for (const int32_t benderIndex : machineBenders[static_cast<std::size_t>(m)]) {
-                        if (!canBend(benderIndex)) continue;
-                        const BenderRecord& bender = state.benders.at(benderIndex);
-
-                        int64_t extraBefore = 0;
-                        int64_t extraAfter = 0;
-                        bool refused = false;
-                        if (isBend) {
-                            const int64_t previous = truncateToInt32(previousStraight);
-                            const int64_t next = truncateToInt32(nextStraight);
-                            if (role == kRoleFirstBend || role == kRoleOnlyBend) {
-                                if (previousStraight < bender.minFirstStraight) {
-                                    extraBefore = bender.minFirstStraight - previous;
-                                }
-                            } else if (previousStraight < bender.minMiddleStraight) {
-                                if (options.ALLOW_ADDITIONAL_MATERIAL != 0) {
-                                    extraBefore = bender.minMiddleStraight - previous;
-                                    if (options.INCLUDE_WELD_SHRINKAGE != 0) extraBefore += piece.weldShrinkage;
-                                } else {
-                                    refused = true;
-                                }
-                            }
-                            if ((role == kRoleOnlyBend || role == kRoleLastBend) &&
-                                nextStraight < bender.minLastStraight) {
-                                extraAfter = bender.minLastStraight - next;
-                            }
-                        }
-                        if (refused) continue;
-
-                        BendOptionRecord& option = state.bendOptions.current;
-                        state.bendOptions.zeroCurrent();
-                        copyText(option.cutId, piece.cutId);
-                        copyText(option.spoolId, piece.spoolId);
-                        option.stepIndex = stepIndex;
-                        option.machineIndex = m;
-                        option.benderIndex = benderIndex;
-                        option.direction = direction;
-                        option.hand = hand;
-                        option.rotation = 0;
-                        option.extraBefore = clampToInt32(extraBefore);
-                        option.extraAfter = clampToInt32(extraAfter);
-                        option.priorityValue = optionPriority(options, machine.priority, bender.priority, isBend);
-                        option.positionRole = role;
-                        if (state.bendOptions.append()) state.bendOptions.store(state.bendOptions.count - 1);
-                    }
+                    listStepOptions(options, shopForPiece, prep, at);
                 }
             }
         }
     }
-    indexOptions(state);
-    return 0;
+    indexOptions(prep, piece);
 }
 
 }  // namespace kwarel

@@ -1,41 +1,46 @@
-// Tooling options of every step of the current cut piece.
+// Tooling options of every step of the cut piece being planned, and the one
+// way to read the option and step a run chose at a bending position.
 #pragma once
 
 #include <cstdint>
 
-#include "store/job_state.h"
+#include "input/input_state.h"
+#include "prepare/prepare_state.h"
+#include "store/job_options.h"
 
 namespace kwarel {
 
-// Position roles.
-constexpr int16_t kRoleMiddle = 0;
-constexpr int16_t kRoleFirstStraight = 1;
-constexpr int16_t kRoleLastStraight = 2;
-constexpr int16_t kRoleFirstBend = 3;
-constexpr int16_t kRoleLastBend = 4;
-constexpr int16_t kRoleOnlyBend = 5;
-
 // Template length, totals, stock and machine checks, then one option per
 // usable (step, direction, hand, machine, bender). Works on the cut piece in
-// the current slot. Returns 0.
-int32_t listBendOptions(JobState& state, int32_t index);
+// the cut-piece slot, which is `index`; a piece found unusable is marked
+// failed there. Leaves the options grouped by bending position.
+void listBendOptions(const JobOptions& options, const Shop& shop, CutPieceFile& file, PrepareState& prep,
+                     int32_t index);
 
-// Loads the step of the current cut piece at bending position p in direction
-// d into the step slot, writes its list index and returns the position role.
-int32_t stepAtPosition(JobState& state, int32_t position, int32_t direction, int32_t& stepIndex);
+// True when the material capability is the named bender's and covers the
+// piece's material (PIPING-SPEC) and wall thickness.
+bool materialMatches(const MaterialCapabilityRecord& material, const char* benderName, const CutPieceRecord& piece);
 
-// 1 + list index of the first bender with this name (left in the slot), or 0.
-int32_t findBenderById(JobState& state, const char* name);
+// Groups the options in the list by bending position for `piece`, in list
+// order (listBendOptions does this; tests that build options by hand call it).
+void indexOptions(PrepareState& prep, const CutPieceRecord& piece);
 
-// 1 when the bender in the slot can make the step in the slot for the
-// current cut piece.
-int32_t benderCanBend(JobState& state);
+// Number of options at bending position p.
+int32_t optionsAtPositionCount(const PrepareState& prep, int32_t position);
 
-// Loads the ordinal-th option at bending position p into the option slot and
-// returns its list index, or -1 when there are fewer options there.
-int32_t loadOptionAt(JobState& state, int32_t position, int32_t ordinal);
+// A run row holds, for each bending position p, the ordinal of the option
+// chosen among the options at p. This is the option a run chose at one
+// position and the step it makes; both null when the run names no option.
+struct RunPosition {
+    const BendOptionRecord* option = nullptr;
+    const BendStepRecord* step = nullptr;
+    int32_t optionIndex = -1;  // list index of the option
+    explicit operator bool() const { return option != nullptr && step != nullptr; }
+};
+RunPosition runPosition(const PrepareState& prep, const int16_t* run, int32_t position);
 
-// Number of options at bending position p of the current cut piece.
-int32_t optionsAtPositionCount(JobState& state, int32_t position);
+// Gives the option the run chose at `position` a new rotation. Rotations are
+// the one value of an option the search and the simulation change.
+void setRunRotation(PrepareState& prep, const int16_t* run, int32_t position, int32_t rotation);
 
 }  // namespace kwarel

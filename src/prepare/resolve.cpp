@@ -6,59 +6,60 @@
 
 namespace kwarel {
 
-const std::vector<int32_t>& bendsOfCutPiece(JobState& state, const char* cutId, const char* spoolId) {
+const std::vector<int32_t>& bendsOfCutPiece(PrepareState& prep, const CutPieceFile& file, const char* cutId,
+                                            const char* spoolId) {
     // The index is rebuilt whenever the pipe bend list has another size than
     // the one it was built for; within a job the list only grows while the
     // cut-piece file is read.
-    if (state.bendsIndexedCount != state.pipeBends.count) {
-        state.bendsByKey.clear();
-        for (int32_t i = 0; i < state.pipeBends.count; ++i) {
-            const PipeBendRecord& bend = state.pipeBends.at(i);
-            state.bendsByKey[cutPieceKey(bend.cutId, bend.spoolId)].push_back(i);
+    if (prep.bendsIndexedCount != file.pipeBends.count) {
+        prep.bendsByKey.clear();
+        for (int32_t i = 0; i < file.pipeBends.count; ++i) {
+            const PipeBendRecord& bend = file.pipeBends.at(i);
+            prep.bendsByKey[cutPieceKey(bend.cutId, bend.spoolId)].push_back(i);
         }
-        state.bendsIndexedCount = state.pipeBends.count;
+        prep.bendsIndexedCount = file.pipeBends.count;
     }
     static const std::vector<int32_t> none;
-    auto it = state.bendsByKey.find(cutPieceKey(cutId, spoolId));
-    return it == state.bendsByKey.end() ? none : it->second;
+    auto it = prep.bendsByKey.find(cutPieceKey(cutId, spoolId));
+    return it == prep.bendsByKey.end() ? none : it->second;
 }
 
-void markCutPieceFailed(JobState& state, int32_t index, const char* text) {
-    CutPieceRecord& piece = state.cutPieces.current;
-    piece.failed = 1;
+void markCutPieceFailed(CutPieceFile& file, int32_t index, const char* text) {
+    CutPieceRecord& piece = file.cutPieces.current;
+    piece.failed = kPieceFailed;
     copyText(piece.failureText, text);
-    state.cutPieces.store(index);
+    file.cutPieces.store(index);
 }
 
-int32_t resolveCutPieceItem(JobState& state, int32_t index) {
-    if (!state.cutPieces.load(index)) return 0;
-    CutPieceRecord& piece = state.cutPieces.current;
+void resolveCutPieceItem(const Shop& shop, CutPieceFile& file, PrepareState& prep, int32_t index) {
+    if (!file.cutPieces.load(index)) return;
+    CutPieceRecord& piece = file.cutPieces.current;
 
-    piece.bendCount = static_cast<int32_t>(bendsOfCutPiece(state, piece.cutId, piece.spoolId).size());
+    piece.bendCount = static_cast<int32_t>(bendsOfCutPiece(prep, file, piece.cutId, piece.spoolId).size());
 
     const TubeDataRecord* match = nullptr;
-    for (int32_t i = 0; i < state.tubeData.count; ++i) {
-        const TubeDataRecord& tube = state.tubeData.at(i);
+    for (int32_t i = 0; i < shop.tubeData.count; ++i) {
+        const TubeDataRecord& tube = shop.tubeData.at(i);
         if (equalsNoCase(tube.itemCode, piece.itemCode) && tube.nominalBore == piece.nominalBore &&
-            tube.sizeUnits == state.lengthUnits) {
+            tube.sizeUnits == file.lengthUnits) {
             match = &tube;
             break;
         }
     }
 
     if (match == nullptr) {
-        piece.failed = 1;
+        piece.failed = kPieceFailed;
         std::snprintf(piece.failureText, sizeof piece.failureText, "Itemcode %s not found in database.",
                       piece.itemCode);
-        state.cutPieces.store(index);
-        return 0;
+        file.cutPieces.store(index);
+        return;
     }
     if (!equalsNoCase(match->materialSpec, piece.pipingSpec)) {
-        piece.failed = 1;
+        piece.failed = kPieceFailed;
         std::snprintf(piece.failureText, sizeof piece.failureText, "Inconsistent material spec on item %s",
                       match->itemCode);
-        state.cutPieces.store(index);
-        return 0;
+        file.cutPieces.store(index);
+        return;
     }
 
     piece.wallThickness = match->wallThickness;
@@ -70,15 +71,14 @@ int32_t resolveCutPieceItem(JobState& state, int32_t index) {
 
     if (piece.bendCount == 0) {
         if (piece.maxDeliveryLength < piece.devLength) {
-            piece.failed = 1;
+            piece.failed = kPieceFailed;
             copyText(piece.failureText, "Straight pipe exceeds max delivery length.");
         } else {
-            piece.failed = 2;
+            piece.failed = kPieceStraight;
             copyText(piece.failureText, "No bends present in cut piece.");
         }
     }
-    state.cutPieces.store(index);
-    return 0;
+    file.cutPieces.store(index);
 }
 
 }  // namespace kwarel

@@ -80,6 +80,12 @@ struct TubeDataRecord {
     int32_t sizeUnits;
 };
 
+// Values of CutPieceRecord::failed: the piece can be planned, it cannot be
+// made (failureText says why), or it has no bends to make.
+constexpr int32_t kPieceFine = 0;
+constexpr int32_t kPieceFailed = 1;
+constexpr int32_t kPieceStraight = 2;
+
 struct CutPieceRecord {
     char cutId[31];
     char spoolId[31];
@@ -139,8 +145,22 @@ struct BendOptionRecord {
     int16_t positionRole;
 };
 
+// Piece types of a PipeShapeRecord.
+constexpr int16_t kStraightPiece = 1;
+constexpr int16_t kArcPiece = 2;
+
+// Hands of a machine and of an option: a machine with kBothHands takes
+// options of either hand.
+constexpr int16_t kLeftHand = 1;
+constexpr int16_t kRightHand = 2;
+constexpr int16_t kBothHands = 3;
+
+// Directions of an option: the piece bent from its start or from its finish.
+constexpr int16_t kFromStart = 1;
+constexpr int16_t kFromFinish = 2;
+
 struct PipeShapeRecord {
-    int16_t pieceType;  // 1 straight, 2 arc
+    int16_t pieceType;  // kStraightPiece or kArcPiece
     double startX, startY, startZ;
     double endX, endY, endZ;
     double centreX, centreY, centreZ;

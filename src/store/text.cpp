@@ -132,4 +132,12 @@ int readTextLine(std::FILE* file, char* buffer, int size) {
     return 1;
 }
 
+std::string cutPieceKey(const char* cutId, const char* spoolId) {
+    std::string key;
+    for (const char* p = cutId; *p != '\0'; ++p) key.push_back(upper(*p));
+    key.push_back('\0');
+    for (const char* p = spoolId; *p != '\0'; ++p) key.push_back(upper(*p));
+    return key;
+}
+
 }  // namespace kwarel

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace kwarel {
 
@@ -25,6 +26,9 @@ int32_t nextWord(const char* line, int32_t start, char* result);
 // Copies the leading word of the line (no leading blanks skipped), at most
 // `maxLength` characters, into `result` (which holds maxLength + 1 bytes).
 void firstWord(const char* line, char* result, int32_t maxLength);
+
+// Normalised cut-piece key: cutId and spoolId with a to z mapped to A to Z.
+std::string cutPieceKey(const char* cutId, const char* spoolId);
 
 // 1 when `text` begins with `prefix`, letters a to z compared as A to Z.
 int startsWithNoCase(const char* text, const char* prefix);

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 
 namespace kwarel::testing {
 
@@ -18,9 +18,9 @@ inline MachineRecord room(const char* name = "M1") {
 }
 
 inline void addRoom(JobState& state, const MachineRecord& room) {
-    state.machines.current = room;
-    state.machines.append();
-    state.machines.store(state.machines.count - 1);
+    state.shop.machines.current = room;
+    state.shop.machines.append();
+    state.shop.machines.store(state.shop.machines.count - 1);
 }
 
 using Point = std::array<double, 3>;
@@ -28,15 +28,15 @@ using Point = std::array<double, 3>;
 // Appends a straight, or an arc when the angle is not 0.
 inline void addPiece(JobState& state, const Point& start, const Point& end, const Point& centre = {},
                      int32_t angle = 0) {
-    PipeShapeRecord& p = state.pipeShapes.current;
+    PipeShapeRecord& p = state.clash.pipeShapes.current;
     p = PipeShapeRecord{};
     p.pieceType = angle == 0 ? 1 : 2;
     p.startX = start[0], p.startY = start[1], p.startZ = start[2];
     p.endX = end[0], p.endY = end[1], p.endZ = end[2];
     p.centreX = centre[0], p.centreY = centre[1], p.centreZ = centre[2];
     p.arcAngle = angle;
-    state.pipeShapes.append();
-    state.pipeShapes.store(state.pipeShapes.count - 1);
+    state.clash.pipeShapes.append();
+    state.clash.pipeShapes.store(state.clash.pipeShapes.count - 1);
 }
 
 }  // namespace kwarel::testing

@@ -6,6 +6,7 @@
 #include "clash/envelope.h"
 #include "clash/report.h"
 #include "clash_fixture.h"
+#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -17,8 +18,8 @@ using testing::Point;
 std::unique_ptr<JobState> roomState(const MachineRecord& room) {
     auto s = testing::freshState();
     testing::addRoom(*s, room);
-    s->machines.load(0);
-    s->simulationPosition = 2;
+    s->clash.machine = s->shop.machines.at(0);
+    s->clash.simulationPosition = 2;
     return s;
 }
 
@@ -27,10 +28,10 @@ using PointCase = std::tuple<double, double, double, const char*>;
 void expectPoints(const MachineRecord& room, std::initializer_list<PointCase> cases) {
     for (const auto& [x, y, z, surface] : cases) {
         auto s = roomState(room);
-        s->sampleX[0] = x, s->sampleY[0] = y, s->sampleZ[0] = z;
-        EXPECT_EQ(testRoomPoints(*s, 1, 100), surface == nullptr ? 1 : 0) << x << ", " << y << ", " << z;
+        s->clash.sampleX[0] = x, s->clash.sampleY[0] = y, s->clash.sampleZ[0] = z;
+        EXPECT_EQ(testRoomPoints(s->clash, 1, 100), surface == nullptr ? 1 : 0) << x << ", " << y << ", " << z;
         const std::string hit = surface == nullptr ? "" : "Machine: M1  Pipe hitting " + std::string(surface);
-        EXPECT_EQ(s->clashLines[0], surface == nullptr ? hit : hit + " during bend 1.\n");
+        EXPECT_EQ(s->clash.clashLines[0], surface == nullptr ? hit : hit + " during bend 1.\n");
     }
 }
 
@@ -66,7 +67,7 @@ TEST(Envelope, SamplesOfStraightsAndArcs) {
     // sampled piece clashes and leaves the piece's points in the arrays.
     auto floorState = [] {
         auto s = roomState(testing::room());
-        std::fill(s->sampleX, s->sampleX + kMaxSamples, -1.0);
+        std::fill(s->clash.sampleX, s->clash.sampleX + kMaxSamples, -1.0);
         return s;
     };
     // OD 100 and half diameter 50: 200 long gives 3 points, 120 one, 99 none (and passes).
@@ -75,23 +76,23 @@ TEST(Envelope, SamplesOfStraightsAndArcs) {
     for (int c = 0; c < 3; ++c) {
         auto s = floorState();
         testing::addPiece(*s, {5000, 0, 0}, {5000 + lengths[c], 0, 0});
-        EXPECT_EQ(testPipeShape(*s, 100), c == 2 ? 1 : 0);
-        EXPECT_EQ(std::vector<double>(s->sampleX, s->sampleX + expected[c].size()), expected[c]);
+        EXPECT_EQ(testPipeShape(s->clash, 100), c == 2 ? 1 : 0);
+        EXPECT_EQ(std::vector<double>(s->clash.sampleX, s->clash.sampleX + expected[c].size()), expected[c]);
     }
     // 1999 points cut to 300, from 50 inside one end to 50 inside the other.
     auto s = floorState();
     testing::addPiece(*s, {5000, 0, 0}, {105000, 0, 0});
-    EXPECT_EQ(testPipeShape(*s, 100), 0);
-    EXPECT_DOUBLE_EQ(s->sampleX[1] - s->sampleX[0], 99900.0 / 299);
-    EXPECT_NEAR(s->sampleX[299], 104950, 1e-6);
+    EXPECT_EQ(testPipeShape(s->clash, 100), 0);
+    EXPECT_DOUBLE_EQ(s->clash.sampleX[1] - s->clash.sampleX[0], 99900.0 / 299);
+    EXPECT_NEAR(s->clash.sampleX[299], 104950, 1e-6);
     // A 90-degree arc of radius 500 (785.4 long): trunc(15.7 + 1) = 16 points on the circle, end to end.
     s = floorState();
     testing::addPiece(*s, {5500, 0, 0}, {5000, 500, 0}, {5000, 0, 0}, 90);
-    EXPECT_EQ(testPipeShape(*s, 100), 0);
-    for (int j = 0; j < 16; ++j) EXPECT_NEAR(std::hypot(s->sampleX[j] - 5000, s->sampleY[j]), 500, 1e-9);
-    EXPECT_EQ(std::vector<double>({s->sampleX[0], s->sampleX[16]}), std::vector<double>({5500, -1}));
-    EXPECT_NEAR(s->sampleY[15], 500, 1e-9);
-    EXPECT_EQ(testPipeShape(*floorState(), 100), 1);  // no pieces
+    EXPECT_EQ(testPipeShape(s->clash, 100), 0);
+    for (int j = 0; j < 16; ++j) EXPECT_NEAR(std::hypot(s->clash.sampleX[j] - 5000, s->clash.sampleY[j]), 500, 1e-9);
+    EXPECT_EQ(std::vector<double>({s->clash.sampleX[0], s->clash.sampleX[16]}), std::vector<double>({5500, -1}));
+    EXPECT_NEAR(s->clash.sampleY[15], 500, 1e-9);
+    EXPECT_EQ(testPipeShape(floorState()->clash, 100), 1);  // no pieces
 
     // From 180 degrees the chord ends move 0.2 x 500 the way the previous
     // piece runs into the arc, whichever end joins it; below 180 they do not.
@@ -102,12 +103,12 @@ TEST(Envelope, SamplesOfStraightsAndArcs) {
         if (!joinedAtEnd) testing::addPiece(*s, {-1000, -500, 0}, {0, -500, 0});
         testing::addPiece(*s, {0, -500, 0}, {0, 500, 0}, {0, 0, 0}, 180);
         double a[3], b[3];
-        arcChordEnds(*s, 1, a, b);
+        arcChordEnds(s->clash, 1, a, b);
         EXPECT_EQ(V(a, a + 3), (joinedAtEnd ? V{100, 500, 0} : V{100, -500, 0}));
         EXPECT_EQ(V(b, b + 3), (joinedAtEnd ? V{100, -500, 0} : V{100, 500, 0}));
-        EXPECT_EQ(s->pipeShapes.current.arcAngle, 180);  // the arc is back in the slot
-        s->pipeShapes.current.arcAngle = 179;
-        arcChordEnds(*s, 1, a, b);
+        EXPECT_EQ(s->clash.pipeShapes.current.arcAngle, 180);  // the arc is back in the slot
+        s->clash.pipeShapes.current.arcAngle = 179;
+        arcChordEnds(s->clash, 1, a, b);
         EXPECT_EQ(V(a, a + 3), (V{0, -500, 0}));
     }
 }
@@ -116,15 +117,15 @@ TEST(Envelope, SamplesOfStraightsAndArcs) {
 // simulation report their clashes.
 TEST(ClashReport, LongestNameAndSurfaceAndTwoDigitBends) {
     auto s = testing::freshState();
-    copyText(s->machines.current.name, "MACHINE-XYZ");
-    s->simulationPosition = 41, s->motionPhase = 3;
-    addClashLine(*s, "front wall of pit");
-    s->simulationPosition = 40;
-    EXPECT_EQ(addClashLine(*s, "machine"), 0);
-    ASSERT_EQ(s->clashLineCount, 2);
-    EXPECT_STREQ(s->clashLines[0],
+    copyText(s->clash.machine.name, "MACHINE-XYZ");
+    s->clash.simulationPosition = 41, s->clash.motionPhase = 3;
+    addClashLine(s->clash, "front wall of pit");
+    s->clash.simulationPosition = 40;
+    EXPECT_EQ(addClashLine(s->clash, "machine"), 0);
+    ASSERT_EQ(s->clash.clashLineCount, 2);
+    EXPECT_STREQ(s->clash.clashLines[0],
                  "Machine: MACHINE-XYZ  Pipe hitting front wall of pit after bend 20 during pipe rotation.\n");
-    EXPECT_STREQ(s->clashLines[1], "Machine: MACHINE-XYZ  Pipe hitting machine during bend 20.\n");
+    EXPECT_STREQ(s->clash.clashLines[1], "Machine: MACHINE-XYZ  Pipe hitting machine during bend 20.\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "clash_fixture.h"
 #include "store/vectors.h"
 #include "support/builders.h"
+#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -17,6 +18,9 @@ namespace {
 using testing::bend;
 using testing::Point;
 using testing::straight;
+
+// The run of the first option at every position.
+constexpr int16_t kFirstRun[kMaxPositions] = {};
 
 TEST(Simulate, DirectionAngles) {
     const double a = 44.99989477067122;  // atan(1) x 360 / 6.2832
@@ -36,12 +40,12 @@ TEST(Simulate, DirectionAngles) {
 TEST(Simulate, WorkedExampleOfOneBend) {
     auto s = testing::freshState();
     testing::addRoom(*s, testing::room());
-    s->machines.load(0);
-    s->bendOptions.current.hand = 2;
+    s->clash.machine = s->shop.machines.at(0);
+    s->prep.bendOptions.current.hand = 2;
     testing::addPiece(*s, {0, 100, 1050}, {500, 100, 1050});
-    ASSERT_EQ(bendPipeStep(*s, 0, 5, 100, 100), 1);
-    EXPECT_EQ(s->motionPhase, 1);
-    const PipeShapeRecord& p = s->pipeShapes.at(0);
+    ASSERT_EQ(bendPipeStep(s->clash, s->prep.bendOptions.current.hand, 0, 5, 100, 100), 1);
+    EXPECT_EQ(s->clash.motionPhase, 1);
+    const PipeShapeRecord& p = s->clash.pipeShapes.at(0);
     // Carried to the arc's end (100 sin 5, 100 cos 5), turned to 355 and
     // placed with 355 x 6.2832 / 360 radians: as 6.2832 is not quite a full
     // turn, the turn falls 1.5e-5 radians short of 5 degrees.
@@ -49,7 +53,7 @@ TEST(Simulate, WorkedExampleOfOneBend) {
     EXPECT_NEAR(p.endX, 506.81357498643325, 1e-9);
     EXPECT_NEAR(p.endY, 56.04881347104765, 1e-9);
     EXPECT_EQ(p.endZ, 1050);
-    for (int k = 10; k <= 90; k += 5) ASSERT_EQ(bendPipeStep(*s, k - 5, k, 100, 100), 1);
+    for (int k = 10; k <= 90; k += 5) ASSERT_EQ(bendPipeStep(s->clash, s->prep.bendOptions.current.hand, k - 5, k, 100, 100), 1);
     // After 90 degrees the straight starts at (100, 0) and runs towards -y;
     // 18 short turns leave its far end 0.13 beyond x = 100.
     EXPECT_NEAR(p.startX, 100, 1e-9);
@@ -75,16 +79,17 @@ std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, co
     s->options.INCLUDE_BEND_SPRINGBACK = springback != 0;
     for (const MachineRecord& room : rooms) testing::addRoom(*s, room);
     for (std::size_t p = 0; p < positions.size(); ++p) {
-        BendOptionRecord& o = s->bendOptions.current;
-        s->bendOptions.zeroCurrent();
+        BendOptionRecord& o = s->prep.bendOptions.current;
+        s->prep.bendOptions.zeroCurrent();
         copyText(o.cutId, "C1");
         copyText(o.spoolId, "S1");
         o.stepIndex = static_cast<int32_t>(p), o.direction = 1;
         o.machineIndex = positions[p].machine, o.hand = positions[p].hand;
         o.rotation = positions[p].rotation, o.extraBefore = positions[p].extraBefore;
-        s->bendOptions.append();
-        s->bendOptions.store(s->bendOptions.count - 1);
+        s->prep.bendOptions.append();
+        s->prep.bendOptions.store(s->prep.bendOptions.count - 1);
     }
+    testing::indexOptionsIfNeeded(*s);
     return s;
 }
 
@@ -99,7 +104,7 @@ std::vector<MachineRecord> roomAndProbe(int32_t probeFrontWall = -100000) {
 // The piece a clash left in the slot has these ends, within `within`: the
 // steps turn by angles of 6.2832 / 360 radians a degree, which add up.
 void expectEnds(const JobState& s, std::vector<double> ends, double within = 1.0) {
-    const PipeShapeRecord& p = s.pipeShapes.current;
+    const PipeShapeRecord& p = s.clash.pipeShapes.current;
     const double got[6] = {p.startX, p.startY, p.startZ, p.endX, p.endY, p.endZ};
     for (int i = 0; i < 6; ++i) EXPECT_NEAR(got[i], ends[i], within) << i;
 }
@@ -121,10 +126,10 @@ TEST(Simulate, BendToTheTargetThenSpringBackThenFeed) {
         rooms[0].leftWall = c.leftWall;
         auto s = runOf({straight(1000), bend(1000, c.angle, 500), straight(300), bend(0, 0, 500), straight(500)},
                        rooms, {{}, {}, {1}, {}, {}}, c.springback);
-        EXPECT_EQ(simulateRun(*s, 0), 0);
-        EXPECT_EQ(s->pipeShapes.count, 0);
-        ASSERT_EQ(s->clashLineCount, 1);
-        EXPECT_EQ(std::string(s->clashLines[0]), "Machine: " + std::string(c.line) + ".\n");
+        EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+        EXPECT_EQ(s->clash.pipeShapes.count, 0);
+        ASSERT_EQ(s->clash.clashLineCount, 1);
+        EXPECT_EQ(std::string(s->clash.clashLines[0]), "Machine: " + std::string(c.line) + ".\n");
         const double x = 500 * c.sinA + 100, y = -500 * c.cosA;
         if (c.leftWall == 5000) expectEnds(*s, {x, y, 2050, x + 1000 * c.cosA, y + 1000 * c.sinA, 2050});
     }
@@ -137,10 +142,10 @@ TEST(Simulate, FeedInStepsShiftAtNewRadiusAndRotationOneTurnLower) {
     // (-500), then clashes.
     auto s = runOf({straight(1000), bend(1000, 90, 500), straight(250.7), bend(0, 0, 700), straight(500)},
                    roomAndProbe(), {{}, {}, {}, {1}, {}});
-    EXPECT_EQ(simulateRun(*s, 0), 0);
-    EXPECT_STREQ(s->clashLines[0], "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
+    EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+    EXPECT_STREQ(s->clash.clashLines[0], "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
     expectEnds(*s, {750, -200, 2050, 750, 800, 2050});
-    EXPECT_EQ(s->bendOptions.at(2).rotation, -360);  // no rotation made, and one turn lower
+    EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -360);  // no rotation made, and one turn lower
 }
 
 TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
@@ -155,15 +160,15 @@ TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
     rooms[0].bodyHalfWidth = 190, rooms[0].frontRadius = 100, rooms[1].rightWall = 400;
     auto s = runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
                    {{}, {}, {0, 1, 90}, {1}, {}});
-    EXPECT_EQ(simulateRun(*s, 0), 0);
-    ASSERT_EQ(s->clashLineCount, 2);
-    EXPECT_STREQ(s->clashLines[0], "Machine: M1  Pipe hitting machine after bend 1 during pipe rotation.\n");
-    EXPECT_STREQ(s->clashLines[1], "Machine: PROBE  Pipe hitting right wall during bend 2.\n");
+    EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+    ASSERT_EQ(s->clash.clashLineCount, 2);
+    EXPECT_STREQ(s->clash.clashLines[0], "Machine: M1  Pipe hitting machine after bend 1 during pipe rotation.\n");
+    EXPECT_STREQ(s->clash.clashLines[1], "Machine: PROBE  Pipe hitting right wall during bend 2.\n");
     // The steps' degrees of 6.2832 / 360 radians, and the 360 added at every
     // backward step, leave the straight 1.26 further round, towards -y (the
     // formulas, step by step); the U-turn's own steps leave its far end 0.3 off.
     expectEnds(*s, {300, -501.26, 1050, -1700, -501.26, 1050}, 0.5);
-    EXPECT_EQ(s->bendOptions.at(2).rotation, -270);
+    EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
 }
 
 TEST(Simulate, LoadChecksFrontAndBackWall) {
@@ -179,12 +184,12 @@ TEST(Simulate, LoadChecksFrontAndBackWall) {
         auto rooms = roomAndProbe();
         rooms[0].frontWall = c.front, rooms[0].backWall = c.back;
         auto s = runOf({straight(1000), bend(785, 90, 500), straight(500)}, rooms, {{}, {0, 1, 0, 200}, {}});
-        EXPECT_EQ(totalPipeLength(*s, 0), 2485);
-        EXPECT_EQ(simulateRun(*s, 0), 0);
-        EXPECT_EQ(s->halfDiameter, 50);
-        EXPECT_EQ(s->pipeShapes.count, 0);
-        ASSERT_EQ(s->clashLineCount, 1);
-        EXPECT_STREQ(s->clashLines[0], c.line);
+        EXPECT_EQ(totalPipeLength(s->prep, s->cutFile.cutPieces.current.bendCount, kFirstRun), 2485);
+        EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+        EXPECT_EQ(s->clash.halfDiameter, 50);
+        EXPECT_EQ(s->clash.pipeShapes.count, 0);
+        ASSERT_EQ(s->clash.clashLineCount, 1);
+        EXPECT_STREQ(s->clash.clashLines[0], c.line);
     }
 }
 
@@ -192,16 +197,16 @@ TEST(Simulate, LoadChecksFrontAndBackWall) {
 // end and arcs from their chord, and tests every point: the oracle below.
 int32_t testEveryPoint(JobState& s, int32_t od) {
     auto length = [](const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); };
-    for (int32_t i = 0; i < s.pipeShapes.count; ++i) {
-        s.pipeShapes.load(i);
-        const PipeShapeRecord p = s.pipeShapes.current;
+    for (int32_t i = 0; i < s.clash.pipeShapes.count; ++i) {
+        s.clash.pipeShapes.load(i);
+        const PipeShapeRecord p = s.clash.pipeShapes.current;
         const double k[3] = {p.centreX, p.centreY, p.centreZ};
         double a[3] = {p.startX, p.startY, p.startZ}, b[3] = {p.endX, p.endY, p.endZ};
         const double ka[3] = {a[0] - k[0], a[1] - k[1], a[2] - k[2]}, ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
         const double rho = length(ka);
         const double along = p.pieceType == 2 ? p.arcAngle * 0.002777777777777778 * rho * 6.2832 : length(ab) - od;
-        const int32_t count = std::min(300, static_cast<int32_t>(along / s.halfDiameter + 1));
-        if (p.pieceType == 2) arcChordEnds(s, i, a, b);
+        const int32_t count = std::min(300, static_cast<int32_t>(along / s.clash.halfDiameter + 1));
+        if (p.pieceType == 2) arcChordEnds(s.clash, i, a, b);
         const double chord[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, span = length(chord);
         for (int j = 0; j < count; ++j) {
             double q[3], u[3];
@@ -214,9 +219,9 @@ int32_t testEveryPoint(JobState& s, int32_t od) {
                 const double t = count == 1 ? od / 2 : od / 2 + j * ((span - od) / (count - 1));
                 for (int c = 0; c < 3; ++c) q[c] = a[c] + chord[c] / span * t;
             }
-            s.sampleX[j] = q[0], s.sampleY[j] = q[1], s.sampleZ[j] = q[2];
+            s.clash.sampleX[j] = q[0], s.clash.sampleY[j] = q[1], s.clash.sampleZ[j] = q[2];
         }
-        if (testRoomPoints(s, count, od) == 0) return 0;
+        if (testRoomPoints(s.clash, count, od) == 0) return 0;
     }
     return 1;
 }
@@ -236,12 +241,12 @@ TEST(Simulate, LeavingOutClearPiecesChangesNoResult) {
         room.frontWall = 4500, room.leftWall = room.rightWall = 3000;
         auto s = testing::freshState();
         testing::addRoom(*s, room);
-        s->machines.load(0);
-        s->bendOptions.current.hand = static_cast<int16_t>(1 + trial % 3 % 2);
+        s->clash.machine = s->shop.machines.at(0);
+        s->prep.bendOptions.current.hand = static_cast<int16_t>(1 + trial % 3 % 2);
         // A straight from `base`, and an arc of random plane, radius and
         // angle ending there; for rotations near the feed line in front of the machine.
         const int motion = trial % 3;
-        const double cy = s->bendOptions.current.hand == 1 ? -500 : 500;
+        const double cy = s->prep.bendOptions.current.hand == 1 ? -500 : 500;
         const Point base = {motion == 1 ? 1200 + coord(gen) / 3 : coord(gen),
                                 motion == 1 ? cy + coord(gen) / 10 : coord(gen),
                                 1050 + coord(gen) / (motion == 1 ? 10 : 2)};
@@ -261,20 +266,20 @@ TEST(Simulate, LeavingOutClearPiecesChangesNoResult) {
         testing::addPiece(*s, start, base, centre, angle);
 
         bool clear[2];
-        if (motion == 0) clash::piecesClearOverFeed(*s, 100, 3000, 32, clear);
-        if (motion == 1) clash::piecesClearOverTurn(*s, 100, true, cy, 1050, 500, 80, clear);
-        if (motion == 2) clash::piecesClearOverTurn(*s, 100, false, 0, 0, 500, 80, clear);
+        if (motion == 0) clash::piecesClearOverFeed(s->clash, 100, 3000, 32, clear);
+        if (motion == 1) clash::piecesClearOverTurn(s->clash, 100, true, cy, 1050, 500, 80, clear);
+        if (motion == 2) clash::piecesClearOverTurn(s->clash, 100, false, 0, 0, 500, 80, clear);
         const bool foundClear = clear[0] && clear[1];
         clearRuns[motion] += foundClear;
         for (int k = 1; k <= (motion == 0 ? 30 : 72); ++k) {
-            const int32_t result = motion == 0   ? feedPipeStep(*s, 100, 100)
-                                   : motion == 1 ? rotatePipeStep(*s, -5, 100, 500)
-                                                 : bendPipeStep(*s, (k - 1) * 5, k * 5, 100, 500);
+            const int32_t result = motion == 0   ? feedPipeStep(s->clash, 100, 100)
+                                   : motion == 1 ? rotatePipeStep(s->clash, s->prep.bendOptions.current.hand, -5, 100, 500)
+                                                 : bendPipeStep(s->clash, s->prep.bendOptions.current.hand, (k - 1) * 5, k * 5, 100, 500);
             ASSERT_EQ(result, testEveryPoint(*s, 100)) << "trial " << trial << " step " << k;
-            ASSERT_TRUE(result == 1 || !foundClear) << "trial " << trial << " step " << k << ": " << s->clashLines[0];
+            ASSERT_TRUE(result == 1 || !foundClear) << "trial " << trial << " step " << k << ": " << s->clash.clashLines[0];
             if (result == 1) continue;
-            ASSERT_EQ(s->clashLineCount, 2);
-            EXPECT_STREQ(s->clashLines[0], s->clashLines[1]);
+            ASSERT_EQ(s->clash.clashLineCount, 2);
+            EXPECT_STREQ(s->clash.clashLines[0], s->clash.clashLines[1]);
             ++clashes;
             break;
         }

@@ -55,8 +55,8 @@ TEST(JobDriver, CompleteJobEndsWithEndfileAndBothEntryPointsAgree) {
     EXPECT_TRUE(endsWith(first, "ENDCUTPIECE\n\nENDFILE\n"));
     EXPECT_NE(first.find("PIPELINE       LINE-7\nDATE           01-02-26\n\nLENGTH-UNITS   MM\nBORE-UNITS     INCH\n\n"),
               std::string::npos);
-    EXPECT_EQ(state->machines.count, 0);  // lists released at the end of the job
-    EXPECT_EQ(state->cutPieces.count, 0);
+    EXPECT_EQ(state->shop.machines.count, 0);  // lists released at the end of the job
+    EXPECT_EQ(state->cutFile.cutPieces.count, 0);
 
     EXPECT_EQ(TORVEX(job.paramPath.c_str()), 0);
     EXPECT_EQ(job.result(), first);

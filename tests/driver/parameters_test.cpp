@@ -16,7 +16,7 @@ protected:
         testing::writeFile(dir.file("params.txt"), contents);
         readPath(dir.file("params.txt"));
     }
-    void readPath(const std::string& path) { EXPECT_EQ(readParameterFile(*state, path.c_str(), cut, result, db), 0); }
+    void readPath(const std::string& path) { readParameterFile(state->options, path.c_str(), cut, result, db); }
     std::string paths() { return std::string(cut) + "|" + result + "|" + db; }
 
     testing::ScratchDir dir;

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "generate/criteria.h"
+#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -11,13 +12,13 @@ namespace {
 
 std::string row(const JobState& s, int level) {
     std::string text;
-    for (int c = 0; c < 5; ++c) text += static_cast<char>('0' + s.criteriaLevels[level][c]);
+    for (int c = 0; c < 5; ++c) text += static_cast<char>('0' + s.search.criteriaLevels[level][c]);
     return text;
 }
 
 int32_t build(JobState& s, std::array<int32_t, 5> ranks) {
     std::copy(ranks.begin(), ranks.end(), s.options.TRIAL_CRITERION);
-    return setTrialCriteriaOrder(s);
+    return testing::setCriteria(s);
 }
 
 TEST(TrialCriteria, LevelsCountDownFromTheMostImportantCriterion) {
@@ -60,12 +61,12 @@ TEST(TrialCriteria, EveryValidRankingGivesAll32Patterns) {
 
 TEST(TrialCriteria, InvalidRankingsBuildNothing) {
     auto s = testing::freshState();
-    s->criteriaLevels[0][0] = 7;
+    s->search.criteriaLevels[0][0] = 7;
     for (auto ranks : {std::array<int32_t, 5>{1, 2, 3, 4, 4}, std::array<int32_t, 5>{0, 1, 2, 3, 4},
                        std::array<int32_t, 5>{1, 2, 3, 4, 6}, std::array<int32_t, 5>{-1, 2, 3, 4, 5}}) {
         EXPECT_EQ(build(*s, ranks), -1);
     }
-    EXPECT_EQ(s->criteriaLevels[0][0], 7);
+    EXPECT_EQ(s->search.criteriaLevels[0][0], 7);
 }
 
 }  // namespace

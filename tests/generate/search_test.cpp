@@ -5,6 +5,7 @@
 #include "generate/search.h"
 #include "prepare/options.h"
 #include "support/builders.h"
+#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -26,10 +27,10 @@ struct OptionSetup {
 // Appends a direction-1 option of the current cut piece (whose steps start at
 // list index 0).
 void addOption(JobState& s, const OptionSetup& o) {
-    s.bendOptions.zeroCurrent();
-    BendOptionRecord& r = s.bendOptions.current;
-    copyText(r.cutId, s.cutPieces.current.cutId);
-    copyText(r.spoolId, s.cutPieces.current.spoolId);
+    s.prep.bendOptions.zeroCurrent();
+    BendOptionRecord& r = s.prep.bendOptions.current;
+    copyText(r.cutId, s.cutFile.cutPieces.current.cutId);
+    copyText(r.spoolId, s.cutFile.cutPieces.current.spoolId);
     r.stepIndex = o.position;
     r.machineIndex = o.machine;
     r.benderIndex = o.bender;
@@ -38,8 +39,8 @@ void addOption(JobState& s, const OptionSetup& o) {
     r.priorityValue = o.priority;
     r.extraBefore = o.extraBefore;
     r.extraAfter = o.extraAfter;
-    s.bendOptions.append();
-    s.bendOptions.store(s.bendOptions.count - 1);
+    s.prep.bendOptions.append();
+    s.prep.bendOptions.store(s.prep.bendOptions.count - 1);
 }
 
 std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {
@@ -52,36 +53,12 @@ std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {
     testing::addPreparedPiece(*s, {}, steps);
     s->options.NUMBER_OF_PROGRAMS = programs;
     for (int c = 0; c < 5; ++c) s->options.TRIAL_CRITERION[c] = c + 1;
-    setTrialCriteriaOrder(*s);
+    testing::setCriteria(*s);
     return s;
 }
 
 std::vector<int16_t> selectedRow(const JobState& s, int row, int length) {
-    return std::vector<int16_t>(s.selectedRuns[row], s.selectedRuns[row] + length);
-}
-
-TEST(Combinations, OdometerWithTheLastPositionFastest) {
-    auto s = pieceWithBends(2, 1);
-    const int16_t kept[4] = {2, 1, 1, 3};
-    for (int p = 0; p < 4; ++p) {
-        s->keptCount[p] = kept[p];
-        for (int k = 0; k < kept[p]; ++k) s->keptOptions[p][k] = static_cast<int16_t>(10 * (p + 1) + k + 1);
-    }
-    const int16_t expected[6][4] = {{11, 21, 31, 41}, {11, 21, 31, 42}, {11, 21, 31, 43},
-                                    {12, 21, 31, 41}, {12, 21, 31, 42}, {12, 21, 31, 43}};
-    for (int m = 1; m <= 6; ++m) {
-        combinationForNumber(*s, m);
-        for (int p = 0; p < 4; ++p) EXPECT_EQ(s->combination[p], expected[m - 1][p]) << m << " " << p;
-    }
-}
-
-TEST(Combinations, SortKeepsEqualScoresInOrder) {
-    auto s = testing::freshState();
-    const int32_t scores[] = {5, 9, 5, 12, -3, 9};
-    std::copy(std::begin(scores), std::end(scores), s->levelScores);
-    sortLevelScores(*s, 6);
-    const int32_t sorted[] = {12, 9, 9, 5, 5, -3};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(s->sortedScores[i], sorted[i]);
+    return std::vector<int16_t>(s.search.selectedRuns[row], s.search.selectedRuns[row] + length);
 }
 
 TEST(TrialSearch, BestThreeOfFiveCandidatesAtLevelZero) {
@@ -89,11 +66,11 @@ TEST(TrialSearch, BestThreeOfFiveCandidatesAtLevelZero) {
     const int32_t averages[5] = {10, 50, 30, 40, 20};
     for (int p = 0; p <= 2; ++p)
         for (int m = 0; m < 5; ++m) addOption(*s, {p, m, 0, 1, averages[m]});
-    EXPECT_EQ(searchBendingRuns(*s, 0), 3);
-    EXPECT_EQ(s->selectedScores[0], 6450);
-    EXPECT_EQ(s->selectedScores[1], 6440);
-    EXPECT_EQ(s->selectedScores[2], 6430);
-    EXPECT_EQ(s->selectedScores[3], -1);
+    EXPECT_EQ(testing::searchRuns(*s, 0), 3);
+    EXPECT_EQ(s->search.selectedScores[0], 6450);
+    EXPECT_EQ(s->search.selectedScores[1], 6440);
+    EXPECT_EQ(s->search.selectedScores[2], 6430);
+    EXPECT_EQ(s->search.selectedScores[3], -1);
     EXPECT_EQ(selectedRow(*s, 0, 3), (std::vector<int16_t>{1, 1, 1}));
     EXPECT_EQ(selectedRow(*s, 1, 3), (std::vector<int16_t>{3, 3, 3}));
     EXPECT_EQ(selectedRow(*s, 2, 3), (std::vector<int16_t>{2, 2, 2}));
@@ -113,18 +90,18 @@ std::unique_ptr<JobState> twoMachinePiece(int32_t programs) {
 TEST(TrialSearch, LaterLevelSuppliesTheThirdRunWithItsLowerBase) {
     auto s = twoMachinePiece(3);
     s->options.ALLOW_MACHINE_CHANGE = 1;
-    ASSERT_EQ(searchBendingRuns(*s, 0), 3);
-    EXPECT_EQ(s->selectedScores[0], 6500);
-    EXPECT_EQ(s->selectedScores[1], 6440);
+    ASSERT_EQ(testing::searchRuns(*s, 0), 3);
+    EXPECT_EQ(s->search.selectedScores[0], 6500);
+    EXPECT_EQ(s->search.selectedScores[1], 6440);
     // Level 16 relaxes the machine: runs (0,0,1) and (1,0,0) both score
     // 80 - 5 = 75; the one found first is taken.
-    EXPECT_EQ(s->selectedScores[2], 3200 + 75);
+    EXPECT_EQ(s->search.selectedScores[2], 3200 + 75);
     EXPECT_EQ(selectedRow(*s, 2, 3), (std::vector<int16_t>{0, 0, 1}));
 }
 
 TEST(TrialSearch, LevelsThatRelaxForbiddenCriteriaAreSkipped) {
     auto s = twoMachinePiece(3);  // every ALLOW option off
-    EXPECT_EQ(searchBendingRuns(*s, 0), 2);
+    EXPECT_EQ(testing::searchRuns(*s, 0), 2);
 
     // End material is always allowed to relax: level 2 (ranks 1 to 5) finds
     // the run that level 0 rejects.
@@ -132,8 +109,8 @@ TEST(TrialSearch, LevelsThatRelaxForbiddenCriteriaAreSkipped) {
     addOption(*t, {0, 0, 0, 1, 0});
     addOption(*t, {1, 0, 0, 1, 0, 25});
     addOption(*t, {2, 0, 0, 1, 0});
-    ASSERT_EQ(searchBendingRuns(*t, 0), 1);
-    EXPECT_EQ(t->selectedScores[0], 6400 - 400 - 25);
+    ASSERT_EQ(testing::searchRuns(*t, 0), 1);
+    EXPECT_EQ(t->search.selectedScores[0], 6400 - 400 - 25);
 }
 
 TEST(TrialSearch, PenaltyForChangesAndMiddleMaterial) {
@@ -145,28 +122,28 @@ TEST(TrialSearch, PenaltyForChangesAndMiddleMaterial) {
     addOption(*s, {2, 0});
     addOption(*s, {3, 1, 0, 1, 0, 120});
     addOption(*s, {4, 1});
-    ASSERT_EQ(searchBendingRuns(*s, 0), 1);
+    ASSERT_EQ(testing::searchRuns(*s, 0), 1);
     // Found at level 17 (machine and middle material relaxed): one machine
     // change and one middle extra of 120 cost 5 x (1 + 2) + 120 = 135.
-    EXPECT_EQ(s->selectedScores[0], 6400 - 200 * 17 - 135);
+    EXPECT_EQ(s->search.selectedScores[0], 6400 - 200 * 17 - 135);
 }
 
 TEST(TrialSearch, FailureTexts) {
     auto s = pieceWithBends(1, 1);
     addOption(*s, {0});
     addOption(*s, {2});
-    EXPECT_EQ(searchBendingRuns(*s, 0), 0);
-    s->cutPieces.load(0);
-    EXPECT_STREQ(s->cutPieces.current.failureText,
+    EXPECT_EQ(testing::searchRuns(*s, 0), 0);
+    s->cutFile.cutPieces.load(0);
+    EXPECT_STREQ(s->cutFile.cutPieces.current.failureText,
                  "No machine/bender combination(s) can be found to manufacture cutpiece.");
 
     auto t = pieceWithBends(1, 1);
     addOption(*t, {0, 0});
     addOption(*t, {1, 1});  // another machine, which no allowed level accepts
     addOption(*t, {2, 0});
-    EXPECT_EQ(searchBendingRuns(*t, 0), 0);
-    t->cutPieces.load(0);
-    EXPECT_STREQ(t->cutPieces.current.failureText, "Unable to manufacture cutpiece.");
+    EXPECT_EQ(testing::searchRuns(*t, 0), 0);
+    t->cutFile.cutPieces.load(0);
+    EXPECT_STREQ(t->cutFile.cutPieces.current.failureText, "Unable to manufacture cutpiece.");
 }
 
 TEST(TrialSearch, HugeProductsAreBoundedAndEndQuickly) {
@@ -179,7 +156,7 @@ TEST(TrialSearch, HugeProductsAreBoundedAndEndQuickly) {
     s->options.ALLOW_ADDITIONAL_MATERIAL = 1;
     for (int p = 0; p <= 24; ++p)
         for (int m = 0; m < 8; ++m) addOption(*s, {p, m, m % 2, static_cast<int16_t>(1 + m % 2), m});
-    EXPECT_EQ(searchBendingRuns(*s, 0), 50);
+    EXPECT_EQ(testing::searchRuns(*s, 0), 50);
 }
 
 // Rotation of the straight between two bends for straights along a, b, c.
@@ -190,12 +167,13 @@ int32_t rotationBetween(std::array<double, 3> a, std::array<double, 3> b, std::a
                                        straight(5000, b[0], b[1], b[2]), bend(1570.8, 90, 1000),
                                        straight(5000, c[0], c[1], c[2])});
     for (int p = 0; p <= 4; ++p) addOption(*s, {p});
-    s->bendOptions.at(2).rotation = before;
-    for (int p = 0; p < 4; ++p) s->combination[p] = 0;
-    setPlaneRotations(*s, 0);
-    EXPECT_EQ(s->bendOptions.at(0).rotation, 0);
-    EXPECT_EQ(s->bendOptions.at(4).rotation, 0);
-    return s->bendOptions.at(2).rotation;
+    s->prep.bendOptions.at(2).rotation = before;
+    testing::indexOptionsIfNeeded(*s);
+    const int16_t run[kMaxPositions] = {};
+    setPlaneRotations(s->prep, 2, run);
+    EXPECT_EQ(s->prep.bendOptions.at(0).rotation, 0);
+    EXPECT_EQ(s->prep.bendOptions.at(4).rotation, 0);
+    return s->prep.bendOptions.at(2).rotation;
 }
 
 TEST(PlaneRotation, AngleBetweenSuccessiveBendPlanes) {
@@ -209,10 +187,11 @@ TEST(PlaneRotation, OneBendTouchesNothing) {
     auto s = testing::freshState();
     testing::addPreparedPiece(*s, {}, {straight(5000), bend(1570.8, 90, 1000), straight(5000, 0, 1, 0)});
     for (int p = 0; p <= 2; ++p) addOption(*s, {p});
-    s->bendOptions.at(0).rotation = 33;
-    s->combination[0] = s->combination[1] = 0;
-    setPlaneRotations(*s, 0);
-    EXPECT_EQ(s->bendOptions.at(0).rotation, 33);
+    s->prep.bendOptions.at(0).rotation = 33;
+    testing::indexOptionsIfNeeded(*s);
+    const int16_t run[kMaxPositions] = {};
+    setPlaneRotations(s->prep, 1, run);
+    EXPECT_EQ(s->prep.bendOptions.at(0).rotation, 33);
 }
 
 }  // namespace

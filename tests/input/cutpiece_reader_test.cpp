@@ -12,10 +12,10 @@ using testing::join;
 
 class CutPieceReader : public testing::ReaderTest {
 protected:
-    void read(const std::string& contents) { EXPECT_EQ(readCutPieceFile(*state, write(contents).c_str()), 0); }
-    const CutPieceRecord& piece(int i) { return state->cutPieces.at(i); }
+    void read(const std::string& contents) { EXPECT_EQ(readCutPieceFile(state->cutFile, write(contents).c_str()), 0); }
+    const CutPieceRecord& piece(int i) { return state->cutFile.cutPieces.at(i); }
     std::string bend(int i) {
-        const PipeBendRecord& b = state->pipeBends.at(i);
+        const PipeBendRecord& b = state->cutFile.pipeBends.at(i);
         return join(b.cutId, b.spoolId, b.bendX, b.bendY, b.bendZ, b.bendRadius, b.bendAngle);
     }
 };
@@ -24,7 +24,7 @@ TEST_F(CutPieceReader, UnitsScaleLengthsButNotBores) {
     const std::string text = "/CUT\nND 1.1/2\nSTART 1 2.5 -3\nDEV-LENGTH 120.1/2\nFINISH 0 0 0\n";
     read("UNITS-LENGTH INCH\nUNITS-BORE MM\n" + text + "UNITS-LENGTH mm\n" + text +
          "BEND 100 0 0 152.4 90\n/CUT\nND 3/4\nFINISH\n");
-    EXPECT_EQ(join(state->boreUnits, state->lengthUnits), "1 1 ");
+    EXPECT_EQ(join(state->cutFile.boreUnits, state->cutFile.lengthUnits), "1 1 ");
     auto values = [&](int i) {
         return join(piece(i).nominalBore, piece(i).startX, piece(i).startY, piece(i).startZ, piece(i).devLength);
     };
@@ -43,7 +43,7 @@ TEST_F(CutPieceReader, KeywordsPiecesAndBendsWithLfAndCrLf) {
         "SPOOL-ID S2\n/CUT\nCUT-ID 1\nFINISH 3\nBEND 7 0 0 1 35\nBEND 1 2\n";
     for (const std::string& lines : {text, testing::withCrLf(text)}) {
         read(lines);
-        ASSERT_EQ(state->cutPieces.count, 3);
+        ASSERT_EQ(state->cutFile.cutPieces.count, 3);
         // A second FINISH stores a second piece from the slot; a piece without FINISH is not stored.
         EXPECT_EQ(join(piece(0).cutId, piece(0).itemCode, piece(0).pipingSpec, piece(0).startZ, piece(0).finishX),
                   "1 P1 B2 30 40 ");
@@ -51,8 +51,8 @@ TEST_F(CutPieceReader, KeywordsPiecesAndBendsWithLfAndCrLf) {
         // A PIPING-SPEC line outside the header belongs to the piece being built; later pieces take the header's.
         EXPECT_EQ(join(piece(2).spoolId, piece(2).pipingSpec, piece(2).itemCode, piece(2).finishX, piece(2).finishY),
                   "S2 A1  30 0 ");
-        EXPECT_STREQ(state->headerPipingSpec, "A1");
-        ASSERT_EQ(state->pipeBends.count, 7);
+        EXPECT_STREQ(state->cutFile.headerPipingSpec, "A1");
+        ASSERT_EQ(state->cutFile.pipeBends.count, 7);
         EXPECT_EQ(bend(0), "  10 0 0 10 5 ");  // before any CUT-ID or SPOOL-ID
         EXPECT_EQ(bend(1), "1 S1 20 0 0 10 10 ");
         EXPECT_EQ(bend(3), "1 S1 40 0 0 10 20 ");
@@ -65,8 +65,8 @@ TEST_F(CutPieceReader, KeywordsPiecesAndBendsWithLfAndCrLf) {
 TEST_F(CutPieceReader, HeaderTextsCarryOverUnitsDoNot) {
     read("DATE 13/12/25\nPIPELINE LINE-3\n/HEADER\nPIPING-SPEC A1\nUNITS-BORE MM\nUNITS-LENGTH INCH\n");
     read("/CUT\nSTART 1 0 0\nFINISH\n  /end  trailing\n/CUT\nFINISH\nDATE 01/01/99\n");
-    EXPECT_EQ(join(state->headerDate, state->headerPipeline, state->cutPieces.count, piece(0).pipingSpec,
-                   piece(0).startX, state->boreUnits, state->lengthUnits),
+    EXPECT_EQ(join(state->cutFile.headerDate, state->cutFile.headerPipeline, state->cutFile.cutPieces.count, piece(0).pipingSpec,
+                   piece(0).startX, state->cutFile.boreUnits, state->cutFile.lengthUnits),
               "13/12/25 LINE-3 1 A1 10 2 1 ");
 }
 
@@ -77,21 +77,21 @@ TEST_F(CutPieceReader, LongTextsAreCutToTheirFields) {
          "\nFINISH-END-TYPE BW SW\nFINISH\nBEND\n");
     const CutPieceRecord& p = piece(0);
     auto n = [](const char* text) { return std::string(text).size(); };
-    EXPECT_EQ(join(state->headerDate, n(state->headerPipeline), n(state->headerPipingSpec), n(p.cutId), n(p.spoolId),
-                   n(p.pipingSpec), n(p.itemCode), n(p.startEndType), n(state->pipeBends.at(0).spoolId),
+    EXPECT_EQ(join(state->cutFile.headerDate, n(state->cutFile.headerPipeline), n(state->cutFile.headerPipingSpec), n(p.cutId), n(p.spoolId),
+                   n(p.pipingSpec), n(p.itemCode), n(p.startEndType), n(state->cutFile.pipeBends.at(0).spoolId),
                    p.finishEndType),
               "2025-12-13T 47 23 30 30 20 30 10 30 BW ");
 }
 
 TEST_F(CutPieceReader, LoneCrLongLinesAndNulBytes) {
     read("/CUT\rCUT-ID 1\rFINISH 1 1 1\r");  // one line: only its first keyword acts
-    EXPECT_EQ(state->cutPieces.count, 0);
+    EXPECT_EQ(state->cutFile.cutPieces.count, 0);
     read("/CUT\nPIPELINE " + std::string(190, 'x') + "FINISH 1 2 3\n");  // the 200th character begins a line
-    ASSERT_EQ(state->cutPieces.count, 1);
+    ASSERT_EQ(state->cutFile.cutPieces.count, 1);
     EXPECT_EQ(piece(0).finishZ, 30.0);
     static const char withNul[] = "/CUT\nCUT-ID A\0B\nFINISH 1\0 2 3\n";
     read(std::string(withNul, sizeof withNul - 1));
-    ASSERT_EQ(state->cutPieces.count, 1);
+    ASSERT_EQ(state->cutFile.cutPieces.count, 1);
     EXPECT_EQ(join(piece(0).cutId, piece(0).finishX, piece(0).finishY), "A 10 0 ");
 }
 

@@ -12,9 +12,9 @@ using testing::join;
 
 class DatabaseReader : public testing::ReaderTest {
 protected:
-    void read(const std::string& contents) { EXPECT_EQ(readBenderDatabase(*state, write(contents).c_str()), 1); }
+    void read(const std::string& contents) { EXPECT_EQ(readBenderDatabase(state->shop, write(contents).c_str()), 1); }
     std::string bender(int i) {
-        const BenderRecord& b = state->benders.at(i);
+        const BenderRecord& b = state->shop.benders.at(i);
         return join(b.name, b.priority, b.minFirstStraight, b.minMiddleStraight, b.minLastStraight);
     }
 };
@@ -25,18 +25,18 @@ TEST_F(DatabaseReader, EveryFieldOfEverySectionWithCrLf) {
         "STARTBENDER\nB1|4|100|150.5|200\nENDBENDER\nSTARTBENDCAPABILITY\nB1|1.5|7|150|1\nENDBENDCAPABILITY\n"
         "STARTMATERIALCAPABILITY\nB1|A1|2|10|Y|1\nENDMATERIALCAPABILITY\n"
         "STARTTUBEDATA\nP100-A|4|CS-150|6.0|114.3|6000|2|5|1.5|1\nENDTUBEDATA\n"));
-    const MachineRecord& m = state->machines.at(0);
+    const MachineRecord& m = state->shop.machines.at(0);
     EXPECT_EQ(join(m.name, m.priority, m.benderNames, m.hand, m.maxPipeLength, m.maxBendAngle, m.machineHeight,
                    m.hasPit, m.pitDepth, m.pitRadius, m.frontRadius, m.bodyHalfWidth, m.leftWall, m.rightWall,
                    m.frontWall, m.backWall, m.ceilingHeight),
               "M1 5 B1,B2 3 80000 120 9000 1 6000 7000 3000 4000 30000 31000 80000 81000 25000 ");
     EXPECT_EQ(bender(0), "B1 4 1000 1505 2000 ");
-    const BendCapabilityRecord& c = state->bendCapabilities.at(0);
+    const BendCapabilityRecord& c = state->shop.bendCapabilities.at(0);
     EXPECT_EQ(join(c.benderName, c.nominalBore, c.auxValue, c.bendRadius, c.radiusUnits), "B1 1.5 7 1500 1 ");
-    const MaterialCapabilityRecord& mc = state->materialCapabilities.at(0);
+    const MaterialCapabilityRecord& mc = state->shop.materialCapabilities.at(0);
     EXPECT_EQ(join(mc.benderName, mc.materialSpec, mc.minWallThickness, mc.maxWallThickness, mc.mandrel,
                    mc.thicknessUnits), "B1 A1 20 100 1 1 ");
-    const TubeDataRecord& t = state->tubeData.at(0);
+    const TubeDataRecord& t = state->shop.tubeData.at(0);
     EXPECT_EQ(join(t.itemCode, t.nominalBore, t.materialSpec, t.wallThickness, t.outsideDiameter, t.maxDeliveryLength,
                    t.springbackAngle, t.stretchPercent, t.weldShrinkage, t.sizeUnits),
               "P100-A 4 CS-150 60 1143 60000 2 5 15 1 ");
@@ -56,15 +56,15 @@ TEST_F(DatabaseReader, SectionUnitsAreFixedAtItsStartRecordUnitsPerRecord) {
     EXPECT_EQ(bender(3), "B1 5 2540 5207 1841 ");
     EXPECT_EQ(bender(4), "B1 5 100 205 72 ");  // INCH, singular, is millimetres
     // Radii by their own units field: 6 inches, 6 mm, and 6 mm for any code but 2.
-    EXPECT_EQ(join(state->bendCapabilities.at(0).bendRadius, state->bendCapabilities.at(1).bendRadius,
-                   state->bendCapabilities.at(2).bendRadius), "1524 60 60 ");
+    EXPECT_EQ(join(state->shop.bendCapabilities.at(0).bendRadius, state->shop.bendCapabilities.at(1).bendRadius,
+                   state->shop.bendCapabilities.at(2).bendRadius), "1524 60 60 ");
     std::string material;
-    for (const MaterialCapabilityRecord& mc : state->materialCapabilities.entries) {
+    for (const MaterialCapabilityRecord& mc : state->shop.materialCapabilities.entries) {
         material += join(mc.minWallThickness, mc.maxWallThickness, mc.mandrel);
     }
     EXPECT_EQ(material, "25 127 0 20 100 0 20 100 0 20 100 1 ");  // only an uppercase Y first is a mandrel
     // Wall and diameter by the record's units; delivery length and weld shrinkage by the section's.
-    for (const TubeDataRecord& t : state->tubeData.entries) {
+    for (const TubeDataRecord& t : state->shop.tubeData.entries) {
         EXPECT_EQ(join(t.wallThickness, t.outsideDiameter, t.maxDeliveryLength, t.weldShrinkage), "39 603 60960 127 ");
     }
 }
@@ -75,36 +75,36 @@ TEST_F(DatabaseReader, RecordLinesAsTheyStand) {
          "STARTBENDER\nB1|\n ENDBENDER\nEndBender trailing words\n"
          "STARTTUBEDATA\nITEM-CODE-WITH-FAR-TOO-MANY-CHARACTERS|4|MATERIAL-THAT-IS-FAR-TOO-LONG|1\nENDTUBEDATA");
     // Missing fields repeat the last field; a blank line is line breaks and zeros.
-    const MachineRecord& m = state->machines.at(0);
+    const MachineRecord& m = state->shop.machines.at(0);
     EXPECT_EQ(join(m.benderNames, m.priority, m.hand, m.maxPipeLength, m.maxBendAngle, m.ceilingHeight),
               "5\n 5 5 50 5 50 ");
-    const MachineRecord& blank = state->machines.at(1);
+    const MachineRecord& blank = state->shop.machines.at(1);
     EXPECT_EQ(join(blank.name, blank.benderNames, blank.priority, blank.ceilingHeight), "\n \n 0 0 ");
     // Texts keep their blanks and are cut to their fields.
-    EXPECT_EQ(join(state->machines.at(2).name, state->machines.at(2).benderNames, state->machines.at(3).name,
-                   state->tubeData.at(0).itemCode, state->tubeData.at(0).materialSpec),
+    EXPECT_EQ(join(state->shop.machines.at(2).name, state->shop.machines.at(2).benderNames, state->shop.machines.at(3).name,
+                   state->shop.tubeData.at(0).itemCode, state->shop.tubeData.at(0).materialSpec),
               "M1  B1,B2,B3,B4,B5,B6,B7,B8,B9,B10, ABCDEFGHIJK "
               "ITEM-CODE-WITH-FAR-TOO-MANY-CHA MATERIAL-THAT-IS-FAR-TO ");
     // An indented end keyword is a record; one followed by other words, in any case, ends the section.
-    ASSERT_EQ(state->benders.count, 2);
+    ASSERT_EQ(state->shop.benders.count, 2);
     EXPECT_EQ(bender(0), "B1 0 0 0 0 ");
-    EXPECT_STREQ(state->benders.at(1).name, " ENDBENDER\n");
+    EXPECT_STREQ(state->shop.benders.at(1).name, " ENDBENDER\n");
     // The end keyword on a last line without a line break closes the section.
-    EXPECT_EQ(state->tubeData.count, 1);
+    EXPECT_EQ(state->shop.tubeData.count, 1);
 }
 
 TEST_F(DatabaseReader, LoneCrLongLinesAndNulBytes) {
     // A lone carriage return does not end a line: one line, whose section meets the end of the file.
     read("UNITS INCHES\nSTARTBENDER\rB1|1|1|1|1\rENDBENDER\r");
-    EXPECT_EQ(state->benders.count, 0);
+    EXPECT_EQ(state->shop.benders.count, 0);
     // The next read starts again in millimetres. 420 characters read as pieces of 199, 199 and 22;
     // a keyword opening a piece acts; a record on a last line without a line break is read.
     read("STARTBENDER\nB1|1|1|1|" + std::string(411, '7') + "\nENDBENDER\n" + std::string(199, '#') +
          "STARTBENDER\nB2|1|1|1|1");
-    ASSERT_EQ(state->benders.count, 4);
+    ASSERT_EQ(state->shop.benders.count, 4);
     EXPECT_EQ(bender(0), "B1 1 10 10 2147483647 ");  // 190 sevens, clamped
-    EXPECT_STREQ(state->benders.at(2).name, "77777777777");
-    EXPECT_STREQ(state->benders.at(3).name, "B2");
+    EXPECT_STREQ(state->shop.benders.at(2).name, "77777777777");
+    EXPECT_STREQ(state->shop.benders.at(3).name, "B2");
     // A NUL ends what the extractors see of a line.
     static const char withNul[] = "STARTBENDER\nB1|2\0|3|4|5\nENDBENDER\n";
     read(std::string(withNul, sizeof withNul - 1));

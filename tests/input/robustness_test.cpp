@@ -18,9 +18,9 @@ using InputRobustness = testing::ReaderTest;
 
 TEST_F(InputRobustness, UnusablePathsAndGarbage) {
     auto readBoth = [&](const std::string& path) {
-        readBenderDatabase(*state, path.c_str());
-        readCutPieceFile(*state, path.c_str());
-        return state->benders.count + state->cutPieces.count + state->pipeBends.count;
+        readBenderDatabase(state->shop, path.c_str());
+        readCutPieceFile(state->cutFile, path.c_str());
+        return state->shop.benders.count + state->cutFile.cutPieces.count + state->cutFile.pipeBends.count;
     };
     const std::string both = "STARTBENDER\nB1|1|1|1|1\nENDBENDER\n/CUT\nBEND 1 0 0 1 5\nFINISH\n";
     ASSERT_EQ(readBoth(write(both)), 3);

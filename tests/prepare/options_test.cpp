@@ -2,6 +2,7 @@
 
 #include "prepare/options.h"
 #include "support/builders.h"
+#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -22,9 +23,9 @@ std::vector<testing::StepSetup> oneBend(double first = 4000, double last = 3000,
 }
 
 std::string optionName(JobState& s, int32_t index) {
-    const BendOptionRecord& o = s.bendOptions.at(index);
-    return "d" + std::to_string(o.direction) + "h" + std::to_string(o.hand) + std::string(s.machines.at(o.machineIndex).name) +
-           std::string(s.benders.at(o.benderIndex).name);
+    const BendOptionRecord& o = s.prep.bendOptions.at(index);
+    return "d" + std::to_string(o.direction) + "h" + std::to_string(o.hand) + std::string(s.shop.machines.at(o.machineIndex).name) +
+           std::string(s.shop.benders.at(o.benderIndex).name);
 }
 
 TEST(ToolingOptions, GenerationOrderAtPositionZero) {
@@ -37,22 +38,22 @@ TEST(ToolingOptions, GenerationOrderAtPositionZero) {
         addMaterialCapability(*s, b, "A1", 0, 100, 0);
     }
     addPreparedPiece(*s, {}, oneBend());
-    listBendOptions(*s, 0);
+    testing::listOptions(*s, 0);
     const char* expected[] = {"d1h1M1B1", "d1h1M1B2", "d1h1M2B3", "d1h2M1B1", "d1h2M1B2",
                               "d2h1M1B1", "d2h1M1B2", "d2h1M2B3", "d2h2M1B1", "d2h2M1B2"};
-    ASSERT_EQ(optionsAtPositionCount(*s, 0), 10);
+    ASSERT_EQ(testing::optionCount(*s, 0), 10);
     for (int32_t k = 0; k < 10; ++k) {
-        const int32_t index = loadOptionAt(*s, 0, k);
+        const int32_t index = testing::loadOptionAt(*s, 0, k);
         ASSERT_GE(index, 0);
         EXPECT_EQ(optionName(*s, index), expected[k]) << k;
-        EXPECT_EQ(s->bendOptions.current.positionRole, 1);
+        EXPECT_EQ(s->prep.bendOptions.current.positionRole, 1);
     }
-    EXPECT_EQ(loadOptionAt(*s, 0, 10), -1);
+    EXPECT_EQ(testing::loadOptionAt(*s, 0, 10), -1);
     // Direction 2 makes the cut piece's last step first.
-    loadOptionAt(*s, 0, 5);
-    EXPECT_EQ(s->bendOptions.current.stepIndex, 2);
-    loadOptionAt(*s, 1, 0);
-    EXPECT_EQ(s->bendOptions.current.positionRole, 5);  // the only bend
+    testing::loadOptionAt(*s, 0, 5);
+    EXPECT_EQ(s->prep.bendOptions.current.stepIndex, 2);
+    testing::loadOptionAt(*s, 1, 0);
+    EXPECT_EQ(s->prep.bendOptions.current.positionRole, 5);  // the only bend
 }
 
 TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
@@ -67,9 +68,9 @@ TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
         addMaterialCapability(*s, b, "A1", 0, 100, 0);
     }
     addPreparedPiece(*s, {}, oneBend());
-    listBendOptions(*s, 0);
+    testing::listOptions(*s, 0);
     std::vector<std::string> names;
-    for (int32_t k = 0; k < optionsAtPositionCount(*s, 1); ++k) names.push_back(optionName(*s, loadOptionAt(*s, 1, k)));
+    for (int32_t k = 0; k < testing::optionCount(*s, 1); ++k) names.push_back(optionName(*s, testing::loadOptionAt(*s, 1, k)));
     const std::vector<std::string> expected = {"d1h1M1B1", "d1h1M2B1", "d1h1M3B2", "d1h2M1B1", "d1h2M2B1", "d1h2M3B2",
                                                "d2h1M1B1", "d2h1M2B1", "d2h1M3B2", "d2h2M1B1", "d2h2M2B1", "d2h2M3B2"};
     EXPECT_EQ(names, expected);
@@ -83,10 +84,10 @@ TEST(ToolingOptions, HandsFollowTheMachine) {
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
         addPreparedPiece(*s, {}, oneBend());
-        listBendOptions(*s, 0);
-        ASSERT_EQ(optionsAtPositionCount(*s, 0), hand == 3 ? 4 : 2) << hand;
-        loadOptionAt(*s, 0, 0);
-        EXPECT_EQ(s->bendOptions.current.hand, hand == 2 ? 2 : 1);
+        testing::listOptions(*s, 0);
+        ASSERT_EQ(testing::optionCount(*s, 0), hand == 3 ? 4 : 2) << hand;
+        testing::loadOptionAt(*s, 0, 0);
+        EXPECT_EQ(s->prep.bendOptions.current.hand, hand == 2 ? 2 : 1);
     }
 }
 
@@ -127,12 +128,12 @@ TEST(ToolingOptions, AdditionalMaterial) {
         testing::PieceSetup piece;
         piece.weldShrinkage = 7;
         addPreparedPiece(*s, piece, c.steps);
-        listBendOptions(*s, 0);
-        ASSERT_EQ(optionsAtPositionCount(*s, c.position), static_cast<int32_t>(c.extras.size()));
+        testing::listOptions(*s, 0);
+        ASSERT_EQ(testing::optionCount(*s, c.position), static_cast<int32_t>(c.extras.size()));
         for (std::size_t k = 0; k < c.extras.size(); ++k) {
-            loadOptionAt(*s, c.position, static_cast<int32_t>(k));
-            EXPECT_EQ(s->bendOptions.current.extraBefore, c.extras[k].first) << k;
-            EXPECT_EQ(s->bendOptions.current.extraAfter, c.extras[k].second) << k;
+            testing::loadOptionAt(*s, c.position, static_cast<int32_t>(k));
+            EXPECT_EQ(s->prep.bendOptions.current.extraBefore, c.extras[k].first) << k;
+            EXPECT_EQ(s->prep.bendOptions.current.extraAfter, c.extras[k].second) << k;
         }
     }
 }
@@ -153,11 +154,11 @@ TEST(ToolingOptions, PriorityValues) {
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
         addPreparedPiece(*s, {}, oneBend());
-        listBendOptions(*s, 0);
-        loadOptionAt(*s, 0, 0);
-        EXPECT_EQ(s->bendOptions.current.priorityValue, row.straightValue) << row.m << row.b << row.mob;
-        loadOptionAt(*s, 1, 0);
-        EXPECT_EQ(s->bendOptions.current.priorityValue, row.bendValue) << row.m << row.b << row.mob;
+        testing::listOptions(*s, 0);
+        testing::loadOptionAt(*s, 0, 0);
+        EXPECT_EQ(s->prep.bendOptions.current.priorityValue, row.straightValue) << row.m << row.b << row.mob;
+        testing::loadOptionAt(*s, 1, 0);
+        EXPECT_EQ(s->prep.bendOptions.current.priorityValue, row.bendValue) << row.m << row.b << row.mob;
     }
 }
 
@@ -172,15 +173,15 @@ TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
         testing::PieceSetup piece;
         piece.springbackAngle = 3;
         addPreparedPiece(*s, piece, oneBend(4000, 3000, 88));
-        listBendOptions(*s, 0);
-        s->cutPieces.load(0);
+        testing::listOptions(*s, 0);
+        s->cutFile.cutPieces.load(0);
         if (maxAngle == 90) {
-            EXPECT_EQ(s->cutPieces.current.failed, 1);
-            EXPECT_STREQ(s->cutPieces.current.failureText,
+            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
+            EXPECT_STREQ(s->cutFile.cutPieces.current.failureText,
                          "There is no machine available that can handle this pipe length or bend angle.");
         } else {
-            EXPECT_EQ(s->cutPieces.current.failed, 0);
-            EXPECT_EQ(optionsAtPositionCount(*s, 1), 2);
+            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 0);
+            EXPECT_EQ(testing::optionCount(*s, 1), 2);
         }
     }
 }
@@ -197,15 +198,15 @@ TEST(ToolingOptions, DeliveryLengthUsesTheUntruncatedSum) {
         testing::PieceSetup piece;
         piece.maxDeliveryLength = delivery;
         addPreparedPiece(*s, piece, steps);
-        listBendOptions(*s, 0);
-        s->cutPieces.load(0);
+        testing::listOptions(*s, 0);
+        s->cutFile.cutPieces.load(0);
         if (delivery < 988) {
-            EXPECT_EQ(s->cutPieces.current.failed, 1);
-            EXPECT_STREQ(s->cutPieces.current.failureText,
+            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
+            EXPECT_STREQ(s->cutFile.cutPieces.current.failureText,
                          "Pipe comes to 99 MM which is greater than the max delivery length.");
         } else {
-            EXPECT_EQ(s->cutPieces.current.failed, 0);
-            EXPECT_EQ(s->cutPieces.current.devLength, 987);
+            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 0);
+            EXPECT_EQ(s->cutFile.cutPieces.current.devLength, 987);
         }
     }
 }
@@ -220,15 +221,15 @@ TEST(ToolingOptions, MachineLengthAndTemplateLength) {
     addBendCapability(*s, "B1", 2.0, 1000);
     addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
     addPreparedPiece(*s, {}, oneBend(400, 3000));  // 400 + 1570.8 + 3000 + 2 x 1000 = 6970.8
-    listBendOptions(*s, 0);
-    s->cutPieces.load(0);
-    EXPECT_EQ(s->cutPieces.current.devLength, 6970);
-    EXPECT_DOUBLE_EQ(s->bendSteps.at(0).length, 1400.0);
-    EXPECT_DOUBLE_EQ(s->bendSteps.at(2).length, 4000.0);
+    testing::listOptions(*s, 0);
+    s->cutFile.cutPieces.load(0);
+    EXPECT_EQ(s->cutFile.cutPieces.current.devLength, 6970);
+    EXPECT_DOUBLE_EQ(s->prep.bendSteps.at(0).length, 1400.0);
+    EXPECT_DOUBLE_EQ(s->prep.bendSteps.at(2).length, 4000.0);
     // 1400 against minFirstStraight 1401 needs 1 more; both machines take 6970.
-    loadOptionAt(*s, 1, 0);
-    EXPECT_EQ(s->bendOptions.current.extraBefore, 1);
-    EXPECT_EQ(optionsAtPositionCount(*s, 1), 4);
+    testing::loadOptionAt(*s, 1, 0);
+    EXPECT_EQ(s->prep.bendOptions.current.extraBefore, 1);
+    EXPECT_EQ(testing::optionCount(*s, 1), 4);
 }
 
 TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
@@ -242,10 +243,10 @@ TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
         }
         steps.push_back(straight(5000));
         addPreparedPiece(*s, {}, steps);
-        listBendOptions(*s, 0);
-        s->cutPieces.load(0);
-        EXPECT_EQ(s->cutPieces.current.failed, 1);
-        EXPECT_EQ(s->bendOptions.count, 0);
+        testing::listOptions(*s, 0);
+        s->cutFile.cutPieces.load(0);
+        EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
+        EXPECT_EQ(s->prep.bendOptions.count, 0);
     }
     {
         // Angles of 0 and 200, a huge radius, a negative straight, a bore matching nothing.
@@ -253,14 +254,14 @@ TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
         testing::addSimpleShop(*s, {1000, 2000000000});
         addPreparedPiece(*s, {}, {straight(-50), bend(0, 0, 1000), straight(10), bend(1e12, 200, 2000000000),
                                  straight(1e9)});
-        listBendOptions(*s, 0);
+        testing::listOptions(*s, 0);
         testing::PieceSetup other;
         other.cutId = "C2";
         other.bore = 3.0;
         addPreparedPiece(*s, other, oneBend());
-        s->bendOptions.clear();
-        listBendOptions(*s, 1);
-        EXPECT_EQ(optionsAtPositionCount(*s, 1), 0);
+        s->prep.bendOptions.clear();
+        testing::listOptions(*s, 1);
+        EXPECT_EQ(testing::optionCount(*s, 1), 0);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "prepare/bend_steps.h"
 #include "prepare/resolve.h"
+#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -11,45 +12,45 @@ namespace {
 
 void addTube(JobState& s, const char* code, double bore, const char* material, int32_t delivery, int32_t units,
              int32_t stretch = 0) {
-    s.tubeData.zeroCurrent();
-    copyText(s.tubeData.current.itemCode, code);
-    s.tubeData.current.nominalBore = bore;
-    copyText(s.tubeData.current.materialSpec, material);
-    s.tubeData.current.wallThickness = 40;
-    s.tubeData.current.outsideDiameter = 600;
-    s.tubeData.current.maxDeliveryLength = delivery;
-    s.tubeData.current.stretchPercent = stretch;
-    s.tubeData.current.sizeUnits = units;
-    s.tubeData.append();
-    s.tubeData.store(s.tubeData.count - 1);
+    s.shop.tubeData.zeroCurrent();
+    copyText(s.shop.tubeData.current.itemCode, code);
+    s.shop.tubeData.current.nominalBore = bore;
+    copyText(s.shop.tubeData.current.materialSpec, material);
+    s.shop.tubeData.current.wallThickness = 40;
+    s.shop.tubeData.current.outsideDiameter = 600;
+    s.shop.tubeData.current.maxDeliveryLength = delivery;
+    s.shop.tubeData.current.stretchPercent = stretch;
+    s.shop.tubeData.current.sizeUnits = units;
+    s.shop.tubeData.append();
+    s.shop.tubeData.store(s.shop.tubeData.count - 1);
 }
 
 int32_t addPiece(JobState& s, const char* cut, const char* spool, const char* item, double bore,
                  int32_t devLength = 0) {
-    s.cutPieces.zeroCurrent();
-    copyText(s.cutPieces.current.cutId, cut);
-    copyText(s.cutPieces.current.spoolId, spool);
-    copyText(s.cutPieces.current.pipingSpec, "A1");
-    copyText(s.cutPieces.current.itemCode, item);
-    s.cutPieces.current.nominalBore = bore;
-    s.cutPieces.current.devLength = devLength;
-    s.cutPieces.append();
-    s.cutPieces.store(s.cutPieces.count - 1);
-    return s.cutPieces.count - 1;
+    s.cutFile.cutPieces.zeroCurrent();
+    copyText(s.cutFile.cutPieces.current.cutId, cut);
+    copyText(s.cutFile.cutPieces.current.spoolId, spool);
+    copyText(s.cutFile.cutPieces.current.pipingSpec, "A1");
+    copyText(s.cutFile.cutPieces.current.itemCode, item);
+    s.cutFile.cutPieces.current.nominalBore = bore;
+    s.cutFile.cutPieces.current.devLength = devLength;
+    s.cutFile.cutPieces.append();
+    s.cutFile.cutPieces.store(s.cutFile.cutPieces.count - 1);
+    return s.cutFile.cutPieces.count - 1;
 }
 
 void addBendPoint(JobState& s, const char* cut, const char* spool, double x, double y, double z, int32_t radius,
                   int32_t angle) {
-    s.pipeBends.zeroCurrent();
-    copyText(s.pipeBends.current.cutId, cut);
-    copyText(s.pipeBends.current.spoolId, spool);
-    s.pipeBends.current.bendX = x;
-    s.pipeBends.current.bendY = y;
-    s.pipeBends.current.bendZ = z;
-    s.pipeBends.current.bendRadius = radius;
-    s.pipeBends.current.bendAngle = angle;
-    s.pipeBends.append();
-    s.pipeBends.store(s.pipeBends.count - 1);
+    s.cutFile.pipeBends.zeroCurrent();
+    copyText(s.cutFile.pipeBends.current.cutId, cut);
+    copyText(s.cutFile.pipeBends.current.spoolId, spool);
+    s.cutFile.pipeBends.current.bendX = x;
+    s.cutFile.pipeBends.current.bendY = y;
+    s.cutFile.pipeBends.current.bendZ = z;
+    s.cutFile.pipeBends.current.bendRadius = radius;
+    s.cutFile.pipeBends.current.bendAngle = angle;
+    s.cutFile.pipeBends.append();
+    s.cutFile.pipeBends.store(s.cutFile.pipeBends.count - 1);
 }
 
 TEST(ItemResolution, FailureTexts) {
@@ -64,30 +65,30 @@ TEST(ItemResolution, FailureTexts) {
     addPiece(*s, "C4", "S1", "P3", 4.0, 5001);  // longer than the delivery length
     addBendPoint(*s, "C2", "S1", 0, 0, 0, 100, 90);
     addBendPoint(*s, "C4", "S2", 0, 0, 0, 100, 90);  // another spool: not a bend of C4
-    for (int32_t i = 0; i < 4; ++i) resolveCutPieceItem(*s, i);
+    for (int32_t i = 0; i < 4; ++i) testing::resolvePiece(*s, i);
 
     const char* texts[] = {"Inconsistent material spec on item P1", "Itemcode P2 not found in database.",
                            "No bends present in cut piece.", "Straight pipe exceeds max delivery length."};
     const int32_t failed[] = {1, 1, 2, 1};
     const int32_t bends[] = {0, 1, 0, 0};
     for (int32_t i = 0; i < 4; ++i) {
-        s->cutPieces.load(i);
-        EXPECT_EQ(s->cutPieces.current.failed, failed[i]) << i;
-        EXPECT_STREQ(s->cutPieces.current.failureText, texts[i]) << i;
-        EXPECT_EQ(s->cutPieces.current.bendCount, bends[i]) << i;
+        s->cutFile.cutPieces.load(i);
+        EXPECT_EQ(s->cutFile.cutPieces.current.failed, failed[i]) << i;
+        EXPECT_STREQ(s->cutFile.cutPieces.current.failureText, texts[i]) << i;
+        EXPECT_EQ(s->cutFile.cutPieces.current.bendCount, bends[i]) << i;
     }
 }
 
 TEST(BendGeometry, SetbackAndArcUseTheJobConstants) {
     auto s = testing::freshState();
     double arc = 0.0;
-    const double setback = bendSetbackAndArc(*s, 90, 100, 2, arc);
+    const double setback = bendSetbackAndArc(s->options, 90, 100, 2, arc);
     EXPECT_DOUBLE_EQ(setback, 100.00036732118498);  // 3.1416/180 makes the half angle a little over 45
     EXPECT_DOUBLE_EQ(arc, 157.07999999999998);
     s->options.INCLUDE_BEND_STRETCHING = 1;
-    bendSetbackAndArc(*s, 90, 100, 2, arc);
+    bendSetbackAndArc(s->options, 90, 100, 2, arc);
     EXPECT_NEAR(arc, 153.9384, 1e-9);
-    bendSetbackAndArc(*s, 90, 100, 0, arc);
+    bendSetbackAndArc(s->options, 90, 100, 0, arc);
     EXPECT_NEAR(arc, 157.08, 1e-9);
 }
 
@@ -95,19 +96,19 @@ TEST(BendGeometry, WorkedExampleGivesThreeSteps) {
     auto s = testing::freshState();
     addTube(*s, "P1", 2.0, "A1", 100000, 1);
     addPiece(*s, "C1", "S1", "P1", 2.0);
-    s->cutPieces.load(0);
-    s->cutPieces.current.finishX = 500;
-    s->cutPieces.current.finishY = 300;
-    s->cutPieces.store(0);
+    s->cutFile.cutPieces.load(0);
+    s->cutFile.cutPieces.current.finishX = 500;
+    s->cutFile.cutPieces.current.finishY = 300;
+    s->cutFile.cutPieces.store(0);
     addBendPoint(*s, "C1", "S1", 500, 0, 0, 100, 90);
     addBendPoint(*s, "C1", "S9", 900, 900, 0, 100, 90);  // same cut id, other spool
-    resolveCutPieceItem(*s, 0);
-    buildBendSteps(*s, 0);
+    testing::resolvePiece(*s, 0);
+    testing::buildSteps(*s, 0);
 
-    ASSERT_EQ(s->bendSteps.count, 3);
-    const BendStepRecord& first = s->bendSteps.at(0);
-    const BendStepRecord& arc = s->bendSteps.at(1);
-    const BendStepRecord& last = s->bendSteps.at(2);
+    ASSERT_EQ(s->prep.bendSteps.count, 3);
+    const BendStepRecord& first = s->prep.bendSteps.at(0);
+    const BendStepRecord& arc = s->prep.bendSteps.at(1);
+    const BendStepRecord& last = s->prep.bendSteps.at(2);
     EXPECT_EQ(first.stepType, kStraight);
     EXPECT_NEAR(first.length, 399.9996, 1e-4);
     EXPECT_DOUBLE_EQ(first.directionX, 1.0);
@@ -118,7 +119,7 @@ TEST(BendGeometry, WorkedExampleGivesThreeSteps) {
     EXPECT_EQ(arc.directionX, 0.0);
     EXPECT_NEAR(last.length, 199.9996, 1e-4);
     EXPECT_DOUBLE_EQ(last.directionY, 1.0);
-    EXPECT_EQ(firstStepOfKey(*s, "c1", "s1"), 0);
+    EXPECT_EQ(firstStepOfKey(s->prep, "c1", "s1"), 0);
 }
 
 TEST(BendGeometry, CoincidentPointsGiveAZeroDirectionAndANegativeStraight) {
@@ -126,15 +127,15 @@ TEST(BendGeometry, CoincidentPointsGiveAZeroDirectionAndANegativeStraight) {
     addTube(*s, "P1", 2.0, "A1", 100000, 1);
     addPiece(*s, "C1", "S1", "P1", 2.0);
     addBendPoint(*s, "C1", "S1", 0, 0, 0, 100, 90);  // on the start point
-    resolveCutPieceItem(*s, 0);
-    buildBendSteps(*s, 0);
-    ASSERT_EQ(s->bendSteps.count, 3);
-    const BendStepRecord& first = s->bendSteps.at(0);
+    testing::resolvePiece(*s, 0);
+    testing::buildSteps(*s, 0);
+    ASSERT_EQ(s->prep.bendSteps.count, 3);
+    const BendStepRecord& first = s->prep.bendSteps.at(0);
     EXPECT_LT(first.length, 0.0);
     EXPECT_EQ(first.directionX, 0.0);
     EXPECT_EQ(first.directionY, 0.0);
     EXPECT_EQ(first.directionZ, 0.0);
-    EXPECT_FALSE(std::isnan(s->bendSteps.at(2).directionX));
+    EXPECT_FALSE(std::isnan(s->prep.bendSteps.at(2).directionX));
 }
 
 }  // namespace

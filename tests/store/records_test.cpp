@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 #include "store/records.h"
+#include "store/text.h"
 
 namespace kwarel {
 namespace {

@@ -3,7 +3,7 @@
 namespace kwarel::testing {
 
 void addMachine(JobState& state, const MachineSetup& setup) {
-    auto& list = state.machines;
+    auto& list = state.shop.machines;
     list.zeroCurrent();
     copyText(list.current.name, setup.name.c_str());
     list.current.priority = setup.priority;
@@ -21,7 +21,7 @@ void addMachine(JobState& state, const MachineSetup& setup) {
 
 void addBender(JobState& state, const std::string& name, int32_t priority, int32_t minFirst, int32_t minMiddle,
                int32_t minLast) {
-    auto& list = state.benders;
+    auto& list = state.shop.benders;
     list.zeroCurrent();
     copyText(list.current.name, name.c_str());
     list.current.priority = priority;
@@ -33,7 +33,7 @@ void addBender(JobState& state, const std::string& name, int32_t priority, int32
 }
 
 void addBendCapability(JobState& state, const std::string& bender, double bore, int32_t radius) {
-    auto& list = state.bendCapabilities;
+    auto& list = state.shop.bendCapabilities;
     list.zeroCurrent();
     copyText(list.current.benderName, bender.c_str());
     list.current.nominalBore = bore;
@@ -45,7 +45,7 @@ void addBendCapability(JobState& state, const std::string& bender, double bore, 
 
 void addMaterialCapability(JobState& state, const std::string& bender, const std::string& material, int32_t minWall,
                            int32_t maxWall, int16_t mandrel) {
-    auto& list = state.materialCapabilities;
+    auto& list = state.shop.materialCapabilities;
     list.zeroCurrent();
     copyText(list.current.benderName, bender.c_str());
     copyText(list.current.materialSpec, material.c_str());
@@ -58,7 +58,7 @@ void addMaterialCapability(JobState& state, const std::string& bender, const std
 }
 
 int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::vector<StepSetup>& steps) {
-    auto& pieces = state.cutPieces;
+    auto& pieces = state.cutFile.cutPieces;
     pieces.zeroCurrent();
     CutPieceRecord& piece = pieces.current;
     copyText(piece.cutId, setup.cutId.c_str());
@@ -77,7 +77,7 @@ int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::ve
     pieces.store(index);
 
     for (const StepSetup& s : steps) {
-        auto& list = state.bendSteps;
+        auto& list = state.prep.bendSteps;
         list.zeroCurrent();
         copyText(list.current.cutId, setup.cutId.c_str());
         copyText(list.current.spoolId, setup.spoolId.c_str());

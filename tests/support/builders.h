@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 
 namespace kwarel::testing {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 
 namespace kwarel::testing {
 

@@ -1,0 +1,85 @@
+// What the clash room owns: the formed pipe of the run being simulated, the
+// checkpoints of the last simulated run, the sample points of one pipe
+// piece, the machine whose room the pipe is tested in, and the clash report
+// of the current cut piece.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "store/limits.h"
+#include "store/records.h"
+
+namespace kwarel {
+
+// Motion phases of the simulation, as the clash report names them.
+constexpr int32_t kPhaseBend = 1;
+constexpr int32_t kPhaseFeed = 2;
+constexpr int32_t kPhaseRotation = 3;
+
+// The state of the simulation after each position of the last run
+// simulated for the current cut piece: the formed pipe, the feed line it was
+// built on, the motion phase, and the clash lines each position added. A run
+// that agrees with it on everything positions 0 to k read (the options up to
+// k, or k + 1 after a straight, the rotations of the straights up to k, the
+// total pipe length) resumes after position k with the same side effects,
+// instead of simulating those positions again.
+struct SimulationCheckpoints {
+    bool valid = false;
+    char cutId[31] = {};
+    char spoolId[31] = {};
+    int32_t optionCount = 0;
+    int32_t bendCount = 0;
+    int16_t ordinals[kMaxPositions] = {};
+    int32_t rotations[kMaxPositions] = {};  // straight rotations when the run began
+    double total = 0.0;
+    int32_t completed = -1;  // positions 0 .. completed were finished
+    int64_t offsetY[kMaxPositions] = {};
+    int32_t motionPhase[kMaxPositions] = {};
+    int32_t shapeEnd[kMaxPositions] = {};  // pieces after position p: shapes[shapeEnd[p-1] .. shapeEnd[p])
+    std::vector<PipeShapeRecord> shapes;
+    int32_t lineCount = 0;
+    int32_t linePosition[kMaxClashLines] = {};
+    char lines[kMaxClashLines][kClashLineWidth] = {};
+};
+
+struct ClashState {
+    // Step sizes of the simulation and the sampling distance.
+    int32_t feedStep = 100;
+    int32_t angleStep = 5;
+    int32_t halfDiameter = 50;
+
+    // Where the simulation is: position (from 1) and motion phase, read by
+    // the clash report; the steps made for the current cut piece.
+    int32_t simulationPosition = 0;
+    int32_t motionPhase = 0;
+    int64_t simulationSteps = 0;
+
+    // The machine whose room the pipe is tested in.
+    MachineRecord machine{};
+
+    // The formed pipe, piece by piece.
+    RecordList<PipeShapeRecord> pipeShapes;
+    SimulationCheckpoints checkpoints;
+
+    // Clash report of the current cut piece.
+    char clashLines[kMaxClashLines][kClashLineWidth] = {};
+    int32_t clashLineCount = 0;
+
+    // Sample points of one pipe piece.
+    double sampleX[kMaxSamples] = {};
+    double sampleY[kMaxSamples] = {};
+    double sampleZ[kMaxSamples] = {};
+};
+
+// Sets the step sizes a job starts with.
+void resetSimulationSteps(ClashState& clash);
+
+// Empties the clash report for a new cut piece.
+void startClashReport(ClashState& clash);
+
+// Forgets the checkpoints of the last simulated run and starts counting
+// simulation steps afresh, for the search of a new cut piece.
+void forgetSimulations(ClashState& clash);
+
+}  // namespace kwarel

@@ -1,0 +1,54 @@
+// What the generation room owns: the criteria levels, the working tables of
+// the trial search, the runs it chose, and the memo of the last clashing
+// simulation.
+#pragma once
+
+#include <cstdint>
+
+#include "store/limits.h"
+
+namespace kwarel {
+
+// Levels of the trial criteria: each of the 32 patterns of five criteria.
+constexpr int kCriteriaLevels = 32;
+constexpr int kCriteria = 5;
+
+// The last clashing simulation of the current cut piece. A run that clashed
+// at position p read nothing but the options of positions 0 to p + 1, the
+// rotations of its straights up to p and the total pipe length. A later run
+// that agrees on all of them clashes in the same way, so the search replays
+// the outcome (the clash lines, the rotations of the straights passed, the
+// last position and phase) instead of simulating it again.
+struct ClashReplay {
+    bool valid = false;
+    int32_t keyLast = 0;  // the key holds positions 0 .. keyLast
+    int16_t ordinals[kMaxPositions] = {};
+    int32_t rotations[kMaxPositions] = {};
+    double total = 0.0;
+    int32_t clashPosition = 0;  // 0-based position of the clash
+    int32_t simulationPosition = 0;
+    int32_t motionPhase = 0;
+    int32_t lineCount = 0;
+    char lines[kMaxClashLines][kClashLineWidth] = {};
+};
+
+struct SearchState {
+    // [level][criterion], 1 = required.
+    int16_t criteriaLevels[kCriteriaLevels][kCriteria] = {};
+
+    // Tables indexed "per position 1 .. 2n" hold position p at index p - 1.
+    int16_t optionCountByPosition[kMaxPositions] = {};
+    int16_t keptOptions[kMaxPositions - 1][kMaxKeptPerPosition] = {};
+    int16_t keptCount[kMaxPositions - 1] = {};
+    int16_t triedRuns[kTriedRows][kMaxPositions] = {};
+    int32_t triedRowsInUse = 0;  // rows fill in order: this is the first free row
+    int16_t levelCandidates[kMaxCandidates][kMaxPositions] = {};
+    int32_t levelScores[kMaxCandidates] = {};
+    int32_t sortedScores[kMaxCandidates] = {};
+    int16_t selectedRuns[kMaxSelected][kMaxPositions] = {};
+    int32_t selectedScores[kMaxSelected] = {};
+
+    ClashReplay clashReplay;
+};
+
+}  // namespace kwarel
