@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "job_generator.h"
-#include "store/job_state.h"
+#include "driver/job_state.h"
 
 namespace kwarel::bench {
 

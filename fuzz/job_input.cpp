@@ -12,6 +12,7 @@
 #include "fuzz_support.h"
 #include "input/cutpiece_reader.h"
 #include "input/database_reader.h"
+#include "store/text.h"
 
 namespace kwarel::fuzz {
 
