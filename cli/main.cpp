@@ -3,19 +3,30 @@
 #include <cstdio>
 #include <cstring>
 
+#include <string>
+
 #include "kwarel.h"
+#include "report_model.h"
 
 namespace {
 
 const char* const kUsage =
     "usage: kwarel PARAMETER_FILE\n"
+    "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
+    "       kwarel explain PARAMETER_FILE CUT-ID\n"
     "       kwarel --help | --version\n";
 
 const char* const kHelp =
     "kwarel - pipe-bending planner\n"
     "\n"
     "usage: kwarel PARAMETER_FILE\n"
+    "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
+    "       kwarel explain PARAMETER_FILE CUT-ID\n"
     "       kwarel --help | --version\n"
+    "\n"
+    "report: runs the job (same result file) and writes an HTML page with the\n"
+    "runs drawn in their machine rooms. explain: runs the job and prints why each\n"
+    "cut piece with that CUT-ID came out as it did.\n"
     "\n"
     "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file,\n"
     "result file, database file, options) and writes the result file it names.\n"
@@ -39,7 +50,9 @@ const char* const kHelp =
     "  14  trial criteria order invalid\n"
     "  15  forced machine ID does not exist\n"
     "  16  forced bender ID does not exist\n"
-    "  64  wrong invocation\n";
+    "  64  wrong invocation\n"
+    "  65  explain: no cut piece has the CUT-ID\n"
+    "  73  report: the HTML file cannot be written\n";
 
 const char* statusMeaning(int status) {
     switch (status) {
@@ -66,6 +79,23 @@ const char* statusMeaning(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "explain") == 0)) {
+        int status = 64;
+        if (argv[1][0] == 'r' && argc == 3) {
+            status = kwarel::cli::reportCommand(argv[2], "");
+        } else if (argv[1][0] == 'r' && argc == 5 && std::strcmp(argv[3], "-o") == 0) {
+            status = kwarel::cli::reportCommand(argv[2], argv[4]);
+        } else if (argv[1][0] == 'e' && argc == 4) {
+            status = kwarel::cli::explainCommand(argv[2], argv[3]);
+        } else {
+            std::fputs(kUsage, stderr);
+            return 64;
+        }
+        if (status >= 1 && status <= 16) {
+            std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
+        }
+        return status;
+    }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         std::fputs(kHelp, stdout);
         return 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "store/limits.h"
+#include "store/observer.h"
 #include "store/records.h"
 
 namespace kwarel {
@@ -44,6 +45,14 @@ struct SimulationCheckpoints {
 };
 
 struct ClashState {
+    // Told every clash found, when set (never by the entry points).
+    // recordFrames: a run is being replayed for drawing and the observer is
+    // shown each motion; framesUntested: that replay moves the pipe without
+    // testing it against the room.
+    JobObserver* observer = nullptr;
+    bool recordFrames = false;
+    bool framesUntested = false;
+
     // Step sizes of the simulation and the sampling distance.
     int32_t feedStep = 100;
     int32_t angleStep = 5;
@@ -55,8 +64,9 @@ struct ClashState {
     int32_t motionPhase = 0;
     int64_t simulationSteps = 0;
 
-    // The machine whose room the pipe is tested in.
+    // The machine whose room the pipe is tested in, and its list index.
     MachineRecord machine{};
+    int32_t machineIndex = -1;
 
     // The formed pipe, piece by piece.
     RecordList<PipeShapeRecord> pipeShapes;

@@ -23,14 +23,12 @@ void appendNumber(char* line, std::size_t& used, int32_t value) {
 
 }  // namespace
 
-int32_t addClashLine(ClashState& state, const char* surface) {
-    if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return 0;
-    char* line = state.clashLines[state.clashLineCount];
+void formatClashLine(char* line, const MachineRecord& machine, const char* surface, int32_t position,
+                     int32_t motionPhase) {
     std::size_t used = 0;
     line[0] = '\0';
 
     // The machine name is a fixed-width field; read no further than its width.
-    const MachineRecord& machine = state.machine;
     char name[sizeof machine.name + 1];
     std::memcpy(name, machine.name, sizeof machine.name);
     name[sizeof machine.name] = '\0';
@@ -42,7 +40,7 @@ int32_t addClashLine(ClashState& state, const char* surface) {
 
     // Positions count from 1: even ones are bends, 1 is the load, other odd
     // ones are the straights between bends.
-    const int32_t p = state.simulationPosition;
+    const int32_t p = position;
     if (static_cast<double>(p) * 0.5 == static_cast<double>(p / 2)) {
         appendText(line, used, " during bend ");
         appendNumber(line, used, p / 2);
@@ -52,14 +50,28 @@ int32_t addClashLine(ClashState& state, const char* surface) {
     } else {
         appendText(line, used, " after bend ");
         appendNumber(line, used, (p - 1) / 2);
-        if (state.motionPhase == kPhaseFeed) {
+        if (motionPhase == kPhaseFeed) {
             appendText(line, used, " during pipe feed.\n");
-        } else if (state.motionPhase == kPhaseRotation) {
+        } else if (motionPhase == kPhaseRotation) {
             appendText(line, used, " during pipe rotation.\n");
         } else {
             appendText(line, used, ".\n");
         }
     }
+}
+
+int32_t addClashLine(ClashState& state, const char* surface) {
+    if (state.observer != nullptr) {
+        char line[kClashLineWidth];
+        formatClashLine(line, state.machine, surface, state.simulationPosition, state.motionPhase);
+        const std::size_t length = std::strlen(line);
+        if (length > 0 && line[length - 1] == '\n') line[length - 1] = '\0';
+        state.observer->clashFound(surface, line, state.machineIndex, state.pipeShapes.entries.data(),
+                                   state.pipeShapes.count);
+    }
+    if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return 0;
+    formatClashLine(state.clashLines[state.clashLineCount], state.machine, surface, state.simulationPosition,
+                    state.motionPhase);
     ++state.clashLineCount;
     return 0;
 }

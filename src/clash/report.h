@@ -11,4 +11,9 @@ namespace kwarel {
 // are already held. Returns 0.
 int32_t addClashLine(ClashState& state, const char* surface);
 
+// Writes that line into `line` (kClashLineWidth bytes) for a machine, the
+// 1-based simulation position and the motion phase.
+void formatClashLine(char* line, const MachineRecord& machine, const char* surface, int32_t position,
+                     int32_t motionPhase);
+
 }  // namespace kwarel

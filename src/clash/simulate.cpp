@@ -98,7 +98,7 @@ double stepsFor(int64_t angle, int64_t step) {
 int32_t bendInSteps(ClashState& state, int16_t hand, int64_t target, int32_t od, int32_t radius) {
     const int64_t step = state.angleStep;
     ClearPieces clear;
-    if (state.pipeShapes.count <= kMaxPositions) {
+    if (state.pipeShapes.count <= kMaxPositions && !state.framesUntested) {
         clash::piecesClearOverTurn(state, od, false, 0.0, 0.0, radius, stepsFor(target, step), clear.flags);
         clear.known = true;
     }
@@ -137,7 +137,7 @@ int32_t feedInSteps(ClashState& state, double length, int32_t od) {
     const int64_t step = state.feedStep;
     const int64_t total = truncate32(length);
     bool clear[kMaxPositions];
-    const bool someClear = state.pipeShapes.count <= kMaxPositions;
+    const bool someClear = state.pipeShapes.count <= kMaxPositions && !state.framesUntested;
     if (someClear) {
         const double steps = step > 0 ? static_cast<double>((total < 0 ? -total : total) / step + 2) : 1.0;
         clash::piecesClearOverFeed(state, od, static_cast<double>(total), steps, clear);
@@ -183,7 +183,7 @@ int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od,
     // way it turns: pieces clear of every test at any angle are found once
     // for the forward turn, the turn back and the long way round.
     ClearPieces clear;
-    if (state.pipeShapes.count <= kMaxPositions) {
+    if (state.pipeShapes.count <= kMaxPositions && !state.framesUntested) {
         const double cy = static_cast<double>(feedLineY(radius, hand));
         const int64_t longWay = 360 - angle;
         const double steps = stepsFor(angle, state.angleStep) + stepsFor(longWay, state.angleStep);
@@ -242,6 +242,7 @@ struct Simulation {
         if (withMachine && found.option != nullptr && found.option->machineIndex >= 0 &&
             found.option->machineIndex < shop.machines.count) {
             clash.machine = shop.machines.at(found.option->machineIndex);
+            clash.machineIndex = found.option->machineIndex;
         }
         return found;
     }
@@ -300,6 +301,15 @@ int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
     return resumeAfter + 1;
 }
 
+// While a run is replayed for drawing: shows the observer the pipe after a
+// motion of the program.
+void showMotion(const Simulation& sim, MotionKind kind, int32_t position, double pending, int64_t feedY) {
+    ClashState& state = sim.clash;
+    if (!state.recordFrames) return;
+    state.observer->motionDone(kind, position, state.machineIndex, pending, static_cast<double>(feedY),
+                               axisHeight(state, sim.od), state.pipeShapes.entries.data(), state.pipeShapes.count);
+}
+
 // Position 0, the load: the first straight and the first bend's additional
 // material on the machine, tested against the front and back walls.
 int32_t loadPipe(Simulation& sim) {
@@ -309,23 +319,24 @@ int32_t loadPipe(Simulation& sim) {
     length = length + firstBend.option->extraBefore;
     const int32_t radius = firstBend.step->bendRadius;
     const MachineRecord& machine = sim.clash.machine;
-    if (machine.frontWall <= length) {
+    if (!sim.clash.framesUntested && machine.frontWall <= length) {
         addClashLine(sim.clash, "Front wall.");
         return 0;
     }
-    if (machine.backWall <= sim.total - length) {
+    if (!sim.clash.framesUntested && machine.backWall <= sim.total - length) {
         addClashLine(sim.clash, "Back wall");
         return 0;
     }
     const int64_t y = feedLineY(radius, first.option->hand);
     appendStraight(sim.clash, length, static_cast<double>(y), axisHeight(sim.clash, sim.od));
     sim.offsetY = y;
+    showMotion(sim, MotionKind::Load, 0, 0.0, y);
     return 1;
 }
 
 // A bend: the pipe moved onto the bend's feed line, bent (past its angle by
 // the springback when that is included, then back) and the arc added.
-int32_t bendPipe(Simulation& sim, const RunPosition& at) {
+int32_t bendPipe(Simulation& sim, int32_t p, const RunPosition& at) {
     const BendStepRecord& step = *at.step;
     const int16_t hand = at.option->hand;
     const int32_t radius = step.bendRadius;
@@ -341,6 +352,7 @@ int32_t bendPipe(Simulation& sim, const RunPosition& at) {
     // report but does not stop the run.
     if (sim.springback) bendPipeStep(sim.clash, hand, clampToInt32(target), step.bendAngle, sim.od, radius);
     appendArc(sim.clash, radius, hand, step.bendAngle, axisHeight(sim.clash, sim.od));
+    showMotion(sim, MotionKind::Bend, p, 0.0, y);
     return 1;
 }
 
@@ -354,12 +366,14 @@ int32_t feedAndRotate(Simulation& sim, int32_t p, const RunPosition& at) {
     const int32_t radius = nextBend.step->bendRadius;
     const int16_t hand = at.option->hand;
 
+    const int64_t y = feedLineY(radius, hand);
     if (feedInSteps(sim.clash, length, sim.od) == 0) return 0;
+    showMotion(sim, MotionKind::Feed, p, length, y);
     const int32_t rho = at.option->rotation;
     if (rho != 0 && rotateStraight(sim.clash, hand, rho, sim.od, radius) == 0) return 0;
+    if (rho != 0) showMotion(sim, MotionKind::Rotation, p, length, y);
     setRunRotation(sim.prep, sim.run, p, clampToInt32(static_cast<int64_t>(rho) - 360));
 
-    const int64_t y = feedLineY(radius, hand);
     appendStraight(sim.clash, length, static_cast<double>(y), axisHeight(sim.clash, sim.od));
     return 1;
 }
@@ -379,8 +393,10 @@ void keepCheckpoint(Simulation& sim, int32_t p, int32_t linesBefore) {
     ClashState& state = sim.clash;
     SimulationCheckpoints& record = state.checkpoints;
     noteLines(state, p, linesBefore);
-    record.shapes.insert(record.shapes.end(), state.pipeShapes.entries.begin(),
-                         state.pipeShapes.entries.begin() + state.pipeShapes.count);
+    if (!state.recordFrames) {  // a replay for drawing is never resumed
+        record.shapes.insert(record.shapes.end(), state.pipeShapes.entries.begin(),
+                             state.pipeShapes.entries.begin() + state.pipeShapes.count);
+    }
     record.shapeEnd[p] = static_cast<int32_t>(record.shapes.size());
     record.offsetY[p] = sim.offsetY;
     record.motionPhase[p] = state.motionPhase;
@@ -437,7 +453,7 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
         } else {
             const RunPosition at = sim.at(p, true);
             if (at.step->stepType == kBend) {
-                clear = bendPipe(sim, at);
+                clear = bendPipe(sim, p, at);
             } else if (p < sim.last) {
                 clear = feedAndRotate(sim, p, at);
             }

@@ -208,8 +208,9 @@ int32_t planCutPiece(JobState& state, int32_t index) {
 
 void forgetCutPieceOptions(JobState& state) { state.prep.bendOptions.clear(); }
 
-void writeCutPieceResult(JobState& state, int32_t runs) {
+void writeCutPieceResult(JobState& state, int32_t index, int32_t runs) {
     writeCutPieceBlock(state, runs);
+    if (state.watcher != nullptr) state.watcher->cutPieceDone(state, index, runs);
     forgetCutPieceOptions(state);
 }
 
@@ -219,7 +220,7 @@ int32_t runJob(JobState& state, const char* parameterFilePath) {
     prepareCutPieces(state);
     for (int32_t i = 0; i < state.cutFile.cutPieces.count; ++i) {
         const int32_t runs = planCutPiece(state, i);
-        writeCutPieceResult(state, runs);
+        writeCutPieceResult(state, i, runs);
     }
     writeText(state, "ENDFILE\n");
     std::fclose(state.resultFile);

@@ -25,8 +25,9 @@ void prepareCutPieces(JobState& state);
 // and searches its runs. Returns the number of runs chosen.
 int32_t planCutPiece(JobState& state, int32_t index);
 
-// Phase 4: writes the block of the planned cut piece and drops its options.
-void writeCutPieceResult(JobState& state, int32_t runs);
+// Phase 4: writes the block of the planned cut piece `index`, shows it to the
+// watcher (if any), and drops its options.
+void writeCutPieceResult(JobState& state, int32_t index, int32_t runs);
 
 // Drops the options of the planned cut piece.
 void forgetCutPieceOptions(JobState& state);

@@ -15,8 +15,18 @@
 #include "prepare/prepare_state.h"
 #include "store/job_options.h"
 #include "store/limits.h"
+#include "store/observer.h"
 
 namespace kwarel {
+
+struct JobState;
+
+// An observer of a whole job: what each room reports (JobObserver), and each
+// cut piece once its block is written, while its options are still listed.
+class JobWatcher : public JobObserver {
+public:
+    virtual void cutPieceDone(JobState&, int32_t /*piece*/, int32_t /*runs*/) {}
+};
 
 struct JobState {
     // Job control: the options and paths of the parameter file, the result file.
@@ -32,6 +42,17 @@ struct JobState {
     PrepareState prep;      // prepare: bend steps, options and indexes
     SearchState search;     // generate: search tables and chosen runs
     ClashState clash;       // clash: formed pipe, checkpoints, report
+
+    // Set by watchJob only (never by the entry points).
+    JobWatcher* watcher = nullptr;
 };
+
+// Lets `watcher` observe the jobs run on `state` (nullptr: none).
+inline void watchJob(JobState& state, JobWatcher* watcher) {
+    state.watcher = watcher;
+    state.prep.observer = watcher;
+    state.search.observer = watcher;
+    state.clash.observer = watcher;
+}
 
 }  // namespace kwarel

@@ -73,7 +73,8 @@ struct PieceSearch {
 
 // Simulates the run, or replays the last clashing simulation when the run
 // agrees with it on everything that simulation read.
-int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run) {
+int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replayed) {
+    replayed = false;
     const SearchParts& parts = s.parts;
     ClashReplay& memo = parts.search.clashReplay;
     const int32_t last = s.last;
@@ -93,6 +94,7 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run) {
             }
             replayOutcome(parts.clash, memo.lines, memo.lineCount, memo.simulationPosition, memo.motionPhase,
                           s.piece.outsideDiameter);
+            replayed = true;
             return 0;
         }
     }
@@ -228,7 +230,21 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
 
         const bool duplicate = noteTried(s, known, run);
         setPlaneRotations(parts.prep, s.piece.bendCount, run);
-        const bool passes = duplicate || !s.clashChecking() || simulateOrReplay(s, run) != 0;
+        JobObserver* observer = parts.search.observer;
+        int32_t rotations[kMaxPositions] = {};
+        if (observer != nullptr) {
+            for (int32_t q = 2; q <= s.last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;
+        }
+        bool replayed = false;
+        const bool passes = duplicate || !s.clashChecking() || simulateOrReplay(s, run, replayed) != 0;
+        if (observer != nullptr) {
+            const RunOutcome outcome = duplicate             ? RunOutcome::Duplicate
+                                       : !s.clashChecking() ? RunOutcome::NotSimulated
+                                       : passes             ? RunOutcome::Clear
+                                       : replayed           ? RunOutcome::RepeatClash
+                                                            : RunOutcome::Clash;
+            observer->runTried(run, s.length, rotations, outcome);
+        }
         if (passes && !duplicate && count < kMaxCandidates) addCandidate(s, count++, run);
     }
     return count;
@@ -360,7 +376,9 @@ int32_t searchBendingRuns(const SearchParts& parts, int32_t index) {
     int32_t found = 0;
     for (int32_t level = 0; level < kCriteriaLevels; ++level) {
         const int16_t* flags = tables.criteriaLevels[level];
-        if (!levelAllowed(options, flags)) continue;
+        const bool allowed = levelAllowed(options, flags);
+        if (tables.observer != nullptr) tables.observer->levelReached(level, allowed);
+        if (!allowed) continue;
         const int32_t k = findRunsForLevel(s, LevelFlags{flags[0], flags[1], flags[2], flags[3], flags[4]});
         if (k > 0) found += takeBest(s, k, level, found);
         if (found >= options.NUMBER_OF_PROGRAMS) break;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "store/limits.h"
+#include "store/observer.h"
 
 namespace kwarel {
 
@@ -33,6 +34,10 @@ struct ClashReplay {
 };
 
 struct SearchState {
+    // Told every level reached and every run enumerated, when set (never by
+    // the entry points).
+    JobObserver* observer = nullptr;
+
     // [level][criterion], 1 = required.
     int16_t criteriaLevels[kCriteriaLevels][kCriteria] = {};
 

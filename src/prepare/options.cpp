@@ -81,18 +81,30 @@ int32_t findBender(const Shop& shop, const char* name) {
 // True when the bender has a bend capability for the piece's bore at this
 // radius (any radius when it is 0) and a material capability for its
 // material and wall.
-bool benderCanBend(const Shop& shop, const BenderRecord& bender, int32_t radius, const CutPieceRecord& piece) {
+// On false, `why` tells which capability was missing: bore, radius,
+// material or wall thickness.
+bool benderCanBend(const Shop& shop, const BenderRecord& bender, int32_t radius, const CutPieceRecord& piece,
+                   BenderCheck& why) {
     bool capable = false;
+    bool boreSeen = false;  // only for the reason: some capability had the bore
     for (int32_t i = 0; i < shop.bendCapabilities.count && !capable; ++i) {
         const BendCapabilityRecord& capability = shop.bendCapabilities.at(i);
-        capable = equalsNoCase(capability.benderName, bender.name) && capability.nominalBore == piece.nominalBore &&
-                  (radius == 0 || capability.bendRadius == radius);
+        const bool bore = equalsNoCase(capability.benderName, bender.name) && capability.nominalBore == piece.nominalBore;
+        boreSeen = boreSeen || bore;
+        capable = bore && (radius == 0 || capability.bendRadius == radius);
     }
-    if (!capable) return false;
+    if (!capable) {
+        why = boreSeen ? BenderCheck::Radius : BenderCheck::Bore;
+        return false;
+    }
+    bool specSeen = false;
     for (int32_t i = 0; i < shop.materialCapabilities.count; ++i) {
         const MaterialCapabilityRecord& material = shop.materialCapabilities.at(i);
         if (materialMatches(material, bender.name, piece)) return true;
+        specSeen = specSeen || (equalsNoCase(material.benderName, bender.name) &&
+                                equalsNoCase(material.materialSpec, piece.pipingSpec));
     }
+    why = specSeen ? BenderCheck::WallThickness : BenderCheck::Material;
     return false;
 }
 
@@ -118,6 +130,8 @@ bool checkPieceCanBeMade(const JobOptions& options, const Shop& shop, CutPieceFi
     int64_t largestNeeded = largestAngle;
     if (options.INCLUDE_BEND_SPRINGBACK != 0) largestNeeded += piece.springbackAngle;
 
+    if (prep.observer != nullptr) prep.observer->lengthsComputed(developed, largestNeeded);
+
     if (static_cast<double>(piece.maxDeliveryLength) < developed) {
         char length[32];
         formatLength(truncateToInt32(developed), file.lengthUnits, length);
@@ -130,9 +144,16 @@ bool checkPieceCanBeMade(const JobOptions& options, const Shop& shop, CutPieceFi
     bool machineAvailable = false;
     for (int32_t m = 0; m < shop.machines.count && !machineAvailable; ++m) {
         const MachineRecord& machine = shop.machines.at(m);
-        machineAvailable = developed <= static_cast<double>(machine.maxPipeLength) &&
-                           largestNeeded <= machine.maxBendAngle &&
-                           (options.USE_MACHINE_PRIORITY == 0 || machine.priority != 0);
+        const bool lengthFits = developed <= static_cast<double>(machine.maxPipeLength);
+        const bool angleFits = largestNeeded <= machine.maxBendAngle;
+        const bool inUse = options.USE_MACHINE_PRIORITY == 0 || machine.priority != 0;
+        machineAvailable = lengthFits && angleFits && inUse;
+        if (!machineAvailable && prep.observer != nullptr) {
+            const MachineCheck why = !lengthFits  ? MachineCheck::PipeLength
+                                     : !angleFits ? MachineCheck::BendAngle
+                                                  : MachineCheck::Priority;
+            prep.observer->machineRefused(-1, 0, 0, m, why);
+        }
     }
     if (!machineAvailable) {
         markCutPieceFailed(file, index, "There is no machine available that can handle this pipe length or bend angle.");
@@ -157,10 +178,11 @@ struct ShopForPiece {
         int32_t bender;
         int32_t radius;
         bool canBend;
+        BenderCheck why;
     };
     std::vector<Capability> capabilities;
 
-    ShopForPiece(const Shop& s, const CutPieceRecord& p)
+    ShopForPiece(const Shop& s, const CutPieceRecord& p, JobObserver* observer)
         : shop(s), piece(p), machineBenders(static_cast<std::size_t>(s.machines.count)) {
         char name[kLineBuffer];
         for (int32_t m = 0; m < shop.machines.count; ++m) {
@@ -168,18 +190,28 @@ struct ShopForPiece {
             int32_t cursor = 0;
             while ((cursor = nextField(machine.benderNames, cursor, ',', name)) != -1) {
                 const int32_t found = findBender(shop, name);
-                if (found < 0 || shop.benders.at(found).priority == 0) break;
+                if (found < 0 || shop.benders.at(found).priority == 0) {
+                    if (observer != nullptr) {
+                        observer->benderRefused(-1, 0, 0, m, found, name,
+                                                found < 0 ? BenderCheck::UnknownName : BenderCheck::Priority);
+                    }
+                    break;
+                }
                 machineBenders[static_cast<std::size_t>(m)].push_back(found);
             }
         }
     }
 
-    bool canBend(int32_t bender, int32_t radius) {
+    bool canBend(int32_t bender, int32_t radius, BenderCheck& why) {
         for (const Capability& known : capabilities) {
-            if (known.bender == bender && known.radius == radius) return known.canBend;
+            if (known.bender == bender && known.radius == radius) {
+                why = known.why;
+                return known.canBend;
+            }
         }
-        const bool result = benderCanBend(shop, shop.benders.at(bender), radius, piece);
-        capabilities.push_back({bender, radius, result});
+        why = BenderCheck::Bore;
+        const bool result = benderCanBend(shop, shop.benders.at(bender), radius, piece, why);
+        capabilities.push_back({bender, radius, result, why});
         return result;
     }
 };
@@ -209,6 +241,7 @@ bool bendMaterial(const JobOptions& options, const CutPieceRecord& piece, const 
 // One step of one direction and hand: an option per machine and bender that
 // can make it.
 struct StepToList {
+    int32_t position;
     int32_t stepIndex;
     int16_t role;
     int16_t direction;
@@ -226,17 +259,35 @@ void listStepOptions(const JobOptions& options, ShopForPiece& shop, PrepareState
 
     for (int32_t m = 0; m < shop.shop.machines.count; ++m) {
         const MachineRecord& machine = shop.shop.machines.at(m);
-        if (machine.priority == 0 || piece.devLength > machine.maxPipeLength ||
-            (machine.hand != at.hand && machine.hand != kBothHands) || neededAngle > machine.maxBendAngle) {
+        const bool handFits = machine.hand == at.hand || machine.hand == kBothHands;
+        if (machine.priority == 0 || piece.devLength > machine.maxPipeLength || !handFits ||
+            neededAngle > machine.maxBendAngle) {
+            if (prep.observer != nullptr) {
+                const MachineCheck why = machine.priority == 0                      ? MachineCheck::Priority
+                                         : piece.devLength > machine.maxPipeLength ? MachineCheck::PipeLength
+                                         : !handFits                               ? MachineCheck::Hand
+                                                                                   : MachineCheck::BendAngle;
+                prep.observer->machineRefused(at.position, at.direction, at.hand, m, why);
+            }
             continue;
         }
         for (const int32_t benderIndex : shop.machineBenders[static_cast<std::size_t>(m)]) {
-            if (!shop.canBend(benderIndex, step.bendRadius)) continue;
             const BenderRecord& bender = shop.shop.benders.at(benderIndex);
+            BenderCheck why = BenderCheck::Bore;
+            if (!shop.canBend(benderIndex, step.bendRadius, why)) {
+                if (prep.observer != nullptr) {
+                    prep.observer->benderRefused(at.position, at.direction, at.hand, m, benderIndex, bender.name, why);
+                }
+                continue;
+            }
             int64_t extraBefore = 0;
             int64_t extraAfter = 0;
             if (isBend && !bendMaterial(options, piece, bender, at.role, at.previousStraight, at.nextStraight,
                                         extraBefore, extraAfter)) {
+                if (prep.observer != nullptr) {
+                    prep.observer->benderRefused(at.position, at.direction, at.hand, m, benderIndex, bender.name,
+                                                 BenderCheck::MiddleMaterial);
+                }
                 continue;
             }
             BendOptionRecord option{};
@@ -317,11 +368,12 @@ void listBendOptions(const JobOptions& options, const Shop& shop, CutPieceFile& 
     // there is nothing to list.
     if (firstStep >= 0 && firstStep + steps <= prep.bendSteps.count &&
         checkPieceCanBeMade(options, shop, file, prep, index, firstStep, steps)) {
-        ShopForPiece shopForPiece(shop, piece);
+        ShopForPiece shopForPiece(shop, piece, prep.observer);
         for (int16_t direction = kFromStart; direction <= kFromFinish; ++direction) {
             for (int16_t hand = kLeftHand; hand <= kRightHand; ++hand) {
-                StepToList at{-1, kRoleMiddle, direction, hand, 0.0, 0.0};
+                StepToList at{0, -1, kRoleMiddle, direction, hand, 0.0, 0.0};
                 for (int32_t position = 0; position < steps; ++position) {
+                    at.position = position;
                     at.stepIndex = stepIndexAt(firstStep, steps, position, direction);
                     at.role = roleOfPosition(position, n);
                     const BendStepRecord& step = prep.bendSteps.at(at.stepIndex);

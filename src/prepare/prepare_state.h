@@ -10,11 +10,16 @@
 #include <vector>
 
 #include "store/limits.h"
+#include "store/observer.h"
 #include "store/records.h"
 
 namespace kwarel {
 
 struct PrepareState {
+    // Told why items, machines and benders were refused, when set (never by
+    // the entry points).
+    JobObserver* observer = nullptr;
+
     RecordList<BendStepRecord> bendSteps;
     RecordList<BendOptionRecord> bendOptions;
 

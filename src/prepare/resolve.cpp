@@ -38,14 +38,17 @@ void resolveCutPieceItem(const Shop& shop, CutPieceFile& file, PrepareState& pre
     piece.bendCount = static_cast<int32_t>(bendsOfCutPiece(prep, file, piece.cutId, piece.spoolId).size());
 
     const TubeDataRecord* match = nullptr;
+    int32_t matchIndex = -1;
     for (int32_t i = 0; i < shop.tubeData.count; ++i) {
         const TubeDataRecord& tube = shop.tubeData.at(i);
         if (equalsNoCase(tube.itemCode, piece.itemCode) && tube.nominalBore == piece.nominalBore &&
             tube.sizeUnits == file.lengthUnits) {
             match = &tube;
+            matchIndex = i;
             break;
         }
     }
+    if (prep.observer != nullptr) prep.observer->itemLookedUp(index, matchIndex);
 
     if (match == nullptr) {
         piece.failed = kPieceFailed;

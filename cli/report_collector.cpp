@@ -1,0 +1,454 @@
+// The observer that gathers a job's reasons and motions for the report and
+// the explanation.
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "clash/report.h"
+#include "driver/job.h"
+#include "driver/replay.h"
+#include "prepare/bend_steps.h"
+#include "prepare/options.h"
+#include "store/text.h"
+#include "report_model.h"
+
+namespace kwarel::cli {
+namespace {
+
+// Clashed runs described per cut piece; the rest are only counted.
+constexpr std::size_t kDescribedClashes = 20;
+
+std::vector<ShapePiece> copyShape(const JobState& state) {
+    std::vector<ShapePiece> pieces;
+    pieces.reserve(static_cast<std::size_t>(state.pipeShapes.count));
+    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
+        const PipeShapeRecord& record = state.pipeShapes.at(i);
+        ShapePiece piece;
+        piece.type = record.pieceType;
+        piece.start[0] = record.startX;
+        piece.start[1] = record.startY;
+        piece.start[2] = record.startZ;
+        piece.end[0] = record.endX;
+        piece.end[1] = record.endY;
+        piece.end[2] = record.endZ;
+        if (record.pieceType == 2) {
+            piece.centre[0] = record.centreX;
+            piece.centre[1] = record.centreY;
+            piece.centre[2] = record.centreZ;
+            piece.arcAngle = record.arcAngle;
+        }
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
+std::string clashLineOf(const JobState& state, const char* surface) {
+    char line[kClashLineWidth];
+    formatClashLine(line, state.machines.current, surface, state.simulationPosition, state.motionPhase);
+    std::string text = line;
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+void ReportCollector::captureShop(const JobState& state) {
+    if (shopCaptured_) return;
+    shopCaptured_ = true;
+    report_.machines.assign(state.machines.entries.begin(), state.machines.entries.begin() + state.machines.count);
+    report_.benders.assign(state.benders.entries.begin(), state.benders.entries.begin() + state.benders.count);
+    report_.tubeData.assign(state.tubeData.entries.begin(), state.tubeData.entries.begin() + state.tubeData.count);
+    report_.materials.assign(state.materialCapabilities.entries.begin(),
+                             state.materialCapabilities.entries.begin() + state.materialCapabilities.count);
+    report_.bendCapabilities.assign(state.bendCapabilities.entries.begin(),
+                                    state.bendCapabilities.entries.begin() + state.bendCapabilities.count);
+    report_.options = state.options;
+    report_.lengthUnits = state.lengthUnits;
+    report_.boreUnits = state.boreUnits;
+    report_.pipeline = state.headerPipeline;
+    report_.date = state.headerDate;
+    report_.pieces.resize(static_cast<std::size_t>(state.cutPieces.count));
+}
+
+PieceReport& ReportCollector::current(const JobState& state) {
+    captureShop(state);
+    std::size_t index = static_cast<std::size_t>(activePiece_);
+    if (index >= report_.pieces.size()) report_.pieces.resize(index + 1);
+    return report_.pieces[index];
+}
+
+void ReportCollector::itemLookedUp(const JobState& state, int32_t piece, int32_t tubeIndex) {
+    captureShop(state);
+    if (piece < 0) return;
+    if (static_cast<std::size_t>(piece) >= report_.pieces.size()) report_.pieces.resize(static_cast<std::size_t>(piece) + 1);
+    report_.pieces[static_cast<std::size_t>(piece)].tubeIndex = tubeIndex;
+}
+
+void ReportCollector::lengthsComputed(const JobState& state, double developed, int64_t largestAngle) {
+    PieceReport& piece = current(state);
+    piece.developed = developed;
+    piece.largestAngle = largestAngle;
+    piece.lengthsKnown = true;
+}
+
+void ReportCollector::machineRefused(const JobState& state, int32_t position, int16_t direction, int16_t hand,
+                                     int32_t machine, MachineCheck why) {
+    current(state);
+    Refusal& refusal = refusals_.emplace_back();
+    refusal.position = position;
+    refusal.direction = direction;
+    refusal.hand = hand;
+    refusal.machine = machine;
+    refusal.check = static_cast<int32_t>(why);
+}
+
+void ReportCollector::benderRefused(const JobState& state, int32_t position, int16_t direction, int16_t hand,
+                                    int32_t machine, int32_t bender, const char* name, BenderCheck why) {
+    current(state);
+    Refusal& refusal = refusals_.emplace_back();
+    refusal.position = position;
+    refusal.direction = direction;
+    refusal.hand = hand;
+    refusal.machine = machine;
+    refusal.bender = bender;
+    refusal.isBender = true;
+    refusal.check = static_cast<int32_t>(why);
+    copyText(refusal.benderName, name);
+}
+
+void ReportCollector::levelReached(const JobState& state, int32_t level, bool searched) {
+    level_ = level;
+    PieceReport& piece = current(state);
+    (searched ? piece.levelsSearched : piece.levelsSkipped).push_back(level);
+}
+
+void ReportCollector::runTried(const JobState& state, const int16_t* run, int32_t length, const int32_t* rotations,
+                               RunOutcome outcome) {
+    PieceReport& piece = current(state);
+    ++piece.outcomeCounts[static_cast<int32_t>(outcome)];
+    if (outcome == RunOutcome::Clear || outcome == RunOutcome::NotSimulated) {
+        if (drawRuns_ && length <= static_cast<int32_t>(kRunWidth)) {
+            const std::size_t at = keptRuns_.size();
+            keptRuns_.resize(at + kRunWidth, -1);
+            keptRotations_.resize(at + kRunWidth, 0);
+            std::copy(run, run + length, keptRuns_.begin() + static_cast<std::ptrdiff_t>(at));
+            std::copy(rotations, rotations + length, keptRotations_.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+        return;
+    }
+    if (outcome == RunOutcome::Clash) lastRunClash_ = lastClashLine_;
+    if ((outcome == RunOutcome::Clash || outcome == RunOutcome::RepeatClash) &&
+        piece.clashedRuns.size() < kDescribedClashes) {
+        TriedRun tried;
+        tried.level = level_;
+        tried.ordinals.assign(run, run + length);
+        tried.outcome = outcome;
+        tried.clashLine = lastRunClash_;
+        piece.clashedRuns.push_back(tried);
+    }
+}
+
+void ReportCollector::clashFound(const JobState& state, const char* surface) {
+    if (state.recordFrames) {
+        // The last clash is the one that ended the replay, if any: a rotation
+        // that clashed on the short way round goes on the long way round.
+        if (replaying_ != nullptr) {
+            replaying_->hasClash = true;
+            replaying_->clash.machine = state.bendOptions.current.machineIndex;
+            replaying_->clash.surface = surface;
+            replaying_->clash.line = clashLineOf(state, surface);
+            replaying_->clash.position = state.simulationPosition;
+            replaying_->clash.pieces = copyShape(state);
+        }
+        return;
+    }
+    lastClashLine_ = clashLineOf(state, surface);
+    PieceReport& piece = current(state);
+    if (!piece.hasClash) {
+        piece.hasClash = true;
+        piece.firstClash.machine = state.bendOptions.current.machineIndex;
+        piece.firstClash.surface = surface;
+        piece.firstClash.line = lastClashLine_;
+        piece.firstClash.position = state.simulationPosition;
+        piece.firstClash.pieces = copyShape(state);
+    }
+}
+
+void ReportCollector::motionDone(const JobState& state, MotionKind kind, int32_t position, double pending,
+                                 double feedY, double axisZ) {
+    if (replaying_ == nullptr) return;
+    Frame& frame = replaying_->frames.emplace_back();
+    frame.kind = kind;
+    frame.machine = state.bendOptions.current.machineIndex;
+    frame.position = position;
+    frame.count = state.pipeShapes.count;
+    frame.pending = pending;
+    frame.feedY = feedY;
+    frame.axisZ = axisZ;
+    frameBegin_.push_back(framePieces_.size());
+    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
+        const PipeShapeRecord& record = state.pipeShapes.at(i);
+        ShapePiece& piece = framePieces_.emplace_back();
+        piece.type = record.pieceType;
+        piece.start[0] = record.startX;
+        piece.start[1] = record.startY;
+        piece.start[2] = record.startZ;
+        piece.end[0] = record.endX;
+        piece.end[1] = record.endY;
+        piece.end[2] = record.endZ;
+        if (record.pieceType == 2) {
+            piece.centre[0] = record.centreX;
+            piece.centre[1] = record.centreY;
+            piece.centre[2] = record.centreZ;
+            piece.arcAngle = record.arcAngle;
+        }
+    }
+}
+
+namespace {
+
+using Vec = std::array<double, 3>;
+
+Vec minus(const Vec& a, const Vec& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+double dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+Vec cross(const Vec& a, const Vec& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+bool unit(Vec& a) {
+    const double length = std::sqrt(dot(a, a));
+    if (length < 1e-9) return false;
+    for (double& v : a) v /= length;
+    return true;
+}
+
+// The points of pieces: start, end and, on arcs, centre.
+void pointsOf(const ShapePiece* pieces, int32_t count, std::vector<Vec>& points) {
+    points.clear();
+    for (int32_t i = 0; i < count; ++i) {
+        points.push_back({pieces[i].start[0], pieces[i].start[1], pieces[i].start[2]});
+        points.push_back({pieces[i].end[0], pieces[i].end[1], pieces[i].end[2]});
+        if (pieces[i].type == 2) points.push_back({pieces[i].centre[0], pieces[i].centre[1], pieces[i].centre[2]});
+    }
+}
+
+// An orthonormal basis (columns) from three chosen points; the second axis
+// is any perpendicular when the points lie on one line.
+std::array<Vec, 3> basisOf(const Vec& p0, const Vec& p1, const Vec& p2) {
+    Vec e1 = minus(p1, p0);
+    if (!unit(e1)) e1 = {1.0, 0.0, 0.0};
+    Vec d = minus(p2, p0);
+    const double along = dot(d, e1);
+    Vec e2 = {d[0] - along * e1[0], d[1] - along * e1[1], d[2] - along * e1[2]};
+    if (!unit(e2)) {
+        e2 = cross(e1, Vec{0.0, 0.0, 1.0});
+        if (!unit(e2)) {
+            e2 = cross(e1, Vec{1.0, 0.0, 0.0});
+            unit(e2);
+        }
+    }
+    return {e1, e2, cross(e1, e2)};
+}
+
+// The rigid placement that carries `from` (the last frame's first pieces)
+// onto `to` (a frame's pieces); false when it does not reproduce them.
+bool placementOf(const ShapePiece* from, const ShapePiece* to, int32_t count, double q[4], double t[3],
+                 std::vector<Vec>& a, std::vector<Vec>& b) {
+    pointsOf(from, count, a);
+    pointsOf(to, count, b);
+    if (a.empty()) return true;
+    std::size_t i1 = 0, i2 = 0;
+    double far = -1.0;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        const Vec d = minus(b[i], b[0]);
+        if (dot(d, d) > far) far = dot(d, d), i1 = i;
+    }
+    Vec axis = minus(b[i1], b[0]);
+    unit(axis);
+    far = -1.0;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        const Vec d = minus(b[i], b[0]);
+        const Vec off = cross(d, axis);
+        if (dot(off, off) > far) far = dot(off, off), i2 = i;
+    }
+    const auto bf = basisOf(a[0], a[i1], a[i2]);
+    const auto bt = basisOf(b[0], b[i1], b[i2]);
+    double r[3][3];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) r[i][j] = bt[0][i] * bf[0][j] + bt[1][i] * bf[1][j] + bt[2][i] * bf[2][j];
+    }
+    for (int i = 0; i < 3; ++i) t[i] = b[0][i] - (r[i][0] * a[0][0] + r[i][1] * a[0][1] + r[i][2] * a[0][2]);
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        for (int i = 0; i < 3; ++i) {
+            const double moved = r[i][0] * a[k][0] + r[i][1] * a[k][1] + r[i][2] * a[k][2] + t[i];
+            if (std::fabs(moved - b[k][i]) > 1.0) return false;
+        }
+    }
+    // Rotation matrix to unit quaternion.
+    const double trace = r[0][0] + r[1][1] + r[2][2];
+    if (trace > 0.0) {
+        const double s = std::sqrt(trace + 1.0) * 2.0;
+        q[0] = 0.25 * s, q[1] = (r[2][1] - r[1][2]) / s, q[2] = (r[0][2] - r[2][0]) / s, q[3] = (r[1][0] - r[0][1]) / s;
+    } else if (r[0][0] > r[1][1] && r[0][0] > r[2][2]) {
+        const double s = std::sqrt(1.0 + r[0][0] - r[1][1] - r[2][2]) * 2.0;
+        q[0] = (r[2][1] - r[1][2]) / s, q[1] = 0.25 * s, q[2] = (r[0][1] + r[1][0]) / s, q[3] = (r[0][2] + r[2][0]) / s;
+    } else if (r[1][1] > r[2][2]) {
+        const double s = std::sqrt(1.0 + r[1][1] - r[0][0] - r[2][2]) * 2.0;
+        q[0] = (r[0][2] - r[2][0]) / s, q[1] = (r[0][1] + r[1][0]) / s, q[2] = 0.25 * s, q[3] = (r[1][2] + r[2][1]) / s;
+    } else {
+        const double s = std::sqrt(1.0 + r[2][2] - r[0][0] - r[1][1]) * 2.0;
+        q[0] = (r[1][0] - r[0][1]) / s, q[1] = (r[0][2] + r[2][0]) / s, q[2] = (r[1][2] + r[2][1]) / s, q[3] = 0.25 * s;
+    }
+    return true;
+}
+
+}  // namespace
+
+void ReportCollector::placeFrames(ChosenRun& run) {
+    if (run.frames.empty()) return;
+    const std::size_t lastBegin = frameBegin_.back();
+    run.pieces.assign(framePieces_.begin() + static_cast<std::ptrdiff_t>(lastBegin), framePieces_.end());
+    std::vector<std::array<double, 3>> a, b;
+    for (std::size_t f = 0; f < run.frames.size(); ++f) {
+        Frame& frame = run.frames[f];
+        const ShapePiece* own = framePieces_.data() + frameBegin_[f];
+        if (frame.count > static_cast<int32_t>(run.pieces.size()) ||
+            !placementOf(run.pieces.data(), own, frame.count, frame.q, frame.t, a, b)) {
+            frame.own.assign(own, own + frame.count);
+        }
+    }
+    framePieces_.clear();
+    frameBegin_.clear();
+}
+
+void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
+    PieceReport& piece = current(state);
+    piece.record = state.cutPieces.current;
+    for (int32_t i = 0; i < state.clashLineCount && i < kMaxClashLines; ++i) {
+        std::string line = state.clashLines[i];
+        if (!line.empty() && line.back() == '\n') line.pop_back();
+        piece.clashLines.push_back(line);
+    }
+    report_.clashLineTotal += state.clashLineCount;
+
+    const int32_t n = piece.record.bendCount;
+    // Steps were built only for pieces that left the item lookup ready.
+    const bool resolved = piece.tubeIndex >= 0 &&
+                          equalsNoCase(state.tubeData.at(piece.tubeIndex).materialSpec, piece.record.pipingSpec);
+    const int32_t first = resolved ? firstStepOfKey(state, piece.record.cutId, piece.record.spoolId) : -1;
+    if (first >= 0 && n >= 1 && n <= kMaxBends && first + 2 * n + 1 <= state.bendSteps.count) {
+        for (int32_t s = first; s <= first + 2 * n; ++s) {
+            const BendStepRecord& step = state.bendSteps.at(s);
+            piece.steps.push_back({step.stepType, step.length, step.bendAngle, step.bendRadius});
+        }
+        for (int32_t p = 0; p <= 2 * n; ++p) {
+            piece.optionCountByPosition.push_back(optionsAtPositionCount(state, p));
+        }
+        if (piece.record.failed == 1 || !piece.clashedRuns.empty()) {
+            piece.optionsAtPosition.resize(static_cast<std::size_t>(2 * n + 1));
+            for (int32_t p = 0; p <= 2 * n; ++p) {
+                for (int32_t index : state.optionsAtPosition[p]) {
+                    const BendOptionRecord& option = state.bendOptions.at(index);
+                    piece.optionsAtPosition[static_cast<std::size_t>(p)].push_back(
+                        {option.machineIndex, option.benderIndex, option.hand, option.direction, option.stepIndex,
+                         option.extraBefore, option.extraAfter});
+                }
+            }
+        }
+    }
+    // Only a piece that failed needs the reasons for refusals.
+    if (piece.record.failed != 0) piece.refusals = refusals_;
+    refusals_.clear();
+
+    for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
+        ChosenRun chosen;
+        chosen.score = state.selectedScores[r];
+        for (int32_t p = 0; p <= 2 * n; ++p) {
+            const int32_t ordinal = state.selectedRuns[r][p];
+            const auto& at = state.optionsAtPosition[p];
+            if (ordinal < 0 || static_cast<std::size_t>(ordinal) >= at.size()) break;
+            const BendOptionRecord& option = state.bendOptions.at(at[static_cast<std::size_t>(ordinal)]);
+            chosen.options.push_back(
+                {option.machineIndex, option.benderIndex, option.hand, option.direction, option.stepIndex,
+                 option.extraBefore, option.extraAfter});
+            // The pipe length as the simulation adds it up.
+            chosen.pipeLength = chosen.pipeLength + state.bendSteps.at(option.stepIndex).length;
+            if (p >= 1) {
+                chosen.pipeLength = chosen.pipeLength + option.extraBefore;
+                chosen.pipeLength = chosen.pipeLength + option.extraAfter;
+            }
+        }
+        piece.runs.push_back(std::move(chosen));
+    }
+    if (drawRuns_) {
+        // What the simulation reads of a run, per position: the step, the
+        // machine, the hand, the additional material and the rotation. Runs
+        // that agree on all of it (say, that differ only in the bender) move
+        // alike, so each such group is replayed and embedded once.
+        std::vector<std::vector<int64_t>> motionKeys;
+        for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
+            ChosenRun& chosen = piece.runs[static_cast<std::size_t>(r)];
+            const std::size_t length = static_cast<std::size_t>(2 * n + 1);
+            int32_t rotations[kMaxPositions] = {};
+            for (std::size_t at = 0; at + kRunWidth <= keptRuns_.size(); at += kRunWidth) {
+                if (std::equal(state.selectedRuns[r], state.selectedRuns[r] + length,
+                               keptRuns_.begin() + static_cast<std::ptrdiff_t>(at))) {
+                    std::copy(keptRotations_.begin() + static_cast<std::ptrdiff_t>(at),
+                              keptRotations_.begin() + static_cast<std::ptrdiff_t>(at + length), rotations);
+                    break;
+                }
+            }
+            std::vector<int64_t>& key = motionKeys.emplace_back();
+            for (std::size_t p = 0; p < length && p < chosen.options.size(); ++p) {
+                const RunOption& option = chosen.options[p];
+                key.insert(key.end(), {option.stepIndex, option.machine, option.hand, option.extraBefore,
+                                       option.extraAfter, rotations[p]});
+            }
+            for (int32_t earlier = 0; earlier < r; ++earlier) {
+                if (motionKeys[static_cast<std::size_t>(earlier)] == key) {
+                    chosen.sameMotionsAs = earlier;
+                    break;
+                }
+            }
+            if (chosen.sameMotionsAs >= 0) continue;
+            replaying_ = &chosen;
+            chosen.replayClear = replayRunForDrawing(state, r, rotations) != 0;
+            if (chosen.replayClear) chosen.hasClash = false;
+            replaying_ = nullptr;
+            placeFrames(chosen);
+        }
+    }
+    if (drawRuns_) {
+        // Kept as page data only: a large job would hold every frame otherwise.
+        piece.runsJson = runsJson(report_, piece);
+        for (ChosenRun& run : piece.runs) {
+            std::vector<Frame>().swap(run.frames);
+            std::vector<ShapePiece>().swap(run.pieces);
+            std::vector<ShapePiece>().swap(run.clash.pieces);
+        }
+    }
+    keptRuns_.clear();
+    keptRotations_.clear();
+    lastClashLine_.clear();
+    lastRunClash_.clear();
+    activePiece_ = index + 1;
+}
+
+int32_t runObservedJob(const char* parameterFile, JobReport& report, bool drawRuns) {
+    auto state = std::make_unique<JobState>();
+    ReportCollector collector(report, drawRuns);
+    state->observer = &collector;
+    const auto begin = std::chrono::steady_clock::now();
+    report.status = runJob(*state, parameterFile);
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    report.resultPath = state->resultFilePath;
+    report.pipeline = state->headerPipeline;
+    report.date = state->headerDate;
+    report.lengthUnits = state->lengthUnits;
+    report.boreUnits = state->boreUnits;
+    return report.status;
+}
+
+}  // namespace kwarel::cli

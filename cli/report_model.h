@@ -1,0 +1,224 @@
+// What the command-line tool learns from a job through its observer: the
+// shop, every cut piece's outcome and reasons, the chosen runs with the pipe
+// after each motion of their programs, and the first clash of each piece.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/job_state.h"
+#include "store/observer.h"
+
+namespace kwarel::cli {
+
+// One piece of the formed pipe (a straight or an arc), in room coordinates,
+// tenths of a millimetre.
+struct ShapePiece {
+    int16_t type = 1;  // 1 straight, 2 arc
+    double start[3] = {};
+    double end[3] = {};
+    double centre[3] = {};
+    int32_t arcAngle = 0;
+};
+
+// The pipe after one motion of a program. The formed pieces are those of
+// the run's last frame, pieces 0 .. count - 1, moved as one rigid body: a
+// point p of the last frame stands at rotate(q, p) + t. Every motion of the
+// simulation (load, bend, feed, rotation, the sideways shift) moves all
+// formed pieces together, so one placement per frame gives the whole pipe;
+// a frame whose pieces the placement does not reproduce to a tenth of a
+// millimetre keeps its own pieces instead.
+struct Frame {
+    MotionKind kind = MotionKind::Load;
+    int32_t machine = 0;   // the machine the motion is made on
+    int32_t position = 0;  // 0-based bending position
+    int32_t count = 0;     // formed pieces
+    double pending = 0.0;  // straight fed past the bend head, not yet formed
+    double feedY = 0.0;
+    double axisZ = 0.0;
+    double q[4] = {1.0, 0.0, 0.0, 0.0};  // w, x, y, z
+    double t[3] = {};
+    std::vector<ShapePiece> own;  // when the placement does not hold
+};
+
+// A clash the simulation found, with the pipe as it stood.
+struct ClashMoment {
+    int32_t machine = -1;
+    std::string surface;
+    std::string line;  // the clash line, as the report writes it
+    int32_t position = 0;  // 1-based simulation position
+    std::vector<ShapePiece> pieces;
+};
+
+struct RunOption {
+    int32_t machine = 0;
+    int32_t bender = 0;
+    int16_t hand = 0;
+    int16_t direction = 0;
+    int32_t stepIndex = 0;
+    int32_t extraBefore = 0;
+    int32_t extraAfter = 0;
+};
+
+struct ChosenRun {
+    int32_t score = 0;
+    std::vector<RunOption> options;  // per bending position
+    std::vector<ShapePiece> pieces;  // the formed pipe of the last frame
+    std::vector<Frame> frames;
+    double pipeLength = 0.0;  // the whole pipe with its additional material
+    int32_t sameMotionsAs = -1;  // an earlier run of the piece the simulation moves alike
+    bool replayClear = true;
+    bool hasClash = false;
+    ClashMoment clash;  // when the replay clashed
+};
+
+struct Refusal {
+    int32_t position = -1;
+    int16_t direction = 0;
+    int16_t hand = 0;
+    int32_t machine = -1;
+    int32_t bender = -1;
+    int32_t check = 0;  // MachineCheck or BenderCheck
+    bool isBender = false;
+    char benderName[32] = {};  // as the machine's list names it
+};
+
+struct TriedRun {
+    int32_t level = 0;
+    std::vector<int16_t> ordinals;
+    RunOutcome outcome = RunOutcome::Clear;
+    std::string clashLine;  // for clashes: the clash that ended it
+};
+
+struct StepInfo {
+    int16_t type = 1;
+    double length = 0.0;
+    int32_t bendAngle = 0;
+    int32_t bendRadius = 0;
+};
+
+struct PieceReport {
+    CutPieceRecord record{};
+    int32_t tubeIndex = -2;  // -2 not looked up, -1 none found
+    double developed = 0.0;
+    int64_t largestAngle = 0;
+    bool lengthsKnown = false;
+    std::vector<StepInfo> steps;  // in the cut piece's own order
+    std::vector<Refusal> refusals;
+    std::vector<int32_t> optionCountByPosition;  // positions 0 .. 2n
+    std::vector<int32_t> levelsSearched;
+    std::vector<int32_t> levelsSkipped;
+    int64_t outcomeCounts[5] = {};
+    std::vector<TriedRun> clashedRuns;  // the first ones, described
+    std::vector<std::string> clashLines;
+    bool hasClash = false;
+    ClashMoment firstClash;
+    std::vector<ChosenRun> runs;
+    std::string runsJson;  // the runs as the page embeds them, written once replayed
+    // Option descriptions per position for the runs tried (positions of
+    // pieces that failed at the search).
+    std::vector<std::vector<RunOption>> optionsAtPosition;
+};
+
+struct MachineRoom {
+    MachineRecord record{};
+};
+
+struct JobReport {
+    std::vector<MachineRecord> machines;
+    std::vector<BenderRecord> benders;
+    std::vector<TubeDataRecord> tubeData;
+    std::vector<MaterialCapabilityRecord> materials;
+    std::vector<BendCapabilityRecord> bendCapabilities;
+    JobOptions options{};
+    int32_t lengthUnits = 1;
+    int32_t boreUnits = 1;
+    std::string pipeline;
+    std::string date;
+    std::vector<PieceReport> pieces;
+    int32_t status = 0;
+    double seconds = 0.0;
+    std::string resultPath;
+    int64_t clashLineTotal = 0;
+};
+
+// The observer that fills a JobReport. With `drawRuns` the chosen runs are
+// replayed to record their motions.
+class ReportCollector : public JobObserver {
+public:
+    ReportCollector(JobReport& report, bool drawRuns) : report_(report), drawRuns_(drawRuns) {}
+
+    void itemLookedUp(const JobState&, int32_t piece, int32_t tubeIndex) override;
+    void lengthsComputed(const JobState&, double developed, int64_t largestAngle) override;
+    void machineRefused(const JobState&, int32_t position, int16_t direction, int16_t hand, int32_t machine,
+                        MachineCheck why) override;
+    void benderRefused(const JobState&, int32_t position, int16_t direction, int16_t hand, int32_t machine,
+                       int32_t bender, const char* name, BenderCheck why) override;
+    void levelReached(const JobState&, int32_t level, bool searched) override;
+    void runTried(const JobState&, const int16_t* run, int32_t length, const int32_t* rotations,
+                  RunOutcome outcome) override;
+    void clashFound(const JobState&, const char* surface) override;
+    void motionDone(const JobState&, MotionKind kind, int32_t position, double pending, double feedY,
+                    double axisZ) override;
+    void cutPieceDone(JobState&, int32_t piece, int32_t runs) override;
+
+private:
+    void captureShop(const JobState& state);
+    void placeFrames(ChosenRun& run);
+    PieceReport& current(const JobState& state);
+
+    JobReport& report_;
+    bool drawRuns_;
+    bool shopCaptured_ = false;
+    int32_t level_ = 0;
+    int32_t activePiece_ = 0;  // the cut piece whose options and runs are being worked out
+    std::string lastRunClash_;  // the clash that ended the last run simulated to a clash
+    // Runs the search kept (clear or not simulated), kRunWidth entries
+    // each, with the rotations their straights were simulated with.
+    static constexpr std::size_t kRunWidth = kMaxPositions;
+    std::vector<int16_t> keptRuns_;
+    std::vector<int32_t> keptRotations_;
+    // Refusals of the cut piece being listed; kept only if it fails.
+    std::vector<Refusal> refusals_;
+    // The pipe of every motion of the run being replayed.
+    std::vector<ShapePiece> framePieces_;
+    std::vector<std::size_t> frameBegin_;
+    // The last clash found by a real simulation, and the one before the
+    // current simulation began.
+    std::string lastClashLine_;
+    ChosenRun* replaying_ = nullptr;
+};
+
+// Runs one job with a collector. Returns the job status.
+int32_t runObservedJob(const char* parameterFile, JobReport& report, bool drawRuns);
+
+// The explanation of a cut piece's outcome, in plain text, one fact a line.
+std::string explainPiece(const JobReport& report, const PieceReport& piece);
+
+// Writes the HTML report; `resultText` is the result file the job wrote.
+// Returns false when the file cannot be written.
+bool writeHtmlReport(const JobReport& report, const std::string& resultText, const std::string& path,
+                     std::string& error);
+
+// The chosen runs of a piece as the page's data holds them (frames,
+// placements, clashes), without their programs.
+std::string runsJson(const JobReport& report, const PieceReport& piece);
+
+// Lengths as the result file writes them (e.g. "1234 MM").
+std::string lengthText(const JobReport& report, double tenths);
+
+// Exit statuses of the report and explain commands besides the job's own.
+constexpr int kNoSuchCutPiece = 65;
+constexpr int kCannotWriteReport = 73;
+
+// `kwarel report`: runs the job and writes the HTML report (to the result
+// file's path with ".html" added when `output` is empty). Returns the exit
+// status: the job's, or kCannotWriteReport.
+int reportCommand(const std::string& parameterFile, const std::string& output);
+
+// `kwarel explain`: runs the job and prints why each cut piece with this
+// CUT-ID came out as it did. Returns the job's status, or kNoSuchCutPiece.
+int explainCommand(const std::string& parameterFile, const std::string& cutId);
+
+}  // namespace kwarel::cli
