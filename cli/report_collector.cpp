@@ -21,12 +21,12 @@ namespace {
 // Clashed runs described per cut piece; the rest are only counted.
 constexpr std::size_t kDescribedClashes = 20;
 
-std::vector<ShapePiece> copyShape(const JobState& state) {
+std::vector<ShapePiece> copyShape(const PipeShapeRecord* records, int32_t count) {
     std::vector<ShapePiece> pieces;
-    pieces.reserve(static_cast<std::size_t>(state.pipeShapes.count));
-    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        const PipeShapeRecord& record = state.pipeShapes.at(i);
-        ShapePiece piece;
+    pieces.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+    for (int32_t i = 0; i < count; ++i) {
+        const PipeShapeRecord& record = records[i];
+        ShapePiece& piece = pieces.emplace_back();
         piece.type = record.pieceType;
         piece.start[0] = record.startX;
         piece.start[1] = record.startY;
@@ -40,17 +40,8 @@ std::vector<ShapePiece> copyShape(const JobState& state) {
             piece.centre[2] = record.centreZ;
             piece.arcAngle = record.arcAngle;
         }
-        pieces.push_back(piece);
     }
     return pieces;
-}
-
-std::string clashLineOf(const JobState& state, const char* surface) {
-    char line[kClashLineWidth];
-    formatClashLine(line, state.machines.current, surface, state.simulationPosition, state.motionPhase);
-    std::string text = line;
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    return text;
 }
 
 }  // namespace
@@ -58,45 +49,43 @@ std::string clashLineOf(const JobState& state, const char* surface) {
 void ReportCollector::captureShop(const JobState& state) {
     if (shopCaptured_) return;
     shopCaptured_ = true;
-    report_.machines.assign(state.machines.entries.begin(), state.machines.entries.begin() + state.machines.count);
-    report_.benders.assign(state.benders.entries.begin(), state.benders.entries.begin() + state.benders.count);
-    report_.tubeData.assign(state.tubeData.entries.begin(), state.tubeData.entries.begin() + state.tubeData.count);
-    report_.materials.assign(state.materialCapabilities.entries.begin(),
-                             state.materialCapabilities.entries.begin() + state.materialCapabilities.count);
-    report_.bendCapabilities.assign(state.bendCapabilities.entries.begin(),
-                                    state.bendCapabilities.entries.begin() + state.bendCapabilities.count);
+    const Shop& shop = state.shop;
+    report_.machines.assign(shop.machines.entries.begin(), shop.machines.entries.begin() + shop.machines.count);
+    report_.benders.assign(shop.benders.entries.begin(), shop.benders.entries.begin() + shop.benders.count);
+    report_.tubeData.assign(shop.tubeData.entries.begin(), shop.tubeData.entries.begin() + shop.tubeData.count);
+    report_.materials.assign(shop.materialCapabilities.entries.begin(),
+                             shop.materialCapabilities.entries.begin() + shop.materialCapabilities.count);
+    report_.bendCapabilities.assign(shop.bendCapabilities.entries.begin(),
+                                    shop.bendCapabilities.entries.begin() + shop.bendCapabilities.count);
     report_.options = state.options;
-    report_.lengthUnits = state.lengthUnits;
-    report_.boreUnits = state.boreUnits;
-    report_.pipeline = state.headerPipeline;
-    report_.date = state.headerDate;
-    report_.pieces.resize(static_cast<std::size_t>(state.cutPieces.count));
+    report_.lengthUnits = state.cutFile.lengthUnits;
+    report_.boreUnits = state.cutFile.boreUnits;
+    report_.pipeline = state.cutFile.headerPipeline;
+    report_.date = state.cutFile.headerDate;
+    report_.pieces.resize(static_cast<std::size_t>(state.cutFile.cutPieces.count));
 }
 
-PieceReport& ReportCollector::current(const JobState& state) {
-    captureShop(state);
-    std::size_t index = static_cast<std::size_t>(activePiece_);
+PieceReport& ReportCollector::current() {
+    const std::size_t index = static_cast<std::size_t>(activePiece_);
     if (index >= report_.pieces.size()) report_.pieces.resize(index + 1);
     return report_.pieces[index];
 }
 
-void ReportCollector::itemLookedUp(const JobState& state, int32_t piece, int32_t tubeIndex) {
-    captureShop(state);
+void ReportCollector::itemLookedUp(int32_t piece, int32_t tubeIndex) {
     if (piece < 0) return;
-    if (static_cast<std::size_t>(piece) >= report_.pieces.size()) report_.pieces.resize(static_cast<std::size_t>(piece) + 1);
-    report_.pieces[static_cast<std::size_t>(piece)].tubeIndex = tubeIndex;
+    if (static_cast<std::size_t>(piece) >= tubeIndexOf_.size()) tubeIndexOf_.resize(static_cast<std::size_t>(piece) + 1, -2);
+    tubeIndexOf_[static_cast<std::size_t>(piece)] = tubeIndex;
 }
 
-void ReportCollector::lengthsComputed(const JobState& state, double developed, int64_t largestAngle) {
-    PieceReport& piece = current(state);
+void ReportCollector::lengthsComputed(double developed, int64_t largestAngle) {
+    PieceReport& piece = current();
     piece.developed = developed;
     piece.largestAngle = largestAngle;
     piece.lengthsKnown = true;
 }
 
-void ReportCollector::machineRefused(const JobState& state, int32_t position, int16_t direction, int16_t hand,
-                                     int32_t machine, MachineCheck why) {
-    current(state);
+void ReportCollector::machineRefused(int32_t position, int16_t direction, int16_t hand, int32_t machine,
+                                     MachineCheck why) {
     Refusal& refusal = refusals_.emplace_back();
     refusal.position = position;
     refusal.direction = direction;
@@ -105,9 +94,8 @@ void ReportCollector::machineRefused(const JobState& state, int32_t position, in
     refusal.check = static_cast<int32_t>(why);
 }
 
-void ReportCollector::benderRefused(const JobState& state, int32_t position, int16_t direction, int16_t hand,
-                                    int32_t machine, int32_t bender, const char* name, BenderCheck why) {
-    current(state);
+void ReportCollector::benderRefused(int32_t position, int16_t direction, int16_t hand, int32_t machine,
+                                    int32_t bender, const char* name, BenderCheck why) {
     Refusal& refusal = refusals_.emplace_back();
     refusal.position = position;
     refusal.direction = direction;
@@ -119,15 +107,14 @@ void ReportCollector::benderRefused(const JobState& state, int32_t position, int
     copyText(refusal.benderName, name);
 }
 
-void ReportCollector::levelReached(const JobState& state, int32_t level, bool searched) {
+void ReportCollector::levelReached(int32_t level, bool searched) {
     level_ = level;
-    PieceReport& piece = current(state);
+    PieceReport& piece = current();
     (searched ? piece.levelsSearched : piece.levelsSkipped).push_back(level);
 }
 
-void ReportCollector::runTried(const JobState& state, const int16_t* run, int32_t length, const int32_t* rotations,
-                               RunOutcome outcome) {
-    PieceReport& piece = current(state);
+void ReportCollector::runTried(const int16_t* run, int32_t length, const int32_t* rotations, RunOutcome outcome) {
+    PieceReport& piece = current();
     ++piece.outcomeCounts[static_cast<int32_t>(outcome)];
     if (outcome == RunOutcome::Clear || outcome == RunOutcome::NotSimulated) {
         if (drawRuns_ && length <= static_cast<int32_t>(kRunWidth)) {
@@ -142,70 +129,49 @@ void ReportCollector::runTried(const JobState& state, const int16_t* run, int32_
     if (outcome == RunOutcome::Clash) lastRunClash_ = lastClashLine_;
     if ((outcome == RunOutcome::Clash || outcome == RunOutcome::RepeatClash) &&
         piece.clashedRuns.size() < kDescribedClashes) {
-        TriedRun tried;
+        TriedRun& tried = piece.clashedRuns.emplace_back();
         tried.level = level_;
         tried.ordinals.assign(run, run + length);
         tried.outcome = outcome;
         tried.clashLine = lastRunClash_;
-        piece.clashedRuns.push_back(tried);
     }
 }
 
-void ReportCollector::clashFound(const JobState& state, const char* surface) {
-    if (state.recordFrames) {
+void ReportCollector::clashFound(const char* surface, const char* line, int32_t machine,
+                                 const PipeShapeRecord* pieces, int32_t count) {
+    ClashMoment* moment = nullptr;
+    if (replaying_ != nullptr) {
         // The last clash is the one that ended the replay, if any: a rotation
         // that clashed on the short way round goes on the long way round.
-        if (replaying_ != nullptr) {
-            replaying_->hasClash = true;
-            replaying_->clash.machine = state.bendOptions.current.machineIndex;
-            replaying_->clash.surface = surface;
-            replaying_->clash.line = clashLineOf(state, surface);
-            replaying_->clash.position = state.simulationPosition;
-            replaying_->clash.pieces = copyShape(state);
-        }
-        return;
-    }
-    lastClashLine_ = clashLineOf(state, surface);
-    PieceReport& piece = current(state);
-    if (!piece.hasClash) {
+        replaying_->hasClash = true;
+        moment = &replaying_->clash;
+    } else {
+        lastClashLine_ = line;
+        PieceReport& piece = current();
+        if (piece.hasClash) return;
         piece.hasClash = true;
-        piece.firstClash.machine = state.bendOptions.current.machineIndex;
-        piece.firstClash.surface = surface;
-        piece.firstClash.line = lastClashLine_;
-        piece.firstClash.position = state.simulationPosition;
-        piece.firstClash.pieces = copyShape(state);
+        moment = &piece.firstClash;
     }
+    moment->machine = machine;
+    moment->surface = surface;
+    moment->line = line;
+    moment->pieces = copyShape(pieces, count);
 }
 
-void ReportCollector::motionDone(const JobState& state, MotionKind kind, int32_t position, double pending,
-                                 double feedY, double axisZ) {
+void ReportCollector::motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY,
+                                 double axisZ, const PipeShapeRecord* pieces, int32_t count) {
     if (replaying_ == nullptr) return;
     Frame& frame = replaying_->frames.emplace_back();
     frame.kind = kind;
-    frame.machine = state.bendOptions.current.machineIndex;
+    frame.machine = machine;
     frame.position = position;
-    frame.count = state.pipeShapes.count;
+    frame.count = count;
     frame.pending = pending;
     frame.feedY = feedY;
     frame.axisZ = axisZ;
     frameBegin_.push_back(framePieces_.size());
-    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        const PipeShapeRecord& record = state.pipeShapes.at(i);
-        ShapePiece& piece = framePieces_.emplace_back();
-        piece.type = record.pieceType;
-        piece.start[0] = record.startX;
-        piece.start[1] = record.startY;
-        piece.start[2] = record.startZ;
-        piece.end[0] = record.endX;
-        piece.end[1] = record.endY;
-        piece.end[2] = record.endZ;
-        if (record.pieceType == 2) {
-            piece.centre[0] = record.centreX;
-            piece.centre[1] = record.centreY;
-            piece.centre[2] = record.centreZ;
-            piece.arcAngle = record.arcAngle;
-        }
-    }
+    const std::vector<ShapePiece> copied = copyShape(pieces, count);
+    framePieces_.insert(framePieces_.end(), copied.begin(), copied.end());
 }
 
 namespace {
@@ -324,33 +290,39 @@ void ReportCollector::placeFrames(ChosenRun& run) {
 }
 
 void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
-    PieceReport& piece = current(state);
-    piece.record = state.cutPieces.current;
-    for (int32_t i = 0; i < state.clashLineCount && i < kMaxClashLines; ++i) {
-        std::string line = state.clashLines[i];
+    captureShop(state);
+    activePiece_ = index;
+    PieceReport& piece = current();
+    piece.record = state.cutFile.cutPieces.current;
+    if (static_cast<std::size_t>(index) < tubeIndexOf_.size()) piece.tubeIndex = tubeIndexOf_[static_cast<std::size_t>(index)];
+    const ClashState& clash = state.clash;
+    for (int32_t i = 0; i < clash.clashLineCount && i < kMaxClashLines; ++i) {
+        std::string line = clash.clashLines[i];
         if (!line.empty() && line.back() == '\n') line.pop_back();
         piece.clashLines.push_back(line);
     }
-    report_.clashLineTotal += state.clashLineCount;
+    report_.clashLineTotal += clash.clashLineCount;
+    PrepareState& prep = state.prep;
+    const SearchState& search = state.search;
 
     const int32_t n = piece.record.bendCount;
     // Steps were built only for pieces that left the item lookup ready.
     const bool resolved = piece.tubeIndex >= 0 &&
-                          equalsNoCase(state.tubeData.at(piece.tubeIndex).materialSpec, piece.record.pipingSpec);
-    const int32_t first = resolved ? firstStepOfKey(state, piece.record.cutId, piece.record.spoolId) : -1;
-    if (first >= 0 && n >= 1 && n <= kMaxBends && first + 2 * n + 1 <= state.bendSteps.count) {
+                          equalsNoCase(state.shop.tubeData.at(piece.tubeIndex).materialSpec, piece.record.pipingSpec);
+    const int32_t first = resolved ? firstStepOfKey(prep, piece.record.cutId, piece.record.spoolId) : -1;
+    if (first >= 0 && n >= 1 && n <= kMaxBends && first + 2 * n + 1 <= prep.bendSteps.count) {
         for (int32_t s = first; s <= first + 2 * n; ++s) {
-            const BendStepRecord& step = state.bendSteps.at(s);
+            const BendStepRecord& step = prep.bendSteps.at(s);
             piece.steps.push_back({step.stepType, step.length, step.bendAngle, step.bendRadius});
         }
         for (int32_t p = 0; p <= 2 * n; ++p) {
-            piece.optionCountByPosition.push_back(optionsAtPositionCount(state, p));
+            piece.optionCountByPosition.push_back(optionsAtPositionCount(prep, p));
         }
         if (piece.record.failed == 1 || !piece.clashedRuns.empty()) {
             piece.optionsAtPosition.resize(static_cast<std::size_t>(2 * n + 1));
             for (int32_t p = 0; p <= 2 * n; ++p) {
-                for (int32_t index : state.optionsAtPosition[p]) {
-                    const BendOptionRecord& option = state.bendOptions.at(index);
+                for (int32_t at : prep.optionsAtPosition[p]) {
+                    const BendOptionRecord& option = prep.bendOptions.at(at);
                     piece.optionsAtPosition[static_cast<std::size_t>(p)].push_back(
                         {option.machineIndex, option.benderIndex, option.hand, option.direction, option.stepIndex,
                          option.extraBefore, option.extraAfter});
@@ -364,17 +336,17 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
 
     for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
         ChosenRun chosen;
-        chosen.score = state.selectedScores[r];
+        chosen.score = search.selectedScores[r];
         for (int32_t p = 0; p <= 2 * n; ++p) {
-            const int32_t ordinal = state.selectedRuns[r][p];
-            const auto& at = state.optionsAtPosition[p];
+            const int32_t ordinal = search.selectedRuns[r][p];
+            const auto& at = prep.optionsAtPosition[p];
             if (ordinal < 0 || static_cast<std::size_t>(ordinal) >= at.size()) break;
-            const BendOptionRecord& option = state.bendOptions.at(at[static_cast<std::size_t>(ordinal)]);
+            const BendOptionRecord& option = prep.bendOptions.at(at[static_cast<std::size_t>(ordinal)]);
             chosen.options.push_back(
                 {option.machineIndex, option.benderIndex, option.hand, option.direction, option.stepIndex,
                  option.extraBefore, option.extraAfter});
             // The pipe length as the simulation adds it up.
-            chosen.pipeLength = chosen.pipeLength + state.bendSteps.at(option.stepIndex).length;
+            chosen.pipeLength = chosen.pipeLength + prep.bendSteps.at(option.stepIndex).length;
             if (p >= 1) {
                 chosen.pipeLength = chosen.pipeLength + option.extraBefore;
                 chosen.pipeLength = chosen.pipeLength + option.extraAfter;
@@ -393,7 +365,7 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
             const std::size_t length = static_cast<std::size_t>(2 * n + 1);
             int32_t rotations[kMaxPositions] = {};
             for (std::size_t at = 0; at + kRunWidth <= keptRuns_.size(); at += kRunWidth) {
-                if (std::equal(state.selectedRuns[r], state.selectedRuns[r] + length,
+                if (std::equal(search.selectedRuns[r], search.selectedRuns[r] + length,
                                keptRuns_.begin() + static_cast<std::ptrdiff_t>(at))) {
                     std::copy(keptRotations_.begin() + static_cast<std::ptrdiff_t>(at),
                               keptRotations_.begin() + static_cast<std::ptrdiff_t>(at + length), rotations);
@@ -439,15 +411,15 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
 int32_t runObservedJob(const char* parameterFile, JobReport& report, bool drawRuns) {
     auto state = std::make_unique<JobState>();
     ReportCollector collector(report, drawRuns);
-    state->observer = &collector;
+    watchJob(*state, &collector);
     const auto begin = std::chrono::steady_clock::now();
     report.status = runJob(*state, parameterFile);
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     report.resultPath = state->resultFilePath;
-    report.pipeline = state->headerPipeline;
-    report.date = state->headerDate;
-    report.lengthUnits = state->lengthUnits;
-    report.boreUnits = state->boreUnits;
+    report.pipeline = state->cutFile.headerPipeline;
+    report.date = state->cutFile.headerDate;
+    report.lengthUnits = state->cutFile.lengthUnits;
+    report.boreUnits = state->cutFile.boreUnits;
     return report.status;
 }
 

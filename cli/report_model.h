@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/job_state.h"
+#include "driver/job_state.h"
 #include "store/observer.h"
 
 namespace kwarel::cli {
@@ -145,35 +145,37 @@ struct JobReport {
 
 // The observer that fills a JobReport. With `drawRuns` the chosen runs are
 // replayed to record their motions.
-class ReportCollector : public JobObserver {
+class ReportCollector : public JobWatcher {
 public:
     ReportCollector(JobReport& report, bool drawRuns) : report_(report), drawRuns_(drawRuns) {}
 
-    void itemLookedUp(const JobState&, int32_t piece, int32_t tubeIndex) override;
-    void lengthsComputed(const JobState&, double developed, int64_t largestAngle) override;
-    void machineRefused(const JobState&, int32_t position, int16_t direction, int16_t hand, int32_t machine,
-                        MachineCheck why) override;
-    void benderRefused(const JobState&, int32_t position, int16_t direction, int16_t hand, int32_t machine,
-                       int32_t bender, const char* name, BenderCheck why) override;
-    void levelReached(const JobState&, int32_t level, bool searched) override;
-    void runTried(const JobState&, const int16_t* run, int32_t length, const int32_t* rotations,
-                  RunOutcome outcome) override;
-    void clashFound(const JobState&, const char* surface) override;
-    void motionDone(const JobState&, MotionKind kind, int32_t position, double pending, double feedY,
-                    double axisZ) override;
-    void cutPieceDone(JobState&, int32_t piece, int32_t runs) override;
+    void itemLookedUp(int32_t piece, int32_t tubeIndex) override;
+    void lengthsComputed(double developed, int64_t largestAngle) override;
+    void machineRefused(int32_t position, int16_t direction, int16_t hand, int32_t machine, MachineCheck why) override;
+    void benderRefused(int32_t position, int16_t direction, int16_t hand, int32_t machine, int32_t bender,
+                       const char* name, BenderCheck why) override;
+    void levelReached(int32_t level, bool searched) override;
+    void runTried(const int16_t* run, int32_t length, const int32_t* rotations, RunOutcome outcome) override;
+    void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
+                    int32_t count) override;
+    void motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY, double axisZ,
+                    const PipeShapeRecord* pieces, int32_t count) override;
+    void cutPieceDone(JobState& state, int32_t piece, int32_t runs) override;
 
 private:
     void captureShop(const JobState& state);
+    PieceReport& current();
     void placeFrames(ChosenRun& run);
-    PieceReport& current(const JobState& state);
 
     JobReport& report_;
     bool drawRuns_;
     bool shopCaptured_ = false;
     int32_t level_ = 0;
     int32_t activePiece_ = 0;  // the cut piece whose options and runs are being worked out
-    std::string lastRunClash_;  // the clash that ended the last run simulated to a clash
+    std::vector<int32_t> tubeIndexOf_;  // per cut piece, from the item lookup
+    std::string lastClashLine_;  // the last clash a simulation of the search found
+    std::string lastRunClash_;   // the clash that ended the last run simulated to a clash
+    ChosenRun* replaying_ = nullptr;
     // Runs the search kept (clear or not simulated), kRunWidth entries
     // each, with the rotations their straights were simulated with.
     static constexpr std::size_t kRunWidth = kMaxPositions;
@@ -184,10 +186,6 @@ private:
     // The pipe of every motion of the run being replayed.
     std::vector<ShapePiece> framePieces_;
     std::vector<std::size_t> frameBegin_;
-    // The last clash found by a real simulation, and the one before the
-    // current simulation began.
-    std::string lastClashLine_;
-    ChosenRun* replaying_ = nullptr;
 };
 
 // Runs one job with a collector. Returns the job status.
