@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/job_state.h"
-#include "store/observer.h"
+#include "store/decision_observer.h"
 
 namespace kwarel::cli {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "store/limits.h"
-#include "store/observer.h"
+#include "store/decision_observer.h"
 #include "store/records.h"
 
 namespace kwarel {
@@ -49,7 +49,7 @@ struct ClashState {
     // recordFrames: a run is being replayed for drawing and the observer is
     // shown each motion; framesUntested: that replay moves the pipe without
     // testing it against the room.
-    JobObserver* observer = nullptr;
+    DecisionObserver* observer = nullptr;
     bool recordFrames = false;
     bool framesUntested = false;
 

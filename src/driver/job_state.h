@@ -15,15 +15,15 @@
 #include "prepare/prepare_state.h"
 #include "store/job_options.h"
 #include "store/limits.h"
-#include "store/observer.h"
+#include "store/decision_observer.h"
 
 namespace kwarel {
 
 struct JobState;
 
-// An observer of a whole job: what each room reports (JobObserver), and each
+// An observer of a whole job: what each room reports (DecisionObserver), and each
 // cut piece once its block is written, while its options are still listed.
-class JobWatcher : public JobObserver {
+class JobWatcher : public DecisionObserver {
 public:
     virtual void cutPieceDone(JobState&, int32_t /*piece*/, int32_t /*runs*/) {}
 };

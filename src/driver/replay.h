@@ -10,7 +10,7 @@ namespace kwarel {
 // Simulates run `row` of the chosen runs of the cut piece in the slot again,
 // with the rotations its straights had when the search simulated it
 // (`rotations[p]` for straight p), showing the clash room's observer every
-// motion (JobObserver::motionDone) and every clash. Call only while the cut
+// motion (DecisionObserver::motionDone) and every clash. Call only while the cut
 // piece's options are listed (JobWatcher::cutPieceDone).
 //
 // When the job checks clashes the replay is the search's own step-by-step

@@ -230,7 +230,7 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
 
         const bool duplicate = noteTried(s, known, run);
         setPlaneRotations(parts.prep, s.piece.bendCount, run);
-        JobObserver* observer = parts.search.observer;
+        DecisionObserver* observer = parts.search.observer;
         int32_t rotations[kMaxPositions] = {};
         if (observer != nullptr) {
             for (int32_t q = 2; q <= s.last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;

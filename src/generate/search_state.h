@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "store/limits.h"
-#include "store/observer.h"
+#include "store/decision_observer.h"
 
 namespace kwarel {
 
@@ -36,7 +36,7 @@ struct ClashReplay {
 struct SearchState {
     // Told every level reached and every run enumerated, when set (never by
     // the entry points).
-    JobObserver* observer = nullptr;
+    DecisionObserver* observer = nullptr;
 
     // [level][criterion], 1 = required.
     int16_t criteriaLevels[kCriteriaLevels][kCriteria] = {};

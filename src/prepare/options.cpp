@@ -182,7 +182,7 @@ struct ShopForPiece {
     };
     std::vector<Capability> capabilities;
 
-    ShopForPiece(const Shop& s, const CutPieceRecord& p, JobObserver* observer)
+    ShopForPiece(const Shop& s, const CutPieceRecord& p, DecisionObserver* observer)
         : shop(s), piece(p), machineBenders(static_cast<std::size_t>(s.machines.count)) {
         char name[kLineBuffer];
         for (int32_t m = 0; m < shop.machines.count; ++m) {

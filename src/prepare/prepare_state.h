@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "store/limits.h"
-#include "store/observer.h"
+#include "store/decision_observer.h"
 #include "store/records.h"
 
 namespace kwarel {
@@ -18,7 +18,7 @@ namespace kwarel {
 struct PrepareState {
     // Told why items, machines and benders were refused, when set (never by
     // the entry points).
-    JobObserver* observer = nullptr;
+    DecisionObserver* observer = nullptr;
 
     RecordList<BendStepRecord> bendSteps;
     RecordList<BendOptionRecord> bendOptions;

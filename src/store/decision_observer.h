@@ -47,9 +47,9 @@ enum class RunOutcome : int32_t {
 // The motion a frame of the pipe follows.
 enum class MotionKind : int32_t { Load, Bend, Feed, Rotation };
 
-class JobObserver {
+class DecisionObserver {
 public:
-    virtual ~JobObserver() = default;
+    virtual ~DecisionObserver() = default;
 
     // Tube data lookup of cut piece `piece`: the index of the tube data
     // record found, or -1.
