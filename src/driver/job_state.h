@@ -23,6 +23,9 @@ struct JobState;
 
 // An observer of a whole job: what each room reports (DecisionObserver), and each
 // cut piece once its block is written, while its options are still listed.
+// It expects its calls from one thread, cut piece by cut piece in file order:
+// a job that plans cut pieces side by side plans them one at a time when a
+// watcher is set.
 class JobWatcher : public DecisionObserver {
 public:
     virtual void cutPieceDone(JobState&, int32_t /*piece*/, int32_t /*runs*/) {}
