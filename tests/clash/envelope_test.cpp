@@ -58,6 +58,7 @@ TEST(Envelope, WallsFloorCeilingAndMachineInTheirOrder) {
         {40, 0, -100, "back wall of pit"},  // behind x = r
         {800, 1460, -100, "left wall of pit"}, {800, -1460, -100, "right wall of pit"},
         {1400, 400, -100, "front wall of pit"},  // 1456 from the bending centre, >= 1500 - 48
+        {1452, 0, -100, "front wall of pit"},    // exactly 1500 - 48: the wall is reached
         {300, 100, -100, "back wall of pit"},    // 316 from the centre, <= 300 + 48
     });
 }

@@ -171,6 +171,63 @@ TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
 }
 
+// Another direction-1 option of the run's piece at `position`.
+void addOptionAt(JobState& s, int32_t position, int32_t machine) {
+    BendOptionRecord option{};
+    copyText(option.cutId, "C1");
+    copyText(option.spoolId, "S1");
+    option.stepIndex = position, option.direction = 1, option.machineIndex = machine, option.hand = 1;
+    s.prep.bendOptions.append();
+    s.prep.bendOptions.at(s.prep.bendOptions.count - 1) = option;
+    testing::indexOptionsIfNeeded(s);
+}
+
+TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
+    // The rotation clash of the run above, which the long way round gets
+    // past, and no probe: the run is clear with one clash line. A second run
+    // that differs only in the last straight resumes after bend 2: it repeats
+    // the line of straight 2 and leaves that straight's rotation one turn
+    // lower again.
+    auto rooms = roomAndProbe(20000);
+    rooms[0].bodyHalfWidth = 190, rooms[0].frontRadius = 100;
+    auto s = runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
+                   {{}, {}, {0, 1, 90}, {}, {}});
+    addOptionAt(*s, 4, 0);
+    ASSERT_EQ(testing::simulate(*s, kFirstRun), 1);
+    ASSERT_EQ(s->clash.clashLineCount, 1);
+    EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
+
+    s->prep.bendOptions.at(2).rotation = 90;  // as the plane rotations set it again
+    const int16_t second[kMaxPositions] = {0, 0, 0, 0, 1};
+    ASSERT_EQ(testing::simulate(*s, second), 1);
+    ASSERT_EQ(s->clash.clashLineCount, 2);
+    EXPECT_STREQ(s->clash.clashLines[1], s->clash.clashLines[0]);
+    EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
+}
+
+TEST(TrialSearch, ReplayedClashesLowerRotationsAndOnlyFiftyTriedRowsAreSearched) {
+    // Three bends in three planes: the plane rotations give straight 2 a
+    // rotation of 90 before every run. Bend 2 is made only on the probe, so
+    // every run clashes there after passing straight 2; 8 x 8 options at
+    // positions 5 and 6 give 64 runs that agree up to bend 2: the first is
+    // simulated, the others replay it. Of the level that repeats them, the
+    // first 50 are found among the tried rows; the last 14 are not, and are
+    // replayed again, so straight 2 ends one turn lower.
+    auto s = runOf({straight(1000), bend(1000, 90, 500), straight(300, 0, 1, 0), bend(0, 90, 500),
+                    straight(300, 0, 0, 1), bend(0, 90, 500), straight(500)},
+                   roomAndProbe(), {{}, {}, {}, {1}, {}, {}, {}});
+    for (int k = 1; k < 8; ++k) addOptionAt(*s, 5, 0), addOptionAt(*s, 6, 0);
+    s->options.DO_CLASH_CHECKING = 1;
+    s->options.ALLOW_MACHINE_CHANGE = 1;
+    s->options.NUMBER_OF_PROGRAMS = 1;
+    for (int c = 0; c < 5; ++c) s->options.TRIAL_CRITERION[c] = c + 1;
+    testing::setCriteria(*s);
+    EXPECT_EQ(testing::searchRuns(*s, 0), 0);
+    EXPECT_EQ(s->clash.clashLineCount, 10);
+    EXPECT_STREQ(s->clash.clashLines[9], "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
+    EXPECT_EQ(s->prep.bendOptions.at(2).rotation, 90 - 360);
+}
+
 TEST(Simulate, LoadChecksFrontAndBackWall) {
     // D = 1000 + 200 extra before the bend; of the 2485 of pipe, 1285 lie
     // behind the bend head. Walls at those distances are reached.

@@ -64,6 +64,22 @@ TEST(JobDriver, CompleteJobEndsWithEndfileAndBothEntryPointsAgree) {
     EXPECT_EQ(job.result(), first);
 }
 
+TEST(JobDriver, ProgramCountFromOneToFifty) {
+    const struct { const char* programs; int32_t status; const char* tail; } cases[] = {
+        {"0", 10, "ERROR - You must request AT LEAST one program for creation."},
+        {"1", 0, "ENDFILE\n"},
+        {"50", 0, "ENDFILE\n"},
+        {"51", 11, "ERROR - You have requested more than the maximum number of programs."},
+    };
+    for (const auto& c : cases) {
+        Job job;
+        job.params.lines[13] = c.programs;
+        auto state = testing::freshState();
+        EXPECT_EQ(job.run(*state), c.status) << c.programs;
+        EXPECT_TRUE(endsWith(job.result(), c.tail)) << c.programs;
+    }
+}
+
 TEST(JobDriver, HeaderTextsCarryOverToAJobWithoutThem) {
     auto state = testing::freshState();
     Job first;
