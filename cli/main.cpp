@@ -7,6 +7,7 @@
 
 #include "kwarel.h"
 #include "report_model.h"
+#include "kwarel_version.h"
 
 namespace {
 
@@ -55,25 +56,8 @@ const char* const kHelp =
     "  73  report: the HTML file cannot be written\n";
 
 const char* statusMeaning(int status) {
-    switch (status) {
-        case 1: return "cut-piece file not found";
-        case 2: return "bender database file not found";
-        case 3: return "no machines defined in the bender database file";
-        case 4: return "no benders defined in the bender database file";
-        case 5: return "no bend capability records in the database file";
-        case 6: return "no material capability records in the database file";
-        case 7: return "no item code records in the database file";
-        case 8: return "no cut pieces in the cut-piece file";
-        case 9: return "no pipe bends found in the cut-piece file";
-        case 10: return "NUMBER_OF_PROGRAMS must be at least 1";
-        case 11: return "NUMBER_OF_PROGRAMS must be at most 50";
-        case 12: return "the result file cannot be opened";
-        case 13: return "the parameter file does not exist";
-        case 14: return "the trial criteria order has not been set correctly";
-        case 15: return "the forced machine ID does not exist";
-        case 16: return "the forced bender ID does not exist";
-        default: return "unknown status";
-    }
+    if (status < 0 || status >= KWAREL_STATUS_COUNT) return "unknown status";
+    return kwarelStatusTexts[status].meaning;
 }
 
 }  // namespace
@@ -101,7 +85,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("kwarel 1.0.0");
+        std::puts("kwarel " KWAREL_VERSION);
         return 0;
     }
     if (argc != 2 || argv[1][0] == '\0' || (argv[1][0] == '-' && argv[1][1] == '-')) {

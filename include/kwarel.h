@@ -36,6 +36,56 @@ extern "C" {
 #  define KWAREL_STDCALL
 #endif
 
+/* Job statuses: 0 when the job ran to the end, otherwise why it stopped. */
+enum KwarelStatus {
+    KWAREL_JOB_COMPLETED = 0,
+    KWAREL_CUT_PIECE_FILE_NOT_FOUND = 1,
+    KWAREL_DATABASE_FILE_NOT_FOUND = 2,
+    KWAREL_NO_MACHINES = 3,
+    KWAREL_NO_BENDERS = 4,
+    KWAREL_NO_BEND_CAPABILITIES = 5,
+    KWAREL_NO_MATERIAL_CAPABILITIES = 6,
+    KWAREL_NO_ITEM_CODES = 7,
+    KWAREL_NO_CUT_PIECES = 8,
+    KWAREL_NO_PIPE_BENDS = 9,
+    KWAREL_TOO_FEW_PROGRAMS = 10,
+    KWAREL_TOO_MANY_PROGRAMS = 11,
+    KWAREL_RESULT_FILE_NOT_OPENED = 12,
+    KWAREL_PARAMETER_FILE_NOT_FOUND = 13,
+    KWAREL_TRIAL_ORDER_INVALID = 14,
+    KWAREL_FORCED_MACHINE_MISSING = 15,
+    KWAREL_FORCED_BENDER_MISSING = 16
+};
+#define KWAREL_STATUS_COUNT 17
+
+/* For each status: the text the result file ends with (null when the job
+ * completed or the result file cannot be written), and its meaning. */
+struct KwarelStatusText {
+    const char* resultText;
+    const char* meaning;
+};
+static const struct KwarelStatusText kwarelStatusTexts[KWAREL_STATUS_COUNT] = {
+    {0, "job completed"},
+    {"ERROR - Cut piece file not found.", "cut-piece file not found"},
+    {"ERROR - Bender database file not found.", "bender database file not found"},
+    {"ERROR - No machines defined in bender database file.", "no machines defined in the bender database file"},
+    {"ERROR - No benders defined in bender database file.", "no benders defined in the bender database file"},
+    {"ERROR - No bend capability records in database file.", "no bend capability records in the database file"},
+    {"ERROR - No material capability records in database file.",
+     "no material capability records in the database file"},
+    {"ERROR - No itemcode records in database file.", "no item code records in the database file"},
+    {"ERROR - No cut pieces in VELMOR bend file.", "no cut pieces in the cut-piece file"},
+    {"ERROR - No pipe bends found in VELMOR bend file.", "no pipe bends found in the cut-piece file"},
+    {"ERROR - You must request AT LEAST one program for creation.", "NUMBER_OF_PROGRAMS must be at least 1"},
+    {"ERROR - You have requested more than the maximum number of programs.", "NUMBER_OF_PROGRAMS must be at most 50"},
+    {0, "the result file cannot be opened"},
+    {0, "the parameter file does not exist"},
+    {"ERROR - The trial criteria order has not been set correctly.",
+     "the trial criteria order has not been set correctly"},
+    {"ERROR - The forced machine ID does not exist.", "the forced machine ID does not exist"},
+    {"ERROR - The forced bender ID does not exist.", "the forced bender ID does not exist"},
+};
+
 /* Runs one job; caller-cleans convention. */
 KWAREL_API int TORVEX(const char* parameterFilePath);
 

@@ -60,7 +60,7 @@ void formatClashLine(char* line, const MachineRecord& machine, const char* surfa
     }
 }
 
-int32_t addClashLine(ClashState& state, const char* surface) {
+void addClashLine(ClashState& state, const char* surface) {
     if (state.observer != nullptr) {
         char line[kClashLineWidth];
         formatClashLine(line, state.machine, surface, state.simulationPosition, state.motionPhase);
@@ -69,11 +69,10 @@ int32_t addClashLine(ClashState& state, const char* surface) {
         state.observer->clashFound(surface, line, state.machineIndex, state.pipeShapes.entries.data(),
                                    state.pipeShapes.count);
     }
-    if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return 0;
+    if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return;
     formatClashLine(state.clashLines[state.clashLineCount], state.machine, surface, state.simulationPosition,
                     state.motionPhase);
     ++state.clashLineCount;
-    return 0;
 }
 
 }  // namespace kwarel

@@ -8,8 +8,8 @@
 namespace kwarel {
 
 // Adds "Machine: <name>  Pipe hitting <surface><suffix>\n" unless 10 lines
-// are already held. Returns 0.
-int32_t addClashLine(ClashState& state, const char* surface);
+// are already held.
+void addClashLine(ClashState& state, const char* surface);
 
 // Writes that line into `line` (kClashLineWidth bytes) for a machine, the
 // 1-based simulation position and the motion phase.

@@ -8,6 +8,8 @@
 #include "driver/parameters.h"
 #include "driver/result.h"
 #include "generate/criteria.h"
+#include "kwarel.h"
+#include "kwarel_version.h"
 #include "generate/search.h"
 #include "input/cutpiece_reader.h"
 #include "input/database_reader.h"
@@ -19,7 +21,7 @@
 namespace kwarel {
 namespace {
 
-constexpr const char* kVersionText = "1.0.0";
+constexpr const char* kVersionText = KWAREL_VERSION;
 
 // Existence test only: a folder or an unreadable file exists too.
 bool pathExists(const char* path) {
@@ -91,8 +93,8 @@ void releaseRecordLists(JobState& state) {
 
 // Ends the job with a status: the error text without a line end, the result
 // file closed, and the lists released where the status calls for it.
-int32_t failJob(JobState& state, int32_t status, const char* text, bool release) {
-    writeText(state, text);
+int32_t failJob(JobState& state, KwarelStatus status, bool release) {
+    writeText(state, kwarelStatusTexts[status].resultText);
     std::fclose(state.resultFile);
     state.resultFile = nullptr;
     if (release) releaseRecordLists(state);
@@ -126,7 +128,7 @@ JobState& processJobState() {
 }
 
 int32_t readAndCheckJob(JobState& state, const char* parameterFilePath) {
-    if (!pathExists(parameterFilePath)) return 13;
+    if (!pathExists(parameterFilePath)) return KWAREL_PARAMETER_FILE_NOT_FOUND;
 
     readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
                       state.databaseFilePath);
@@ -136,60 +138,60 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath) {
     state.prep.clear();
 
     state.resultFile = openResultFile(state.resultFilePath);
-    if (state.resultFile == nullptr) return 12;
+    if (state.resultFile == nullptr) return KWAREL_RESULT_FILE_NOT_OPENED;
 
     writeEchoBlock(state);
 
     const JobOptions& options = state.options;
     if (setTrialCriteriaOrder(options, state.search) == -1) {
-        return failJob(state, 14, "ERROR - The trial criteria order has not been set correctly.", false);
+        return failJob(state, KWAREL_TRIAL_ORDER_INVALID, false);
     }
     if (options.NUMBER_OF_PROGRAMS < 1) {
-        return failJob(state, 10, "ERROR - You must request AT LEAST one program for creation.", false);
+        return failJob(state, KWAREL_TOO_FEW_PROGRAMS, false);
     }
     if (options.NUMBER_OF_PROGRAMS > kMaxSelected) {
-        return failJob(state, 11, "ERROR - You have requested more than the maximum number of programs.", false);
+        return failJob(state, KWAREL_TOO_MANY_PROGRAMS, false);
     }
     if (!pathExists(state.cutPieceFilePath)) {
-        return failJob(state, 1, "ERROR - Cut piece file not found.", false);
+        return failJob(state, KWAREL_CUT_PIECE_FILE_NOT_FOUND, false);
     }
     if (!pathExists(state.databaseFilePath)) {
-        return failJob(state, 2, "ERROR - Bender database file not found.", false);
+        return failJob(state, KWAREL_DATABASE_FILE_NOT_FOUND, false);
     }
 
     Shop& shop = state.shop;
     readBenderDatabase(shop, state.databaseFilePath);
     if (shop.machines.count == 0) {
-        return failJob(state, 3, "ERROR - No machines defined in bender database file.", true);
+        return failJob(state, KWAREL_NO_MACHINES, true);
     }
     if (shop.benders.count == 0) {
-        return failJob(state, 4, "ERROR - No benders defined in bender database file.", true);
+        return failJob(state, KWAREL_NO_BENDERS, true);
     }
     if (shop.bendCapabilities.count == 0) {
-        return failJob(state, 5, "ERROR - No bend capability records in database file.", true);
+        return failJob(state, KWAREL_NO_BEND_CAPABILITIES, true);
     }
     if (shop.materialCapabilities.count == 0) {
-        return failJob(state, 6, "ERROR - No material capability records in database file.", true);
+        return failJob(state, KWAREL_NO_MATERIAL_CAPABILITIES, true);
     }
     if (shop.tubeData.count == 0) {
-        return failJob(state, 7, "ERROR - No itemcode records in database file.", true);
+        return failJob(state, KWAREL_NO_ITEM_CODES, true);
     }
     if (options.FORCE_MACHINE != 0 && !forcePriorities(shop.machines, options.forcedMachineId)) {
-        return failJob(state, 15, "ERROR - The forced machine ID does not exist.", true);
+        return failJob(state, KWAREL_FORCED_MACHINE_MISSING, true);
     }
     if (options.FORCE_BENDER != 0 && !forcePriorities(shop.benders, options.forcedBenderId)) {
-        return failJob(state, 16, "ERROR - The forced bender ID does not exist.", true);
+        return failJob(state, KWAREL_FORCED_BENDER_MISSING, true);
     }
 
     readCutPieceFile(state.cutFile, state.cutPieceFilePath);
     writeJobHeader(state);
     if (state.cutFile.cutPieces.count == 0) {
-        return failJob(state, 8, "ERROR - No cut pieces in VELMOR bend file.", true);
+        return failJob(state, KWAREL_NO_CUT_PIECES, true);
     }
     if (state.cutFile.pipeBends.count == 0) {
-        return failJob(state, 9, "ERROR - No pipe bends found in VELMOR bend file.", true);
+        return failJob(state, KWAREL_NO_PIPE_BENDS, true);
     }
-    return 0;
+    return KWAREL_JOB_COMPLETED;
 }
 
 void prepareCutPieces(JobState& state) {
@@ -216,7 +218,7 @@ void writeCutPieceResult(JobState& state, int32_t index, int32_t runs) {
 
 int32_t runJob(JobState& state, const char* parameterFilePath) {
     const int32_t status = readAndCheckJob(state, parameterFilePath);
-    if (status != 0) return status;
+    if (status != KWAREL_JOB_COMPLETED) return status;
     prepareCutPieces(state);
     for (int32_t i = 0; i < state.cutFile.cutPieces.count; ++i) {
         const int32_t runs = planCutPiece(state, i);
@@ -226,7 +228,7 @@ int32_t runJob(JobState& state, const char* parameterFilePath) {
     std::fclose(state.resultFile);
     state.resultFile = nullptr;
     releaseRecordLists(state);
-    return 0;
+    return KWAREL_JOB_COMPLETED;
 }
 
 }  // namespace kwarel

@@ -117,7 +117,7 @@ double partValue(const std::string& text, std::size_t begin, std::size_t end) {
 
 }  // namespace
 
-int32_t readCutPieceFile(CutPieceFile& file, const char* path) {
+void readCutPieceFile(CutPieceFile& file, const char* path) {
     file.clear();
     file.boreUnits = kUnitsInch;
     file.lengthUnits = kUnitsMillimetre;
@@ -129,7 +129,7 @@ int32_t readCutPieceFile(CutPieceFile& file, const char* path) {
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end.
     std::FILE* stream = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (stream == nullptr) return 0;
+    if (stream == nullptr) return;
 
     char line[kLineBuffer];
     Reader reader{file, line};
@@ -142,7 +142,6 @@ int32_t readCutPieceFile(CutPieceFile& file, const char* path) {
         if (reader.ended || std::feof(stream) != 0 || std::ferror(stream) != 0) break;
     }
     std::fclose(stream);
-    return 0;
 }
 
 double parseFractionValue(const char* text) {

@@ -10,8 +10,8 @@ namespace kwarel {
 
 // Sets the counts of the cut piece and pipe bend lists to 0, the units to
 // their defaults, and reads the file at `path`. A file that cannot be opened
-// gives empty lists. Returns 0.
-int32_t readCutPieceFile(CutPieceFile& file, const char* path);
+// gives empty lists.
+void readCutPieceFile(CutPieceFile& file, const char* path);
 
 // Reads a number that may carry a fraction written as whole.numerator/denominator
 // (1.1/2 is 1.5, 3/4 is 0.75, 4 is 4.0).

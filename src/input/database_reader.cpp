@@ -182,14 +182,14 @@ constexpr SectionKeywords kSections[] = {
 
 }  // namespace
 
-int32_t readBenderDatabase(Shop& shop, const char* path) {
+void readBenderDatabase(Shop& shop, const char* path) {
     shop.clear();
     shop.databaseUnits = kUnitsMillimetre;
 
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end.
     std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
-    if (file == nullptr) return 1;
+    if (file == nullptr) return;
 
     char line[kLineBuffer];
     char word[kLineBuffer];
@@ -212,7 +212,6 @@ int32_t readBenderDatabase(Shop& shop, const char* path) {
         if (atEnd(file)) break;
     }
     std::fclose(file);
-    return 1;
 }
 
 }  // namespace kwarel

@@ -9,7 +9,7 @@
 namespace kwarel {
 
 // Sets the counts of the five database lists to 0 and reads the file at
-// `path` into them. A file that cannot be opened gives empty lists. Returns 1.
-int32_t readBenderDatabase(Shop& shop, const char* path);
+// `path` into them. A file that cannot be opened gives empty lists.
+void readBenderDatabase(Shop& shop, const char* path);
 
 }  // namespace kwarel
