@@ -4,12 +4,15 @@
 
 #include <cstdint>
 
+#include "input/diagnostics.h"
 #include "input/input_state.h"
 
 namespace kwarel {
 
 // Sets the counts of the five database lists to 0 and reads the file at
 // `path` into them. A file that cannot be opened gives empty lists. Returns 1.
-int32_t readBenderDatabase(Shop& shop, const char* path);
+// With a diagnostics sink the reader also reports what is odd about the
+// file's lines and the line of every record; the records read are the same.
+int32_t readBenderDatabase(Shop& shop, const char* path, Diagnostics* diagnostics = nullptr);
 
 }  // namespace kwarel
