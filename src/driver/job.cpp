@@ -91,7 +91,8 @@ void releaseRecordLists(JobState& state) {
 
 // Ends the job with a status: the error text without a line end, the result
 // file closed, and the lists released where the status calls for it.
-int32_t failJob(JobState& state, int32_t status, const char* text, bool release) {
+int32_t failJob(JobState& state, int32_t status, const char* text, bool release, JobObserver* observer) {
+    if (observer != nullptr) observer->finished(status, text);
     writeText(state, text);
     std::fclose(state.resultFile);
     state.resultFile = nullptr;
@@ -125,8 +126,11 @@ JobState& processJobState() {
     return *state;
 }
 
-int32_t readAndCheckJob(JobState& state, const char* parameterFilePath) {
-    if (!pathExists(parameterFilePath)) return 13;
+int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+    if (!pathExists(parameterFilePath)) {
+        if (observer != nullptr) observer->finished(13, nullptr);
+        return 13;
+    }
 
     readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
                       state.databaseFilePath);
@@ -136,58 +140,68 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath) {
     state.prep.clear();
 
     state.resultFile = openResultFile(state.resultFilePath);
-    if (state.resultFile == nullptr) return 12;
+    if (state.resultFile == nullptr) {
+        if (observer != nullptr) observer->finished(12, nullptr);
+        return 12;
+    }
 
     writeEchoBlock(state);
+    if (observer != nullptr) {
+        observer->optionsRead(state.options, state.cutPieceFilePath, state.resultFilePath, state.databaseFilePath);
+    }
 
     const JobOptions& options = state.options;
     if (setTrialCriteriaOrder(options, state.search) == -1) {
-        return failJob(state, 14, "ERROR - The trial criteria order has not been set correctly.", false);
+        return failJob(state, 14, "ERROR - The trial criteria order has not been set correctly.", false, observer);
     }
     if (options.NUMBER_OF_PROGRAMS < 1) {
-        return failJob(state, 10, "ERROR - You must request AT LEAST one program for creation.", false);
+        return failJob(state, 10, "ERROR - You must request AT LEAST one program for creation.", false, observer);
     }
     if (options.NUMBER_OF_PROGRAMS > kMaxSelected) {
-        return failJob(state, 11, "ERROR - You have requested more than the maximum number of programs.", false);
+        return failJob(state, 11, "ERROR - You have requested more than the maximum number of programs.", false, observer);
     }
     if (!pathExists(state.cutPieceFilePath)) {
-        return failJob(state, 1, "ERROR - Cut piece file not found.", false);
+        return failJob(state, 1, "ERROR - Cut piece file not found.", false, observer);
     }
     if (!pathExists(state.databaseFilePath)) {
-        return failJob(state, 2, "ERROR - Bender database file not found.", false);
+        return failJob(state, 2, "ERROR - Bender database file not found.", false, observer);
     }
 
     Shop& shop = state.shop;
     readBenderDatabase(shop, state.databaseFilePath);
     if (shop.machines.count == 0) {
-        return failJob(state, 3, "ERROR - No machines defined in bender database file.", true);
+        return failJob(state, 3, "ERROR - No machines defined in bender database file.", true, observer);
     }
     if (shop.benders.count == 0) {
-        return failJob(state, 4, "ERROR - No benders defined in bender database file.", true);
+        return failJob(state, 4, "ERROR - No benders defined in bender database file.", true, observer);
     }
     if (shop.bendCapabilities.count == 0) {
-        return failJob(state, 5, "ERROR - No bend capability records in database file.", true);
+        return failJob(state, 5, "ERROR - No bend capability records in database file.", true, observer);
     }
     if (shop.materialCapabilities.count == 0) {
-        return failJob(state, 6, "ERROR - No material capability records in database file.", true);
+        return failJob(state, 6, "ERROR - No material capability records in database file.", true, observer);
     }
     if (shop.tubeData.count == 0) {
-        return failJob(state, 7, "ERROR - No itemcode records in database file.", true);
+        return failJob(state, 7, "ERROR - No itemcode records in database file.", true, observer);
     }
     if (options.FORCE_MACHINE != 0 && !forcePriorities(shop.machines, options.forcedMachineId)) {
-        return failJob(state, 15, "ERROR - The forced machine ID does not exist.", true);
+        return failJob(state, 15, "ERROR - The forced machine ID does not exist.", true, observer);
     }
     if (options.FORCE_BENDER != 0 && !forcePriorities(shop.benders, options.forcedBenderId)) {
-        return failJob(state, 16, "ERROR - The forced bender ID does not exist.", true);
+        return failJob(state, 16, "ERROR - The forced bender ID does not exist.", true, observer);
     }
 
     readCutPieceFile(state.cutFile, state.cutPieceFilePath);
     writeJobHeader(state);
+    if (observer != nullptr) {
+        const CutPieceFile& file = state.cutFile;
+        observer->headerRead(file.headerPipeline, file.headerDate, file.lengthUnits, file.boreUnits);
+    }
     if (state.cutFile.cutPieces.count == 0) {
-        return failJob(state, 8, "ERROR - No cut pieces in VELMOR bend file.", true);
+        return failJob(state, 8, "ERROR - No cut pieces in VELMOR bend file.", true, observer);
     }
     if (state.cutFile.pipeBends.count == 0) {
-        return failJob(state, 9, "ERROR - No pipe bends found in VELMOR bend file.", true);
+        return failJob(state, 9, "ERROR - No pipe bends found in VELMOR bend file.", true, observer);
     }
     return 0;
 }
@@ -208,24 +222,31 @@ int32_t planCutPiece(JobState& state, int32_t index) {
 
 void forgetCutPieceOptions(JobState& state) { state.prep.bendOptions.clear(); }
 
-void writeCutPieceResult(JobState& state, int32_t index, int32_t runs) {
-    writeCutPieceBlock(state, runs);
+void writeCutPieceResult(JobState& state, int32_t index, int32_t runs, PlanCutPiece* plan) {
+    writeCutPieceBlock(state, runs, plan);
     if (state.watcher != nullptr) state.watcher->cutPieceDone(state, index, runs);
     forgetCutPieceOptions(state);
 }
 
-int32_t runJob(JobState& state, const char* parameterFilePath) {
-    const int32_t status = readAndCheckJob(state, parameterFilePath);
+int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+    const int32_t status = readAndCheckJob(state, parameterFilePath, observer);
     if (status != 0) return status;
     prepareCutPieces(state);
-    for (int32_t i = 0; i < state.cutFile.cutPieces.count; ++i) {
+    const int32_t count = state.cutFile.cutPieces.count;
+    const bool wantsPlan = observer != nullptr && observer->wantsPlan();
+    PlanCutPiece plan;
+    if (observer != nullptr) observer->progress(0, count);
+    for (int32_t i = 0; i < count; ++i) {
         const int32_t runs = planCutPiece(state, i);
-        writeCutPieceResult(state, i, runs);
+        writeCutPieceResult(state, i, runs, wantsPlan ? &plan : nullptr);
+        if (wantsPlan) observer->cutPiecePlanned(plan);
+        if (observer != nullptr) observer->progress(i + 1, count);
     }
     writeText(state, "ENDFILE\n");
     std::fclose(state.resultFile);
     state.resultFile = nullptr;
     releaseRecordLists(state);
+    if (observer != nullptr) observer->finished(0, nullptr);
     return 0;
 }
 
