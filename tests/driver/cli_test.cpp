@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -87,6 +88,38 @@ TEST(CommandLine, JsonBesideTheResultFile) {
     const int missing = std::system((in + KWAREL_CLI + " nothing.par --json early.json 2>/dev/null").c_str());
     EXPECT_EQ(WEXITSTATUS(missing), 13);
     EXPECT_NE(kwarel::testing::readFile(dir.file("early.json")).find("\"status\": 13"), std::string::npos);
+}
+
+// On a terminal a job of more than a second shows its progress on stderr and
+// clears the line at the end. The terminal is the pseudo-terminal of
+// script(1); a machine fast enough to finish within the second shows nothing.
+TEST(CommandLine, ProgressBarOnATerminalOnly) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "script(1) is missing";
+    kwarel::testing::ScratchDir dir;
+    copyExample(dir);
+    std::string cut = "/HEADER\nUNITS-BORE MM\nUNITS-LENGTH MM\nPIPING-SPEC CS-A106\n/SPOOL\nSPOOL-ID S\n";
+    for (int i = 0; i < 8000; ++i) {
+        cut += "/CUT\nCUT-ID " + std::to_string(i) +
+               "\nITEM-CODE P50-CS\nND 50\nSTART 0 0 0\nFINISH 0 1100 500\nBEND 600 0 0 150 90\n"
+               "BEND 600 500 0 150 90\nBEND 600 500 500 150 90\nBEND 0 500 500 150 90\n";
+    }
+    kwarel::testing::writeFile(dir.file("pipeline.bend"), cut + "/END\n");
+    const std::string in = "cd " + dir.path() + " && ";
+    const auto started = std::chrono::steady_clock::now();
+    const int raw = std::system((in + "script -qec '" + KWAREL_CLI + " demo.par' /dev/null >tty.txt").c_str());
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    const std::string tty = kwarel::testing::readFile(dir.file("tty.txt"));
+    if (!tty.empty()) {
+        EXPECT_NE(tty.find("/8000 cut pieces, "), std::string::npos) << tty.substr(0, 200);
+        EXPECT_EQ(tty.substr(tty.size() - 4), "\r\033[K");
+    } else {
+        EXPECT_LT(seconds, 2.0) << "a job of " << seconds << " s showed no progress";
+    }
+
+    // The same job with stderr in a file: nothing.
+    EXPECT_EQ(WEXITSTATUS(std::system((in + KWAREL_CLI + " demo.par 2>err.txt").c_str())), 0);
+    EXPECT_TRUE(kwarel::testing::readFile(dir.file("err.txt")).empty());
 }
 
 TEST(CommandLine, CheckExitStatus) {
