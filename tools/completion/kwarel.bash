@@ -7,7 +7,7 @@ _kwarel() {
     local i
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            check|help) command=${COMP_WORDS[i]}; break ;;
+            check|help|report|explain) command=${COMP_WORDS[i]}; break ;;
         esac
     done
     case $prev in
@@ -23,12 +23,12 @@ _kwarel() {
                 COMPREPLY=($(compgen -f -- "$cur"))
             fi ;;
         help)
-            COMPREPLY=($(compgen -W "check help" -- "$cur")) ;;
+            COMPREPLY=($(compgen -W "check report explain help" -- "$cur")) ;;
         *)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "--json --help --version -h -V" -- "$cur"))
             else
-                COMPREPLY=($(compgen -W "check help" -- "$cur") $(compgen -f -- "$cur"))
+                COMPREPLY=($(compgen -W "check report explain help" -- "$cur") $(compgen -f -- "$cur"))
             fi ;;
     esac
 }
