@@ -74,6 +74,7 @@ else
     host=$work/dll_host.exe
     $triple-gcc -std=c11 -O2 -Wall -Wextra -Werror -o "$host" "$src/tests/windows/dll_host.c" ||
         { echo "FAIL: dll_host.c does not build"; exit 1; }
+    dll_build=$(dirname "$library")  # windows_dll_exports built the DLL and the docs' example there
     cp "$library" "$work/kwarel.dll"
     library=$work/kwarel.dll
 
@@ -233,6 +234,24 @@ $(diff "$linux/$result" "$runs/$i/library-as-lf.txt" | head -n 20)")
         for p in "${problems[@]}"; do echo "      $p"; done
     fi
 done
+
+# The C example of docs/hosts.md (built by windows_dll_exports) on the
+# example job, run from the job's folder with the DLL beside it.
+if [ "$mode" = windows ]; then
+    example=$work/host-example
+    rm -rf "$example"
+    mkdir -p "$example"
+    cp -R "$src/examples/." "$example/"
+    cp "$library" "$dll_build/host_example.exe" "$example/"
+    out=$(cd "$example" && timeout 300 "$wine" host_example.exe demo.par 2>&1 | tr -d '\r')
+    if [ "$out" != $'TORVEX: status 0\n_TORVEXStdcall@4: status 0' ]; then
+        report "the C example of docs/hosts.md printed: $out"
+    elif ! cmp -s <(perl -0777 -pe 's/\r\n/\n/g' "$example/demo.result") "$runs/1/linux/demo.result"; then
+        report "the C example of docs/hosts.md wrote another demo.result than the Linux tool"
+    else
+        echo "ok    the C example of docs/hosts.md"
+    fi
+fi
 
 # Run alone, the headerless copy must give another result than
 # run_one_bend_mm, or the carry-over check above shows nothing.
