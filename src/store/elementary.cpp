@@ -660,10 +660,10 @@ bool fast(Function f, double x, double& result) {
                 result = x;
                 return true;
             }
-            double r;
-            const bool decided = f == Function::sin ? sinCosFast(false, ax, r) : tanFast(ax, r);
+            double r = 0.0;
+            if (!(f == Function::sin ? sinCosFast(false, ax, r) : tanFast(ax, r))) return false;
             result = x < 0 ? -r : r;
-            return decided;
+            return true;
         }
         case Function::atan: {
             if (atanSpecial(x, result)) return true;
