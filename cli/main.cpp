@@ -1,9 +1,18 @@
 // kwarel command-line tool: runs one job from a parameter file, exactly as a
 // host's TORVEX call does, and exits with the job status.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <string>
+
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 #include "kwarel.h"
 #include "report_model.h"
@@ -11,7 +20,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: kwarel PARAMETER_FILE\n"
+    "usage: kwarel [-j N] PARAMETER_FILE\n"
     "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
     "       kwarel explain PARAMETER_FILE CUT-ID\n"
     "       kwarel --help | --version\n";
@@ -19,10 +28,13 @@ const char* const kUsage =
 const char* const kHelp =
     "kwarel - pipe-bending planner\n"
     "\n"
-    "usage: kwarel PARAMETER_FILE\n"
+    "usage: kwarel [-j N] PARAMETER_FILE\n"
     "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
     "       kwarel explain PARAMETER_FILE CUT-ID\n"
     "       kwarel --help | --version\n"
+    "\n"
+    "-j N: plan the cut pieces on N threads (default: KWAREL_THREADS, or every\n"
+    "hardware thread); the result file is the same for every N.\n"
     "\n"
     "report: runs the job (same result file) and writes an HTML page with the\n"
     "runs drawn in their machine rooms. explain: runs the job and prints why each\n"
@@ -76,9 +88,54 @@ const char* statusMeaning(int status) {
     }
 }
 
+// A whole number of 1 or more, or 0.
+int threadCount(const char* text) {
+    if (text == nullptr || *text == '\0') return 0;
+    long value = 0;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p < '0' || *p > '9' || value > 1000000) return 0;
+        value = value * 10 + (*p - '0');
+    }
+    return static_cast<int>(value);
+}
+
+// Hands the thread count to the library, which reads it from the environment.
+void setThreads(int threads) {
+    const std::string value = std::to_string(threads);
+#if defined(_WIN32)
+    SetEnvironmentVariableA("KWAREL_THREADS", value.c_str());
+#else
+    setenv("KWAREL_THREADS", value.c_str(), 1);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // -j N (or -jN) anywhere among the arguments.
+    int threads = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "-j", 2) != 0) continue;
+        const bool separate = argv[i][2] == '\0';
+        if (separate && i + 1 >= argc) {
+            std::fputs("kwarel: -j needs a number of threads\n", stderr);
+            std::fputs(kUsage, stderr);
+            return 64;
+        }
+        const char* value = separate ? argv[i + 1] : argv[i] + 2;
+        threads = threadCount(value);
+        if (threads < 1) {
+            std::fprintf(stderr, "kwarel: -j needs a whole number of 1 or more, not '%s'\n", value);
+            std::fputs(kUsage, stderr);
+            return 64;
+        }
+        const int used = separate ? 2 : 1;
+        for (int k = i; k + used < argc; ++k) argv[k] = argv[k + used];
+        argc -= used;
+        --i;
+    }
+    if (threads > 0) setThreads(threads);
+
     if (argc >= 2 && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "explain") == 0)) {
         int status = 64;
         if (argv[1][0] == 'r' && argc == 3) {

@@ -27,14 +27,14 @@ Outcome runCli(const std::string& arguments) {
 TEST(CommandLine, HelpVersionAndUsage) {
     const Outcome help = runCli("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("usage: kwarel PARAMETER_FILE"), std::string::npos);
+    EXPECT_NE(help.out.find("usage: kwarel [-j N] PARAMETER_FILE"), std::string::npos);
     EXPECT_NE(help.out.find("13  parameter file not found"), std::string::npos);
 
     const Outcome version = runCli("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kwarel 1.0.0\n");
 
-    for (const char* wrong : {"", "a b", "--frobnicate"}) {
+    for (const char* wrong : {"", "a b", "--frobnicate", "-j 0 params.txt", "-j", "-jtwo params.txt", "-j 2"}) {
         const Outcome usage = runCli(wrong);
         EXPECT_EQ(usage.status, 64) << wrong;
         EXPECT_TRUE(usage.out.empty());
@@ -47,6 +47,9 @@ TEST(CommandLine, JobStatusIsTheExitStatus) {
     EXPECT_EQ(missing.status, 13);
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(missing.err, "kwarel: status 13: the parameter file does not exist\n");
+    for (const char* threads : {"-j 3 /nonexistent/params.txt", "/nonexistent/params.txt -j3"}) {
+        EXPECT_EQ(runCli(threads).status, 13) << threads;
+    }
 }
 
 }  // namespace
