@@ -2,7 +2,16 @@
 // parameter file, exactly as a host's TORVEX call does, and exits with the
 // job status; subcommands (kCommands in commands.h) do the rest.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 #include "commands.h"
 
@@ -12,7 +21,7 @@ namespace {
 constexpr const char* kVersion = "kwarel 1.0.0";
 
 constexpr const char* kUsage =
-    "usage: kwarel PARAMETER_FILE [--json FILE]\n"
+    "usage: kwarel [-j N] PARAMETER_FILE [--json FILE]\n"
     "       kwarel check PARAMETER_FILE | --database FILE | --cut-pieces FILE [--strict]\n"
     "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
     "       kwarel explain PARAMETER_FILE CUT-ID\n"
@@ -23,6 +32,9 @@ constexpr const char* kStatusTable =
     "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file, result file, database file,\n"
     "options) and writes the result file it names. Prints nothing on success; on a job error prints one\n"
     "line on stderr. A long job on a terminal shows its progress on stderr.\n"
+    "\n"
+    "-j N plans the cut pieces on N threads (default: KWAREL_THREADS, or every hardware thread);\n"
+    "the result file is the same for every N.\n"
     "\n"
     "exit status of a job:\n"
     "   0  job completed (cut pieces that cannot be made are reported in the result file)\n"
@@ -60,6 +72,16 @@ public:
         return usage;
     }
 };
+
+// Hands the thread count to the library, which reads it from the environment.
+void setThreads(int threads) {
+    const std::string value = std::to_string(threads);
+#if defined(_WIN32)
+    SetEnvironmentVariableA("KWAREL_THREADS", value.c_str());
+#else
+    setenv("KWAREL_THREADS", value.c_str(), 1);
+#endif
+}
 
 }  // namespace
 
@@ -114,6 +136,11 @@ int main(int argc, char** argv) {
     app.footer(kStatusTable);
     app.set_version_flag("-V,--version", kVersion);
     app.require_subcommand(0, 1);
+
+    app.add_option_function<int>("-j,--threads", setThreads,
+                                 "Plan the cut pieces on N threads (the result file is the same for every N)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 1000000));
 
     int exitStatus = 0;
     addJobCommand(app, exitStatus);

@@ -17,6 +17,7 @@
 #include "clash/report.h"
 #include "clash/shape_tests.h"
 #include "prepare/options.h"
+#include "store/elementary.h"
 #include "store/numbers.h"
 
 namespace kwarel {
@@ -64,8 +65,8 @@ void appendArc(ClashState& state, int32_t radius, int16_t hand, int32_t bendAngl
     piece.startX = 0.0;
     piece.startY = sign * radius;
     piece.startZ = z;
-    piece.endX = radius * std::sin(theta);
-    piece.endY = sign * (radius * std::cos(theta));
+    piece.endX = radius * elementary::sin(theta);
+    piece.endY = sign * (radius * elementary::cos(theta));
     piece.endZ = z;
     piece.centreX = 0.0;
     piece.centreY = 0.0;
@@ -505,10 +506,10 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     ++state.simulationSteps;
     const double t0 = toRadians(fromAngle);
     const double t1 = toRadians(toAngle);
-    const double sin1 = bendRadius * std::sin(t1);
-    const double cos1 = bendRadius * std::cos(t1);
-    const double sin0 = bendRadius * std::sin(t0);
-    const double cos0 = bendRadius * std::cos(t0);
+    const double sin1 = bendRadius * elementary::sin(t1);
+    const double cos1 = bendRadius * elementary::cos(t1);
+    const double sin0 = bendRadius * elementary::sin(t0);
+    const double cos0 = bendRadius * elementary::cos(t0);
     const double dx = sin1 - sin0;
     double dy, cx, cy;
     if (hand == kRightHand) {
@@ -535,8 +536,8 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
             if (phi < 0) phi = phi + 360;
         }
         const double radians = toRadians(phi);
-        x = cx + d * std::cos(radians);
-        y = cy + d * std::sin(radians);
+        x = cx + d * elementary::cos(radians);
+        y = cy + d * elementary::sin(radians);
     };
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
@@ -595,7 +596,7 @@ int32_t rotatePipeStep(ClashState& state, int16_t hand, int32_t angle, int32_t o
 double planarAngle(double cx, double cy, double x, double y) {
     if (x == cx) return cy < y ? 90.0 : 270.0;
     if (y == cy) return cx < x ? 0.0 : 180.0;
-    const double a = toDegrees(std::atan(std::fabs(y - cy) / std::fabs(x - cx)));
+    const double a = toDegrees(elementary::atan(std::fabs(y - cy) / std::fabs(x - cx)));
     if (y <= cy) return cx < x ? 360.0 - a : a + 180.0;
     return x <= cx ? 180.0 - a : a;
 }
@@ -603,7 +604,7 @@ double planarAngle(double cx, double cy, double x, double y) {
 double axialAngle(double cy, double cz, double y, double z) {
     if (y == cy) return cz < z ? 0.0 : 180.0;
     if (z == cz) return cy < y ? 90.0 : 270.0;
-    const double a = toDegrees(std::atan(std::fabs(y - cy) / std::fabs(z - cz)));
+    const double a = toDegrees(elementary::atan(std::fabs(y - cy) / std::fabs(z - cz)));
     if (z <= cz) return cy < y ? 180.0 - a : a + 180.0;
     return y <= cy ? 360.0 - a : a;
 }
@@ -612,8 +613,8 @@ int32_t placeAtAxialAngle(double cy, double cz, double angle, double& y, double&
     const double d = distance2(cy, cz, y, z);
     if (d == 0.0) return 0;
     const double radians = toRadians(angle);
-    y = cy + d * std::sin(radians);
-    z = cz + d * std::cos(radians);
+    y = cy + d * elementary::sin(radians);
+    z = cz + d * elementary::cos(radians);
     return 0;
 }
 

@@ -292,7 +292,11 @@ void writeProgram(const RunToWrite& run) {
 }  // namespace
 
 void writeText(JobState& state, const char* text) {
-    if (state.resultFile != nullptr) std::fputs(text, state.resultFile);
+    if (state.resultBuffer != nullptr) {
+        state.resultBuffer->append(text);
+    } else if (state.resultFile != nullptr) {
+        std::fputs(text, state.resultFile);
+    }
 }
 
 void writeJobHeader(JobState& state) {

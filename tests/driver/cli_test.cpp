@@ -28,7 +28,7 @@ Outcome runCli(const std::string& arguments) {
 TEST(CommandLine, HelpVersionAndUsage) {
     const Outcome help = runCli("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("usage: kwarel PARAMETER_FILE"), std::string::npos);
+    EXPECT_NE(help.out.find("usage: kwarel [-j N] PARAMETER_FILE"), std::string::npos);
     EXPECT_NE(help.out.find("13  parameter file not found"), std::string::npos);
 
     for (const char* flag : {"--version", "-V"}) {
@@ -46,7 +46,7 @@ TEST(CommandLine, HelpVersionAndUsage) {
     EXPECT_EQ(runCli("help frobnicate").status, 64);
     EXPECT_EQ(runCli("check").status, 64);
 
-    for (const char* wrong : {"", "a b", "--frobnicate"}) {
+    for (const char* wrong : {"", "a b", "--frobnicate", "-j 0 params.txt", "-j", "-jtwo params.txt", "-j 2"}) {
         const Outcome usage = runCli(wrong);
         EXPECT_EQ(usage.status, 64) << wrong;
         EXPECT_TRUE(usage.out.empty());
@@ -59,6 +59,9 @@ TEST(CommandLine, JobStatusIsTheExitStatus) {
     EXPECT_EQ(missing.status, 13);
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(missing.err, "kwarel: status 13: the parameter file does not exist\n");
+    for (const char* threads : {"-j 3 /nonexistent/params.txt", "/nonexistent/params.txt -j3"}) {
+        EXPECT_EQ(runCli(threads).status, 13) << threads;
+    }
 }
 
 // Copies the example job into a scratch folder.
