@@ -16,6 +16,8 @@
 
 #include "kwarel.h"
 #include "report_model.h"
+#include "driver/job.h"
+#include "generate/search.h"
 
 namespace {
 
@@ -42,7 +44,8 @@ const char* const kHelp =
     "\n"
     "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file,\n"
     "result file, database file, options) and writes the result file it names.\n"
-    "Prints nothing on success. On a job error prints one line on stderr.\n"
+    "Prints nothing on success. On a job error prints one line on stderr, and\n"
+    "one line when a cut piece's search was ended by the guard on its size.\n"
     "\n"
     "exit status:\n"
     "   0  job completed (cut pieces that cannot be made are reported in the result file)\n"
@@ -169,6 +172,13 @@ int main(int argc, char** argv) {
         return 64;
     }
     const int status = TORVEX(argv[1]);
+    const int cutShort = kwarel::processJobState().piecesCutShort;
+    if (cutShort > 0) {
+        std::fprintf(stderr,
+                     "kwarel: the search of %d cut piece%s ended at the guard of %lld simulation steps per piece; "
+                     "their runs are those found before it\n",
+                     cutShort, cutShort == 1 ? "" : "s", static_cast<long long>(kwarel::kMaxSimulationStepsPerPiece));
+    }
     if (status != 0) {
         std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
     }
