@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "driver/job.h"
+#include "generate/search.h"
 #include "plan_json.h"
 #include "progress.h"
 
@@ -59,6 +60,13 @@ int runJobCommand(const JobSettings& settings) {
     JobReporter reporter(json ? &*json : nullptr, bar ? &*bar : nullptr);
     const int status = runJob(processJobState(), settings.parameterFile.c_str(),
                               json || bar ? &reporter : nullptr);
+    const int cutShort = processJobState().piecesCutShort;
+    if (cutShort > 0) {
+        std::fprintf(stderr,
+                     "kwarel: the search of %d cut piece%s ended at the guard of %lld simulation steps per piece; "
+                     "their runs are those found before it\n",
+                     cutShort, cutShort == 1 ? "" : "s", static_cast<long long>(kMaxSimulationStepsPerPiece));
+    }
     if (status != 0) std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
     if (json && !json->write(settings.jsonFile)) {
         std::fprintf(stderr, "kwarel: cannot write %s: %s\n", settings.jsonFile.c_str(), std::strerror(errno));

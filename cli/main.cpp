@@ -31,7 +31,8 @@ constexpr const char* kUsage =
 constexpr const char* kStatusTable =
     "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file, result file, database file,\n"
     "options) and writes the result file it names. Prints nothing on success; on a job error prints one\n"
-    "line on stderr. A long job on a terminal shows its progress on stderr.\n"
+    "line on stderr, and one line when a cut piece's search was ended by the guard on its size.\n"
+    "A long job on a terminal shows its progress on stderr.\n"
     "\n"
     "-j N plans the cut pieces on N threads (default: KWAREL_THREADS, or every hardware thread);\n"
     "the result file is the same for every N.\n"

@@ -264,6 +264,7 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObser
     readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
                       state.databaseFilePath);
     resetSimulationSteps(state.clash);
+    state.piecesCutShort = 0;
     state.shop.clear();
     state.cutFile.clear();
     state.prep.clear();
@@ -346,7 +347,9 @@ int32_t planCutPiece(JobState& state, int32_t index) {
     startClashReport(state.clash);
     listBendOptions(state.options, state.shop, state.cutFile, state.prep, index);
     const SearchParts parts{state.options, state.shop, state.cutFile, state.prep, state.search, state.clash};
-    return searchBendingRuns(parts, index);
+    const int32_t runs = searchBendingRuns(parts, index);
+    if (state.search.searchCutShort) ++state.piecesCutShort;
+    return runs;
 }
 
 void forgetCutPieceOptions(JobState& state) { state.prep.bendOptions.clear(); }

@@ -52,6 +52,9 @@ struct JobState {
 
     // Set by watchJob only (never by the entry points).
     JobWatcher* watcher = nullptr;
+
+    // Cut pieces of the job whose search the guard on its size ended.
+    int32_t piecesCutShort = 0;
 };
 
 // Lets `watcher` observe the jobs run on `state` (nullptr: none).
