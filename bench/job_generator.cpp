@@ -536,15 +536,24 @@ GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
     // Spools of one to six cut pieces; piece i depends only on the seed and
     // i, so a larger job begins with the pieces of a smaller one.
     Random spools(mixSeed(recipe.seed, 0));
-    int32_t written = 0;
+    int32_t written = 0;  // pieces drawn
+    int32_t kept = 0;     // pieces written
     int32_t spoolNumber = 0;
     PieceShape previous;
+    Writer leftOut;  // pieces not asked for are drawn alike and written here
     while (written < recipe.cutPieces) {
         const int32_t inSpool = std::min(spools.between(1, 6), recipe.cutPieces - written);
         char spoolId[16];
         std::snprintf(spoolId, sizeof spoolId, "S%05d", ++spoolNumber);
-        w.put("/SPOOL").line().put("SPOOL-ID ").put(spoolId).line();
+        bool spoolWritten = false;
         for (int32_t c = 1; c <= inSpool; ++c) {
+            const bool wanted = recipe.onlyPieces.empty() || std::find(recipe.onlyPieces.begin(),
+                                                                       recipe.onlyPieces.end(),
+                                                                       written) != recipe.onlyPieces.end();
+            Writer& out = wanted ? w : leftOut;
+            if (wanted && !spoolWritten) out.put("/SPOOL").line().put("SPOOL-ID ").put(spoolId).line();
+            spoolWritten = spoolWritten || wanted;
+            if (wanted) ++kept;
             Random r(mixSeed(recipe.seed, static_cast<uint64_t>(written) + 1));
             const PieceShape shape = drawPiece(r, recipe);
             const int32_t number = written + 1;
@@ -553,10 +562,10 @@ GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
             if (duplicate) {
                 // A second FINISH for the piece before: the same keys, ends and
                 // item, no bends of its own, so it shares that piece's bends.
-                writePiece(w, previous, std::to_string(c - 1).c_str(), r, false, false);
+                writePiece(out, previous, std::to_string(c - 1).c_str(), r, false, false);
             } else {
-                writePiece(w, shape, std::to_string(c).c_str(), r, unknownItem);
-                job.bends += static_cast<int32_t>(shape.bendPoints.size());
+                writePiece(out, shape, std::to_string(c).c_str(), r, unknownItem);
+                if (wanted) job.bends += static_cast<int32_t>(shape.bendPoints.size());
             }
             previous = shape;
             ++written;
@@ -569,11 +578,11 @@ GeneratedJob writeJob(const std::string& folderName, const JobRecipe& recipe) {
         w.put("/SPOOL").line().put("SPOOL-ID PROBE").line();
         writePiece(w, shape, "1", r);
         job.bends += recipe.probeBends;
-        job.probeIndex = written++;
+        job.probeIndex = kept;
     }
     w.put("/END").line();
     writeFile(job.cutPieceFile, w.text);
-    job.cutPieces = written;
+    job.cutPieces = kept + (recipe.probeBends > 0 ? 1 : 0);
 
     writeFile(job.parameterFile, parameterText(job, recipe));
     return job;

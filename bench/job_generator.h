@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kwarel::bench {
 
@@ -31,6 +32,9 @@ struct JobRecipe {
     int32_t templateLength = 0;   // ADD_TEMPLATE_LENGTH with this TEMPLATE_LENGTH (tenths of mm) when > 0
     int32_t duplicateEvery = 0;   // every k-th piece repeats the CUT-ID of the piece before it in its spool
     int32_t unknownItemEvery = 0; // every k-th piece names an item code the database does not have
+    // When not empty, only the pieces with these indexes (from 0, below
+    // cutPieces) are written, each as it is in the whole job.
+    std::vector<int32_t> onlyPieces;
 };
 
 struct GeneratedJob {

@@ -1,39 +1,45 @@
-// kwarel command-line tool: runs one job from a parameter file, exactly as a
-// host's TORVEX call does, and exits with the job status.
+// kwarel command-line tool. Without a subcommand it runs one job from a
+// parameter file, exactly as a host's TORVEX call does, and exits with the
+// job status; subcommands (kCommands in commands.h) do the rest.
 #include <cstdio>
-#include <cstring>
-
+#include <cstdlib>
 #include <string>
 
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
+#include "commands.h"
 #include "kwarel.h"
-#include "report_model.h"
 #include "kwarel_version.h"
 
+namespace kwarel::cli {
 namespace {
 
-const char* const kUsage =
-    "usage: kwarel PARAMETER_FILE\n"
-    "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
-    "       kwarel explain PARAMETER_FILE CUT-ID\n"
-    "       kwarel --help | --version\n";
+constexpr const char* kVersion = "kwarel " KWAREL_VERSION;
 
-const char* const kHelp =
-    "kwarel - pipe-bending planner\n"
-    "\n"
-    "usage: kwarel PARAMETER_FILE\n"
+constexpr const char* kUsage =
+    "usage: kwarel [-j N] PARAMETER_FILE [--json FILE]\n"
+    "       kwarel check PARAMETER_FILE | --database FILE | --cut-pieces FILE [--strict]\n"
     "       kwarel report PARAMETER_FILE [-o FILE.html]\n"
     "       kwarel explain PARAMETER_FILE CUT-ID\n"
-    "       kwarel --help | --version\n"
+    "       kwarel help [SUBCOMMAND]\n"
+    "       kwarel -h | --help | -V | --version\n";
+
+constexpr const char* kStatusTable =
+    "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file, result file, database file,\n"
+    "options) and writes the result file it names. Prints nothing on success; on a job error prints one\n"
+    "line on stderr, and one line when a cut piece's search was ended by the guard on its size.\n"
+    "A long job on a terminal shows its progress on stderr.\n"
     "\n"
-    "report: runs the job (same result file) and writes an HTML page with the\n"
-    "runs drawn in their machine rooms. explain: runs the job and prints why each\n"
-    "cut piece with that CUT-ID came out as it did.\n"
+    "-j N plans the cut pieces on N threads (default: KWAREL_THREADS, or every hardware thread);\n"
+    "the result file is the same for every N.\n"
     "\n"
-    "Runs one job described by PARAMETER_FILE (24 lines: cut-piece file,\n"
-    "result file, database file, options) and writes the result file it names.\n"
-    "Prints nothing on success. On a job error prints one line on stderr.\n"
-    "\n"
-    "exit status:\n"
+    "exit status of a job:\n"
     "   0  job completed (cut pieces that cannot be made are reported in the result file)\n"
     "   1  cut-piece file not found\n"
     "   2  bender database file not found\n"
@@ -53,51 +59,93 @@ const char* const kHelp =
     "  16  forced bender ID does not exist\n"
     "  64  wrong invocation\n"
     "  65  explain: no cut piece has the CUT-ID\n"
-    "  73  report: the HTML file cannot be written\n";
+    "  73  report: the HTML file cannot be written\n"
+    "  74  the --json file cannot be written (after a job that completed)\n"
+    "\n"
+    "kwarel help SUBCOMMAND describes a subcommand.";
+
+// CLI11's help layout with kwarel's own usage lines at the top level.
+class Formatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App* app, std::string name) const override {
+        if (app->get_parent() == nullptr) return std::string("\n") + kUsage;
+        std::string usage = CLI::Formatter::make_usage(app, name);
+        const std::size_t at = usage.find("Usage:");
+        if (at != std::string::npos) usage.replace(at, 6, "usage: kwarel");
+        return usage;
+    }
+};
+
+// Hands the thread count to the library, which reads it from the environment.
+void setThreads(int threads) {
+    const std::string value = std::to_string(threads);
+#if defined(_WIN32)
+    SetEnvironmentVariableA("KWAREL_THREADS", value.c_str());
+#else
+    setenv("KWAREL_THREADS", value.c_str(), 1);
+#endif
+}
+
+}  // namespace
 
 const char* statusMeaning(int status) {
     if (status < 0 || status >= KWAREL_STATUS_COUNT) return "unknown status";
     return kwarelStatusTexts[status].meaning;
 }
 
-}  // namespace
+void addHelpCommand(CLI::App& app, int& exitStatus) {
+    auto topic = std::make_shared<std::string>();
+    CLI::App* help = app.add_subcommand("help", "Describe kwarel or one of its subcommands");
+    help->add_option("SUBCOMMAND", *topic, "The subcommand to describe");
+    help->callback([&app, &exitStatus, topic] {
+        if (topic->empty()) {
+            std::fputs(app.help().c_str(), stdout);
+        } else {
+            CLI::App* command = nullptr;
+            try {
+                command = app.get_subcommand(*topic);
+            } catch (const CLI::OptionNotFound&) {
+                throw CLI::ValidationError("help", "no subcommand named '" + *topic + "'");
+            }
+            std::fputs(command->help().c_str(), stdout);
+        }
+        exitStatus = 0;
+    });
+}
+
+}  // namespace kwarel::cli
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "explain") == 0)) {
-        int status = 64;
-        if (argv[1][0] == 'r' && argc == 3) {
-            status = kwarel::cli::reportCommand(argv[2], "");
-        } else if (argv[1][0] == 'r' && argc == 5 && std::strcmp(argv[3], "-o") == 0) {
-            status = kwarel::cli::reportCommand(argv[2], argv[4]);
-        } else if (argv[1][0] == 'e' && argc == 4) {
-            status = kwarel::cli::explainCommand(argv[2], argv[3]);
-        } else {
-            std::fputs(kUsage, stderr);
-            return 64;
-        }
-        if (status >= 1 && status <= 16) {
-            std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
-        }
-        return status;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(kHelp, stdout);
+    using namespace kwarel::cli;
+    CLI::App app("kwarel - pipe-bending planner", "kwarel");
+    app.formatter(std::make_shared<Formatter>());
+    app.footer(kStatusTable);
+    app.set_version_flag("-V,--version", kVersion);
+    app.require_subcommand(0, 1);
+
+    app.add_option_function<int>("-j,--threads", setThreads,
+                                 "Plan the cut pieces on N threads (the result file is the same for every N)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 1000000));
+
+    int exitStatus = 0;
+    addJobCommand(app, exitStatus);
+    for (AddCommand add : kCommands) add(app, exitStatus);
+    // The status table belongs to the job; subcommands describe themselves.
+    for (CLI::App* command : app.get_subcommands({})) command->footer("");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion&) {
+        std::printf("%s\n", kVersion);
         return 0;
+    } catch (const CLI::ParseError& e) {
+        std::fprintf(stderr, "kwarel: %s\n%s", e.what(), kUsage);
+        return kUsageStatus;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("kwarel " KWAREL_VERSION);
-        return 0;
-    }
-    if (argc != 2 || argv[1][0] == '\0' || (argv[1][0] == '-' && argv[1][1] == '-')) {
-        if (argc == 2 && argv[1][0] == '-' && argv[1][1] == '-') {
-            std::fprintf(stderr, "kwarel: unknown option '%s'\n", argv[1]);
-        }
-        std::fputs(kUsage, stderr);
-        return 64;
-    }
-    const int status = TORVEX(argv[1]);
-    if (status != 0) {
-        std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
-    }
-    return status;
+    return exitStatus;
 }

@@ -1,7 +1,9 @@
 // Fuzzes the cut-piece file reader, and the fraction reader with the same
 // bytes as one text of any length.
 #include <memory>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "driver/job_state.h"
 #include "fuzz_support.h"
@@ -46,10 +48,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t pieces = state->cutFile.cutPieces.count;
     const int32_t bends = state->cutFile.pipeBends.count;
 
-    // Reading the same file again must give the same lists.
-    readCutPieceFile(state->cutFile, path.c_str());
+    std::vector<CutPieceRecord> firstPieces;
+    std::vector<PipeBendRecord> firstBends;
+    for (int32_t i = 0; i < pieces; ++i) firstPieces.push_back(state->cutFile.cutPieces.at(i));
+    for (int32_t i = 0; i < bends; ++i) firstBends.push_back(state->cutFile.pipeBends.at(i));
+
+    // Reading the same file again, now with a diagnostics sink as the input
+    // checker does, must give the same lists, and a line for every record.
+    Diagnostics diagnostics;
+    readCutPieceFile(state->cutFile, path.c_str(), &diagnostics);
     if (state->cutFile.cutPieces.count != pieces || state->cutFile.pipeBends.count != bends) {
         fuzz::fail("second read gives other counts");
+    }
+    for (int32_t i = 0; i < pieces; ++i) {
+        if (std::memcmp(&firstPieces[i], &state->cutFile.cutPieces.at(i), sizeof(CutPieceRecord)) != 0) {
+            fuzz::fail("a read with diagnostics gives another cut piece");
+        }
+    }
+    for (int32_t i = 0; i < bends; ++i) {
+        if (std::memcmp(&firstBends[i], &state->cutFile.pipeBends.at(i), sizeof(PipeBendRecord)) != 0) {
+            fuzz::fail("a read with diagnostics gives another bend");
+        }
+    }
+    if (diagnostics.cutPieceLines.size() != static_cast<std::size_t>(pieces) ||
+        diagnostics.pipeBendLines.size() != static_cast<std::size_t>(bends)) {
+        fuzz::fail("diagnostics miss the line of a record");
     }
 
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -43,12 +43,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                state->shop.bendCapabilities.count, state->shop.materialCapabilities.count,
                                state->shop.tubeData.count};
 
-    // A second read of the same file in the same state must find the same
-    // records: nothing of the first read may carry over.
-    readBenderDatabase(state->shop, path.c_str());
-    const int32_t again[5] = {state->shop.machines.count, state->shop.benders.count,
-                              state->shop.bendCapabilities.count, state->shop.materialCapabilities.count,
-                              state->shop.tubeData.count};
+    const auto first = std::make_unique<Shop>();
+    readBenderDatabase(*first, path.c_str());
+
+    // A second read of the same file in the same state, now with a
+    // diagnostics sink as the input checker does, must find the same
+    // records: nothing of the first read may carry over, and the sink changes
+    // nothing that is read. It must know the line of every record.
+    Diagnostics diagnostics;
+    readBenderDatabase(state->shop, path.c_str(), &diagnostics);
+    const Shop& shop = state->shop;
+    const int32_t again[5] = {shop.machines.count, shop.benders.count, shop.bendCapabilities.count,
+                              shop.materialCapabilities.count, shop.tubeData.count};
     if (std::memcmp(counts, again, sizeof counts) != 0) fuzz::fail("second read gives other counts");
+    const std::size_t lines[5] = {diagnostics.machineLines.size(), diagnostics.benderLines.size(),
+                                  diagnostics.bendCapabilityLines.size(), diagnostics.materialCapabilityLines.size(),
+                                  diagnostics.tubeDataLines.size()};
+    for (int k = 0; k < 5; ++k) {
+        if (lines[k] != static_cast<std::size_t>(counts[k])) fuzz::fail("diagnostics miss the line of a record");
+    }
+    auto same = [](const auto& a, const auto& b) {
+        for (int32_t i = 0; i < a.count; ++i) {
+            if (std::memcmp(&a.at(i), &b.at(i), sizeof a.at(i)) != 0) return false;
+        }
+        return true;
+    };
+    if (!same(first->machines, shop.machines) || !same(first->benders, shop.benders) ||
+        !same(first->bendCapabilities, shop.bendCapabilities) ||
+        !same(first->materialCapabilities, shop.materialCapabilities) || !same(first->tubeData, shop.tubeData)) {
+        fuzz::fail("a read with diagnostics gives other records");
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds kwarel and runs every test, in order:
-#   1. the default workflow: Release build, unit and golden tests, and the
+#   1. the default workflow: RelWithDebInfo build, unit, golden, JSON and
+#      install tests, and the
 #      Windows tests (32-bit DLL export table, 64-bit CLI under wine);
 #   2. the sanitize workflow: the same tests (without the Windows ones) under
 #      AddressSanitizer and UndefinedBehaviorSanitizer;

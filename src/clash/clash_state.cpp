@@ -12,6 +12,8 @@ void startClashReport(ClashState& clash) { clash.clashLineCount = 0; }
 
 void forgetSimulations(ClashState& clash) {
     clash.checkpoints.valid = false;
+    clash.turnMemos.clear();
+    clash.stepsTakenUp = 0;
     clash.simulationSteps = 0;
 }
 

@@ -10,6 +10,7 @@
 #include "store/limits.h"
 #include "store/decision_observer.h"
 #include "store/records.h"
+#include "store/shortcuts.h"
 
 namespace kwarel {
 
@@ -20,11 +21,12 @@ constexpr int32_t kPhaseRotation = 3;
 
 // The state of the simulation after each position of the last run
 // simulated for the current cut piece: the formed pipe, the feed line it was
-// built on, the motion phase, and the clash lines each position added. A run
-// that agrees with it on everything positions 0 to k read (the options up to
-// k, or k + 1 after a straight, the rotations of the straights up to k, the
-// total pipe length) resumes after position k with the same side effects,
-// instead of simulating those positions again.
+// built on, the motion phase, the clash lines each position added and the
+// steps made up to it. A run that agrees with it on everything positions 0
+// to k read (the options up to k, or k + 1 after a straight, the rotations
+// of the straights up to k, and a pipe that passes the load's back-wall
+// test) resumes after position k with the same side effects, instead of
+// simulating those positions again.
 struct SimulationCheckpoints {
     bool valid = false;
     char cutId[31] = {};
@@ -33,15 +35,33 @@ struct SimulationCheckpoints {
     int32_t bendCount = 0;
     int16_t ordinals[kMaxPositions] = {};
     int32_t rotations[kMaxPositions] = {};  // straight rotations when the run began
-    double total = 0.0;
     int32_t completed = -1;  // positions 0 .. completed were finished
     int64_t offsetY[kMaxPositions] = {};
     int32_t motionPhase[kMaxPositions] = {};
     int32_t shapeEnd[kMaxPositions] = {};  // pieces after position p: shapes[shapeEnd[p-1] .. shapeEnd[p])
+    int64_t steps[kMaxPositions] = {};     // steps from the load to the end of position p
     std::vector<PipeShapeRecord> shapes;
     int32_t lineCount = 0;
     int32_t linePosition[kMaxClashLines] = {};
     char lines[kMaxClashLines][kClashLineWidth] = {};
+};
+
+// A forward rotation made in full steps, by the pipe it began from. Its full
+// steps apply one map again and again, so a later rotation of the same pipe
+// in the same room, about the same feed line and in the same sense goes
+// through the same positions as this one did, all of them clear, for as far
+// as this one went in full steps: it goes on from `reached`.
+struct TurnMemo {
+    std::vector<PipeShapeRecord> start;
+    MachineRecord machine{};
+    int16_t hand = 0;
+    int32_t radius = 0;
+    int32_t outsideDiameter = 0;
+    int32_t halfDiameter = 0;
+    int32_t angleStep = 0;
+    int64_t sense = 0;
+    int64_t turned = 0;  // degrees turned in full steps, every one clear
+    std::vector<PipeShapeRecord> reached;
 };
 
 struct ClashState {
@@ -52,6 +72,10 @@ struct ClashState {
     DecisionObserver* observer = nullptr;
     bool recordFrames = false;
     bool framesUntested = false;
+    // Whether the simulation takes its shortcuts (resuming from checkpoints,
+    // going on from an earlier rotation, leaving out pieces and tests that
+    // provably cannot clash); the search reads it for its own.
+    bool shortcuts = kShortcutsByDefault;
 
     // Step sizes of the simulation and the sampling distance.
     int32_t feedStep = 100;
@@ -59,10 +83,13 @@ struct ClashState {
     int32_t halfDiameter = 50;
 
     // Where the simulation is: position (from 1) and motion phase, read by
-    // the clash report; the steps made for the current cut piece.
+    // the clash report; the feed, bend and rotation steps that simulating
+    // every run tried for the current cut piece from its load makes
+    // (replayed, resumed and skipped parts counted as made).
     int32_t simulationPosition = 0;
     int32_t motionPhase = 0;
     int64_t simulationSteps = 0;
+    int64_t stepsTakenUp = 0;  // of those, rotation steps taken up from an earlier rotation
 
     // The machine whose room the pipe is tested in, and its list index.
     MachineRecord machine{};
@@ -71,6 +98,7 @@ struct ClashState {
     // The formed pipe, piece by piece.
     RecordList<PipeShapeRecord> pipeShapes;
     SimulationCheckpoints checkpoints;
+    std::vector<TurnMemo> turnMemos;
 
     // Clash report of the current cut piece.
     char clashLines[kMaxClashLines][kClashLineWidth] = {};
@@ -88,8 +116,9 @@ void resetSimulationSteps(ClashState& clash);
 // Empties the clash report for a new cut piece.
 void startClashReport(ClashState& clash);
 
-// Forgets the checkpoints of the last simulated run and starts counting
-// simulation steps afresh, for the search of a new cut piece.
+// Forgets the checkpoints of the last simulated run and the rotations made,
+// and starts counting simulation steps afresh, for the search of a new cut
+// piece.
 void forgetSimulations(ClashState& clash);
 
 }  // namespace kwarel

@@ -259,7 +259,7 @@ int32_t sampleStraight(ClashState& state, const Room& room, const PipeShapeRecor
                        unsigned& tests) {
     tests = kAllTests;
     Bounds box;
-    if (straightBounds(state, piece, outsideDiameter, Sweep{}, box)) {
+    if (state.shortcuts && straightBounds(state, piece, outsideDiameter, Sweep{}, box)) {
         tests = testsNeeded(room, box);
         if (tests == 0) return 0;
     }
@@ -394,7 +394,7 @@ int32_t sampleArc(ClashState& state, const Room& room, int32_t index, const Pipe
     const double rho = f.rho;
     tests = kAllTests;
     Bounds box{};
-    if (arcBounds(k, rho, a, b, Sweep{}, box)) {
+    if (state.shortcuts && arcBounds(k, rho, a, b, Sweep{}, box)) {
         tests = testsNeeded(room, box);
         if (tests == 0) return 0;
     }
@@ -465,7 +465,7 @@ void piecesClearOverFeed(ClashState& state, int32_t outsideDiameter, double feed
     const Sweep sweep{std::min(0.0, feed), std::max(0.0, feed), steps};
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         Bounds box{};
-        clear[i] = pieceBounds(state, i, outsideDiameter, sweep, box) && testsNeeded(room, box) == 0;
+        clear[i] = state.shortcuts && pieceBounds(state, i, outsideDiameter, sweep, box) && testsNeeded(room, box) == 0;
     }
 }
 
@@ -478,7 +478,7 @@ void piecesClearOverTurn(ClashState& state, int32_t outsideDiameter, bool aboutF
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         Bounds box{};
         clear[i] = false;
-        if (!pieceBounds(state, i, outsideDiameter, Sweep{}, box)) continue;
+        if (!state.shortcuts || !pieceBounds(state, i, outsideDiameter, Sweep{}, box)) continue;
         // A turn about the feed line keeps each point's distance from it, up
         // to rounding. A bend turns the pipe about the bending centre, except
         // that a step's turn is off by 6.2832 - 2 pi = 1.47e-5 radians where a

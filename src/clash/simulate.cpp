@@ -17,6 +17,7 @@
 #include "clash/report.h"
 #include "clash/shape_tests.h"
 #include "prepare/options.h"
+#include "store/elementary.h"
 #include "store/numbers.h"
 
 namespace kwarel {
@@ -64,8 +65,8 @@ void appendArc(ClashState& state, int32_t radius, int16_t hand, int32_t bendAngl
     piece.startX = 0.0;
     piece.startY = sign * radius;
     piece.startZ = z;
-    piece.endX = radius * std::sin(theta);
-    piece.endY = sign * (radius * std::cos(theta));
+    piece.endX = radius * elementary::sin(theta);
+    piece.endY = sign * (radius * elementary::cos(theta));
     piece.endZ = z;
     piece.centreX = 0.0;
     piece.centreY = 0.0;
@@ -154,16 +155,98 @@ int32_t feedInSteps(ClashState& state, double length, int32_t od) {
     }
 }
 
+bool sameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+bool samePieces(const PipeShapeRecord* a, const PipeShapeRecord* b, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+        const PipeShapeRecord& x = a[i];
+        const PipeShapeRecord& y = b[i];
+        if (x.pieceType != y.pieceType || x.arcAngle != y.arcAngle || !sameDouble(x.startX, y.startX) ||
+            !sameDouble(x.startY, y.startY) || !sameDouble(x.startZ, y.startZ) || !sameDouble(x.endX, y.endX) ||
+            !sameDouble(x.endY, y.endY) || !sameDouble(x.endZ, y.endZ) || !sameDouble(x.centreX, y.centreX) ||
+            !sameDouble(x.centreY, y.centreY) || !sameDouble(x.centreZ, y.centreZ)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The fields of a machine the room tests and the clash lines read.
+bool sameRoom(const MachineRecord& a, const MachineRecord& b) {
+    return std::strncmp(a.name, b.name, sizeof a.name) == 0 && a.machineHeight == b.machineHeight &&
+           a.hasPit == b.hasPit && a.pitDepth == b.pitDepth && a.pitRadius == b.pitRadius &&
+           a.frontRadius == b.frontRadius && a.bodyHalfWidth == b.bodyHalfWidth && a.leftWall == b.leftWall &&
+           a.rightWall == b.rightWall && a.frontWall == b.frontWall && a.backWall == b.backWall &&
+           a.ceilingHeight == b.ceilingHeight;
+}
+
+// Most rotations remembered per cut piece; past it the memo starts afresh.
+constexpr std::size_t kMaxTurnMemos = 64;
+
+// The memo of the forward rotations that began from the pipe as it is now,
+// with everything else a rotation step reads the same; a new one when none.
+TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, int64_t sense) {
+    const int32_t count = state.pipeShapes.count;
+    for (TurnMemo& memo : state.turnMemos) {
+        if (memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od && memo.hand == hand &&
+            memo.halfDiameter == state.halfDiameter && memo.angleStep == state.angleStep &&
+            static_cast<int32_t>(memo.start.size()) == count &&
+            samePieces(memo.start.data(), state.pipeShapes.entries.data(), count) &&
+            sameRoom(memo.machine, state.machine)) {
+            return memo;
+        }
+    }
+    if (state.turnMemos.size() >= kMaxTurnMemos) state.turnMemos.clear();
+    TurnMemo fresh;
+    fresh.start.assign(state.pipeShapes.entries.begin(), state.pipeShapes.entries.begin() + count);
+    fresh.machine = state.machine;
+    fresh.hand = hand;
+    fresh.radius = radius;
+    fresh.outsideDiameter = od;
+    fresh.halfDiameter = state.halfDiameter;
+    fresh.angleStep = state.angleStep;
+    fresh.sense = sense;
+    state.turnMemos.push_back(std::move(fresh));
+    return state.turnMemos.back();
+}
+
 // Turns the pipe by `total` degrees (> 0) in the sense `sense`, in angleStep
 // steps. Returns 0 at the first clash and writes how far it had turned,
 // including the step that clashed.
+//
+// With `remember`, a turn that an earlier one from the same pipe went beyond
+// in full steps starts where that one's last full step left the pipe: the
+// positions in between are the same and were all clear (a full turn of 72
+// steps does not bring the pipe back to where it was, see docs/behaviour.md,
+// so no turn is left out; only this repetition is). A straight whose rotation
+// falls by a full turn with every run that passes it therefore costs one new
+// turn per run, not all of its turns again.
 int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t sense, int32_t od, int32_t radius,
-                      const ClearPieces& clear, int64_t& turned) {
+                      const ClearPieces& clear, int64_t& turned, bool remember) {
     const int64_t step = state.angleStep;
     turned = 0;
     int64_t k = step > 0 ? step : total;
+    TurnMemo* memo = nullptr;
+    if (state.shortcuts && remember && step > 0 && !state.recordFrames) {  // a replay for drawing turns every step
+        memo = &findTurn(state, hand, od, radius, sense);
+        if (memo->turned > 0 && memo->turned < total) {
+            std::copy(memo->reached.begin(), memo->reached.end(), state.pipeShapes.entries.begin());
+            state.pipeShapes.load(state.pipeShapes.count - 1);
+            state.motionPhase = kPhaseRotation;
+            state.simulationSteps += memo->turned / step;
+            state.stepsTakenUp += memo->turned / step;
+            turned = memo->turned;
+            k = turned + step;
+        }
+    }
     for (;;) {
         const bool last = !(k < total);
+        if (last && memo != nullptr && turned > memo->turned) {
+            // Every step so far was a full one and clear.
+            memo->turned = turned;
+            memo->reached.assign(state.pipeShapes.entries.begin(),
+                                 state.pipeShapes.entries.begin() + state.pipeShapes.count);
+        }
         const int64_t to = last ? total : k;
         const int32_t result = rotatePieces(state, hand, clampToInt32((to - turned) * sense), od, radius, clear.get());
         turned = to;
@@ -191,17 +274,17 @@ int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od,
         clear.known = true;
     }
     int64_t turned = 0;
-    if (rotateInSteps(state, hand, angle, sense, od, radius, clear, turned) != 0) return 1;
+    if (rotateInSteps(state, hand, angle, sense, od, radius, clear, turned, true) != 0) return 1;
     rotatePieces(state, hand, clampToInt32(-sense * turned), od, radius, clear.get());
-    return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned);
+    return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned, false);
 }
 
 // Where a run may resume: the last position k of the previous run's
 // checkpoints such that the run agrees with that run on everything positions
 // 0 to k read. -1 when it must begin at the load.
 int32_t resumePoint(const SimulationCheckpoints& record, const CutPieceRecord& piece, int32_t optionCount,
-                    const int16_t run[], const int32_t rotations[], double total, int32_t last) {
-    if (!record.valid || record.completed < 0 || record.total != total || record.bendCount != piece.bendCount ||
+                    const int16_t run[], const int32_t rotations[], bool backWallClear, int32_t last) {
+    if (!record.valid || record.completed < 0 || !backWallClear || record.bendCount != piece.bendCount ||
         record.optionCount != optionCount || std::strcmp(record.cutId, piece.cutId) != 0 ||
         std::strcmp(record.spoolId, piece.spoolId) != 0) {
         return -1;
@@ -234,6 +317,7 @@ struct Simulation {
     int32_t last;
     double total;
     int64_t offsetY = 0;  // feed line the pieces formed so far were built on
+    int64_t stepsAtLoad = 0;  // the step count when the run began
 
     // The option and step of a position; with `withMachine` its machine
     // becomes the one whose room is tested.
@@ -263,8 +347,13 @@ void straightRotations(const Simulation& sim, int32_t rotations[]) {
 int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
     ClashState& state = sim.clash;
     SimulationCheckpoints& record = state.checkpoints;
+    // The total pipe length is read only by the load's back-wall test: a run
+    // whose pipe passes it may resume after a run whose total differs.
+    const bool backWallClear = !loadCheck(state, sim.prep, sim.shop, sim.run).hitsBackWall(sim.total);
     const int32_t resumeAfter =
-        resumePoint(record, sim.piece, sim.prep.bendOptions.count, sim.run, rotations, sim.total, sim.last);
+        state.shortcuts
+            ? resumePoint(record, sim.piece, sim.prep.bendOptions.count, sim.run, rotations, backWallClear, sim.last)
+            : -1;
     if (resumeAfter < 0) {
         copyText(record.cutId, sim.piece.cutId);
         copyText(record.spoolId, sim.piece.spoolId);
@@ -280,7 +369,6 @@ int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
     }
     record.valid = true;
     record.completed = resumeAfter;
-    record.total = sim.total;
     std::memcpy(record.ordinals, sim.run, sizeof record.ordinals);
     std::memcpy(record.rotations, rotations, sizeof record.rotations);
     if (resumeAfter < 0) return 0;
@@ -291,6 +379,7 @@ int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
     state.pipeShapes.count = end - begin;
     sim.offsetY = record.offsetY[resumeAfter];
     state.motionPhase = record.motionPhase[resumeAfter];
+    state.simulationSteps += record.steps[resumeAfter];  // the shared positions' steps count as made
     for (int32_t i = 0; i < record.lineCount && state.clashLineCount < kMaxClashLines; ++i) {
         std::memcpy(state.clashLines[state.clashLineCount], record.lines[i], kClashLineWidth);
         ++state.clashLineCount;
@@ -400,6 +489,7 @@ void keepCheckpoint(Simulation& sim, int32_t p, int32_t linesBefore) {
     record.shapeEnd[p] = static_cast<int32_t>(record.shapes.size());
     record.offsetY[p] = sim.offsetY;
     record.motionPhase[p] = state.motionPhase;
+    record.steps[p] = state.simulationSteps - sim.stepsAtLoad;
     record.completed = p;
 }
 
@@ -409,6 +499,22 @@ int32_t endRun(ClashState& state, int32_t result) {
 }
 
 }  // namespace
+
+LoadCheck loadCheck(const ClashState& state, const PrepareState& prep, const Shop& shop, const int16_t* run) {
+    LoadCheck check;
+    const RunPosition first = runPosition(prep, run, 0);
+    const RunPosition firstBend = runPosition(prep, run, 1);
+    const MachineRecord* machine = &state.machine;  // as the load leaves it for an option without a machine
+    if (first.option != nullptr && first.option->machineIndex >= 0 && first.option->machineIndex < shop.machines.count) {
+        machine = &shop.machines.at(first.option->machineIndex);
+    }
+    if (!first || !firstBend) return check;
+    check.length = first.step->length;
+    check.length = check.length + firstBend.option->extraBefore;
+    check.frontWall = machine->frontWall;
+    check.backWall = machine->backWall;
+    return check;
+}
 
 double totalPipeLength(const PrepareState& prep, int32_t bendCount, const int16_t* run) {
     double total = 0.0;
@@ -435,6 +541,7 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
     state.halfDiameter = piece.outsideDiameter / 2;
     Simulation sim{state, prep, shop, piece, run, springback, piece.outsideDiameter, 2 * n,
                    totalPipeLength(prep, n, run)};
+    sim.stepsAtLoad = state.simulationSteps;
 
     int32_t rotations[kMaxPositions] = {};
     straightRotations(sim, rotations);
@@ -468,7 +575,8 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
 }
 
 void replayOutcome(ClashState& state, const char (*lines)[kClashLineWidth], int32_t lineCount,
-                   int32_t simulationPosition, int32_t motionPhase, int32_t outsideDiameter) {
+                   int32_t simulationPosition, int32_t motionPhase, int32_t outsideDiameter, int64_t steps) {
+    state.simulationSteps += steps;
     for (int32_t i = 0; i < lineCount && state.clashLineCount < kMaxClashLines; ++i) {
         std::memcpy(state.clashLines[state.clashLineCount], lines[i], kClashLineWidth);
         ++state.clashLineCount;
@@ -505,10 +613,10 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     ++state.simulationSteps;
     const double t0 = toRadians(fromAngle);
     const double t1 = toRadians(toAngle);
-    const double sin1 = bendRadius * std::sin(t1);
-    const double cos1 = bendRadius * std::cos(t1);
-    const double sin0 = bendRadius * std::sin(t0);
-    const double cos0 = bendRadius * std::cos(t0);
+    const double sin1 = bendRadius * elementary::sin(t1);
+    const double cos1 = bendRadius * elementary::cos(t1);
+    const double sin0 = bendRadius * elementary::sin(t0);
+    const double cos0 = bendRadius * elementary::cos(t0);
     const double dx = sin1 - sin0;
     double dy, cx, cy;
     if (hand == kRightHand) {
@@ -535,8 +643,8 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
             if (phi < 0) phi = phi + 360;
         }
         const double radians = toRadians(phi);
-        x = cx + d * std::cos(radians);
-        y = cy + d * std::sin(radians);
+        x = cx + d * elementary::cos(radians);
+        y = cy + d * elementary::sin(radians);
     };
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
@@ -595,7 +703,7 @@ int32_t rotatePipeStep(ClashState& state, int16_t hand, int32_t angle, int32_t o
 double planarAngle(double cx, double cy, double x, double y) {
     if (x == cx) return cy < y ? 90.0 : 270.0;
     if (y == cy) return cx < x ? 0.0 : 180.0;
-    const double a = toDegrees(std::atan(std::fabs(y - cy) / std::fabs(x - cx)));
+    const double a = toDegrees(elementary::atan(std::fabs(y - cy) / std::fabs(x - cx)));
     if (y <= cy) return cx < x ? 360.0 - a : a + 180.0;
     return x <= cx ? 180.0 - a : a;
 }
@@ -603,7 +711,7 @@ double planarAngle(double cx, double cy, double x, double y) {
 double axialAngle(double cy, double cz, double y, double z) {
     if (y == cy) return cz < z ? 0.0 : 180.0;
     if (z == cz) return cy < y ? 90.0 : 270.0;
-    const double a = toDegrees(std::atan(std::fabs(y - cy) / std::fabs(z - cz)));
+    const double a = toDegrees(elementary::atan(std::fabs(y - cy) / std::fabs(z - cz)));
     if (z <= cz) return cy < y ? 180.0 - a : a + 180.0;
     return y <= cy ? 360.0 - a : a;
 }
@@ -612,8 +720,8 @@ int32_t placeAtAxialAngle(double cy, double cz, double angle, double& y, double&
     const double d = distance2(cy, cz, y, z);
     if (d == 0.0) return 0;
     const double radians = toRadians(angle);
-    y = cy + d * std::sin(radians);
-    z = cz + d * std::cos(radians);
+    y = cy + d * elementary::sin(radians);
+    z = cz + d * elementary::cos(radians);
     return 0;
 }
 

@@ -18,9 +18,23 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
                     bool springback, const int16_t* run);
 
 // The outcome of a simulation that clashed, given again without simulating:
-// its clash lines, where it stopped and the half diameter it sampled with.
+// its clash lines, where it stopped, the half diameter it sampled with and
+// the steps it made.
 void replayOutcome(ClashState& state, const char (*lines)[kClashLineWidth], int32_t lineCount,
-                   int32_t simulationPosition, int32_t motionPhase, int32_t outsideDiameter);
+                   int32_t simulationPosition, int32_t motionPhase, int32_t outsideDiameter, int64_t steps);
+
+// What the load step tests: the length fed before the first bend (the first
+// straight and the first bend's additional material) against the front wall,
+// and the rest of the pipe (total - length) against the back wall, of the
+// first option's machine. The total pipe length is read nowhere else.
+struct LoadCheck {
+    double length = 0.0;
+    int32_t frontWall = 0;
+    int32_t backWall = 0;
+    bool hitsFrontWall() const { return frontWall <= length; }
+    bool hitsBackWall(double total) const { return backWall <= total - length; }
+};
+LoadCheck loadCheck(const ClashState& state, const PrepareState& prep, const Shop& shop, const int16_t* run);
 
 // Length of the pipe the run bends: every step and the options' additional
 // material, in the order the simulation adds them.

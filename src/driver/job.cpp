@@ -2,9 +2,15 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <numeric>
+#include <string>
+#include <vector>
 
+#include "driver/ordered_pool.h"
 #include "driver/parameters.h"
 #include "driver/result.h"
 #include "generate/criteria.h"
@@ -93,8 +99,10 @@ void releaseRecordLists(JobState& state) {
 
 // Ends the job with a status: the error text without a line end, the result
 // file closed, and the lists released where the status calls for it.
-int32_t failJob(JobState& state, KwarelStatus status, bool release) {
-    writeText(state, kwarelStatusTexts[status].resultText);
+int32_t failJob(JobState& state, KwarelStatus status, bool release, JobObserver* observer) {
+    const char* text = kwarelStatusTexts[status].resultText;
+    if (observer != nullptr) observer->finished(status, text);
+    writeText(state, text);
     std::fclose(state.resultFile);
     state.resultFile = nullptr;
     if (release) releaseRecordLists(state);
@@ -118,6 +126,129 @@ bool forcePriorities(RecordList<Record>& list, const char* forcedId) {
     return matched;
 }
 
+// For each cut piece, the earlier piece it must be planned after, or -1.
+//
+// Planning a piece reads and writes only the bend steps of its block (the
+// 2n + 1 steps from the first step with its keys), its own cut-piece record
+// and state of its own. Pieces with equal keys share one block, and each adds
+// the template length to its ends, so a piece whose block overlaps an earlier
+// piece's reads what that piece wrote. Such pieces form a chain planned in
+// input order; every other piece is independent of all others.
+std::vector<int32_t> planningChains(JobState& state) {
+    const RecordList<CutPieceRecord>& pieces = state.cutFile.cutPieces;
+    const std::size_t count = static_cast<std::size_t>(pieces.count);
+    std::vector<int32_t> after(count, -1);
+    std::vector<int32_t> group(count);
+    std::iota(group.begin(), group.end(), 0);
+    auto root = [&](int32_t i) {
+        while (group[static_cast<std::size_t>(i)] != i) {
+            const int32_t up = group[static_cast<std::size_t>(i)];
+            group[static_cast<std::size_t>(i)] = group[static_cast<std::size_t>(up)];
+            i = up;
+        }
+        return i;
+    };
+    std::vector<int32_t> lastReader(static_cast<std::size_t>(state.prep.bendSteps.count), -1);
+    std::vector<char> planned(count, 0);
+    for (int32_t i = 0; i < pieces.count; ++i) {
+        const CutPieceRecord& piece = pieces.at(i);
+        if (piece.failed != kPieceFine) continue;  // nothing is read or written for it
+        const int32_t first = firstStepOfKey(state.prep, piece.cutId, piece.spoolId);
+        if (first < 0) continue;
+        planned[static_cast<std::size_t>(i)] = 1;
+        const int64_t end =
+            std::min<int64_t>(first + 2 * int64_t{piece.bendCount} + 1, state.prep.bendSteps.count);
+        for (int64_t step = first; step < end; ++step) {
+            int32_t& reader = lastReader[static_cast<std::size_t>(step)];
+            if (reader >= 0) group[static_cast<std::size_t>(root(reader))] = root(i);
+            reader = i;
+        }
+    }
+    std::vector<int32_t> lastOfGroup(count, -1);
+    for (int32_t i = 0; i < pieces.count; ++i) {
+        if (planned[static_cast<std::size_t>(i)] == 0) continue;
+        int32_t& last = lastOfGroup[static_cast<std::size_t>(root(i))];
+        after[static_cast<std::size_t>(i)] = last;
+        last = i;
+    }
+    return after;
+}
+
+// A planning thread's state: the job's options and records, read through
+// views of the job's lists with slots of their own, and every working table
+// of its own.
+std::unique_ptr<JobState> planningState(JobState& job) {
+    auto state = std::make_unique<JobState>();
+    state->options = job.options;
+
+    Shop& shop = state->shop;
+    shop.machines.viewOf(job.shop.machines);
+    shop.benders.viewOf(job.shop.benders);
+    shop.bendCapabilities.viewOf(job.shop.bendCapabilities);
+    shop.materialCapabilities.viewOf(job.shop.materialCapabilities);
+    shop.tubeData.viewOf(job.shop.tubeData);
+    shop.databaseUnits = job.shop.databaseUnits;
+
+    CutPieceFile& cutFile = state->cutFile;
+    cutFile.cutPieces.viewOf(job.cutFile.cutPieces);
+    cutFile.pipeBends.viewOf(job.cutFile.pipeBends);
+    std::memcpy(cutFile.headerDate, job.cutFile.headerDate, sizeof cutFile.headerDate);
+    std::memcpy(cutFile.headerPipeline, job.cutFile.headerPipeline, sizeof cutFile.headerPipeline);
+    std::memcpy(cutFile.headerPipingSpec, job.cutFile.headerPipingSpec, sizeof cutFile.headerPipingSpec);
+    cutFile.boreUnits = job.cutFile.boreUnits;
+    cutFile.lengthUnits = job.cutFile.lengthUnits;
+
+    state->prep.bendSteps.viewOf(job.prep.bendSteps);
+    state->prep.firstStepByKey = job.prep.firstStepByKey;
+    state->prep.stepsIndexedCount = job.prep.stepsIndexedCount;
+
+    std::memcpy(state->search.criteriaLevels, job.search.criteriaLevels, sizeof job.search.criteriaLevels);
+
+    state->clash.feedStep = job.clash.feedStep;
+    state->clash.angleStep = job.clash.angleStep;
+    state->clash.halfDiameter = job.clash.halfDiameter;
+    return state;
+}
+
+// Planning reads no slot before it loads or fills it. Zeroed slots make that
+// visible: a piece that read one would come out the same on every thread
+// count above one, and unlike the serial path.
+void zeroSlots(JobState& state) {
+    state.shop.machines.zeroCurrent();
+    state.shop.benders.zeroCurrent();
+    state.shop.bendCapabilities.zeroCurrent();
+    state.shop.materialCapabilities.zeroCurrent();
+    state.shop.tubeData.zeroCurrent();
+    state.cutFile.cutPieces.zeroCurrent();
+    state.cutFile.pipeBends.zeroCurrent();
+    state.prep.bendSteps.zeroCurrent();
+    state.prep.bendOptions.zeroCurrent();
+    state.clash.pipeShapes.zeroCurrent();
+    std::memset(&state.clash.machine, 0, sizeof state.clash.machine);
+}
+
+// Plans the cut pieces on `threads` threads and writes their blocks in input
+// order: the same bytes as planning them one after another.
+void planCutPiecesInParallel(JobState& job, int32_t threads) {
+    OrderedWork work;
+    work.count = job.cutFile.cutPieces.count;
+    work.threads = threads;
+    work.after = planningChains(job);  // also completes the first-step index, which the threads then only read
+    std::vector<std::unique_ptr<JobState>> planners;
+    for (int32_t t = 0; t < std::min(threads, work.count); ++t) planners.push_back(planningState(job));
+    runOrdered(
+        work,
+        [&](int32_t thread, int32_t index, std::string& block) {
+            JobState& state = *planners[static_cast<std::size_t>(thread)];
+            zeroSlots(state);
+            state.resultBuffer = &block;
+            const int32_t runs = planCutPiece(state, index);
+            writeCutPieceResult(state, index, runs);
+            state.resultBuffer = nullptr;
+        },
+        [&](int32_t, const std::string& block) { std::fwrite(block.data(), 1, block.size(), job.resultFile); });
+}
+
 }  // namespace
 
 JobState& processJobState() {
@@ -127,69 +258,83 @@ JobState& processJobState() {
     return *state;
 }
 
-int32_t readAndCheckJob(JobState& state, const char* parameterFilePath) {
-    if (!pathExists(parameterFilePath)) return KWAREL_PARAMETER_FILE_NOT_FOUND;
+int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+    if (!pathExists(parameterFilePath)) {
+        if (observer != nullptr) observer->finished(KWAREL_PARAMETER_FILE_NOT_FOUND, nullptr);
+        return KWAREL_PARAMETER_FILE_NOT_FOUND;
+    }
 
     readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
                       state.databaseFilePath);
     resetSimulationSteps(state.clash);
+    state.piecesCutShort = 0;
     state.shop.clear();
     state.cutFile.clear();
     state.prep.clear();
 
     state.resultFile = openResultFile(state.resultFilePath);
-    if (state.resultFile == nullptr) return KWAREL_RESULT_FILE_NOT_OPENED;
+    if (state.resultFile == nullptr) {
+        if (observer != nullptr) observer->finished(KWAREL_RESULT_FILE_NOT_OPENED, nullptr);
+        return KWAREL_RESULT_FILE_NOT_OPENED;
+    }
 
     writeEchoBlock(state);
+    if (observer != nullptr) {
+        observer->optionsRead(state.options, state.cutPieceFilePath, state.resultFilePath, state.databaseFilePath);
+    }
 
     const JobOptions& options = state.options;
     if (setTrialCriteriaOrder(options, state.search) == -1) {
-        return failJob(state, KWAREL_TRIAL_ORDER_INVALID, false);
+        return failJob(state, KWAREL_TRIAL_ORDER_INVALID, false, observer);
     }
     if (options.NUMBER_OF_PROGRAMS < 1) {
-        return failJob(state, KWAREL_TOO_FEW_PROGRAMS, false);
+        return failJob(state, KWAREL_TOO_FEW_PROGRAMS, false, observer);
     }
     if (options.NUMBER_OF_PROGRAMS > kMaxSelected) {
-        return failJob(state, KWAREL_TOO_MANY_PROGRAMS, false);
+        return failJob(state, KWAREL_TOO_MANY_PROGRAMS, false, observer);
     }
     if (!pathExists(state.cutPieceFilePath)) {
-        return failJob(state, KWAREL_CUT_PIECE_FILE_NOT_FOUND, false);
+        return failJob(state, KWAREL_CUT_PIECE_FILE_NOT_FOUND, false, observer);
     }
     if (!pathExists(state.databaseFilePath)) {
-        return failJob(state, KWAREL_DATABASE_FILE_NOT_FOUND, false);
+        return failJob(state, KWAREL_DATABASE_FILE_NOT_FOUND, false, observer);
     }
 
     Shop& shop = state.shop;
     readBenderDatabase(shop, state.databaseFilePath);
     if (shop.machines.count == 0) {
-        return failJob(state, KWAREL_NO_MACHINES, true);
+        return failJob(state, KWAREL_NO_MACHINES, true, observer);
     }
     if (shop.benders.count == 0) {
-        return failJob(state, KWAREL_NO_BENDERS, true);
+        return failJob(state, KWAREL_NO_BENDERS, true, observer);
     }
     if (shop.bendCapabilities.count == 0) {
-        return failJob(state, KWAREL_NO_BEND_CAPABILITIES, true);
+        return failJob(state, KWAREL_NO_BEND_CAPABILITIES, true, observer);
     }
     if (shop.materialCapabilities.count == 0) {
-        return failJob(state, KWAREL_NO_MATERIAL_CAPABILITIES, true);
+        return failJob(state, KWAREL_NO_MATERIAL_CAPABILITIES, true, observer);
     }
     if (shop.tubeData.count == 0) {
-        return failJob(state, KWAREL_NO_ITEM_CODES, true);
+        return failJob(state, KWAREL_NO_ITEM_CODES, true, observer);
     }
     if (options.FORCE_MACHINE != 0 && !forcePriorities(shop.machines, options.forcedMachineId)) {
-        return failJob(state, KWAREL_FORCED_MACHINE_MISSING, true);
+        return failJob(state, KWAREL_FORCED_MACHINE_MISSING, true, observer);
     }
     if (options.FORCE_BENDER != 0 && !forcePriorities(shop.benders, options.forcedBenderId)) {
-        return failJob(state, KWAREL_FORCED_BENDER_MISSING, true);
+        return failJob(state, KWAREL_FORCED_BENDER_MISSING, true, observer);
     }
 
     readCutPieceFile(state.cutFile, state.cutPieceFilePath);
     writeJobHeader(state);
+    if (observer != nullptr) {
+        const CutPieceFile& file = state.cutFile;
+        observer->headerRead(file.headerPipeline, file.headerDate, file.lengthUnits, file.boreUnits);
+    }
     if (state.cutFile.cutPieces.count == 0) {
-        return failJob(state, KWAREL_NO_CUT_PIECES, true);
+        return failJob(state, KWAREL_NO_CUT_PIECES, true, observer);
     }
     if (state.cutFile.pipeBends.count == 0) {
-        return failJob(state, KWAREL_NO_PIPE_BENDS, true);
+        return failJob(state, KWAREL_NO_PIPE_BENDS, true, observer);
     }
     return KWAREL_JOB_COMPLETED;
 }
@@ -205,29 +350,45 @@ int32_t planCutPiece(JobState& state, int32_t index) {
     startClashReport(state.clash);
     listBendOptions(state.options, state.shop, state.cutFile, state.prep, index);
     const SearchParts parts{state.options, state.shop, state.cutFile, state.prep, state.search, state.clash};
-    return searchBendingRuns(parts, index);
+    const int32_t runs = searchBendingRuns(parts, index);
+    if (state.search.searchCutShort) ++state.piecesCutShort;
+    return runs;
 }
 
 void forgetCutPieceOptions(JobState& state) { state.prep.bendOptions.clear(); }
 
-void writeCutPieceResult(JobState& state, int32_t index, int32_t runs) {
-    writeCutPieceBlock(state, runs);
+void writeCutPieceResult(JobState& state, int32_t index, int32_t runs, PlanCutPiece* plan) {
+    writeCutPieceBlock(state, runs, plan);
     if (state.watcher != nullptr) state.watcher->cutPieceDone(state, index, runs);
     forgetCutPieceOptions(state);
 }
 
-int32_t runJob(JobState& state, const char* parameterFilePath) {
-    const int32_t status = readAndCheckJob(state, parameterFilePath);
+int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+    const int32_t status = readAndCheckJob(state, parameterFilePath, observer);
     if (status != KWAREL_JOB_COMPLETED) return status;
     prepareCutPieces(state);
-    for (int32_t i = 0; i < state.cutFile.cutPieces.count; ++i) {
-        const int32_t runs = planCutPiece(state, i);
-        writeCutPieceResult(state, i, runs);
+    // A watcher or an observer sees every piece on the calling thread, in order.
+    const int32_t count = state.cutFile.cutPieces.count;
+    const int32_t threads =
+        state.watcher != nullptr || observer != nullptr ? 1 : std::min(jobThreadCount(), count);
+    if (threads <= 1) {
+        const bool wantsPlan = observer != nullptr && observer->wantsPlan();
+        PlanCutPiece plan;
+        if (observer != nullptr) observer->progress(0, count);
+        for (int32_t i = 0; i < count; ++i) {
+            const int32_t runs = planCutPiece(state, i);
+            writeCutPieceResult(state, i, runs, wantsPlan ? &plan : nullptr);
+            if (wantsPlan) observer->cutPiecePlanned(plan);
+            if (observer != nullptr) observer->progress(i + 1, count);
+        }
+    } else {
+        planCutPiecesInParallel(state, threads);
     }
     writeText(state, "ENDFILE\n");
     std::fclose(state.resultFile);
     state.resultFile = nullptr;
     releaseRecordLists(state);
+    if (observer != nullptr) observer->finished(KWAREL_JOB_COMPLETED, nullptr);
     return KWAREL_JOB_COMPLETED;
 }
 

@@ -6,17 +6,20 @@
 #include <cstdint>
 
 #include "driver/job_state.h"
+#include "driver/observer.h"
 
 namespace kwarel {
 
-int32_t runJob(JobState& state, const char* parameterFilePath);
+// An observer, when given, hears of the job's progress and plan (see
+// driver/observer.h); the result file is the same with or without one.
+int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* observer = nullptr);
 
 // Phase 1: reads the parameter file, opens the result file and writes its
 // echo block, checks the options, reads the database and the cut-piece file
 // and writes the job header. Returns 0 when the job goes on; otherwise the
 // job status, with the error written and the result file closed (or never
 // opened).
-int32_t readAndCheckJob(JobState& state, const char* parameterFilePath);
+int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObserver* observer = nullptr);
 
 // Phase 2: resolves every cut piece and builds the bend steps of each.
 void prepareCutPieces(JobState& state);
@@ -26,8 +29,9 @@ void prepareCutPieces(JobState& state);
 int32_t planCutPiece(JobState& state, int32_t index);
 
 // Phase 4: writes the block of the planned cut piece `index`, shows it to the
-// watcher (if any), and drops its options.
-void writeCutPieceResult(JobState& state, int32_t index, int32_t runs);
+// watcher (if any), and drops its options; with a plan, also records the
+// block there as data.
+void writeCutPieceResult(JobState& state, int32_t index, int32_t runs, PlanCutPiece* plan = nullptr);
 
 // Drops the options of the planned cut piece.
 void forgetCutPieceOptions(JobState& state);

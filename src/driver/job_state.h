@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "clash/clash_state.h"
 #include "generate/search_state.h"
@@ -38,6 +39,9 @@ struct JobState {
     char resultFilePath[kLineBuffer] = {};
     char databaseFilePath[kLineBuffer] = {};
     std::FILE* resultFile = nullptr;
+    // When set, result text goes here instead of the result file: a planning
+    // thread collects one cut piece's block for the ordered writer.
+    std::string* resultBuffer = nullptr;
 
     // Each room's own part.
     Shop shop;              // input: the bender database
@@ -48,6 +52,9 @@ struct JobState {
 
     // Set by watchJob only (never by the entry points).
     JobWatcher* watcher = nullptr;
+
+    // Cut pieces of the job whose search the guard on its size ended.
+    int32_t piecesCutShort = 0;
 };
 
 // Lets `watcher` observe the jobs run on `state` (nullptr: none).

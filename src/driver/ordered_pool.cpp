@@ -153,7 +153,7 @@ int32_t runOrdered(const OrderedWork& work,
                    const std::function<void(int32_t item, const std::string& block)>& write) {
     if (work.count <= 0) return 1;
     const int32_t threads = std::clamp(std::min(work.threads, work.count), 1, kMaxJobThreads);
-    const int32_t window = std::max(work.window > 0 ? work.window : 4 * threads, threads);
+    const int32_t window = std::max(work.window > 0 ? work.window : kDefaultWindow, threads);
     OrderedRun run(work, window, plan, write);
 
     std::vector<std::thread> helpers;

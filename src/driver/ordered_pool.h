@@ -21,6 +21,13 @@ namespace kwarel {
 // Most threads a job uses, whatever is asked.
 constexpr int32_t kMaxJobThreads = 64;
 
+// Items taken but not yet written, unless a run asks otherwise. Enough for the
+// other threads to go on while one thread plans a piece that takes a thousand
+// times longer than most (clash checking is that uneven), and small enough
+// that the waiting blocks stay within a few megabytes (a block is at most
+// about 100 KB: 50 runs of 41 positions).
+constexpr int32_t kDefaultWindow = 256;
+
 // Threads for a job: the whole number in KWAREL_THREADS when it is 1 or more
 // (at most kMaxJobThreads), otherwise the hardware threads (at least 1).
 int32_t jobThreadCount();
@@ -28,7 +35,7 @@ int32_t jobThreadCount();
 struct OrderedWork {
     int32_t count = 0;
     int32_t threads = 1;  // including the calling thread
-    int32_t window = 0;   // items taken but not yet written; 0 = four per thread
+    int32_t window = 0;   // items taken but not yet written; 0 = kDefaultWindow (at least one per thread)
     // after[i]: an earlier item that must be finished before item i starts,
     // or -1. Empty = no item waits.
     std::vector<int32_t> after;

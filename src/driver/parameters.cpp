@@ -1,6 +1,9 @@
 #include "driver/parameters.h"
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
 
 #include "store/limits.h"
 #include "store/numbers.h"
@@ -39,10 +42,79 @@ void readForced(const char* line, const char* firstWordText, int32_t afterFirst,
     copyText(id, word);
 }
 
+constexpr const char* kLineNames[kParameterLines] = {
+    "cut-piece file", "result file", "database file", "ALLOW_ADDITIONAL_MATERIAL", "INCLUDE_BEND_STRETCHING",
+    "INCLUDE_WELD_SHRINKAGE", "INCLUDE_BEND_SPRINGBACK", "USE_MACHINE_PRIORITY", "USE_BENDER_PRIORITY",
+    "MACHINE_OVER_BENDER_PRIORITY", "DO_CLASH_CHECKING", "ADD_TEMPLATE_LENGTH", "TEMPLATE_LENGTH",
+    "NUMBER_OF_PROGRAMS", "ALLOW_MACHINE_CHANGE", "ALLOW_BENDER_CHANGE", "ALLOW_HAND_CHANGE",
+    "TRIAL_CRITERION_1", "TRIAL_CRITERION_2", "TRIAL_CRITERION_3", "TRIAL_CRITERION_4", "TRIAL_CRITERION_5",
+    "FORCE_MACHINE", "FORCE_BENDER"};
+
+// What the reader reports about the file when it has a diagnostics sink.
+struct ParameterCheck {
+    Diagnostics& diagnostics;
+    std::string file;
+    LineCounter lines;
+    int32_t linesRead = 0;      // reads that found a line
+    int32_t lineOf[kParameterLines + 1] = {};  // physical line of each parameter line
+
+    void piece(std::FILE* stream, const char* text, int number) {
+        lines.advance(text);
+        const int next = std::fgetc(stream);
+        if (next != EOF) std::ungetc(next, stream);
+        noteRawLine(diagnostics, file, lines, text, kParameterLine, next == EOF);
+        ++linesRead;
+        lineOf[number] = lines.line;
+        diagnostics.parameterLines[number] = lines.line;
+    }
+
+    // The values of parameter line `number`, read from `line`.
+    void values(int number, const char* line, const char* word, int32_t afterWord) {
+        const int32_t at = lineOf[number] != 0 ? lineOf[number] : lines.line;
+        const std::string name = kLineNames[number - 1];
+        if (number <= 3) {
+            const std::size_t length = std::strlen(word);
+            if (length == 0) {
+                diagnostics.error(file, at, "no path on the " + name + " line: the job cannot find its " + name);
+            } else if (length > 180) {
+                diagnostics.warning(file, at,
+                                    name + " path has " + std::to_string(length) +
+                                        " characters: paths of more than 180 characters do not fit the "
+                                        "200-character echo line other readers of the result file expect");
+            }
+            if (length == kLineBuffer - 1) {
+                diagnostics.error(file, at, name + " path is longer than 199 characters: it is cut to 199");
+            }
+            return;
+        }
+        if (!readsFullyAsInteger(word)) {
+            diagnostics.warning(file, at,
+                                name + " value " + (word[0] == '\0' ? std::string("is missing") : quoted(word) +
+                                " is not a whole number") + ": read as " + std::to_string(toInteger(word)));
+        }
+        if ((number == 23 || number == 24) && toInteger(word) != 0) {
+            char id[kLineBuffer];
+            nextWord(line, afterWord, id);
+            const char* what = number == 23 ? "machine" : "bender";
+            if (id[0] == '\0') {
+                diagnostics.error(file, at,
+                                  name + " is on but names no " + what + ": the empty ID matches no " + what +
+                                      ", so the job ends with status " + (number == 23 ? "15" : "16"));
+            } else {
+                noteTextWidth(diagnostics, file, at, (name + " ID").c_str(), id, 12);
+            }
+        }
+    }
+};
+
 }  // namespace
 
+const char* parameterLineName(int number) {
+    return number >= 1 && number <= kParameterLines ? kLineNames[number - 1] : "";
+}
+
 void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, char* resultFilePath,
-                       char* databaseFilePath) {
+                       char* databaseFilePath, Diagnostics* diagnostics) {
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end. A file that cannot be opened
     // reads as 24 empty lines.
@@ -51,11 +123,19 @@ void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, 
     // One buffer for all lines, empty at the start. A read at the end of the
     // file leaves it unchanged, so a missing line reads as the last line
     // present.
+    std::optional<ParameterCheck> check;
+    if (diagnostics != nullptr) {
+        check.emplace(ParameterCheck{*diagnostics, diagnostics->parameterFile.empty() ? path : diagnostics->parameterFile, {}});
+    }
     char line[kParameterLine] = {};
     for (int number = 1; number <= kParameterLines; ++number) {
-        if (file != nullptr) readTextLine(file, line, kParameterLine);
+        if (file != nullptr) {
+            const int gotLine = readTextLine(file, line, kParameterLine);
+            if (check && gotLine) check->piece(file, line, number);
+        }
         char word[kLineBuffer];
         const int32_t afterWord = nextWord(line, 0, word);
+        if (check) check->values(number, line, word, afterWord);
         const int32_t value = toInteger(word);
         switch (number) {
             case 1: copyPath(cutPieceFilePath, word); break;
@@ -80,6 +160,27 @@ void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, 
                 break;
             case 23: readForced(line, word, afterWord, o.FORCE_MACHINE, o.forcedMachineId); break;
             case 24: readForced(line, word, afterWord, o.FORCE_BENDER, o.forcedBenderId); break;
+        }
+    }
+    if (check) {
+        Diagnostics& d = *diagnostics;
+        if (check->linesRead == 0) {
+            d.error(check->file, 1, "the file has no lines: every path is empty and every option 0");
+        } else if (check->linesRead < kParameterLines) {
+            d.error(check->file, check->lines.line,
+                    "the file ends after " + std::to_string(check->linesRead) + " of its 24 lines: lines " +
+                        std::to_string(check->linesRead + 1) + " to 24 (" +
+                        kLineNames[check->linesRead] + " onward) read this last line again");
+        } else if (file != nullptr) {
+            char rest[kParameterLine];
+            while (readTextLine(file, rest, kParameterLine)) {
+                check->lines.advance(rest);
+                if (!trimmed(rest).empty()) {
+                    d.warning(check->file, check->lines.line,
+                              "text after the 24 lines of the file is ignored");
+                    break;
+                }
+            }
         }
     }
     if (file != nullptr) std::fclose(file);

@@ -36,6 +36,21 @@ std::string lengthText(const JobState& state, int32_t length) {
     return text;
 }
 
+PlanLength planLength(const JobState& state, int32_t length) { return {length, lengthText(state, length)}; }
+
+// A clash line as data: the stored text without its line end.
+std::string withoutLineEnd(const char* line) {
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+PlanStep& addStep(PlanRun& plan, PlanStep::Kind kind) {
+    PlanStep& step = plan.steps.emplace_back();
+    step.kind = kind;
+    return step;
+}
+
 // The whole part of a bore; bores beyond the int64 range are clamped.
 long long wholeBore(double bore) {
     if (bore != bore) return 0;
@@ -50,6 +65,7 @@ struct RunToWrite {
     const CutPieceRecord& piece;
     const int16_t* row;
     int32_t last;  // 2n
+    PlanRun* plan;  // null unless the run is also recorded as data
 
     RunPosition at(int32_t position) const { return runPosition(state.prep, row, position); }
 };
@@ -80,6 +96,7 @@ void writeCuts(const RunToWrite& run) {
         const RunPosition at = run.at(p);
         if (at.option == nullptr || at.option->extraBefore == 0) continue;
         writeLine(run.state, "CUT       %d    %s\n", (p - 1) / 2, lengthText(run.state, at.option->extraBefore).c_str());
+        if (run.plan != nullptr) run.plan->cuts.push_back({(p - 1) / 2, planLength(run.state, at.option->extraBefore)});
         ++entries;
     }
 }
@@ -117,6 +134,13 @@ void writeRunHeader(const RunToWrite& run, int32_t number) {
     writeLine(state, "PIPE-LENGTH     %s\n", lengthText(state, truncateToInt32(total)).c_str());
     writeLine(state, "START-PLAY      %s\n", lengthText(state, startPlay).c_str());
     writeLine(state, "END-PLAY        %s\n", lengthText(state, endPlay).c_str());
+    if (run.plan != nullptr) {
+        run.plan->number = number + 1;
+        run.plan->score = state.search.selectedScores[number];
+        run.plan->pipeLength = planLength(state, truncateToInt32(total));
+        run.plan->startPlay = planLength(state, startPlay);
+        run.plan->endPlay = planLength(state, endPlay);
+    }
     writeCuts(run);
 
     DistinctCount machines;
@@ -133,9 +157,17 @@ void writeRunHeader(const RunToWrite& run, int32_t number) {
     const RunPosition first = run.at(0);
     const int16_t direction = first.option != nullptr ? first.option->direction : 0;
     writeText(state, direction == kFromStart ? "DIRECTION       1\n" : "DIRECTION       2\n");
-    if (!equalsNoCase(run.piece.startEndType, run.piece.finishEndType)) {
+    const bool startType = !equalsNoCase(run.piece.startEndType, run.piece.finishEndType);
+    if (startType) {
         writeLine(state, "START-TYPE     %s\n",
                   direction == kFromStart ? run.piece.startEndType : run.piece.finishEndType);
+    }
+    if (run.plan != nullptr) {
+        run.plan->machinesUsed = machines.count;
+        run.plan->bendersUsed = benders.count;
+        run.plan->direction = direction == kFromStart ? 1 : 2;
+        run.plan->hasStartType = startType;
+        if (startType) run.plan->startType = direction == kFromStart ? run.piece.startEndType : run.piece.finishEndType;
     }
 }
 
@@ -157,10 +189,19 @@ bool writeTooling(const RunToWrite& run, int32_t p, const RunPosition& at, int32
     writeLine(state, "BENDER       %s\n", bender.name);
     writeText(state, option.hand == kLeftHand ? "HAND         L\n" : "HAND         R\n");
     writeLine(state, "RADIUS       %s\n", lengthText(state, radius).c_str());
+    PlanStep* load = nullptr;
+    if (run.plan != nullptr) {
+        load = &addStep(*run.plan, PlanStep::Kind::Load);
+        load->machine = machine.name;
+        load->bender = bender.name;
+        load->hand = option.hand == kLeftHand ? 'L' : 'R';
+        load->radius = planLength(state, radius);
+    }
     for (int32_t i = 0; i < state.shop.materialCapabilities.count; ++i) {
         const MaterialCapabilityRecord& material = state.shop.materialCapabilities.at(i);
         if (materialMatches(material, bender.name, run.piece)) {
             writeText(state, material.mandrel != 0 ? "MANDREL     ON\n" : "MANDREL     OFF\n");
+            if (load != nullptr) load->mandrel = material.mandrel != 0 ? 1 : 0;
             break;
         }
     }
@@ -180,6 +221,7 @@ bool writeTooling(const RunToWrite& run, int32_t p, const RunPosition& at, int32
         freeLength += option.extraBefore;
     }
     writeLine(state, "FREE       %s\n", lengthText(state, truncateToInt32(freeLength)).c_str());
+    if (load != nullptr) load->free = planLength(state, truncateToInt32(freeLength));
     return straight;
 }
 
@@ -194,21 +236,29 @@ void writeMotion(const RunToWrite& run, int32_t p, const RunPosition& at, bool l
             const RunPosition next = run.at(p + 1);
             if (next.option != nullptr) feed += next.option->extraBefore;
             writeLine(state, "FEED       %s\n", lengthText(state, truncateToInt32(feed)).c_str());
+            if (run.plan != nullptr) addStep(*run.plan, PlanStep::Kind::Feed).feed = planLength(state, truncateToInt32(feed));
         }
         if (option.rotation != 0 && p < run.last && option.rotation != 360 && option.rotation != -360) {
             const int64_t magnitude = option.rotation < 0 ? -int64_t{option.rotation} : int64_t{option.rotation};
             writeLine(state, "ROTATION   %lld%s\n", static_cast<long long>(magnitude),
                       option.rotation < 0 ? " CCW" : " CW");
+            if (run.plan != nullptr) {
+                PlanStep& rotation = addStep(*run.plan, PlanStep::Kind::Rotation);
+                rotation.degrees = magnitude;
+                rotation.counterClockwise = option.rotation < 0;
+            }
         }
         return;
     }
     if (step.bendRadius != radius) {
         radius = step.bendRadius;
         writeLine(state, "CHANGE_RADIUS       %s\n", lengthText(state, radius).c_str());
+        if (run.plan != nullptr) addStep(*run.plan, PlanStep::Kind::ChangeRadius).radius = planLength(state, radius);
     }
     int64_t angle = step.bendAngle;
     if (state.options.INCLUDE_BEND_SPRINGBACK != 0) angle += run.piece.springbackAngle;
     writeLine(state, "BEND       %lld\n", static_cast<long long>(angle));
+    if (run.plan != nullptr) addStep(*run.plan, PlanStep::Kind::Bend).degrees = angle;
 }
 
 // The machine program: a LOAD for every change of machine, bender or hand,
@@ -224,7 +274,10 @@ void writeProgram(const RunToWrite& run) {
         const BendOptionRecord& option = *at.option;
         bool loaded = false;
         if (option.machineIndex != toolMachine || option.benderIndex != toolBender || option.hand != toolHand) {
-            if (toolMachine != -1 || toolBender != -1 || toolHand != -1) writeText(run.state, "UNLOAD\n");
+            if (toolMachine != -1 || toolBender != -1 || toolHand != -1) {
+                writeText(run.state, "UNLOAD\n");
+                if (run.plan != nullptr) addStep(*run.plan, PlanStep::Kind::Unload);
+            }
             toolMachine = option.machineIndex;
             toolBender = option.benderIndex;
             toolHand = option.hand;
@@ -233,12 +286,17 @@ void writeProgram(const RunToWrite& run) {
         writeMotion(run, p, at, loaded, radius);
     }
     writeText(run.state, "UNLOAD\n\nENDRUN\n");
+    if (run.plan != nullptr) addStep(*run.plan, PlanStep::Kind::Unload);
 }
 
 }  // namespace
 
 void writeText(JobState& state, const char* text) {
-    if (state.resultFile != nullptr) std::fputs(text, state.resultFile);
+    if (state.resultBuffer != nullptr) {
+        state.resultBuffer->append(text);
+    } else if (state.resultFile != nullptr) {
+        std::fputs(text, state.resultFile);
+    }
 }
 
 void writeJobHeader(JobState& state) {
@@ -249,7 +307,7 @@ void writeJobHeader(JobState& state) {
     writeLine(state, "BORE-UNITS     %s", file.boreUnits == kUnitsInch ? "INCH\n\n" : "MM\n\n");
 }
 
-void writeCutPieceBlock(JobState& state, int32_t runs) {
+void writeCutPieceBlock(JobState& state, int32_t runs, PlanCutPiece* plan) {
     const CutPieceRecord& piece = state.cutFile.cutPieces.current;
     writeText(state, "STARTCUTPIECE\n\n");
     writeLine(state, "CUT-ID        %s\n", piece.cutId);
@@ -257,17 +315,31 @@ void writeCutPieceBlock(JobState& state, int32_t runs) {
     writeLine(state, "PIPING-SPEC   %s\n", piece.pipingSpec);
     writeLine(state, "ITEM-CODE     %s\n", piece.itemCode);
     writeLine(state, "BORE          %lld\n", wholeBore(piece.nominalBore));
+    if (plan != nullptr) {
+        *plan = PlanCutPiece{};
+        plan->cutId = piece.cutId;
+        plan->spoolId = piece.spoolId;
+        plan->pipingSpec = piece.pipingSpec;
+        plan->itemCode = piece.itemCode;
+        plan->bore = wholeBore(piece.nominalBore);
+        plan->failed = piece.failed;
+        if (piece.failed == kPieceFailed) plan->failureText = piece.failureText;
+    }
     const ClashState& clash = state.clash;
     if (clash.clashLineCount > 0) {
         writeText(state, "\nSTART-CLASH-REPORT\n");
-        for (int32_t i = 0; i < clash.clashLineCount && i < kMaxClashLines; ++i) writeText(state, clash.clashLines[i]);
+        for (int32_t i = 0; i < clash.clashLineCount && i < kMaxClashLines; ++i) {
+            writeText(state, clash.clashLines[i]);
+            if (plan != nullptr) plan->clashLines.push_back(withoutLineEnd(clash.clashLines[i]));
+        }
         writeText(state, "END-CLASH-REPORT\n\n");
     }
     if (piece.failed == kPieceFine) {
         writeText(state, "RESULT        PASS\n");
         writeLine(state, "RUNS-PRODUCED   %d\n\n", runs);
         for (int32_t run = 0; run < runs; ++run) {
-            const RunToWrite toWrite{state, piece, state.search.selectedRuns[run], 2 * piece.bendCount};
+            PlanRun* runPlan = plan != nullptr ? &plan->runs.emplace_back() : nullptr;
+            const RunToWrite toWrite{state, piece, state.search.selectedRuns[run], 2 * piece.bendCount, runPlan};
             writeRunHeader(toWrite, run);
             writeProgram(toWrite);
         }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "driver/job_state.h"
+#include "driver/observer.h"
 
 namespace kwarel {
 
@@ -13,6 +14,7 @@ void writeText(JobState& state, const char* text);
 void writeJobHeader(JobState& state);
 
 // The block of the cut piece in the slot, with the `runs` runs chosen for it.
-void writeCutPieceBlock(JobState& state, int32_t runs);
+// With a plan, it also records there, as data, what it writes.
+void writeCutPieceBlock(JobState& state, int32_t runs, PlanCutPiece* plan = nullptr);
 
 }  // namespace kwarel

@@ -19,8 +19,11 @@ Vector3 straightDirection(const PrepareState& prep, const int16_t* run, int32_t 
 
 }  // namespace
 
-void setPlaneRotations(PrepareState& prep, int32_t bendCount, const int16_t* run) {
+void setPlaneRotations(PrepareState& prep, int32_t bendCount, const int16_t* run, bool written[]) {
     const int32_t n = bendCount;
+    if (written != nullptr) {
+        for (int32_t p = 0; p < kMaxPositions; ++p) written[p] = false;
+    }
     if (2 * n + 1 < 5) return;
 
     Vector3 previous = straightDirection(prep, run, 0);
@@ -41,6 +44,7 @@ void setPlaneRotations(PrepareState& prep, int32_t bendCount, const int16_t* run
                                               previousNormal.z);
             previousNormal = normal;
             setRunRotation(prep, run, position, angle);
+            if (written != nullptr) written[position] = true;
         }
         previous = next;
     }

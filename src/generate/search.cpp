@@ -62,14 +62,31 @@ struct PieceSearch {
 
     SearchState& tables() const { return parts.search; }
     bool clashChecking() const { return parts.options.DO_CLASH_CHECKING != 0; }
+    bool shortcuts() const { return parts.clash.shortcuts; }
     // Without clash checking, once the level holds its 50 candidates and the
     // searched rows of triedRuns are filled, the rest of the level can change
     // nothing that is read again: later tried rows are never searched, and
     // the rotations written depend only on the direction.
     bool levelSettled(int32_t count) const {
-        return !clashChecking() && count >= kMaxCandidates && tables().triedRowsInUse >= kTriedRowsSearched;
+        return shortcuts() && !clashChecking() && count >= kMaxCandidates &&
+               tables().triedRowsInUse >= kTriedRowsSearched;
+    }
+    // The guard: with clash checking, no run is tried once the steps of
+    // simulating every run so far from its load reach the bound.
+    bool guardReached() const {
+        if (!clashChecking() || parts.clash.simulationSteps < kMaxSimulationStepsPerPiece) return false;
+        tables().searchCutShort = true;
+        return true;
     }
 };
+
+// Whether the run's load hits the back wall as the clash memo's did. The
+// total pipe length is read nowhere else, so runs that agree on this and on
+// the memo's key clash the same way whatever their total.
+bool sameBackWallOutcome(const ClashReplay& memo, const LoadCheck& load, double total) {
+    if (memo.clashPosition == 0 && load.hitsFrontWall()) return true;  // the total was never read
+    return load.hitsBackWall(total) == (memo.clashPosition == 0);
+}
 
 // Simulates the run, or replays the last clashing simulation when the run
 // agrees with it on everything that simulation read.
@@ -79,8 +96,9 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
     ClashReplay& memo = parts.search.clashReplay;
     const int32_t last = s.last;
     const double total = totalPipeLength(parts.prep, s.piece.bendCount, run);
-    if (memo.valid && total == memo.total &&
-        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) == 0) {
+    if (memo.valid &&
+        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) == 0 &&
+        sameBackWallOutcome(memo, loadCheck(parts.clash, parts.prep, parts.shop, run), total)) {
         bool same = true;
         for (int32_t q = 2; q <= std::min(memo.clashPosition, last - 2) && same; q += 2) {
             same = runPosition(parts.prep, run, q).option->rotation == memo.rotations[q];
@@ -93,7 +111,7 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
                 setRunRotation(parts.prep, run, q, clampToInt32(int64_t{rotation} - 360));
             }
             replayOutcome(parts.clash, memo.lines, memo.lineCount, memo.simulationPosition, memo.motionPhase,
-                          s.piece.outsideDiameter);
+                          s.piece.outsideDiameter, memo.steps);
             replayed = true;
             return 0;
         }
@@ -103,6 +121,7 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
     for (int32_t q = 2; q <= last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;
     const ClashState& clash = parts.clash;
     const int32_t linesBefore = clash.clashLineCount;
+    const int64_t stepsBefore = clash.simulationSteps;
     const int32_t result = simulateRun(parts.clash, parts.prep, parts.shop, s.piece,
                                        parts.options.INCLUDE_BEND_SPRINGBACK != 0, run);
     if (result == 0 && clash.simulationPosition >= 1) {
@@ -111,9 +130,9 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
         memo.keyLast = std::min(memo.clashPosition + 1, last);
         std::memcpy(memo.ordinals, run, static_cast<std::size_t>(last + 1) * sizeof(int16_t));
         for (int32_t q = 2; q <= last - 2; q += 2) memo.rotations[q] = rotations[q];
-        memo.total = total;
         memo.simulationPosition = clash.simulationPosition;
         memo.motionPhase = clash.motionPhase;
+        memo.steps = clash.simulationSteps - stepsBefore;
         memo.lineCount = clash.clashLineCount - linesBefore;
         for (int32_t i = 0; i < memo.lineCount; ++i) {
             std::memcpy(memo.lines[i], clash.clashLines[linesBefore + i], kClashLineWidth);
@@ -160,17 +179,6 @@ bool keepOptions(const PieceSearch& s, const LevelFlags& flags, const BendOption
     return complete;
 }
 
-// Number of runs for one first option, bounded so that huge products
-// neither overflow nor keep the search from ending.
-int64_t combinationCount(const PieceSearch& s) {
-    int64_t total = 1;
-    for (int32_t p = 1; p <= s.last; ++p) {
-        total *= s.tables().keptCount[p - 1];
-        if (total > kMaxCombinationsPerFirstOption) return kMaxCombinationsPerFirstOption;
-    }
-    return total;
-}
-
 // Advances the odometer of kept options, the last position turning fastest.
 // False past the last combination.
 bool nextCombination(const PieceSearch& s, int16_t run[], int32_t digits[]) {
@@ -202,6 +210,152 @@ bool noteTried(const PieceSearch& s, RunRegister& known, const int16_t* run) {
     return duplicate;
 }
 
+// The runs still to come in the odometer that agree with `run` on
+// positions 0 .. keyLast (the last of them has every later digit at its
+// highest). Saturates far below the int64 range.
+int64_t runsLeftInBlock(const PieceSearch& s, const int32_t digits[], int32_t keyLast) {
+    constexpr int64_t kHuge = int64_t{1} << 56;
+    int64_t left = 0;
+    for (int32_t p = keyLast + 1; p <= s.last; ++p) {
+        const int64_t radix = s.tables().keptCount[p - 1];
+        if (left >= kHuge) return kHuge;
+        left = left * radix + (radix - 1 - digits[p]);
+    }
+    return left;
+}
+
+// Digit of `ordinal` among the kept options of position p, or -1.
+int32_t keptDigit(const SearchState& tables, int32_t p, int16_t ordinal) {
+    for (int32_t d = 0; d < tables.keptCount[p - 1]; ++d) {
+        if (tables.keptOptions[p - 1][d] == ordinal) return d;
+    }
+    return -1;
+}
+
+// Whether every run of the block left loads a pipe whose back-wall test
+// ends as the memo's did. The total of each lies between the sums made with
+// the least and with the largest step length and additional material of
+// each position, added in the order totalPipeLength adds them: rounding
+// never reverses an order.
+bool blockLoadsAlike(const PieceSearch& s, const int16_t* run, const ClashReplay& memo, const LoadCheck& load) {
+    if (memo.clashPosition == 0 && load.hitsFrontWall()) return true;  // the total is never read
+    const SearchState& tables = s.tables();
+    double low = 0.0, high = 0.0;
+    int16_t probe[kMaxPositions] = {};
+    for (int32_t p = 0; p <= s.last; ++p) {
+        double lengthLo = 0, lengthHi = 0, beforeLo = 0, beforeHi = 0, afterLo = 0, afterHi = 0;
+        bool seen = false;
+        const int32_t choices = p <= memo.keyLast ? 1 : tables.keptCount[p - 1];
+        for (int32_t d = 0; d < choices; ++d) {
+            probe[p] = p <= memo.keyLast ? run[p] : tables.keptOptions[p - 1][d];
+            const RunPosition at = runPosition(s.parts.prep, probe, p);
+            if (!at) return false;
+            const double length = at.step->length;
+            const double before = at.option->extraBefore, after = at.option->extraAfter;
+            if (!seen) lengthLo = lengthHi = length, beforeLo = beforeHi = before, afterLo = afterHi = after;
+            seen = true;
+            lengthLo = std::min(lengthLo, length), lengthHi = std::max(lengthHi, length);
+            beforeLo = std::min(beforeLo, before), beforeHi = std::max(beforeHi, before);
+            afterLo = std::min(afterLo, after), afterHi = std::max(afterHi, after);
+        }
+        low = low + lengthLo, high = high + lengthHi;
+        if (p >= 1) {
+            low = low + beforeLo, high = high + beforeHi;
+            low = low + afterLo, high = high + afterHi;
+        }
+    }
+    return memo.clashPosition == 0 ? load.hitsBackWall(low) : !load.hitsBackWall(high);
+}
+
+// Accounts at once for the rest of the block of runs that agree with the run
+// just tried, which clashed as the clash memo says, on every option its
+// simulation read (positions 0 .. keyLast). Tried one by one, each of those
+// runs would be a duplicate (rotations written, nothing else) or would clash
+// the same way: its straights before the clash get the rotation
+// setPlaneRotations writes for the direction, so the memo's key matches, and
+// its load tests the back wall as the memo's did. With the tried-run table
+// and the clash report full, what they leave behind is the steps of their
+// simulations and the rotations: the straights before the clash lowered by
+// 360 unless the block's last run is a duplicate, every later straight
+// option the block meets holding its written rotation. The odometer is left
+// on the block's last run. Returns false, changing nothing, where this
+// cannot be shown; the runs are then tried one by one.
+bool skipClashBlock(const PieceSearch& s, const RunRegister& known, int16_t run[], int32_t digits[],
+                    const bool written[]) {
+    SearchState& tables = s.tables();
+    const ClashReplay& memo = tables.clashReplay;
+    ClashState& clash = s.parts.clash;
+    PrepareState& prep = s.parts.prep;
+    const int32_t keyLast = memo.keyLast;
+    const int32_t last = s.last;
+    if (!memo.valid || keyLast >= last || tables.triedRowsInUse < kTriedRows ||
+        clash.clashLineCount < kMaxClashLines ||
+        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) {
+        return false;
+    }
+    for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
+        if (!written[q]) return false;  // its rotation would differ from run to run
+    }
+    const int64_t left = runsLeftInBlock(s, digits, keyLast);
+    if (left <= 0) return false;
+    if (!blockLoadsAlike(s, run, memo, loadCheck(clash, prep, s.parts.shop, run))) return false;
+
+    // Duplicates among the runs left, and whether the last run is one.
+    int64_t duplicates = 0;
+    bool lastIsDuplicate = false;
+    for (int32_t i = 0; i < known.size; ++i) {
+        const int16_t* row = known.rows[i];
+        if (std::memcmp(row, run, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) continue;
+        bool kept = true, later = false, decided = false, atEnd = true;
+        for (int32_t p = keyLast + 1; p <= last && kept; ++p) {
+            const int32_t d = keptDigit(tables, p, row[p]);
+            if (d < 0) kept = false;
+            if (d != tables.keptCount[p - 1] - 1) atEnd = false;
+            if (!decided && d != digits[p]) {
+                later = d > digits[p];
+                decided = true;
+            }
+        }
+        if (!kept || !later) continue;
+        ++duplicates;
+        if (atEnd) lastIsDuplicate = true;
+    }
+    const int64_t simulated = left - duplicates;
+    if (memo.steps > 0 && simulated > (kMaxSimulationStepsPerPiece - 1 - clash.simulationSteps) / memo.steps) {
+        return false;  // the guard would end the search inside the block
+    }
+
+    clash.simulationSteps += simulated * memo.steps;
+    if (lastIsDuplicate) {
+        // The last run wrote its rotations and was not simulated: the
+        // straights before the clash keep theirs unlowered.
+        for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
+            const int32_t rotation = runPosition(prep, run, q).option->rotation;
+            setRunRotation(prep, run, q, clampToInt32(int64_t{rotation} + 360));
+        }
+    }
+    // Straight options after the key: each one the block meets gets the
+    // rotation written for the direction (the run just tried holds it).
+    bool earlierCanRise = false;
+    int16_t probe[kMaxPositions] = {};
+    for (int32_t p = keyLast + 1; p <= last; ++p) {
+        if (p % 2 == 0 && p <= last - 2 && written[p]) {
+            const int32_t angle = runPosition(prep, run, p).option->rotation;
+            for (int32_t d = earlierCanRise ? 0 : digits[p] + 1; d < tables.keptCount[p - 1]; ++d) {
+                probe[p] = tables.keptOptions[p - 1][d];
+                setRunRotation(prep, probe, p, angle);
+            }
+        }
+        if (digits[p] < tables.keptCount[p - 1] - 1) earlierCanRise = true;
+    }
+    for (int32_t p = keyLast + 1; p <= last; ++p) {
+        digits[p] = tables.keptCount[p - 1] - 1;
+        run[p] = tables.keptOptions[p - 1][digits[p]];
+    }
+    tables.runsSkipped += left;
+    return true;
+}
+
 // Keeps a run as the level's next candidate, scored by the mean priority of
 // its options.
 void addCandidate(const PieceSearch& s, int32_t count, const int16_t* run) {
@@ -215,7 +369,6 @@ void addCandidate(const PieceSearch& s, int32_t count, const int16_t* run) {
 // Enumerates the runs of one first option; returns the candidate count.
 int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, int32_t count) {
     const SearchParts& parts = s.parts;
-    const int64_t total = combinationCount(s);
     int16_t run[kMaxPositions] = {};
     int32_t digits[kMaxPositions];
     run[0] = first;
@@ -223,20 +376,27 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
         digits[p] = 0;
         run[p] = s.tables().keptOptions[p - 1][0];
     }
-    for (int64_t m = 1; m <= total; ++m) {
-        if (s.clashChecking() && parts.clash.simulationSteps >= kMaxSimulationStepsPerPiece) break;
-        if (s.levelSettled(count)) break;
-        if (m > 1 && !nextCombination(s, run, digits)) break;
+    // Every combination of kept options, in the odometer order, until the
+    // odometer has turned through all of them.
+    for (bool more = true; more; more = nextCombination(s, run, digits)) {
+        if (s.guardReached() || s.levelSettled(count)) break;
 
         const bool duplicate = noteTried(s, known, run);
-        setPlaneRotations(parts.prep, s.piece.bendCount, run);
+        bool written[kMaxPositions];
+        setPlaneRotations(parts.prep, s.piece.bendCount, run, written);
         DecisionObserver* observer = parts.search.observer;
         int32_t rotations[kMaxPositions] = {};
         if (observer != nullptr) {
             for (int32_t q = 2; q <= s.last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;
         }
         bool replayed = false;
-        const bool passes = duplicate || !s.clashChecking() || simulateOrReplay(s, run, replayed) != 0;
+        int32_t result = 1;
+        if (!duplicate && s.clashChecking()) {
+            result = s.shortcuts() ? simulateOrReplay(s, run, replayed)
+                                   : simulateRun(parts.clash, parts.prep, parts.shop, s.piece,
+                                                 parts.options.INCLUDE_BEND_SPRINGBACK != 0, run);
+        }
+        const bool passes = duplicate || !s.clashChecking() || result != 0;
         if (observer != nullptr) {
             const RunOutcome outcome = duplicate             ? RunOutcome::Duplicate
                                        : !s.clashChecking() ? RunOutcome::NotSimulated
@@ -246,6 +406,8 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
             observer->runTried(run, s.length, rotations, outcome);
         }
         if (passes && !duplicate && count < kMaxCandidates) addCandidate(s, count++, run);
+        // An observer is told of every run, so no block is skipped for it.
+        if (!passes && s.shortcuts() && observer == nullptr) skipClashBlock(s, known, run, digits, written);
     }
     return count;
 }
@@ -267,7 +429,7 @@ int32_t findRunsForLevel(const PieceSearch& s, const LevelFlags& flags) {
 
     int32_t count = 0;
     for (int32_t first = 0; first < tables.optionCountByPosition[0]; ++first) {
-        if (s.levelSettled(count)) break;
+        if (s.levelSettled(count) || tables.searchCutShort) break;
         int16_t run[kMaxPositions] = {static_cast<int16_t>(first)};
         const RunPosition reference = runPosition(s.parts.prep, run, 0);
         if (reference.option == nullptr) continue;
@@ -362,6 +524,8 @@ int32_t searchBendingRuns(const SearchParts& parts, int32_t index) {
     for (auto& row : tables.triedRuns) row[0] = -1;
     tables.triedRowsInUse = 0;
     tables.clashReplay.valid = false;
+    tables.searchCutShort = false;
+    tables.runsSkipped = 0;
     forgetSimulations(parts.clash);
 
     countOptionsByPosition(parts.prep, tables);
@@ -381,8 +545,7 @@ int32_t searchBendingRuns(const SearchParts& parts, int32_t index) {
         if (!allowed) continue;
         const int32_t k = findRunsForLevel(s, LevelFlags{flags[0], flags[1], flags[2], flags[3], flags[4]});
         if (k > 0) found += takeBest(s, k, level, found);
-        if (found >= options.NUMBER_OF_PROGRAMS) break;
-        if (s.clashChecking() && parts.clash.simulationSteps >= kMaxSimulationStepsPerPiece) break;
+        if (found >= options.NUMBER_OF_PROGRAMS || tables.searchCutShort) break;
     }
 
     if (found == 0) markCutPieceFailed(parts.file, index, "Unable to manufacture cutpiece.");

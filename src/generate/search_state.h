@@ -16,19 +16,20 @@ constexpr int kCriteria = 5;
 
 // The last clashing simulation of the current cut piece. A run that clashed
 // at position p read nothing but the options of positions 0 to p + 1, the
-// rotations of its straights up to p and the total pipe length. A later run
-// that agrees on all of them clashes in the same way, so the search replays
+// rotations of its straights up to p and, in the load's back-wall test, the
+// total pipe length. A later run that agrees on all of them (on that test's
+// outcome, not on the total) clashes in the same way, so the search replays
 // the outcome (the clash lines, the rotations of the straights passed, the
-// last position and phase) instead of simulating it again.
+// last position and phase, the steps) instead of simulating it again.
 struct ClashReplay {
     bool valid = false;
     int32_t keyLast = 0;  // the key holds positions 0 .. keyLast
     int16_t ordinals[kMaxPositions] = {};
     int32_t rotations[kMaxPositions] = {};
-    double total = 0.0;
     int32_t clashPosition = 0;  // 0-based position of the clash
     int32_t simulationPosition = 0;
     int32_t motionPhase = 0;
+    int64_t steps = 0;  // steps the simulation made from the load to the clash
     int32_t lineCount = 0;
     char lines[kMaxClashLines][kClashLineWidth] = {};
 };
@@ -54,6 +55,12 @@ struct SearchState {
     int32_t selectedScores[kMaxSelected] = {};
 
     ClashReplay clashReplay;
+
+    // Whether the guard on the steps ended the search of the current cut
+    // piece, and how many of its runs were accounted for in blocks instead of
+    // one by one.
+    bool searchCutShort = false;
+    int64_t runsSkipped = 0;
 };
 
 }  // namespace kwarel

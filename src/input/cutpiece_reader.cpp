@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
+#include "input/cutpiece_check.h"
 #include "store/numbers.h"
 #include "store/text.h"
 
@@ -117,7 +119,7 @@ double partValue(const std::string& text, std::size_t begin, std::size_t end) {
 
 }  // namespace
 
-void readCutPieceFile(CutPieceFile& file, const char* path) {
+void readCutPieceFile(CutPieceFile& file, const char* path, Diagnostics* diagnostics) {
     file.clear();
     file.boreUnits = kUnitsInch;
     file.lengthUnits = kUnitsMillimetre;
@@ -131,16 +133,23 @@ void readCutPieceFile(CutPieceFile& file, const char* path) {
     std::FILE* stream = path != nullptr ? std::fopen(path, "rb") : nullptr;
     if (stream == nullptr) return;
 
+    std::optional<CutPieceCheck> check;
+    if (diagnostics != nullptr) {
+        check.emplace(*diagnostics, diagnostics->cutPieceFile.empty() ? path : diagnostics->cutPieceFile);
+    }
+
     char line[kLineBuffer];
     Reader reader{file, line};
     for (;;) {
         std::memset(line, 0, sizeof line);
-        readTextLine(stream, line, kLineBuffer);
+        const int gotLine = readTextLine(stream, line, kLineBuffer);
+        if (check && gotLine) checkCutPieceLine(*check, stream, line);
         readLine(reader);
         // A read error (a directory opened as a file) ends the read as the
         // end of the file does.
         if (reader.ended || std::feof(stream) != 0 || std::ferror(stream) != 0) break;
     }
+    if (check) finishCutPieceCheck(*check);
     std::fclose(stream);
 }
 

@@ -2,7 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "input/database_check.h"
 #include "store/numbers.h"
 #include "store/text.h"
 
@@ -14,7 +18,35 @@ constexpr int32_t kKeywordLength = 25;
 // Most fields a record line of any section has.
 constexpr int kMaxFields = 17;
 
-enum class Section { Machine, Bender, BendCapability, MaterialCapability, TubeData };
+using Section = DatabaseSection;
+
+// What the reader needs to report on the file when it has a diagnostics sink.
+struct Checking {
+    Diagnostics& diagnostics;
+    std::string file;
+    LineCounter lines;
+
+    void readPiece(std::FILE* stream, const char* piece) {
+        lines.advance(piece);
+        noteRawLine(diagnostics, file, lines, piece, kLineBuffer, std::feof(stream) != 0 || peekEnd(stream));
+    }
+    static bool peekEnd(std::FILE* stream) {
+        const int c = std::fgetc(stream);
+        if (c == EOF) return true;
+        std::ungetc(c, stream);
+        return false;
+    }
+    std::vector<int32_t>& recordLines(Section section) {
+        switch (section) {
+            case Section::Machine: return diagnostics.machineLines;
+            case Section::Bender: return diagnostics.benderLines;
+            case Section::BendCapability: return diagnostics.bendCapabilityLines;
+            case Section::MaterialCapability: return diagnostics.materialCapabilityLines;
+            case Section::TubeData: break;
+        }
+        return diagnostics.tubeDataLines;
+    }
+};
 
 // End of input: the end of the file, or a read error (a directory opened as a
 // file reads nothing and never reaches the end), so the loops always stop.
@@ -145,16 +177,35 @@ void storeTubeData(Shop& shop, const char* line, int32_t factor) {
 // Reads the record lines of one section up to its end keyword or the end of
 // the file. The length factor is fixed by the units in force when the section
 // begins.
-void readSection(Shop& shop, std::FILE* file, Section section, const char* endKeyword) {
+void readSection(Shop& shop, std::FILE* file, Section section, const char* startKeyword, const char* endKeyword,
+                 Checking* checking) {
     const int32_t factor = shop.databaseUnits == kUnitsMillimetre ? 10 : 254;
+    const int32_t sectionLine = checking != nullptr ? checking->lines.line : 0;
+    int32_t records = 0;
+    bool swallowed = false;
     char line[kLineBuffer];
     char word[kLineBuffer];
     for (;;) {
         std::memset(line, 0, sizeof line);
         const int gotLine = readTextLine(file, line, kLineBuffer);
+        if (checking != nullptr && gotLine) checking->readPiece(file, line);
         firstWord(line, word, kKeywordLength);
         if (equalsNoCase(word, endKeyword)) return;
-        if (!gotLine) return;
+        if (!gotLine) break;
+        if (checking != nullptr) {
+            // Once the section has swallowed another section's start, the
+            // never-closed report covers the lines that follow.
+            const std::size_t before = checking->diagnostics.items.size();
+            if (!swallowed) {
+                checkDatabaseRecord(checking->diagnostics, checking->file, checking->lines.line, line, section,
+                                    sectionLine);
+            }
+            for (std::size_t i = before; i < checking->diagnostics.items.size(); ++i) {
+                swallowed = swallowed || checking->diagnostics.items[i].message.find(" is read as a ") != std::string::npos;
+            }
+            checking->recordLines(section).push_back(checking->lines.line);
+            ++records;
+        }
         switch (section) {
             case Section::Machine: storeMachine(shop, line, factor); break;
             case Section::Bender: storeBender(shop, line, factor); break;
@@ -162,7 +213,14 @@ void readSection(Shop& shop, std::FILE* file, Section section, const char* endKe
             case Section::MaterialCapability: storeMaterialCapability(shop, line); break;
             case Section::TubeData: storeTubeData(shop, line, factor); break;
         }
-        if (atEnd(file)) return;
+        if (atEnd(file)) break;
+    }
+    if (checking != nullptr) {
+        checking->diagnostics.error(
+            checking->file, sectionLine,
+            std::string(startKeyword) + " is never closed (no " + endKeyword + " at the start of a line): the " +
+                std::to_string(records) + " lines after it are all read as " + databaseSectionName(section) +
+                " records");
     }
 }
 
@@ -182,7 +240,7 @@ constexpr SectionKeywords kSections[] = {
 
 }  // namespace
 
-void readBenderDatabase(Shop& shop, const char* path) {
+void readBenderDatabase(Shop& shop, const char* path, Diagnostics* diagnostics) {
     shop.clear();
     shop.databaseUnits = kUnitsMillimetre;
 
@@ -191,11 +249,21 @@ void readBenderDatabase(Shop& shop, const char* path) {
     std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
     if (file == nullptr) return;
 
+    std::optional<Checking> checkingState;
+    if (diagnostics != nullptr) {
+        checkingState.emplace(Checking{*diagnostics, diagnostics->databaseFile.empty() ? path : diagnostics->databaseFile, {}});
+    }
+    Checking* checking = checkingState ? &*checkingState : nullptr;
+
     char line[kLineBuffer];
     char word[kLineBuffer];
     for (;;) {
         std::memset(line, 0, sizeof line);
-        readTextLine(file, line, kLineBuffer);
+        const int gotLine = readTextLine(file, line, kLineBuffer);
+        if (checking != nullptr && gotLine) {
+            checking->readPiece(file, line);
+            checkDatabaseTopLine(*diagnostics, checking->file, checking->lines.line, line);
+        }
         firstWord(line, word, kKeywordLength);
         if (equalsNoCase(word, "UNITS")) {
             char units[kLineBuffer];
@@ -204,7 +272,7 @@ void readBenderDatabase(Shop& shop, const char* path) {
         } else {
             for (const SectionKeywords& k : kSections) {
                 if (equalsNoCase(word, k.start)) {
-                    readSection(shop, file, k.section, k.end);
+                    readSection(shop, file, k.section, k.start, k.end, checking);
                     break;
                 }
             }

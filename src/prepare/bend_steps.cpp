@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "prepare/resolve.h"
+#include "store/elementary.h"
 #include "store/text.h"
 
 namespace kwarel {
@@ -12,7 +13,7 @@ double bendSetbackAndArc(const JobOptions& options, int32_t bendAngle, int32_t b
                          int32_t stretchPercent, double& arc) {
     const double radius = bendRadius;
     const double angle = bendAngle;
-    const double setback = radius * std::tan(angle * 0.017453333333333335 * 0.5);
+    const double setback = radius * elementary::tan(angle * 0.017453333333333335 * 0.5);
     arc = radius * 6.2832 * angle * 0.002777777777777778;
     if (options.INCLUDE_BEND_STRETCHING != 0) {
         arc = arc - static_cast<double>(stretchPercent) * 0.01 * arc;

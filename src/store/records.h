@@ -178,9 +178,17 @@ struct RecordList {
     int32_t count = 0;
     Record current{};
     std::vector<Record> entries;
+    // Set on a planning thread's list that reads and writes the entries of
+    // the job's list (see viewOf) with a slot of its own; null otherwise.
+    std::vector<Record>* shared = nullptr;
 
-    // Adds one entry at the end. Returns 1, or 0 when no memory could be had.
+    std::vector<Record>& storage() { return shared != nullptr ? *shared : entries; }
+    const std::vector<Record>& storage() const { return shared != nullptr ? *shared : entries; }
+
+    // Adds one entry at the end. Returns 1, or 0 when no memory could be had
+    // (a view never adds: its entries belong to another list).
     int append() {
+        if (shared != nullptr) return 0;
         try {
             if (static_cast<std::size_t>(count) < entries.size()) {
                 entries[static_cast<std::size_t>(count)] = Record{};
@@ -196,19 +204,21 @@ struct RecordList {
 
     int load(int32_t index) {
         if (index < 0 || index >= count) return 0;
-        current = entries[static_cast<std::size_t>(index)];
+        current = storage()[static_cast<std::size_t>(index)];
         return 1;
     }
 
     int store(int32_t index) {
         if (index < 0 || index >= count) return 0;
-        entries[static_cast<std::size_t>(index)] = current;
+        storage()[static_cast<std::size_t>(index)] = current;
         return 1;
     }
 
     // Drops every entry; the storage is kept for the next job or cut piece.
+    // A view lets go of the entries it was looking at.
     int clear() {
         count = 0;
+        shared = nullptr;
         entries.clear();
         return 0;
     }
@@ -216,13 +226,21 @@ struct RecordList {
     // Drops every entry and returns the storage.
     void release() {
         count = 0;
+        shared = nullptr;
         std::vector<Record>().swap(entries);
+    }
+
+    // Makes this list a view of `other`'s entries, with its own slot.
+    void viewOf(RecordList& other) {
+        std::vector<Record>().swap(entries);
+        shared = &other.storage();
+        count = other.count;
     }
 
     // Read-only access to an entry without going through the slot; callers
     // must keep 0 <= index < count.
-    const Record& at(int32_t index) const { return entries[static_cast<std::size_t>(index)]; }
-    Record& at(int32_t index) { return entries[static_cast<std::size_t>(index)]; }
+    const Record& at(int32_t index) const { return storage()[static_cast<std::size_t>(index)]; }
+    Record& at(int32_t index) { return storage()[static_cast<std::size_t>(index)]; }
 
     // Sets the whole slot to zero bytes, as producers do before filling it.
     void zeroCurrent() { std::memset(static_cast<void*>(&current), 0, sizeof(Record)); }

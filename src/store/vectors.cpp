@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "store/elementary.h"
+
 namespace kwarel {
 
 int32_t normalizeVector(double x, double y, double z, double& ux, double& uy, double& uz) {
@@ -27,7 +29,7 @@ int32_t vectorAngle(double a1, double a2, double a3, double b1, double b2, doubl
     double c = ax * bx + ay * by + az * bz;
     if (c < -1.0 || std::isnan(c)) c = -1.0;
     if (c > 1.0) c = 1.0;
-    return static_cast<int32_t>(std::acos(c) * 57.2958);
+    return static_cast<int32_t>(elementary::acos(c) * 57.2958);
 }
 
 }  // namespace kwarel

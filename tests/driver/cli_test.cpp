@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -27,14 +28,25 @@ Outcome runCli(const std::string& arguments) {
 TEST(CommandLine, HelpVersionAndUsage) {
     const Outcome help = runCli("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("usage: kwarel PARAMETER_FILE"), std::string::npos);
+    EXPECT_NE(help.out.find("usage: kwarel [-j N] PARAMETER_FILE"), std::string::npos);
     EXPECT_NE(help.out.find("13  parameter file not found"), std::string::npos);
 
-    const Outcome version = runCli("--version");
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "kwarel 1.0.0\n");
+    for (const char* flag : {"--version", "-V"}) {
+        const Outcome version = runCli(flag);
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out, "kwarel 1.0.0\n");
+    }
+    EXPECT_EQ(runCli("-h").out, help.out);
 
-    for (const char* wrong : {"", "a b", "--frobnicate"}) {
+    const Outcome checkHelp = runCli("help check");
+    EXPECT_EQ(checkHelp.status, 0);
+    EXPECT_NE(checkHelp.out.find("usage: kwarel check"), std::string::npos);
+    EXPECT_NE(checkHelp.out.find("--strict"), std::string::npos);
+    EXPECT_EQ(checkHelp.out.find("13  parameter file not found"), std::string::npos);
+    EXPECT_EQ(runCli("help frobnicate").status, 64);
+    EXPECT_EQ(runCli("check").status, 64);
+
+    for (const char* wrong : {"", "a b", "--frobnicate", "-j 0 params.txt", "-j", "-jtwo params.txt", "-j 2"}) {
         const Outcome usage = runCli(wrong);
         EXPECT_EQ(usage.status, 64) << wrong;
         EXPECT_TRUE(usage.out.empty());
@@ -47,6 +59,88 @@ TEST(CommandLine, JobStatusIsTheExitStatus) {
     EXPECT_EQ(missing.status, 13);
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(missing.err, "kwarel: status 13: the parameter file does not exist\n");
+    for (const char* threads : {"-j 3 /nonexistent/params.txt", "/nonexistent/params.txt -j3"}) {
+        EXPECT_EQ(runCli(threads).status, 13) << threads;
+    }
+}
+
+// Copies the example job into a scratch folder.
+void copyExample(const kwarel::testing::ScratchDir& dir) {
+    for (const char* name : {"demo.par", "pipeline.bend", "shop.db"}) {
+        kwarel::testing::writeFile(dir.file(name),
+                                   kwarel::testing::readFile(std::string(KWAREL_SOURCE_DIR) + "/examples/" + name));
+    }
+}
+
+TEST(CommandLine, JsonBesideTheResultFile) {
+    kwarel::testing::ScratchDir dir;
+    copyExample(dir);
+    const std::string in = "cd " + dir.path() + " && ";
+    // Not on a terminal: no progress bar, nothing on stderr.
+    const int raw = std::system((in + KWAREL_CLI + " demo.par --json plan.json 2>err.txt").c_str());
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    EXPECT_TRUE(kwarel::testing::readFile(dir.file("err.txt")).empty());
+    EXPECT_NE(kwarel::testing::readFile(dir.file("plan.json")).find("\"format\": \"kwarel-plan\""), std::string::npos);
+
+    // A JSON file that cannot be written after a completed job: status 74.
+    const int unwritable = std::system((in + KWAREL_CLI + " demo.par --json no-such-dir/plan.json 2>err.txt").c_str());
+    EXPECT_EQ(WEXITSTATUS(unwritable), 74);
+    EXPECT_NE(kwarel::testing::readFile(dir.file("err.txt")).find("cannot write no-such-dir/plan.json"), std::string::npos);
+
+    // A job that ends early still writes its status.
+    const int missing = std::system((in + KWAREL_CLI + " nothing.par --json early.json 2>/dev/null").c_str());
+    EXPECT_EQ(WEXITSTATUS(missing), 13);
+    EXPECT_NE(kwarel::testing::readFile(dir.file("early.json")).find("\"status\": 13"), std::string::npos);
+}
+
+// On a terminal a job of more than a second shows its progress on stderr and
+// clears the line at the end. The terminal is the pseudo-terminal of
+// script(1); a machine fast enough to finish within the second shows nothing.
+TEST(CommandLine, ProgressBarOnATerminalOnly) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "script(1) is missing";
+    kwarel::testing::ScratchDir dir;
+    copyExample(dir);
+    std::string cut = "/HEADER\nUNITS-BORE MM\nUNITS-LENGTH MM\nPIPING-SPEC CS-A106\n/SPOOL\nSPOOL-ID S\n";
+    for (int i = 0; i < 8000; ++i) {
+        cut += "/CUT\nCUT-ID " + std::to_string(i) +
+               "\nITEM-CODE P50-CS\nND 50\nSTART 0 0 0\nFINISH 0 1100 500\nBEND 600 0 0 150 90\n"
+               "BEND 600 500 0 150 90\nBEND 600 500 500 150 90\nBEND 0 500 500 150 90\n";
+    }
+    kwarel::testing::writeFile(dir.file("pipeline.bend"), cut + "/END\n");
+    const std::string in = "cd " + dir.path() + " && ";
+    const auto started = std::chrono::steady_clock::now();
+    const int raw = std::system((in + "script -qec '" + KWAREL_CLI + " demo.par' /dev/null >tty.txt").c_str());
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    const std::string tty = kwarel::testing::readFile(dir.file("tty.txt"));
+    if (!tty.empty()) {
+        EXPECT_NE(tty.find("/8000 cut pieces, "), std::string::npos) << tty.substr(0, 200);
+        EXPECT_EQ(tty.substr(tty.size() - 4), "\r\033[K");
+    } else {
+        EXPECT_LT(seconds, 2.0) << "a job of " << seconds << " s showed no progress";
+    }
+
+    // The same job with stderr in a file: nothing.
+    EXPECT_EQ(WEXITSTATUS(std::system((in + KWAREL_CLI + " demo.par 2>err.txt").c_str())), 0);
+    EXPECT_TRUE(kwarel::testing::readFile(dir.file("err.txt")).empty());
+}
+
+TEST(CommandLine, CheckExitStatus) {
+    kwarel::testing::ScratchDir dir;
+    copyExample(dir);
+    const std::string in = "cd " + dir.path() + " && " + KWAREL_CLI;
+    // The example job: its failing pieces are warnings, so clean without --strict.
+    EXPECT_EQ(WEXITSTATUS(std::system((in + " check demo.par >out.txt").c_str())), 0);
+    const std::string out = kwarel::testing::readFile(dir.file("out.txt"));
+    EXPECT_NE(out.find("pipeline.bend:"), std::string::npos);
+    EXPECT_NE(out.find("0 errors, "), std::string::npos);
+    EXPECT_EQ(WEXITSTATUS(std::system((in + " check --strict demo.par >/dev/null").c_str())), 1);
+    EXPECT_EQ(WEXITSTATUS(std::system((in + " check --database shop.db --strict >/dev/null").c_str())), 0);
+
+    kwarel::testing::writeFile(dir.file("bad.db"), "STARTMACHINE\nM1|5\n");
+    EXPECT_EQ(WEXITSTATUS(std::system((in + " check --database bad.db >out.txt").c_str())), 2);
+    EXPECT_NE(kwarel::testing::readFile(dir.file("out.txt")).find("bad.db:1: error: STARTMACHINE is never closed"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ TEST(OrderedPool, AFailureStopsTheWorkAndIsThrownToTheCaller) {
         OrderedWork work;
         work.count = 1000;
         work.threads = threads;
+        work.window = 8;
         std::atomic<int> planned{0};
         int32_t lastWritten = -1;
         EXPECT_THROW(runOrdered(
@@ -88,7 +89,7 @@ TEST(OrderedPool, AFailureStopsTheWorkAndIsThrownToTheCaller) {
                          [&](int32_t item, const std::string&) { lastWritten = item; }),
                      std::runtime_error);
         EXPECT_LT(lastWritten, 20);          // nothing after the failed item is written
-        EXPECT_LT(planned.load(), 20 + 4 * threads + 1);  // taking stops within the window
+        EXPECT_LT(planned.load(), 20 + 8 + 1);  // taking stops within the window
     }
 }
 

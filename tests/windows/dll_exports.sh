@@ -3,7 +3,8 @@
 # host sees of it:
 #   - the export table holds exactly TORVEX at ordinal 1 and
 #     _TORVEXStdcall@4 at ordinal 2;
-#   - it imports only system DLLs (the GCC and C++ runtimes are linked in);
+#   - it imports only system DLLs (the GCC and C++ runtimes are linked in),
+#     and no math function, and its code computes none with the x87;
 #   - it was compiled with SSE2 doubles and without fused multiply-add, fast
 #     math or host-specific code, and linked without --kill-at.
 # Usage: dll_exports.sh SOURCE_DIR BUILD_DIR     (exit 77: toolchain missing)
@@ -13,7 +14,7 @@ src=$1
 build=$2
 triple=i686-w64-mingw32
 
-for tool in $triple-g++ $triple-objdump; do
+for tool in $triple-g++ $triple-gcc $triple-objdump; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool not found"
         exit 77
@@ -68,6 +69,30 @@ while IFS= read -r name; do
     esac
 done <<<"$imports"
 
+# No math function from the C runtime and no x87 instruction that computes
+# one: the elementary functions are the project's own, so every host's
+# runtime gives the same numbers.
+imported_functions=$(awk '
+    /DLL Name:/ { inside = 1; next }
+    inside && /^[[:space:]]*$/ { inside = 0 }
+    inside && /^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_]/ { print $3 }' <<<"$dump")
+[ -n "$imported_functions" ] || problem "no imported function found"
+math_imports=$(grep -E -x '_?_?(sin|cos|tan|asin|acos|atan|atan2|sincos|sinh|cosh|tanh|exp|exp2|expm1|log|log2|log10|log1p|pow|sqrt|cbrt|hypot|fmod|remainder|floor|ceil|round|trunc|ldexp|frexp|modf)[fl]?|_CI[a-z0-9]+|_?matherr' \
+    <<<"$imported_functions" | tr '\n' ' ')
+[ -z "$math_imports" ] || problem "imports math functions from the C runtime: $math_imports"
+# (fsqrt is allowed: the compiler's sqrt instruction is SSE2; the runtime's
+# sqrt, linked for the errno of a negative argument, gives NaN as SSE2 does.)
+x87=$("$triple-objdump" -d --no-show-raw-insn "$dll" | grep -c -E $'\t(fsin|fcos|fsincos|fptan|fpatan|f2xm1|fyl2x|fyl2xp1|fprem1?|fscale)( |$)')
+[ "$x87" -eq 0 ] || problem "the code holds $x87 x87 instructions that compute math functions"
+
+# The C example of docs/hosts.md builds (windows_dll_host runs it).
+awk '/^```c$/ { inside = 1; next } /^```$/ { inside = 0 } inside' "$src/docs/hosts.md" >"$build/host_example.c"
+if [ ! -s "$build/host_example.c" ]; then
+    problem "docs/hosts.md holds no C example"
+elif ! "$triple-gcc" -std=c11 -Wall -Wextra -Werror -o "$build/host_example.exe" "$build/host_example.c"; then
+    problem "the C example of docs/hosts.md does not build"
+fi
+
 # Flags the objects were really compiled and linked with.
 flags=$build/CMakeFiles/kwarel_shared.dir/flags.make
 link=$build/CMakeFiles/kwarel_shared.dir/link.txt
@@ -86,4 +111,4 @@ if [ $fail -ne 0 ]; then
     grep -E "DLL Name|Ordinal Base|^\s*\[ *[0-9]+\]" <<<"$dump"
     exit 1
 fi
-echo "PASS: kwarel.dll exports TORVEX @1 and _TORVEXStdcall@4 @2; imports: $(tr '\n' ' ' <<<"$imports")"
+echo "PASS: kwarel.dll exports TORVEX @1 and _TORVEXStdcall@4 @2; imports: $(tr '\n' ' ' <<<"$imports")($(wc -l <<<"$imported_functions") functions, no math)"

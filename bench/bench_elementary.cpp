@@ -1,0 +1,74 @@
+// Calls per second of the project's elementary functions against the C
+// runtime's, on arguments of the ranges the planner uses: radians of angles
+// in the clash simulation (sin, cos), bend half-angles (tan), ratios of
+// coordinate differences (atan), cosines between directions (acos).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "store/elementary.h"
+
+namespace {
+
+enum Which { kSin, kCos, kTan, kAtan, kAcos };
+
+std::vector<double> arguments(Which which) {
+    std::vector<double> values(4096);
+    uint64_t state = 12345;
+    auto unit = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(state >> 11) * 0x1p-53;
+    };
+    for (double& v : values) {
+        switch (which) {
+            case kSin:
+            case kCos: v = unit() * 360.0 * 6.2832 * 0.002777777777777778; break;
+            case kTan: v = static_cast<int>(unit() * 180.0) * 0.017453333333333335 * 0.5; break;
+            case kAtan: v = (1.0 + unit() * 5000.0) / (1.0 + unit() * 5000.0); break;
+            case kAcos: v = unit() * 2.0 - 1.0; break;
+        }
+    }
+    return values;
+}
+
+template <Which which, bool ours>
+void BM_Elementary(benchmark::State& state) {
+    const std::vector<double> values = arguments(which);
+    for (auto _ : state) {
+        double sum = 0.0;
+        for (const double x : values) {
+            double y;
+            if constexpr (ours) {
+                if constexpr (which == kSin) y = kwarel::elementary::sin(x);
+                if constexpr (which == kCos) y = kwarel::elementary::cos(x);
+                if constexpr (which == kTan) y = kwarel::elementary::tan(x);
+                if constexpr (which == kAtan) y = kwarel::elementary::atan(x);
+                if constexpr (which == kAcos) y = kwarel::elementary::acos(x);
+            } else {
+                if constexpr (which == kSin) y = std::sin(x);
+                if constexpr (which == kCos) y = std::cos(x);
+                if constexpr (which == kTan) y = std::tan(x);
+                if constexpr (which == kAtan) y = std::atan(x);
+                if constexpr (which == kAcos) y = std::acos(x);
+            }
+            sum += y;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
+}
+
+BENCHMARK(BM_Elementary<kSin, true>)->Name("Elementary/sin/kwarel");
+BENCHMARK(BM_Elementary<kSin, false>)->Name("Elementary/sin/runtime");
+BENCHMARK(BM_Elementary<kCos, true>)->Name("Elementary/cos/kwarel");
+BENCHMARK(BM_Elementary<kCos, false>)->Name("Elementary/cos/runtime");
+BENCHMARK(BM_Elementary<kTan, true>)->Name("Elementary/tan/kwarel");
+BENCHMARK(BM_Elementary<kTan, false>)->Name("Elementary/tan/runtime");
+BENCHMARK(BM_Elementary<kAtan, true>)->Name("Elementary/atan/kwarel");
+BENCHMARK(BM_Elementary<kAtan, false>)->Name("Elementary/atan/runtime");
+BENCHMARK(BM_Elementary<kAcos, true>)->Name("Elementary/acos/kwarel");
+BENCHMARK(BM_Elementary<kAcos, false>)->Name("Elementary/acos/runtime");
+
+}  // namespace

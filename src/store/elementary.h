@@ -1,0 +1,30 @@
+// The elementary functions the planner uses, computed by the project itself
+// so that every build (Linux, 32- and 64-bit Windows) gives the same bits,
+// whatever C runtime it runs on.
+//
+// Plain double arithmetic only: no x87, no fused multiply-add, no call into
+// the C runtime. Each function returns the correctly rounded result (round
+// to nearest) except, possibly, for arguments whose exact value lies within
+// about 2^-98 of a rounding boundary (none is known). The common path works
+// to about 2^-64; when that cannot decide the rounding, an evaluation in
+// double-double arithmetic (about 2^-100) decides.
+#pragma once
+
+namespace kwarel::elementary {
+
+double sin(double x);
+double cos(double x);
+double tan(double x);
+double atan(double x);
+double acos(double x);  // NaN outside [-1, 1]
+
+// The two paths on their own, for the accuracy checks: the common path
+// returns false when it cannot decide the rounding; the accurate path always
+// answers.
+namespace detail {
+enum class Function { sin, cos, tan, atan, acos };
+bool fast(Function f, double x, double& result);
+double accurate(Function f, double x);
+}  // namespace detail
+
+}  // namespace kwarel::elementary

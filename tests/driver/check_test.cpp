@@ -1,0 +1,324 @@
+// The input checker: one small input per kind of oddity, each with the line
+// and severity it must be reported at; and the reference jobs and the
+// example job, which must check without errors.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/check.h"
+#include "support/test_support.h"
+
+namespace {
+
+using kwarel::testing::ScratchDir;
+using kwarel::testing::readFile;
+using kwarel::testing::writeFile;
+
+const std::string kGolden = std::string(KWAREL_SOURCE_DIR) + "/tests/golden/";
+
+// A job made of the one-bend reference job's files, which check clean, for
+// tests to change one line of.
+struct Job {
+    ScratchDir dir;
+    std::string db = readFile(kGolden + "run_one_bend_mm/db.txt");
+    std::string cut = readFile(kGolden + "run_one_bend_mm/cut.txt");
+    std::vector<std::string> params;
+
+    Job() {
+        std::istringstream lines(readFile(kGolden + "run_one_bend_mm/params.txt"));
+        for (std::string line; std::getline(lines, line);) params.push_back(line);
+        params[0] = dir.file("cut.txt");
+        params[1] = dir.file("result.txt");
+        params[2] = dir.file("db.txt");
+    }
+
+    // Replaces `from` (which must occur) in a file's text.
+    static void change(std::string& text, const std::string& from, const std::string& to) {
+        const std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+    }
+
+    // "file:line: severity: message" for every message, files named without
+    // the scratch folder.
+    std::vector<std::string> check() {
+        std::string joined;
+        for (const std::string& line : params) joined += line + "\n";
+        writeFile(dir.file("params.txt"), joined);
+        writeFile(dir.file("db.txt"), db);
+        writeFile(dir.file("cut.txt"), cut);
+        kwarel::CheckRequest request;
+        const std::string path = dir.file("params.txt");
+        request.parameterFile = path.c_str();
+        return run(request);
+    }
+
+    std::vector<std::string> run(const kwarel::CheckRequest& request) {
+        kwarel::Diagnostics d;
+        auto state = kwarel::testing::freshState();
+        kwarel::checkJobFiles(*state, request, d);
+        std::vector<std::string> out;
+        for (const kwarel::Diagnostic& m : d.items) {
+            std::string file = m.file;
+            if (file.rfind(dir.path() + "/", 0) == 0) file = file.substr(dir.path().size() + 1);
+            out.push_back(file + ":" + std::to_string(m.line) + ": " +
+                          (m.severity == kwarel::Severity::Error ? "error" : "warning") + ": " + m.message);
+        }
+        return out;
+    }
+};
+
+// The one message that begins with `where` ("db.txt:3: error"); it must
+// contain `words`.
+void expectOne(const std::vector<std::string>& messages, const std::string& where, const std::string& words) {
+    int found = 0;
+    for (const std::string& m : messages) {
+        if (m.rfind(where + ": ", 0) == 0 && m.find(words) != std::string::npos) ++found;
+    }
+    std::string all;
+    for (const std::string& m : messages) all += "\n  " + m;
+    EXPECT_EQ(found, 1) << where << " ... " << words << " in:" << all;
+}
+
+TEST(CheckInput, ReferenceJobBaseIsClean) {
+    Job job;
+    EXPECT_TRUE(job.check().empty());
+}
+
+TEST(CheckInput, LineEndsByteOrderMarkAndLongLines) {
+    Job bom;
+    bom.db = "\xEF\xBB\xBF" + bom.db;
+    expectOne(bom.check(), "db.txt:1: error", "byte order mark");
+
+    Job crOnly;
+    for (char& c : crOnly.cut) c = c == '\n' ? '\r' : c;
+    expectOne(crOnly.check(), "cut.txt:1: error", "carriage return without a line feed");
+
+    Job crlf;  // CR LF line ends are fine
+    std::string withCr;
+    for (char c : crlf.cut) withCr += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    crlf.cut = withCr;
+    EXPECT_TRUE(crlf.check().empty());
+
+    Job longLine;
+    Job::change(longLine.cut, "PIPELINE LINE-1", "PIPELINE LINE-1 " + std::string(200, 'x'));
+    expectOne(longLine.check(), "cut.txt:2: error", "longer than 198 characters");
+
+    Job runOn;
+    runOn.params[5] += std::string(260, ' ') + "x";
+    expectOne(runOn.check(), "params.txt:6: error", "longer than 248 characters");
+}
+
+TEST(CheckInput, DatabaseSectionsAndKeywords) {
+    Job unclosed;
+    Job::change(unclosed.db, "ENDBENDCAPABILITY\n", "");
+    const auto messages = unclosed.check();
+    expectOne(messages, "db.txt:8: error", "STARTBENDCAPABILITY is never closed");
+    expectOne(messages, "db.txt:10: error", "STARTMATERIALCAPABILITY is read as a bend capability record");
+
+    Job indented;
+    Job::change(indented.db, "STARTBENDER", " STARTBENDER");
+    expectOne(indented.check(), "db.txt:5: error", "indented");
+
+    Job misspelt;
+    Job::change(misspelt.db, "STARTTUBEDATA", "STARTTUBEDATAS");
+    const auto m2 = misspelt.check();
+    expectOne(m2, "db.txt:14: warning", "unknown keyword 'STARTTUBEDATAS' (STARTTUBEDATA?)");
+    expectOne(m2, "db.txt:16: warning", "ENDTUBEDATA closes no section");
+
+    Job units;
+    Job::change(units.db, "UNITS MM", "UNITS INCH");
+    expectOne(units.check(), "db.txt:1: warning", "only INCHES selects inches");
+}
+
+TEST(CheckInput, DatabaseRecordFields) {
+    Job missing;
+    Job::change(missing.db, "B1|5|100|150|120", "B1|5|100");
+    expectOne(missing.check(), "db.txt:6: error", "bender record has 3 of its 5 fields");
+
+    Job extra;
+    Job::change(extra.db, "B1|5|100|150|120", "B1|5|100|150|120|7");
+    expectOne(extra.check(), "db.txt:6: warning", "6 fields, 5 are read");
+
+    Job notNumber;
+    Job::change(notNumber.db, "B1|5|100|150|120", "B1|5|1OO|150|120");
+    expectOne(notNumber.check(), "db.txt:6: warning", "minFirstStraight) '1OO' is not a number: read as 1");
+
+    Job tooLong;
+    Job::change(tooLong.db, "P50|2|A1|", "P50|2|A1-MATERIAL-SPEC-WITH-A-LONG-NAME|");
+    expectOne(tooLong.check(), "db.txt:15: warning", "is cut to 'A1-MATERIAL-SPEC-WITH-A'");
+
+    Job blank;
+    Job::change(blank.db, "ENDBENDER", "\nENDBENDER");
+    expectOne(blank.check(), "db.txt:7: warning", "blank line inside the bender section");
+
+    Job codes;
+    Job::change(codes.db, "B1|A1|2|10|Y|1", "B1|A1|2|10|y|3");
+    Job::change(codes.db, "M1|5|B1|1|", "M1|5|B1|4|");
+    const auto m3 = codes.check();
+    expectOne(m3, "db.txt:12: warning", "mandrel 'y' reads as no mandrel");
+    expectOne(m3, "db.txt:12: warning", "thicknessUnits 3 is neither 1 (millimetres) nor 2 (inches)");
+    expectOne(m3, "db.txt:3: warning", "machine hand 4");
+}
+
+TEST(CheckInput, CutPieceLines) {
+    Job unknown;
+    Job::change(unknown.cut, "/SPOOL", "/SPOL");
+    expectOne(unknown.check(), "cut.txt:7: warning", "unknown keyword '/SPOL' (/SPOOL?)");
+
+    Job values;
+    Job::change(values.cut, "START 0 0 1000", "START 0 0");
+    Job::change(values.cut, "CUT-ID 1", "CUT-ID 1234567890123456789012345678901");
+    expectOne(values.check(), "cut.txt:15: error", "START has 2 of its 3 values");
+    expectOne(values.check(), "cut.txt:10: warning", "is cut to '123456789012345678901234567890'");
+
+    for (const auto& [angle, severity] : std::vector<std::pair<std::string, std::string>>{
+             {"0", "warning"}, {"-2147483648", "error"}, {"180", "error"}, {"90.5", "warning"}}) {
+        Job bend;
+        Job::change(bend.cut, "BEND 0 0 740 150 90", "BEND 0 0 740 150 " + angle);
+        bool found = false;
+        for (const std::string& m : bend.check()) found = found || m.rfind("cut.txt:17: " + severity, 0) == 0;
+        EXPECT_TRUE(found) << angle;
+    }
+
+    Job afterFinish;
+    Job::change(afterFinish.cut, "BEND 0 0 740 150 90", "BEND 0 0 740 150 90\nITEM-CODE P60");
+    expectOne(afterFinish.check(), "cut.txt:18: warning", "ITEM-CODE comes after the piece's FINISH (line 16)");
+
+    Job unfinished;
+    Job::change(unfinished.cut, "BEND 0 0 740 150 90", "BEND 0 0 740 150 90\n/CUT\nCUT-ID 2\nBEND 0 0 0 150 90");
+    expectOne(unfinished.check(), "cut.txt:18: error", "cut piece '2' of spool 'S1' has no FINISH line");
+
+    Job units;
+    Job::change(units.cut, "UNITS-LENGTH MM", "UNITS-LENGTH INCHES");
+    expectOne(units.check(), "cut.txt:5: warning", "reads as millimetres");
+}
+
+TEST(CheckInput, ParameterFileAndOptions) {
+    Job shortFile;
+    shortFile.params.resize(20);
+    expectOne(shortFile.check(), "params.txt:20: error", "ends after 20 of its 24 lines");
+
+    Job options;
+    options.params[3] = "YES";
+    options.params[13] = "0";
+    options.params[19] = "2";
+    options.params[22] = "1";
+    const auto m = options.check();
+    expectOne(m, "params.txt:4: warning", "ALLOW_ADDITIONAL_MATERIAL value 'YES' is not a whole number: read as 0");
+    expectOne(m, "params.txt:14: error", "status 10");
+    expectOne(m, "params.txt:18: error", "status 14");
+    expectOne(m, "params.txt:23: error", "names no machine");
+
+    Job overwrite;
+    overwrite.params[1] = overwrite.params[0];
+    expectOne(overwrite.check(), "params.txt:2: error", "the result file is the cut-piece file");
+
+    Job missing;
+    missing.params[2] = missing.dir.file("nothing.txt");
+    expectOne(missing.check(), "params.txt:3: error", "status 2");
+
+    Job longPath;
+    longPath.params[1] = longPath.dir.path() + "/" + std::string(190, 'r');
+    expectOne(longPath.check(), "params.txt:2: warning", "more than 180 characters");
+
+    Job forced;
+    forced.params[22] = "1 M9";
+    expectOne(forced.check(), "params.txt:23: error", "status 15");
+}
+
+TEST(CheckInput, AcrossTheFiles) {
+    Job keys;
+    Job::change(keys.db, "ENDMACHINE", "M1|5|B1,B7|1|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE");
+    Job::change(keys.db, "ENDBENDER", "b1|5|100|150|120\nENDBENDER");
+    const auto m = keys.check();
+    expectOne(m, "db.txt:4: warning", "machine 'M1' is defined again (first at line 3)");
+    expectOne(m, "db.txt:4: warning", "names bender 'B7', which is not defined");
+    expectOne(m, "db.txt:8: warning", "bender 'b1' is defined again");
+
+    Job twice;
+    Job::change(twice.cut, "/END", "/CUT\nCUT-ID 1\nITEM-CODE P50\nND 2\nSTART 0 0 1000\nFINISH 0 200 740\n/END");
+    expectOne(twice.check(), "cut.txt:23: warning", "has the CUT-ID and SPOOL-ID of the piece stored at line 16");
+
+    Job coincident;
+    Job::change(coincident.cut, "BEND 0 0 740 150 90", "BEND 0 0 1000 150 90");
+    expectOne(coincident.check(), "cut.txt:17: error", "coincides with the start point");
+
+    Job overlap;  // a 100 mm leg cannot hold a 150 mm setback
+    Job::change(overlap.cut, "START 0 0 1000", "START 0 0 840");
+    expectOne(overlap.check(), "cut.txt:17: error", "straight 1 of 2");
+
+    Job item;
+    Job::change(item.cut, "ITEM-CODE P50", "ITEM-CODE P60");
+    expectOne(item.check(), "cut.txt:16: warning", "will fail: Itemcode P60 not found in database.");
+
+    Job radius;
+    Job::change(radius.cut, "BEND 0 0 740 150 90", "BEND 0 0 740 160 90");
+    expectOne(radius.check(), "cut.txt:17: warning", "no bender bends bore 2 at radius 160 MM");
+
+    Job material;
+    Job::change(material.db, "B1|A1|2|10|Y|1", "B1|A1|4|10|Y|1");
+    expectOne(material.check(), "cut.txt:16: warning", "no bender bends PIPING-SPEC 'A1' at wall thickness 4 MM");
+}
+
+// Every reference job checks without errors when it runs to the end, and
+// with an error naming its status when it does not; the pieces the checker
+// says will fail are the result file's FAIL blocks, all but those the search
+// itself gives up on ("Unable to manufacture cutpiece.").
+// Checks a reference job as `kwarel check params.txt` does in its folder.
+std::vector<std::string> checkReferenceJob(const std::string& name) {
+    char previous[4096];
+    if (getcwd(previous, sizeof previous) == nullptr || chdir((kGolden + name).c_str()) != 0) return {"no folder"};
+    Job job;
+    kwarel::CheckRequest request;
+    request.parameterFile = "params.txt";
+    const auto messages = job.run(request);
+    if (chdir(previous) != 0) return {"no way back"};
+    return messages;
+}
+
+TEST(CheckInput, ReferenceJobs) {
+    for (const char* name : {"clash_every_run_mm", "clash_front_wall_mm", "clash_low_ceiling_mm", "clash_pit_mm",
+                             "clash_rotation_long_way_mm", "run_cuts_change_radius_mm", "run_machine_change_mm",
+                             "run_one_bend_mm", "run_template_length_mm", "run_three_bends_inch",
+                             "run_two_bends_one_plane_mm"}) {
+        EXPECT_TRUE(checkReferenceJob(name).empty()) << name;
+    }
+    for (const char* name : {"pieces_fail_mm", "pieces_fail_inch"}) {
+        int willFail = 0;
+        for (const std::string& m : checkReferenceJob(name)) {
+            EXPECT_EQ(m.find(": error: "), std::string::npos) << m;
+            willFail += m.find("will fail") != std::string::npos ? 1 : 0;
+        }
+        const std::string expected = readFile(kGolden + name + "/expected.txt");
+        int failBlocks = 0;
+        for (std::size_t at = 0; (at = expected.find("RESULT        FAIL", at)) != std::string::npos; ++at) {
+            failBlocks += expected.compare(at + 21, 31, "Unable to manufacture cutpiece.") != 0;
+        }
+        EXPECT_EQ(willFail, failBlocks) << name;
+    }
+    for (const char* name : {"status1_cut_file_missing", "status2_db_file_missing", "status3_no_machines",
+                             "status4_no_benders", "status5_no_bend_capability", "status6_empty_material_section",
+                             "status7_unclosed_section_swallows_tubedata", "status8_piece_without_finish",
+                             "status9_no_bends", "status10_programs_negative", "status11_programs_51",
+                             "status12_result_dir_missing", "status13_missing_params",
+                             "status14_trial_order_invalid", "status15_forced_machine_missing",
+                             "status16_forced_bender_missing"}) {
+        std::string number = readFile(kGolden + name + "/expected_status");
+        number.erase(number.find_last_not_of(" \r\n") + 1);
+        const std::string status = "ends with status " + number;
+        int naming = 0;
+        for (const std::string& m : checkReferenceJob(name)) {
+            naming += m.find(": error: ") != std::string::npos && m.size() >= status.size() &&
+                      m.compare(m.size() - status.size(), status.size(), status) == 0;
+        }
+        EXPECT_GE(naming, 1) << name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+// The edges of the elementary functions; tests/store/mpfr checks their
+// rounding against MPFR on millions of arguments.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "store/elementary.h"
+
+namespace kwarel {
+namespace {
+
+namespace el = elementary;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+TEST(Elementary, NotANumberAndInfinity) {
+    for (double x : {kNaN, kInfinity, -kInfinity}) {
+        EXPECT_TRUE(std::isnan(el::sin(x))) << x;
+        EXPECT_TRUE(std::isnan(el::cos(x))) << x;
+        EXPECT_TRUE(std::isnan(el::tan(x))) << x;
+        EXPECT_TRUE(std::isnan(el::acos(x))) << x;
+    }
+    EXPECT_TRUE(std::isnan(el::atan(kNaN)));
+    EXPECT_EQ(el::atan(kInfinity), 0x1.921fb54442d18p+0);
+    EXPECT_EQ(el::atan(-kInfinity), -0x1.921fb54442d18p+0);
+    EXPECT_TRUE(std::isnan(el::acos(1.0000000000000002)));
+    EXPECT_TRUE(std::isnan(el::acos(-1.0000000000000002)));
+}
+
+TEST(Elementary, SignedZeroAndTinyArguments) {
+    EXPECT_TRUE(sameBits(el::sin(-0.0), -0.0));
+    EXPECT_TRUE(sameBits(el::tan(-0.0), -0.0));
+    EXPECT_TRUE(sameBits(el::atan(-0.0), -0.0));
+    EXPECT_EQ(el::cos(-0.0), 1.0);
+    EXPECT_EQ(el::sin(0x1p-1074), 0x1p-1074);
+    EXPECT_EQ(el::atan(-0x1p-30), -0x1p-30);
+    EXPECT_EQ(el::cos(0x1p-28), 1.0);
+    EXPECT_EQ(el::acos(1.0), 0.0);
+    EXPECT_EQ(el::acos(-1.0), 0x1.921fb54442d18p+1);
+    EXPECT_EQ(el::acos(0.0), 0x1.921fb54442d18p+0);
+}
+
+// Odd and even: the sign of the argument only moves the sign of the result.
+TEST(Elementary, Symmetry) {
+    for (double x : {0.3, 1.5708000000000002, 3.1416, 100.0, 1e7, 3e300}) {
+        EXPECT_TRUE(sameBits(el::sin(-x), -el::sin(x))) << x;
+        EXPECT_TRUE(sameBits(el::cos(-x), el::cos(x))) << x;
+        EXPECT_TRUE(sameBits(el::tan(-x), -el::tan(x))) << x;
+        EXPECT_TRUE(sameBits(el::atan(-x), -el::atan(x))) << x;
+    }
+}
+
+// Correctly rounded values (MPFR), including arguments past 2^20 (the
+// second reduction) and the planner's 90 and 180 degrees.
+TEST(Elementary, KnownValues) {
+    EXPECT_EQ(el::sin(1e22), -0x1.b453ab76bf397p-1);  // -0.8522008497671888...
+    EXPECT_EQ(el::cos(0x1p1000), 0x1.f9785160c8815p-1);
+    EXPECT_EQ(el::tan(1.5708000000000002), -0x1.09dc73bcb53c5p+18);
+    EXPECT_EQ(el::sin(1.5708), 0x1.fffffffff12a3p-1);
+    EXPECT_EQ(el::atan(1.0), 0x1.921fb54442d18p-1);
+    EXPECT_EQ(el::acos(0.5), 0x1.0c152382d7366p+0);
+}
+
+}  // namespace
+}  // namespace kwarel

@@ -1,0 +1,107 @@
+// Prints the constant tables of src/store/elementary.cpp, computed with MPFR:
+// sin and cos of i/128 (i = 0..101) and atan of j/64 (j = 0..64) as pairs of
+// doubles (high part rounded to nearest, low part the rounded remainder),
+// and the constants the argument reduction and the quadrant sums use.
+//   g++ -O2 tools/elementary_tables.cpp -lmpfr -lgmp && ./a.out
+#include <mpfr.h>
+
+#include <cstdio>
+#include <initializer_list>
+
+namespace {
+
+// Prints value as "hi, lo" with hi + lo = value to about 106 bits.
+void printPair(mpfr_t value) {
+    mpfr_t rest;
+    mpfr_init2(rest, 1400);
+    const double hi = mpfr_get_d(value, MPFR_RNDN);
+    mpfr_sub_d(rest, value, hi, MPFR_RNDN);
+    const double lo = mpfr_get_d(rest, MPFR_RNDN);
+    std::printf("{%a, %a}", hi, lo);
+    mpfr_clear(rest);
+}
+
+// Cuts value into parts of `bits` significant bits (the last part full
+// precision), each part the rounded-to-nearest remainder of the previous.
+void printParts(const char* name, mpfr_t value, int parts, int bits) {
+    mpfr_t rest, part;
+    mpfr_init2(rest, 1400);
+    mpfr_init2(part, bits);
+    mpfr_set(rest, value, MPFR_RNDN);
+    for (int i = 1; i <= parts; ++i) {
+        double d;
+        if (i < parts) {
+            mpfr_set(part, rest, MPFR_RNDN);
+            d = mpfr_get_d(part, MPFR_RNDN);
+        } else {
+            d = mpfr_get_d(rest, MPFR_RNDN);
+        }
+        std::printf("constexpr double %s%d = %a;\n", name, i, d);
+        mpfr_sub_d(rest, rest, d, MPFR_RNDN);
+    }
+    mpfr_clear(rest);
+    mpfr_clear(part);
+}
+
+}  // namespace
+
+int main() {
+    mpfr_t x, y, pi;
+    mpfr_inits2(1400, x, y, pi, static_cast<mpfr_ptr>(nullptr));
+    mpfr_const_pi(pi, MPFR_RNDN);
+
+    mpfr_div_ui(y, pi, 2, MPFR_RNDN);
+    printParts("kHalfPi", y, 4, 27);
+    std::printf("constexpr DoubleDouble kHalfPiPair = ");
+    printPair(y);
+    std::printf(";\nconstexpr DoubleDouble kPiPair = ");
+    printPair(pi);
+    std::printf(";\n\n");
+
+    // 1/n as pairs, for the series of the accurate path.
+    for (const unsigned n : {3u, 5u, 6u, 7u, 24u, 120u}) {
+        mpfr_set_ui(y, 1, MPFR_RNDN);
+        mpfr_div_ui(y, y, n, MPFR_RNDN);
+        std::printf("constexpr DoubleDouble kInverse%u = ", n);
+        printPair(y);
+        std::printf(";\n");
+    }
+    std::printf("\n");
+
+    // 2/pi in 24-bit integer chunks for the reduction of huge arguments.
+    mpfr_ui_div(y, 2, pi, MPFR_RNDN);
+    std::printf("constexpr double kTwoOverPiChunks[] = {");
+    for (int i = 0; i < 50; ++i) {
+        mpfr_mul_2ui(y, y, 24, MPFR_RNDN);
+        mpfr_floor(x, y);
+        std::printf("%s%.0f", i % 8 == 0 ? "\n    " : " ", mpfr_get_d(x, MPFR_RNDN));
+        if (i < 49) std::printf(",");
+        mpfr_sub(y, y, x, MPFR_RNDN);
+    }
+    std::printf("};\n\n");
+
+    std::printf("// {sin hi, sin lo}, {cos hi, cos lo} of i/128\nconstexpr SinCosPair kSinCos[] = {\n");
+    for (int i = 0; i <= 101; ++i) {
+        mpfr_set_ui(x, i, MPFR_RNDN);
+        mpfr_div_ui(x, x, 128, MPFR_RNDN);
+        std::printf("    {");
+        mpfr_sin(y, x, MPFR_RNDN);
+        printPair(y);
+        std::printf(", ");
+        mpfr_cos(y, x, MPFR_RNDN);
+        printPair(y);
+        std::printf("},\n");
+    }
+    std::printf("};\n\n// {atan hi, atan lo} of j/64\nconstexpr DoubleDouble kAtan[] = {\n");
+    for (int j = 0; j <= 64; ++j) {
+        mpfr_set_ui(x, j, MPFR_RNDN);
+        mpfr_div_ui(x, x, 64, MPFR_RNDN);
+        mpfr_atan(y, x, MPFR_RNDN);
+        std::printf("    ");
+        printPair(y);
+        std::printf(",\n");
+    }
+    std::printf("};\n");
+    mpfr_clears(x, y, pi, static_cast<mpfr_ptr>(nullptr));
+    return 0;
+}
