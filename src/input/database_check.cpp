@@ -13,34 +13,34 @@ namespace {
 
 enum class Kind { Text, Integer, Number, Length, Hand, Mandrel, UnitsCode };
 
-struct FieldSpec {
+struct FieldLayout {
     const char* name;
     Kind kind;
     int width;  // text fields: the record field's width with its terminator
 };
 
-const std::vector<FieldSpec>& fieldsOf(DatabaseSection section) {
-    static const std::vector<FieldSpec> machine = {
+const std::vector<FieldLayout>& fieldsOf(DatabaseSection section) {
+    static const std::vector<FieldLayout> machine = {
         {"name", Kind::Text, 12},          {"priority", Kind::Integer, 0},   {"benderNames", Kind::Text, 32},
         {"hand", Kind::Hand, 0},           {"maxPipeLength", Kind::Length, 0}, {"maxBendAngle", Kind::Integer, 0},
         {"machineHeight", Kind::Length, 0}, {"hasPit", Kind::Integer, 0},   {"pitDepth", Kind::Length, 0},
         {"pitRadius", Kind::Length, 0},    {"frontRadius", Kind::Length, 0}, {"bodyHalfWidth", Kind::Length, 0},
         {"leftWall", Kind::Length, 0},     {"rightWall", Kind::Length, 0},  {"frontWall", Kind::Length, 0},
         {"backWall", Kind::Length, 0},     {"ceilingHeight", Kind::Length, 0}};
-    static const std::vector<FieldSpec> bender = {{"name", Kind::Text, 12},
+    static const std::vector<FieldLayout> bender = {{"name", Kind::Text, 12},
                                                   {"priority", Kind::Integer, 0},
                                                   {"minFirstStraight", Kind::Length, 0},
                                                   {"minMiddleStraight", Kind::Length, 0},
                                                   {"minLastStraight", Kind::Length, 0}};
-    static const std::vector<FieldSpec> bendCapability = {{"benderName", Kind::Text, 16},
+    static const std::vector<FieldLayout> bendCapability = {{"benderName", Kind::Text, 16},
                                                           {"nominalBore", Kind::Number, 0},
                                                           {"auxValue", Kind::Integer, 0},
                                                           {"bendRadius", Kind::Length, 0},
                                                           {"radiusUnits", Kind::UnitsCode, 0}};
-    static const std::vector<FieldSpec> materialCapability = {
+    static const std::vector<FieldLayout> materialCapability = {
         {"benderName", Kind::Text, 11},       {"materialSpec", Kind::Text, 21}, {"minWallThickness", Kind::Length, 0},
         {"maxWallThickness", Kind::Length, 0}, {"mandrel", Kind::Mandrel, 0},    {"thicknessUnits", Kind::UnitsCode, 0}};
-    static const std::vector<FieldSpec> tubeData = {
+    static const std::vector<FieldLayout> tubeData = {
         {"itemCode", Kind::Text, 32},          {"nominalBore", Kind::Number, 0},
         {"materialSpec", Kind::Text, 24},      {"wallThickness", Kind::Length, 0},
         {"outsideDiameter", Kind::Length, 0},  {"maxDeliveryLength", Kind::Length, 0},
@@ -94,8 +94,8 @@ std::string leadingWord(const char* text) {
 const char* kindWord(Kind kind) { return kind == Kind::Integer || kind == Kind::Hand ? "a whole number" : "a number"; }
 
 void checkNumber(Diagnostics& d, const std::string& file, int32_t line, const char* section, int number,
-                 const FieldSpec& spec, const char* text) {
-    const bool integer = spec.kind == Kind::Integer || spec.kind == Kind::Hand || spec.kind == Kind::UnitsCode;
+                 const FieldLayout& layout, const char* text) {
+    const bool integer = layout.kind == Kind::Integer || layout.kind == Kind::Hand || layout.kind == Kind::UnitsCode;
     if (integer ? readsFullyAsInteger(text) : readsFullyAsNumber(text)) return;
     const std::string value = trimmed(text);
     std::string readAs;
@@ -108,11 +108,11 @@ void checkNumber(Diagnostics& d, const std::string& file, int32_t line, const ch
     }
     if (value.empty()) {
         d.warning(file, line,
-                  std::string(section) + " field " + std::to_string(number) + " (" + spec.name + ") is empty: read as 0");
+                  std::string(section) + " field " + std::to_string(number) + " (" + layout.name + ") is empty: read as 0");
     } else {
         d.warning(file, line,
-                  std::string(section) + " field " + std::to_string(number) + " (" + spec.name + ") " +
-                      quoted(value.c_str()) + " is not " + kindWord(spec.kind) + ": read as " + readAs);
+                  std::string(section) + " field " + std::to_string(number) + " (" + layout.name + ") " +
+                      quoted(value.c_str()) + " is not " + kindWord(layout.kind) + ": read as " + readAs);
     }
 }
 
@@ -210,7 +210,7 @@ void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, 
         return;
     }
 
-    const std::vector<FieldSpec>& specs = fieldsOf(section);
+    const std::vector<FieldLayout>& layouts = fieldsOf(section);
     std::vector<std::string> fields;
     char field[kLineBuffer] = {};
     for (int32_t position = 0;;) {
@@ -218,12 +218,12 @@ void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, 
         if (position < 0) break;
         fields.push_back(field);
     }
-    const std::size_t needed = specs.size();
+    const std::size_t needed = layouts.size();
     if (fields.size() < needed) {
         d.error(file, line,
                 std::string(name) + " record has " + std::to_string(fields.size()) + " of its " +
-                    std::to_string(needed) + " fields: " + specs[fields.size()].name +
-                    (needed - fields.size() > 1 ? std::string(" to ") + specs[needed - 1].name : std::string()) +
+                    std::to_string(needed) + " fields: " + layouts[fields.size()].name +
+                    (needed - fields.size() > 1 ? std::string(" to ") + layouts[needed - 1].name : std::string()) +
                     " read the text of field " + std::to_string(fields.size()) + " again");
     } else if (fields.size() > needed) {
         bool extraText = false;
@@ -237,13 +237,13 @@ void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, 
 
     const std::size_t present = std::min(fields.size(), needed);
     for (std::size_t i = 0; i < present; ++i) {
-        const FieldSpec& spec = specs[i];
+        const FieldLayout& layout = layouts[i];
         const char* value = fields[i].c_str();
         const int number = static_cast<int>(i) + 1;
-        switch (spec.kind) {
+        switch (layout.kind) {
             case Kind::Text: {
-                std::string label = std::string(name) + " " + spec.name;
-                noteTextWidth(d, file, line, label.c_str(), value, spec.width);
+                std::string label = std::string(name) + " " + layout.name;
+                noteTextWidth(d, file, line, label.c_str(), value, layout.width);
                 const std::string t = trimmed(value);
                 if (!t.empty() && t != value) {
                     d.warning(file, line,
@@ -266,18 +266,18 @@ void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, 
                 break;
             }
             default:
-                checkNumber(d, file, line, name, number, spec, value);
+                checkNumber(d, file, line, name, number, layout, value);
                 break;
         }
-        if (spec.kind == Kind::UnitsCode && readsFullyAsInteger(value)) {
+        if (layout.kind == Kind::UnitsCode && readsFullyAsInteger(value)) {
             const int32_t code = toInteger(value);
             if (code != 1 && code != 2) {
                 d.warning(file, line,
-                          std::string(name) + " " + spec.name + " " + std::to_string(code) +
+                          std::string(name) + " " + layout.name + " " + std::to_string(code) +
                               " is neither 1 (millimetres) nor 2 (inches): read as millimetres");
             }
         }
-        if (spec.kind == Kind::Hand && readsFullyAsInteger(value)) {
+        if (layout.kind == Kind::Hand && readsFullyAsInteger(value)) {
             const int32_t hand = toInteger(value);
             if (hand < 1 || hand > 3) {
                 d.warning(file, line,
