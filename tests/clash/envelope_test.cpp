@@ -6,7 +6,6 @@
 #include "clash/envelope.h"
 #include "clash/report.h"
 #include "clash_fixture.h"
-#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {

@@ -6,10 +6,12 @@
 #include "clash/envelope.h"
 #include "clash/shape_tests.h"
 #include "clash/simulate.h"
+#include "generate/criteria.h"
+#include "generate/search.h"
+#include "prepare/options.h"
 #include "clash_fixture.h"
 #include "store/vectors.h"
 #include "support/builders.h"
-#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -18,6 +20,17 @@ namespace {
 using testing::bend;
 using testing::Point;
 using testing::straight;
+
+// The clash-checked search of cut piece `index`; returns the runs found.
+int32_t searchRuns(JobState& s, int32_t index) {
+    return searchBendingRuns(SearchParts{s.options, s.shop, s.cutFile, s.prep, s.search, s.clash}, index);
+}
+
+// Simulates a run of the current cut piece.
+int32_t simulate(JobState& s, const int16_t* run) {
+    return simulateRun(s.clash, s.prep, s.shop, s.cutFile.cutPieces.current, s.options.INCLUDE_BEND_SPRINGBACK != 0,
+                       run);
+}
 
 // The run of the first option at every position.
 constexpr int16_t kFirstRun[kMaxPositions] = {};
@@ -89,7 +102,7 @@ std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, co
         s->prep.bendOptions.append();
         s->prep.bendOptions.store(s->prep.bendOptions.count - 1);
     }
-    testing::indexOptionsIfNeeded(*s);
+    indexOptions(s->prep, s->cutFile.cutPieces.current);
     return s;
 }
 
@@ -126,7 +139,7 @@ TEST(Simulate, BendToTheTargetThenSpringBackThenFeed) {
         rooms[0].leftWall = c.leftWall;
         auto s = runOf({straight(1000), bend(1000, c.angle, 500), straight(300), bend(0, 0, 500), straight(500)},
                        rooms, {{}, {}, {1}, {}, {}}, c.springback);
-        EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+        EXPECT_EQ(simulate(*s, kFirstRun), 0);
         EXPECT_EQ(s->clash.pipeShapes.count, 0);
         ASSERT_EQ(s->clash.clashLineCount, 1);
         EXPECT_EQ(std::string(s->clash.clashLines[0]), "Machine: " + std::string(c.line) + ".\n");
@@ -142,7 +155,7 @@ TEST(Simulate, FeedInStepsShiftAtNewRadiusAndRotationOneTurnLower) {
     // (-500), then clashes.
     auto s = runOf({straight(1000), bend(1000, 90, 500), straight(250.7), bend(0, 0, 700), straight(500)},
                    roomAndProbe(), {{}, {}, {}, {1}, {}});
-    EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+    EXPECT_EQ(simulate(*s, kFirstRun), 0);
     EXPECT_STREQ(s->clash.clashLines[0], "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
     expectEnds(*s, {750, -200, 2050, 750, 800, 2050});
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -360);  // no rotation made, and one turn lower
@@ -160,7 +173,7 @@ TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
     rooms[0].bodyHalfWidth = 190, rooms[0].frontRadius = 100, rooms[1].rightWall = 400;
     auto s = runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
                    {{}, {}, {0, 1, 90}, {1}, {}});
-    EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+    EXPECT_EQ(simulate(*s, kFirstRun), 0);
     ASSERT_EQ(s->clash.clashLineCount, 2);
     EXPECT_STREQ(s->clash.clashLines[0], "Machine: M1  Pipe hitting machine after bend 1 during pipe rotation.\n");
     EXPECT_STREQ(s->clash.clashLines[1], "Machine: PROBE  Pipe hitting right wall during bend 2.\n");
@@ -179,7 +192,7 @@ void addOptionAt(JobState& s, int32_t position, int32_t machine) {
     option.stepIndex = position, option.direction = 1, option.machineIndex = machine, option.hand = 1;
     s.prep.bendOptions.append();
     s.prep.bendOptions.at(s.prep.bendOptions.count - 1) = option;
-    testing::indexOptionsIfNeeded(s);
+    indexOptions(s.prep, s.cutFile.cutPieces.current);
 }
 
 TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
@@ -193,13 +206,13 @@ TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
     auto s = runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
                    {{}, {}, {0, 1, 90}, {}, {}});
     addOptionAt(*s, 4, 0);
-    ASSERT_EQ(testing::simulate(*s, kFirstRun), 1);
+    ASSERT_EQ(simulate(*s, kFirstRun), 1);
     ASSERT_EQ(s->clash.clashLineCount, 1);
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
 
     s->prep.bendOptions.at(2).rotation = 90;  // as the plane rotations set it again
     const int16_t second[kMaxPositions] = {0, 0, 0, 0, 1};
-    ASSERT_EQ(testing::simulate(*s, second), 1);
+    ASSERT_EQ(simulate(*s, second), 1);
     ASSERT_EQ(s->clash.clashLineCount, 2);
     EXPECT_STREQ(s->clash.clashLines[1], s->clash.clashLines[0]);
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
@@ -221,8 +234,8 @@ TEST(TrialSearch, ReplayedClashesLowerRotationsAndOnlyFiftyTriedRowsAreSearched)
     s->options.ALLOW_MACHINE_CHANGE = 1;
     s->options.NUMBER_OF_PROGRAMS = 1;
     for (int c = 0; c < 5; ++c) s->options.TRIAL_CRITERION[c] = c + 1;
-    testing::setCriteria(*s);
-    EXPECT_EQ(testing::searchRuns(*s, 0), 0);
+    setTrialCriteriaOrder(s->options, s->search);
+    EXPECT_EQ(searchRuns(*s, 0), 0);
     EXPECT_EQ(s->clash.clashLineCount, 10);
     EXPECT_STREQ(s->clash.clashLines[9], "Machine: PROBE  Pipe hitting front wall during bend 2.\n");
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, 90 - 360);
@@ -242,7 +255,7 @@ TEST(Simulate, LoadChecksFrontAndBackWall) {
         rooms[0].frontWall = c.front, rooms[0].backWall = c.back;
         auto s = runOf({straight(1000), bend(785, 90, 500), straight(500)}, rooms, {{}, {0, 1, 0, 200}, {}});
         EXPECT_EQ(totalPipeLength(s->prep, s->cutFile.cutPieces.current.bendCount, kFirstRun), 2485);
-        EXPECT_EQ(testing::simulate(*s, kFirstRun), 0);
+        EXPECT_EQ(simulate(*s, kFirstRun), 0);
         EXPECT_EQ(s->clash.halfDiameter, 50);
         EXPECT_EQ(s->clash.pipeShapes.count, 0);
         ASSERT_EQ(s->clash.clashLineCount, 1);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "generate/criteria.h"
-#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -17,7 +16,7 @@ std::string row(const JobState& s, int level) {
 
 int32_t build(JobState& s, std::array<int32_t, 5> ranks) {
     std::copy(ranks.begin(), ranks.end(), s.options.TRIAL_CRITERION);
-    return testing::setCriteria(s);
+    return setTrialCriteriaOrder(s.options, s.search);
 }
 
 TEST(TrialCriteria, LevelsCountDownFromTheMostImportantCriterion) {

@@ -5,7 +5,6 @@
 #include "generate/search.h"
 #include "prepare/options.h"
 #include "support/builders.h"
-#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -13,6 +12,11 @@ namespace {
 
 using testing::bend;
 using testing::straight;
+
+// The clash-checked search of cut piece `index`; returns the runs found.
+int32_t searchRuns(JobState& s, int32_t index) {
+    return searchBendingRuns(SearchParts{s.options, s.shop, s.cutFile, s.prep, s.search, s.clash}, index);
+}
 
 struct OptionSetup {
     int32_t position;
@@ -25,7 +29,7 @@ struct OptionSetup {
 };
 
 // Appends a direction-1 option of the current cut piece (whose steps start at
-// list index 0).
+// list index 0) and groups the options by position, as the listing does.
 void addOption(JobState& s, const OptionSetup& o) {
     s.prep.bendOptions.zeroCurrent();
     BendOptionRecord& r = s.prep.bendOptions.current;
@@ -41,6 +45,7 @@ void addOption(JobState& s, const OptionSetup& o) {
     r.extraAfter = o.extraAfter;
     s.prep.bendOptions.append();
     s.prep.bendOptions.store(s.prep.bendOptions.count - 1);
+    indexOptions(s.prep, s.cutFile.cutPieces.current);
 }
 
 std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {
@@ -53,7 +58,7 @@ std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {
     testing::addPreparedPiece(*s, {}, steps);
     s->options.NUMBER_OF_PROGRAMS = programs;
     for (int c = 0; c < 5; ++c) s->options.TRIAL_CRITERION[c] = c + 1;
-    testing::setCriteria(*s);
+    setTrialCriteriaOrder(s->options, s->search);
     return s;
 }
 
@@ -66,7 +71,7 @@ TEST(TrialSearch, BestThreeOfFiveCandidatesAtLevelZero) {
     const int32_t averages[5] = {10, 50, 30, 40, 20};
     for (int p = 0; p <= 2; ++p)
         for (int m = 0; m < 5; ++m) addOption(*s, {p, m, 0, 1, averages[m]});
-    EXPECT_EQ(testing::searchRuns(*s, 0), 3);
+    EXPECT_EQ(searchRuns(*s, 0), 3);
     EXPECT_EQ(s->search.selectedScores[0], 6450);
     EXPECT_EQ(s->search.selectedScores[1], 6440);
     EXPECT_EQ(s->search.selectedScores[2], 6430);
@@ -90,7 +95,7 @@ std::unique_ptr<JobState> twoMachinePiece(int32_t programs) {
 TEST(TrialSearch, LaterLevelSuppliesTheThirdRunWithItsLowerBase) {
     auto s = twoMachinePiece(3);
     s->options.ALLOW_MACHINE_CHANGE = 1;
-    ASSERT_EQ(testing::searchRuns(*s, 0), 3);
+    ASSERT_EQ(searchRuns(*s, 0), 3);
     EXPECT_EQ(s->search.selectedScores[0], 6500);
     EXPECT_EQ(s->search.selectedScores[1], 6440);
     // Level 16 relaxes the machine: runs (0,0,1) and (1,0,0) both score
@@ -101,7 +106,7 @@ TEST(TrialSearch, LaterLevelSuppliesTheThirdRunWithItsLowerBase) {
 
 TEST(TrialSearch, LevelsThatRelaxForbiddenCriteriaAreSkipped) {
     auto s = twoMachinePiece(3);  // every ALLOW option off
-    EXPECT_EQ(testing::searchRuns(*s, 0), 2);
+    EXPECT_EQ(searchRuns(*s, 0), 2);
 
     // End material is always allowed to relax: level 2 (ranks 1 to 5) finds
     // the run that level 0 rejects.
@@ -109,7 +114,7 @@ TEST(TrialSearch, LevelsThatRelaxForbiddenCriteriaAreSkipped) {
     addOption(*t, {0, 0, 0, 1, 0});
     addOption(*t, {1, 0, 0, 1, 0, 25});
     addOption(*t, {2, 0, 0, 1, 0});
-    ASSERT_EQ(testing::searchRuns(*t, 0), 1);
+    ASSERT_EQ(searchRuns(*t, 0), 1);
     EXPECT_EQ(t->search.selectedScores[0], 6400 - 400 - 25);
 }
 
@@ -122,7 +127,7 @@ TEST(TrialSearch, PenaltyForChangesAndMiddleMaterial) {
     addOption(*s, {2, 0});
     addOption(*s, {3, 1, 0, 1, 0, 120});
     addOption(*s, {4, 1});
-    ASSERT_EQ(testing::searchRuns(*s, 0), 1);
+    ASSERT_EQ(searchRuns(*s, 0), 1);
     // Found at level 17 (machine and middle material relaxed): one machine
     // change and one middle extra of 120 cost 5 x (1 + 2) + 120 = 135.
     EXPECT_EQ(s->search.selectedScores[0], 6400 - 200 * 17 - 135);
@@ -132,7 +137,7 @@ TEST(TrialSearch, FailureTexts) {
     auto s = pieceWithBends(1, 1);
     addOption(*s, {0});
     addOption(*s, {2});
-    EXPECT_EQ(testing::searchRuns(*s, 0), 0);
+    EXPECT_EQ(searchRuns(*s, 0), 0);
     s->cutFile.cutPieces.load(0);
     EXPECT_STREQ(s->cutFile.cutPieces.current.failureText,
                  "No machine/bender combination(s) can be found to manufacture cutpiece.");
@@ -141,12 +146,12 @@ TEST(TrialSearch, FailureTexts) {
     addOption(*t, {0, 0});
     addOption(*t, {1, 1});  // another machine, which no allowed level accepts
     addOption(*t, {2, 0});
-    EXPECT_EQ(testing::searchRuns(*t, 0), 0);
+    EXPECT_EQ(searchRuns(*t, 0), 0);
     t->cutFile.cutPieces.load(0);
     EXPECT_STREQ(t->cutFile.cutPieces.current.failureText, "Unable to manufacture cutpiece.");
 }
 
-TEST(TrialSearch, HugeProductsAreBoundedAndEndQuickly) {
+TEST(TrialSearch, HugeProductsStopAtTheNumberOfPrograms) {
     // 12 bends with 8 compatible options at every position: 8^24 runs per
     // first option at the most relaxed level.
     auto s = pieceWithBends(12, 50);
@@ -156,7 +161,7 @@ TEST(TrialSearch, HugeProductsAreBoundedAndEndQuickly) {
     s->options.ALLOW_ADDITIONAL_MATERIAL = 1;
     for (int p = 0; p <= 24; ++p)
         for (int m = 0; m < 8; ++m) addOption(*s, {p, m, m % 2, static_cast<int16_t>(1 + m % 2), m});
-    EXPECT_EQ(testing::searchRuns(*s, 0), 50);
+    EXPECT_EQ(searchRuns(*s, 0), 50);
 }
 
 // Rotation of the straight between two bends for straights along a, b, c.
@@ -168,7 +173,6 @@ int32_t rotationBetween(std::array<double, 3> a, std::array<double, 3> b, std::a
                                        straight(5000, c[0], c[1], c[2])});
     for (int p = 0; p <= 4; ++p) addOption(*s, {p});
     s->prep.bendOptions.at(2).rotation = before;
-    testing::indexOptionsIfNeeded(*s);
     const int16_t run[kMaxPositions] = {};
     setPlaneRotations(s->prep, 2, run);
     EXPECT_EQ(s->prep.bendOptions.at(0).rotation, 0);
@@ -188,7 +192,6 @@ TEST(PlaneRotation, OneBendTouchesNothing) {
     testing::addPreparedPiece(*s, {}, {straight(5000), bend(1570.8, 90, 1000), straight(5000, 0, 1, 0)});
     for (int p = 0; p <= 2; ++p) addOption(*s, {p});
     s->prep.bendOptions.at(0).rotation = 33;
-    testing::indexOptionsIfNeeded(*s);
     const int16_t run[kMaxPositions] = {};
     setPlaneRotations(s->prep, 1, run);
     EXPECT_EQ(s->prep.bendOptions.at(0).rotation, 33);

@@ -24,7 +24,8 @@ TEST_F(CutPieceReader, UnitsScaleLengthsButNotBores) {
     const std::string text = "/CUT\nND 1.1/2\nSTART 1 2.5 -3\nDEV-LENGTH 120.1/2\nFINISH 0 0 0\n";
     read("UNITS-LENGTH INCH\nUNITS-BORE MM\n" + text + "UNITS-LENGTH mm\n" + text +
          "BEND 100 0 0 152.4 90\n/CUT\nND 3/4\nFINISH\n");
-    EXPECT_EQ(join(state->cutFile.boreUnits, state->cutFile.lengthUnits), "1 1 ");
+    EXPECT_EQ(state->cutFile.boreUnits, 1);
+    EXPECT_EQ(state->cutFile.lengthUnits, 1);
     auto values = [&](int i) {
         return join(piece(i).nominalBore, piece(i).startX, piece(i).startY, piece(i).startZ, piece(i).devLength);
     };
@@ -65,9 +66,13 @@ TEST_F(CutPieceReader, KeywordsPiecesAndBendsWithLfAndCrLf) {
 TEST_F(CutPieceReader, HeaderTextsCarryOverUnitsDoNot) {
     read("DATE 13/12/25\nPIPELINE LINE-3\n/HEADER\nPIPING-SPEC A1\nUNITS-BORE MM\nUNITS-LENGTH INCH\n");
     read("/CUT\nSTART 1 0 0\nFINISH\n  /end  trailing\n/CUT\nFINISH\nDATE 01/01/99\n");
-    EXPECT_EQ(join(state->cutFile.headerDate, state->cutFile.headerPipeline, state->cutFile.cutPieces.count, piece(0).pipingSpec,
-                   piece(0).startX, state->cutFile.boreUnits, state->cutFile.lengthUnits),
-              "13/12/25 LINE-3 1 A1 10 2 1 ");
+    EXPECT_STREQ(state->cutFile.headerDate, "13/12/25");
+    EXPECT_STREQ(state->cutFile.headerPipeline, "LINE-3");
+    ASSERT_EQ(state->cutFile.cutPieces.count, 1);
+    EXPECT_STREQ(piece(0).pipingSpec, "A1");
+    EXPECT_EQ(piece(0).startX, 10);  // millimetres again
+    EXPECT_EQ(state->cutFile.boreUnits, 2);
+    EXPECT_EQ(state->cutFile.lengthUnits, 1);
 }
 
 TEST_F(CutPieceReader, LongTextsAreCutToTheirFields) {
@@ -76,11 +81,16 @@ TEST_F(CutPieceReader, LongTextsAreCutToTheirFields) {
          "\n/CUT\nCUT-ID " + w + "\nITEM-CODE " + w + "\nSTART-END-TYPE " + w +
          "\nFINISH-END-TYPE BW SW\nFINISH\nBEND\n");
     const CutPieceRecord& p = piece(0);
-    auto n = [](const char* text) { return std::string(text).size(); };
-    EXPECT_EQ(join(state->cutFile.headerDate, n(state->cutFile.headerPipeline), n(state->cutFile.headerPipingSpec), n(p.cutId), n(p.spoolId),
-                   n(p.pipingSpec), n(p.itemCode), n(p.startEndType), n(state->cutFile.pipeBends.at(0).spoolId),
-                   p.finishEndType),
-              "2025-12-13T 47 23 30 30 20 30 10 30 BW ");
+    EXPECT_STREQ(state->cutFile.headerDate, "2025-12-13T");
+    EXPECT_EQ(std::string(state->cutFile.headerPipeline), w.substr(0, 47));
+    EXPECT_EQ(std::string(state->cutFile.headerPipingSpec), w.substr(0, 23));
+    EXPECT_EQ(std::string(p.cutId), w.substr(0, 30));
+    EXPECT_EQ(std::string(p.spoolId), w.substr(0, 30));
+    EXPECT_EQ(std::string(p.pipingSpec), w.substr(0, 20));
+    EXPECT_EQ(std::string(p.itemCode), w.substr(0, 30));
+    EXPECT_EQ(std::string(p.startEndType), w.substr(0, 10));
+    EXPECT_EQ(std::string(state->cutFile.pipeBends.at(0).spoolId), w.substr(0, 30));
+    EXPECT_STREQ(p.finishEndType, "BW");
 }
 
 TEST_F(CutPieceReader, LoneCrLongLinesAndNulBytes) {

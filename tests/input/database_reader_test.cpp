@@ -56,13 +56,18 @@ TEST_F(DatabaseReader, SectionUnitsAreFixedAtItsStartRecordUnitsPerRecord) {
     EXPECT_EQ(bender(3), "B1 5 2540 5207 1841 ");
     EXPECT_EQ(bender(4), "B1 5 100 205 72 ");  // INCH, singular, is millimetres
     // Radii by their own units field: 6 inches, 6 mm, and 6 mm for any code but 2.
-    EXPECT_EQ(join(state->shop.bendCapabilities.at(0).bendRadius, state->shop.bendCapabilities.at(1).bendRadius,
-                   state->shop.bendCapabilities.at(2).bendRadius), "1524 60 60 ");
-    std::string material;
-    for (const MaterialCapabilityRecord& mc : state->shop.materialCapabilities.entries) {
-        material += join(mc.minWallThickness, mc.maxWallThickness, mc.mandrel);
-    }
-    EXPECT_EQ(material, "25 127 0 20 100 0 20 100 0 20 100 1 ");  // only an uppercase Y first is a mandrel
+    EXPECT_EQ(state->shop.bendCapabilities.at(0).bendRadius, 1524);  // 6 inches
+    EXPECT_EQ(state->shop.bendCapabilities.at(1).bendRadius, 60);    // 6 mm
+    EXPECT_EQ(state->shop.bendCapabilities.at(2).bendRadius, 60);    // 6 mm for any code but 2
+    // Walls by the record's units; only an uppercase Y first is a mandrel.
+    auto material = [&](int i) {
+        const MaterialCapabilityRecord& mc = state->shop.materialCapabilities.at(i);
+        return join(mc.minWallThickness, mc.maxWallThickness, mc.mandrel);
+    };
+    EXPECT_EQ(material(0), "25 127 0 ");  // inches
+    EXPECT_EQ(material(1), "20 100 0 ");  // y
+    EXPECT_EQ(material(2), "20 100 0 ");  // " Y"
+    EXPECT_EQ(material(3), "20 100 1 ");  // YES
     // Wall and diameter by the record's units; delivery length and weld shrinkage by the section's.
     for (const TubeDataRecord& t : state->shop.tubeData.entries) {
         EXPECT_EQ(join(t.wallThickness, t.outsideDiameter, t.maxDeliveryLength, t.weldShrinkage), "39 603 60960 127 ");
@@ -81,10 +86,11 @@ TEST_F(DatabaseReader, RecordLinesAsTheyStand) {
     const MachineRecord& blank = state->shop.machines.at(1);
     EXPECT_EQ(join(blank.name, blank.benderNames, blank.priority, blank.ceilingHeight), "\n \n 0 0 ");
     // Texts keep their blanks and are cut to their fields.
-    EXPECT_EQ(join(state->shop.machines.at(2).name, state->shop.machines.at(2).benderNames, state->shop.machines.at(3).name,
-                   state->shop.tubeData.at(0).itemCode, state->shop.tubeData.at(0).materialSpec),
-              "M1  B1,B2,B3,B4,B5,B6,B7,B8,B9,B10, ABCDEFGHIJK "
-              "ITEM-CODE-WITH-FAR-TOO-MANY-CHA MATERIAL-THAT-IS-FAR-TO ");
+    EXPECT_STREQ(state->shop.machines.at(2).name, "M1 ");
+    EXPECT_STREQ(state->shop.machines.at(2).benderNames, "B1,B2,B3,B4,B5,B6,B7,B8,B9,B10,");
+    EXPECT_STREQ(state->shop.machines.at(3).name, "ABCDEFGHIJK");
+    EXPECT_STREQ(state->shop.tubeData.at(0).itemCode, "ITEM-CODE-WITH-FAR-TOO-MANY-CHA");
+    EXPECT_STREQ(state->shop.tubeData.at(0).materialSpec, "MATERIAL-THAT-IS-FAR-TO");
     // An indented end keyword is a record; one followed by other words, in any case, ends the section.
     ASSERT_EQ(state->shop.benders.count, 2);
     EXPECT_EQ(bender(0), "B1 0 0 0 0 ");

@@ -2,7 +2,6 @@
 
 #include "prepare/options.h"
 #include "support/builders.h"
-#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -16,6 +15,22 @@ using testing::addPreparedPiece;
 using testing::bend;
 using testing::MachineSetup;
 using testing::straight;
+
+// The listing of cut piece `index`, which groups the options by position.
+void listOptions(JobState& s, int32_t index) { listBendOptions(s.options, s.shop, s.cutFile, s.prep, index); }
+
+int32_t optionCount(JobState& s, int32_t position) { return optionsAtPositionCount(s.prep, position); }
+
+// Loads the ordinal-th option at a position into the option slot; returns
+// its list index, or -1.
+int32_t loadOptionAt(JobState& s, int32_t position, int32_t ordinal) {
+    int16_t run[kMaxPositions] = {};
+    run[position] = static_cast<int16_t>(ordinal);
+    const RunPosition at = runPosition(s.prep, run, position);
+    if (at.option == nullptr) return -1;
+    s.prep.bendOptions.current = *at.option;
+    return at.optionIndex;
+}
 
 // A one-bend piece: straights of 4000 and 3000 around a 90-degree bend of radius 1000.
 std::vector<testing::StepSetup> oneBend(double first = 4000, double last = 3000, int32_t angle = 90) {
@@ -38,21 +53,21 @@ TEST(ToolingOptions, GenerationOrderAtPositionZero) {
         addMaterialCapability(*s, b, "A1", 0, 100, 0);
     }
     addPreparedPiece(*s, {}, oneBend());
-    testing::listOptions(*s, 0);
+    listOptions(*s, 0);
     const char* expected[] = {"d1h1M1B1", "d1h1M1B2", "d1h1M2B3", "d1h2M1B1", "d1h2M1B2",
                               "d2h1M1B1", "d2h1M1B2", "d2h1M2B3", "d2h2M1B1", "d2h2M1B2"};
-    ASSERT_EQ(testing::optionCount(*s, 0), 10);
+    ASSERT_EQ(optionCount(*s, 0), 10);
     for (int32_t k = 0; k < 10; ++k) {
-        const int32_t index = testing::loadOptionAt(*s, 0, k);
+        const int32_t index = loadOptionAt(*s, 0, k);
         ASSERT_GE(index, 0);
         EXPECT_EQ(optionName(*s, index), expected[k]) << k;
         EXPECT_EQ(s->prep.bendOptions.current.positionRole, 1);
     }
-    EXPECT_EQ(testing::loadOptionAt(*s, 0, 10), -1);
+    EXPECT_EQ(loadOptionAt(*s, 0, 10), -1);
     // Direction 2 makes the cut piece's last step first.
-    testing::loadOptionAt(*s, 0, 5);
+    loadOptionAt(*s, 0, 5);
     EXPECT_EQ(s->prep.bendOptions.current.stepIndex, 2);
-    testing::loadOptionAt(*s, 1, 0);
+    loadOptionAt(*s, 1, 0);
     EXPECT_EQ(s->prep.bendOptions.current.positionRole, 5);  // the only bend
 }
 
@@ -68,9 +83,9 @@ TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
         addMaterialCapability(*s, b, "A1", 0, 100, 0);
     }
     addPreparedPiece(*s, {}, oneBend());
-    testing::listOptions(*s, 0);
+    listOptions(*s, 0);
     std::vector<std::string> names;
-    for (int32_t k = 0; k < testing::optionCount(*s, 1); ++k) names.push_back(optionName(*s, testing::loadOptionAt(*s, 1, k)));
+    for (int32_t k = 0; k < optionCount(*s, 1); ++k) names.push_back(optionName(*s, loadOptionAt(*s, 1, k)));
     const std::vector<std::string> expected = {"d1h1M1B1", "d1h1M2B1", "d1h1M3B2", "d1h2M1B1", "d1h2M2B1", "d1h2M3B2",
                                                "d2h1M1B1", "d2h1M2B1", "d2h1M3B2", "d2h2M1B1", "d2h2M2B1", "d2h2M3B2"};
     EXPECT_EQ(names, expected);
@@ -84,9 +99,9 @@ TEST(ToolingOptions, HandsFollowTheMachine) {
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
         addPreparedPiece(*s, {}, oneBend());
-        testing::listOptions(*s, 0);
-        ASSERT_EQ(testing::optionCount(*s, 0), hand == 3 ? 4 : 2) << hand;
-        testing::loadOptionAt(*s, 0, 0);
+        listOptions(*s, 0);
+        ASSERT_EQ(optionCount(*s, 0), hand == 3 ? 4 : 2) << hand;
+        loadOptionAt(*s, 0, 0);
         EXPECT_EQ(s->prep.bendOptions.current.hand, hand == 2 ? 2 : 1);
     }
 }
@@ -128,10 +143,10 @@ TEST(ToolingOptions, AdditionalMaterial) {
         testing::PieceSetup piece;
         piece.weldShrinkage = 7;
         addPreparedPiece(*s, piece, c.steps);
-        testing::listOptions(*s, 0);
-        ASSERT_EQ(testing::optionCount(*s, c.position), static_cast<int32_t>(c.extras.size()));
+        listOptions(*s, 0);
+        ASSERT_EQ(optionCount(*s, c.position), static_cast<int32_t>(c.extras.size()));
         for (std::size_t k = 0; k < c.extras.size(); ++k) {
-            testing::loadOptionAt(*s, c.position, static_cast<int32_t>(k));
+            loadOptionAt(*s, c.position, static_cast<int32_t>(k));
             EXPECT_EQ(s->prep.bendOptions.current.extraBefore, c.extras[k].first) << k;
             EXPECT_EQ(s->prep.bendOptions.current.extraAfter, c.extras[k].second) << k;
         }
@@ -154,10 +169,10 @@ TEST(ToolingOptions, PriorityValues) {
         addBendCapability(*s, "B1", 2.0, 1000);
         addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
         addPreparedPiece(*s, {}, oneBend());
-        testing::listOptions(*s, 0);
-        testing::loadOptionAt(*s, 0, 0);
+        listOptions(*s, 0);
+        loadOptionAt(*s, 0, 0);
         EXPECT_EQ(s->prep.bendOptions.current.priorityValue, row.straightValue) << row.m << row.b << row.mob;
-        testing::loadOptionAt(*s, 1, 0);
+        loadOptionAt(*s, 1, 0);
         EXPECT_EQ(s->prep.bendOptions.current.priorityValue, row.bendValue) << row.m << row.b << row.mob;
     }
 }
@@ -173,7 +188,7 @@ TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
         testing::PieceSetup piece;
         piece.springbackAngle = 3;
         addPreparedPiece(*s, piece, oneBend(4000, 3000, 88));
-        testing::listOptions(*s, 0);
+        listOptions(*s, 0);
         s->cutFile.cutPieces.load(0);
         if (maxAngle == 90) {
             EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
@@ -181,7 +196,7 @@ TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
                          "There is no machine available that can handle this pipe length or bend angle.");
         } else {
             EXPECT_EQ(s->cutFile.cutPieces.current.failed, 0);
-            EXPECT_EQ(testing::optionCount(*s, 1), 2);
+            EXPECT_EQ(optionCount(*s, 1), 2);
         }
     }
 }
@@ -198,7 +213,7 @@ TEST(ToolingOptions, DeliveryLengthUsesTheUntruncatedSum) {
         testing::PieceSetup piece;
         piece.maxDeliveryLength = delivery;
         addPreparedPiece(*s, piece, steps);
-        testing::listOptions(*s, 0);
+        listOptions(*s, 0);
         s->cutFile.cutPieces.load(0);
         if (delivery < 988) {
             EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
@@ -221,15 +236,15 @@ TEST(ToolingOptions, MachineLengthAndTemplateLength) {
     addBendCapability(*s, "B1", 2.0, 1000);
     addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
     addPreparedPiece(*s, {}, oneBend(400, 3000));  // 400 + 1570.8 + 3000 + 2 x 1000 = 6970.8
-    testing::listOptions(*s, 0);
+    listOptions(*s, 0);
     s->cutFile.cutPieces.load(0);
     EXPECT_EQ(s->cutFile.cutPieces.current.devLength, 6970);
     EXPECT_DOUBLE_EQ(s->prep.bendSteps.at(0).length, 1400.0);
     EXPECT_DOUBLE_EQ(s->prep.bendSteps.at(2).length, 4000.0);
     // 1400 against minFirstStraight 1401 needs 1 more; both machines take 6970.
-    testing::loadOptionAt(*s, 1, 0);
+    loadOptionAt(*s, 1, 0);
     EXPECT_EQ(s->prep.bendOptions.current.extraBefore, 1);
-    EXPECT_EQ(testing::optionCount(*s, 1), 4);
+    EXPECT_EQ(optionCount(*s, 1), 4);
 }
 
 TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
@@ -243,7 +258,7 @@ TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
         }
         steps.push_back(straight(5000));
         addPreparedPiece(*s, {}, steps);
-        testing::listOptions(*s, 0);
+        listOptions(*s, 0);
         s->cutFile.cutPieces.load(0);
         EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
         EXPECT_EQ(s->prep.bendOptions.count, 0);
@@ -254,14 +269,14 @@ TEST(ToolingOptions, PiecesBeyondTheTablesAndOddInputStaySafe) {
         testing::addSimpleShop(*s, {1000, 2000000000});
         addPreparedPiece(*s, {}, {straight(-50), bend(0, 0, 1000), straight(10), bend(1e12, 200, 2000000000),
                                  straight(1e9)});
-        testing::listOptions(*s, 0);
+        listOptions(*s, 0);
         testing::PieceSetup other;
         other.cutId = "C2";
         other.bore = 3.0;
         addPreparedPiece(*s, other, oneBend());
         s->prep.bendOptions.clear();
-        testing::listOptions(*s, 1);
-        EXPECT_EQ(testing::optionCount(*s, 1), 0);
+        listOptions(*s, 1);
+        EXPECT_EQ(optionCount(*s, 1), 0);
     }
 }
 

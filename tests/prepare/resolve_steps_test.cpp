@@ -4,7 +4,6 @@
 
 #include "prepare/bend_steps.h"
 #include "prepare/resolve.h"
-#include "support/job_calls.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -65,7 +64,7 @@ TEST(ItemResolution, FailureTexts) {
     addPiece(*s, "C4", "S1", "P3", 4.0, 5001);  // longer than the delivery length
     addBendPoint(*s, "C2", "S1", 0, 0, 0, 100, 90);
     addBendPoint(*s, "C4", "S2", 0, 0, 0, 100, 90);  // another spool: not a bend of C4
-    for (int32_t i = 0; i < 4; ++i) testing::resolvePiece(*s, i);
+    for (int32_t i = 0; i < 4; ++i) resolveCutPieceItem(s->shop, s->cutFile, s->prep, i);
 
     const char* texts[] = {"Inconsistent material spec on item P1", "Itemcode P2 not found in database.",
                            "No bends present in cut piece.", "Straight pipe exceeds max delivery length."};
@@ -102,8 +101,8 @@ TEST(BendGeometry, WorkedExampleGivesThreeSteps) {
     s->cutFile.cutPieces.store(0);
     addBendPoint(*s, "C1", "S1", 500, 0, 0, 100, 90);
     addBendPoint(*s, "C1", "S9", 900, 900, 0, 100, 90);  // same cut id, other spool
-    testing::resolvePiece(*s, 0);
-    testing::buildSteps(*s, 0);
+    resolveCutPieceItem(s->shop, s->cutFile, s->prep, 0);
+    buildBendSteps(s->options, s->cutFile, s->prep, 0);
 
     ASSERT_EQ(s->prep.bendSteps.count, 3);
     const BendStepRecord& first = s->prep.bendSteps.at(0);
@@ -127,8 +126,8 @@ TEST(BendGeometry, CoincidentPointsGiveAZeroDirectionAndANegativeStraight) {
     addTube(*s, "P1", 2.0, "A1", 100000, 1);
     addPiece(*s, "C1", "S1", "P1", 2.0);
     addBendPoint(*s, "C1", "S1", 0, 0, 0, 100, 90);  // on the start point
-    testing::resolvePiece(*s, 0);
-    testing::buildSteps(*s, 0);
+    resolveCutPieceItem(s->shop, s->cutFile, s->prep, 0);
+    buildBendSteps(s->options, s->cutFile, s->prep, 0);
     ASSERT_EQ(s->prep.bendSteps.count, 3);
     const BendStepRecord& first = s->prep.bendSteps.at(0);
     EXPECT_LT(first.length, 0.0);
