@@ -14,12 +14,18 @@
 # and benders can need far longer than a fuzz run has; it does not fail the
 # run (crashes, sanitizer reports and leaks still do).
 #
-# Every run uses the same random seed (FUZZ_SEED, default 1), so a slower
-# machine explores a prefix of what a faster one does with the same seed: a
-# run that passes here for longer passes in CI. FUZZ_SEED=0 lets libFuzzer
-# pick a new seed for open-ended bug hunting.
+# Without an argument (as in CI) each target runs a fixed number of inputs
+# from a fixed random seed (FUZZ_SEED, default 1): libFuzzer then tries
+# nearly the same inputs on every machine (only its corpus bookkeeping
+# depends on timing), so a CI run explores what a local run explored, not
+# whatever a faster machine reaches in a given time. The counts are
+# what a target does in about 30 s on a quiet 2-core machine; FUZZ_RUN_LIMIT
+# (default 600 s) bounds each target's time on a slow one.
+# With SECONDS each target runs for that time instead; FUZZ_SEED=0 lets
+# libFuzzer pick a new seed, for an open-ended hunt.
 #
-# Usage: tools/fuzz.sh [SECONDS_PER_TARGET]     (default 30, or $FUZZ_SECONDS)
+# Usage: tools/fuzz.sh                  fixed inputs, fixed seed (CI)
+#        tools/fuzz.sh SECONDS          every target for SECONDS
 #        FUZZ_TARGETS="job clash_job" tools/fuzz.sh    to run only some targets
 # Every run starts from the seeds in fuzz/corpus/<target>/; what it finds
 # is left in build/fuzz/corpus/<target>/, and inputs that crash or time out
@@ -27,7 +33,8 @@
 set -u
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-${FUZZ_SECONDS:-30}}
+seconds=${1:-${FUZZ_SECONDS:-}}
+seed=${FUZZ_SEED:-1}
 targets=${FUZZ_TARGETS:-"parameters database cutpieces job clash_job"}
 
 cd "$root" || exit 1
@@ -65,13 +72,26 @@ for target in $targets; do
     mkdir -p "$corpus" "$artifacts"
     # New inputs go into the first folder (the build tree); the seeds are
     # only read.
-    "$exe" -seed="${FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -max_len=4096 \
+    if [ -n "$seconds" ]; then
+        bound="-max_total_time=$seconds"
+        what="in ${seconds}s"
+    else
+        case $target in
+            parameters) runs=100000 ;;
+            database|cutpieces) runs=20000 ;;
+            job) runs=12000 ;;
+            *) runs=8000 ;;
+        esac
+        bound="-runs=$runs -max_total_time=${FUZZ_RUN_LIMIT:-600}"
+        what="from seed $seed"
+    fi
+    "$exe" -seed="$seed" $bound -reload=0 -timeout=25 -rss_limit_mb=2048 -max_len=4096 \
         -print_final_stats=1 -artifact_prefix="$artifacts/" \
         "$corpus" "$seeds" >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
     if [ $status -eq 0 ]; then
-        echo "ok    fuzz_$target: ${runs:-?} inputs in ${seconds}s, corpus $(ls "$corpus" | wc -l) files"
+        echo "ok    fuzz_$target: ${runs:-?} inputs $what, corpus $(ls "$corpus" | wc -l) files"
     elif grep -q "ERROR: libFuzzer: timeout" "$log"; then
         slow=$(ls -t "$artifacts"/timeout-* 2>/dev/null | head -n1)
         limit=${FUZZ_SLOW_LIMIT:-120}

@@ -7,7 +7,7 @@
 #      AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the tsan workflow: the thread tests (jobs on 1, 2 and 7 threads)
 #      under ThreadSanitizer, each bounded to 10 minutes;
-#   4. tools/fuzz.sh: every libFuzzer target for a bounded time.
+#   4. tools/fuzz.sh: every libFuzzer target on a fixed set of inputs.
 # Every step runs even if an earlier one failed; the exit status is non-zero
 # if any failed.
 set -u
