@@ -22,8 +22,8 @@
 #
 # Usage: dll_host.sh MODE SOURCE_DIR LIBRARY WORK_DIR LINUX_CLI MAKE_JOB GENERATED [HOST]
 # Windows mode exits 77 (skipped) when the MinGW-w64 C compiler or 32-bit
-# wine is missing, except under CI (CI set), where that is a failure, and
-# when the machine's kernel runs no 32-bit program at all.
+# wine is missing, or the machine runs no 32-bit program at all, except
+# under CI (CI set), where each of these is a failure.
 set -u
 
 absolute() { case $1 in /*) printf '%s' "$1" ;; *) printf '%s/%s' "$PWD" "$1" ;; esac; }
@@ -65,10 +65,15 @@ else
         if [ -x "$candidate" ]; then loader=$candidate; break; fi
     done
     [ -n "$loader" ] || missing "32-bit wine (wine32) is not installed"
+    # A kernel that boots with 32-bit support off refuses the loader ("Exec
+    # format error"); tools/enable-32bit.sh (run by .ci/run) then hands
+    # 32-bit programs to qemu's i386 emulator.
     "$loader" --version >/dev/null 2>&1
     if [ $? -eq 126 ]; then
-        echo "SKIP: this machine's kernel cannot run 32-bit programs ($loader: exec format error)"
-        exit 77
+        missing "this machine's kernel runs no 32-bit program ($loader: exec format error) and no emulator is registered for them: run tools/enable-32bit.sh as root"
+    fi
+    if [ -e /proc/sys/fs/binfmt_misc/kwarel-i386 ] && grep -q '^enabled' /proc/sys/fs/binfmt_misc/kwarel-i386; then
+        echo "note: 32-bit programs run under $(sed -n 's/^interpreter //p' /proc/sys/fs/binfmt_misc/kwarel-i386) (the kernel runs none itself)"
     fi
 
     host=$work/dll_host.exe
