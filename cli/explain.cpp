@@ -219,28 +219,19 @@ std::string lengthText(const JobReport& report, double tenths) {
     return text;
 }
 
-std::string explainPiece(const JobReport& report, const PieceReport& piece) {
-    const CutPieceRecord& record = piece.record;
-    std::ostringstream out;
-    out << "CUT-ID " << record.cutId << ", SPOOL-ID " << record.spoolId << ", ITEM-CODE " << record.itemCode
-        << ", BORE " << boreText(record.nominalBore) << ", PIPING-SPEC " << record.pipingSpec << ", "
-        << record.bendCount << (record.bendCount == 1 ? " bend" : " bends") << "\n";
-    if (record.failed == 0) {
-        out << "RESULT PASS: " << piece.runs.size() << (piece.runs.size() == 1 ? " run" : " runs") << " chosen.\n";
-    } else if (record.failed == 1) {
-        out << "RESULT FAIL: " << record.failureText << "\n";
-    } else {
-        out << "RESULT NO BENDING REQUIRED.\n";
-    }
-    out << "Why:\n";
-    const std::string failure = record.failureText;
-    const std::string units = unitsName(report.lengthUnits);
+namespace {
 
+// What the item lookup and the piece's own checks decided: a straight
+// piece, an unknown item, another material, no bends, too many bends.
+// Returns true when that explains the piece.
+bool explainItem(std::ostringstream& out, const JobReport& report, const PieceReport& piece) {
+    const CutPieceRecord& record = piece.record;
+    const std::string units = unitsName(report.lengthUnits);
     if (record.failed == 2) {
         out << "  The cut piece has no bends and its length " << exactLength(report, record.devLength)
             << " fits the max delivery length " << exactLength(report, record.maxDeliveryLength) << " of item code "
             << record.itemCode << ".\n";
-        return out.str();
+        return true;
     }
     if (record.failed == 1 && piece.tubeIndex == -1) {
         out << "  No tube data record has item code " << record.itemCode << " with bore "
@@ -254,7 +245,7 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
                 << (tube.sizeUnits == 1 ? "MM" : tube.sizeUnits == 2 ? "INCH" : "unknown units") << "\n";
         }
         if (!any) out << "  The database has no tube data for item code " << record.itemCode << " at all.\n";
-        return out.str();
+        return true;
     }
     if (record.failed == 1 && piece.tubeIndex >= 0 &&
         static_cast<std::size_t>(piece.tubeIndex) < report.tubeData.size() &&
@@ -263,18 +254,27 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
         out << "  The tube data for item code " << tube.itemCode << ", bore " << boreText(tube.nominalBore) << " in "
             << units << " gives material spec " << tube.materialSpec << ", but the cut piece's PIPING-SPEC is "
             << record.pipingSpec << ".\n";
-        return out.str();
+        return true;
     }
     if (record.failed == 1 && record.bendCount == 0) {
         out << "  The cut piece has no bends and its length " << exactLength(report, record.devLength)
             << " is more than the max delivery length " << exactLength(report, record.maxDeliveryLength)
             << " of item code " << record.itemCode << ".\n";
-        return out.str();
+        return true;
     }
     if (record.failed == 1 && record.bendCount > kMaxBends) {
         out << "  The cut piece has " << record.bendCount << " bends; a run holds at most " << kMaxBends << ".\n";
-        return out.str();
+        return true;
     }
+    return false;
+}
+
+// What the lengths and the tooling options decided: the stock length, the
+// machines' limits, positions no machine and bender can make. Returns true
+// when that explains the piece.
+bool explainOptions(std::ostringstream& out, const JobReport& report, const PieceReport& piece) {
+    const CutPieceRecord& record = piece.record;
+    const std::string failure = record.failureText;
     if (piece.lengthsKnown) {
         out << "  Developed length " << exactLength(report, piece.developed)
             << (report.options.ADD_TEMPLATE_LENGTH != 0 ? " (template length added at both ends)" : "")
@@ -286,7 +286,7 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
         out << "  The developed length (straights between tangent points plus bend arcs) is more than the max "
                "delivery length of item code "
             << record.itemCode << ": the pipe cannot be cut from one stock length.\n";
-        return out.str();
+        return true;
     }
     if (record.failed == 1 && failure.rfind("There is no machine available", 0) == 0) {
         out << "  No machine takes the whole pipe:\n";
@@ -295,7 +295,7 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
             if (refusal.position < 0 && !refusal.isBender) refusals.push_back(&refusal);
         }
         listRefusals(out, report, piece, refusals);
-        return out.str();
+        return true;
     }
     if (record.failed == 1 && failure.rfind("No machine/bender combination", 0) == 0) {
         for (std::size_t p = 0; p < piece.optionCountByPosition.size(); ++p) {
@@ -312,10 +312,16 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
             }
             listRefusals(out, report, piece, refusals);
         }
-        return out.str();
+        return true;
     }
 
-    // Runs were searched.
+    return false;
+}
+
+// What the run search found: the levels searched, the runs enumerated and
+// the runs that clashed.
+void explainSearch(std::ostringstream& out, const JobReport& report, const PieceReport& piece) {
+    const CutPieceRecord& record = piece.record;
     const int64_t* counts = piece.outcomeCounts;
     const int64_t tried = counts[0] + counts[1] + counts[2] + counts[3] + counts[4];
     out << "  Criteria levels searched: " << piece.levelsSearched.size() << " of 32";
@@ -356,6 +362,25 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
         out << "  Clash report:\n";
         for (const std::string& line : piece.clashLines) out << "    " << line << "\n";
     }
+}
+
+}  // namespace
+
+std::string explainPiece(const JobReport& report, const PieceReport& piece) {
+    const CutPieceRecord& record = piece.record;
+    std::ostringstream out;
+    out << "CUT-ID " << record.cutId << ", SPOOL-ID " << record.spoolId << ", ITEM-CODE " << record.itemCode
+        << ", BORE " << boreText(record.nominalBore) << ", PIPING-SPEC " << record.pipingSpec << ", "
+        << record.bendCount << (record.bendCount == 1 ? " bend" : " bends") << "\n";
+    if (record.failed == 0) {
+        out << "RESULT PASS: " << piece.runs.size() << (piece.runs.size() == 1 ? " run" : " runs") << " chosen.\n";
+    } else if (record.failed == 1) {
+        out << "RESULT FAIL: " << record.failureText << "\n";
+    } else {
+        out << "RESULT NO BENDING REQUIRED.\n";
+    }
+    out << "Why:\n";
+    if (!explainItem(out, report, piece) && !explainOptions(out, report, piece)) explainSearch(out, report, piece);
     return out.str();
 }
 

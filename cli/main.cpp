@@ -6,11 +6,7 @@
 #include <string>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include <windows.h>  // NOMINMAX and WIN32_LEAN_AND_MEAN come from the build
 #endif
 
 #include "commands.h"

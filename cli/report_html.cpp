@@ -452,6 +452,148 @@ std::string runsJson(const JobReport& report, const PieceReport& piece) {
     return out.take();
 }
 
+namespace {
+
+struct Tally {
+    int64_t passed = 0, failed = 0, straight = 0, programs = 0;
+};
+
+// The page head and the summary tiles.
+void writeHeader(Out& out, const JobReport& report, const Tally& tally) {
+    out << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+        << "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+        << "<title>kwarel report " << html(report.pipeline) << "</title><style>" << kStyle
+        << "</style></head><body>\n<header><h1>Bending plan: " << html(report.pipeline) << "</h1>"
+        << "<div class=\"summary\" id=\"summary\">";
+    auto tile = [&](const char* id, const char* label, int64_t value) {
+        out << "<div id=\"" << id << "\"><b>";
+        out.number(value);
+        out << "</b>" << label << "</div>";
+    };
+    tile("sum-pieces", "cut pieces", static_cast<int64_t>(report.pieces.size()));
+    tile("sum-passed", "passed", tally.passed);
+    tile("sum-failed", "failed", tally.failed);
+    tile("sum-straight", "straight, no bending", tally.straight);
+    tile("sum-programs", "programs chosen", tally.programs);
+    tile("sum-clash", "clash lines", report.clashLineTotal);
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.2f s", report.seconds);
+    out << "<div id=\"sum-time\"><b>" << seconds << "</b>job time</div></div>"
+        << "<p>Date " << html(report.date) << " &middot; lengths in " << (report.lengthUnits == 2 ? "INCH" : "MM")
+        << " &middot; clash checking " << (report.options.DO_CLASH_CHECKING != 0 ? "on" : "off")
+        << " &middot; drawings in millimetres, room coordinates: x along the feed line (0 at the bend head), "
+           "y across it, z up from the floor</p></header>\n<main>\n";
+}
+
+// The links to the failed pieces and one section per cut piece, whose body
+// the script draws.
+void writeSections(Out& out, const JobReport& report, const Tally& tally) {
+    if (tally.failed > 0) {
+        out << "<nav><b>Failed:</b> ";
+        for (std::size_t i = 0; i < report.pieces.size(); ++i) {
+            if (report.pieces[i].record.failed != 1) continue;
+            out << "<a href=\"#p" << std::to_string(i) << "\">" << html(report.pieces[i].record.cutId) << "</a> ";
+        }
+        out << "</nav>\n";
+    }
+    for (std::size_t i = 0; i < report.pieces.size(); ++i) {
+        const PieceReport& piece = report.pieces[i];
+        const CutPieceRecord& r = piece.record;
+        const char* status = r.failed == 0 ? "PASS" : r.failed == 1 ? "FAIL" : "STRAIGHT";
+        out << "<section class=\"piece " << status << "\" id=\"p" << std::to_string(i) << "\" data-piece=\""
+            << std::to_string(i) << "\" data-status=\"" << status << "\" data-runs=\""
+            << std::to_string(piece.runs.size()) << "\" data-clash=\"" << (piece.hasClash ? "1" : "0")
+            << "\"><h2>CUT-ID " << html(r.cutId) << " &middot; SPOOL-ID " << html(r.spoolId) << "</h2><div>"
+            << "PIPING-SPEC " << html(r.pipingSpec) << " &middot; ITEM-CODE " << html(r.itemCode) << " &middot; BORE "
+            << html(std::to_string(static_cast<long long>(r.nominalBore))) << " &middot; "
+            << std::to_string(r.bendCount) << (r.bendCount == 1 ? " bend" : " bends") << "</div><p class=\"status\">";
+        if (r.failed == 0) {
+            out << "PASS &middot; " << std::to_string(piece.runs.size()) << " runs produced";
+        } else if (r.failed == 1) {
+            out << "FAIL &middot; " << html(r.failureText);
+        } else {
+            out << "NO BENDING REQUIRED.";
+        }
+        out << "</p><div class=\"body\"></div></section>\n";
+    }
+}
+
+// Each machine room once, in millimetres.
+void writeMachines(Out& out, const JobReport& report) {
+    out << "\"machines\":[";
+    for (std::size_t m = 0; m < report.machines.size(); ++m) {
+        const MachineRecord& machine = report.machines[m];
+        if (m > 0) out << ',';
+        out << "{\"n\":" << json(machine.name) << ",\"h\":";
+        out.mm(machine.machineHeight);
+        out << ",\"pit\":" << (machine.hasPit != 0 ? "1" : "0") << ",\"pd\":";
+        out.mm(machine.pitDepth);
+        out << ",\"pr\":";
+        out.mm(machine.pitRadius);
+        out << ",\"fr\":";
+        out.mm(machine.frontRadius);
+        out << ",\"w\":";
+        out.mm(machine.bodyHalfWidth);
+        out << ",\"l\":";
+        out.mm(machine.leftWall);
+        out << ",\"r\":";
+        out.mm(machine.rightWall);
+        out << ",\"f\":";
+        out.mm(machine.frontWall);
+        out << ",\"b\":";
+        out.mm(machine.backWall);
+        out << ",\"c\":";
+        out.mm(machine.ceilingHeight);
+        out << '}';
+    }
+    out << ']';
+}
+
+// One cut piece's page data: its steps, clash lines, the explanation of a
+// failure, the first clash, its runs and their programs.
+void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
+                    const std::vector<std::string>* programs) {
+    out << "{\"od\":";
+    out.mm(piece.record.outsideDiameter);
+    out << ",\"b\":[";
+    for (std::size_t s = 0; s < piece.steps.size(); ++s) {
+        const StepInfo& step = piece.steps[s];
+        if (s > 0) out << ',';
+        out << '[';
+        out.number(step.type);
+        out << ",\"" << lengthText(report, step.length) .substr(0, lengthText(report, step.length).find(' '))
+            << "\",";
+        out.number(step.bendAngle);
+        out << ",\"" << lengthText(report, step.bendRadius).substr(0, lengthText(report, step.bendRadius).find(' '))
+            << "\"]";
+    }
+    out << "],\"cl\":[";
+    for (std::size_t l = 0; l < piece.clashLines.size(); ++l) {
+        if (l > 0) out << ',';
+        out << json(piece.clashLines[l]);
+    }
+    out << "],\"why\":";
+    if (piece.record.failed == 1) {
+        out << json(explainPiece(report, piece));
+    } else {
+        out << "null";
+    }
+    out << ",\"c\":";
+    if (piece.hasClash) {
+        writeClash(out, piece.firstClash);
+    } else {
+        out << "null";
+    }
+    out << ",\"r\":" << piece.runsJson << ",\"pg\":[";
+    for (std::size_t r = 0; r < piece.runs.size(); ++r) {
+        if (r > 0) out << ',';
+        out << json(programs != nullptr && r < programs->size() ? (*programs)[r] : std::string());
+    }
+    out << "]}";
+}
+
+}  // namespace
+
 bool writeHtmlReport(const JobReport& report, const std::string& resultText, const std::string& path,
                      std::string& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -460,136 +602,25 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultText, con
         return false;
     }
     const auto blocks = programsOf(resultText);
-    int64_t passed = 0, failed = 0, straight = 0, programs = 0;
+    Tally tally;
     for (const PieceReport& piece : report.pieces) {
-        if (piece.record.failed == 0) ++passed;
-        else if (piece.record.failed == 1) ++failed;
-        else ++straight;
-        programs += static_cast<int64_t>(piece.runs.size());
+        if (piece.record.failed == 0) ++tally.passed;
+        else if (piece.record.failed == 1) ++tally.failed;
+        else ++tally.straight;
+        tally.programs += static_cast<int64_t>(piece.runs.size());
     }
     {
         Out out(file);
-        out << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
-            << "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
-            << "<title>kwarel report " << html(report.pipeline) << "</title><style>" << kStyle
-            << "</style></head><body>\n<header><h1>Bending plan: " << html(report.pipeline) << "</h1>"
-            << "<div class=\"summary\" id=\"summary\">";
-        auto tile = [&](const char* id, const char* label, int64_t value) {
-            out << "<div id=\"" << id << "\"><b>";
-            out.number(value);
-            out << "</b>" << label << "</div>";
-        };
-        tile("sum-pieces", "cut pieces", static_cast<int64_t>(report.pieces.size()));
-        tile("sum-passed", "passed", passed);
-        tile("sum-failed", "failed", failed);
-        tile("sum-straight", "straight, no bending", straight);
-        tile("sum-programs", "programs chosen", programs);
-        tile("sum-clash", "clash lines", report.clashLineTotal);
-        char seconds[32];
-        std::snprintf(seconds, sizeof seconds, "%.2f s", report.seconds);
-        out << "<div id=\"sum-time\"><b>" << seconds << "</b>job time</div></div>"
-            << "<p>Date " << html(report.date) << " &middot; lengths in " << (report.lengthUnits == 2 ? "INCH" : "MM")
-            << " &middot; clash checking " << (report.options.DO_CLASH_CHECKING != 0 ? "on" : "off")
-            << " &middot; drawings in millimetres, room coordinates: x along the feed line (0 at the bend head), "
-               "y across it, z up from the floor</p></header>\n<main>\n";
-        if (failed > 0) {
-            out << "<nav><b>Failed:</b> ";
-            for (std::size_t i = 0; i < report.pieces.size(); ++i) {
-                if (report.pieces[i].record.failed != 1) continue;
-                out << "<a href=\"#p" << std::to_string(i) << "\">" << html(report.pieces[i].record.cutId) << "</a> ";
-            }
-            out << "</nav>\n";
-        }
-        for (std::size_t i = 0; i < report.pieces.size(); ++i) {
-            const PieceReport& piece = report.pieces[i];
-            const CutPieceRecord& r = piece.record;
-            const char* status = r.failed == 0 ? "PASS" : r.failed == 1 ? "FAIL" : "STRAIGHT";
-            out << "<section class=\"piece " << status << "\" id=\"p" << std::to_string(i) << "\" data-piece=\""
-                << std::to_string(i) << "\" data-status=\"" << status << "\" data-runs=\""
-                << std::to_string(piece.runs.size()) << "\" data-clash=\"" << (piece.hasClash ? "1" : "0")
-                << "\"><h2>CUT-ID " << html(r.cutId) << " &middot; SPOOL-ID " << html(r.spoolId) << "</h2><div>"
-                << "PIPING-SPEC " << html(r.pipingSpec) << " &middot; ITEM-CODE " << html(r.itemCode) << " &middot; BORE "
-                << html(std::to_string(static_cast<long long>(r.nominalBore))) << " &middot; "
-                << std::to_string(r.bendCount) << (r.bendCount == 1 ? " bend" : " bends") << "</div><p class=\"status\">";
-            if (r.failed == 0) {
-                out << "PASS &middot; " << std::to_string(piece.runs.size()) << " runs produced";
-            } else if (r.failed == 1) {
-                out << "FAIL &middot; " << html(r.failureText);
-            } else {
-                out << "NO BENDING REQUIRED.";
-            }
-            out << "</p><div class=\"body\"></div></section>\n";
-        }
+        writeHeader(out, report, tally);
+        writeSections(out, report, tally);
         out << "</main>\n<script id=\"kwarel-data\" type=\"application/json\">{\"units\":"
             << json(report.lengthUnits == 2 ? "INCH" : "MM") << ",\"clash\":"
-            << (report.options.DO_CLASH_CHECKING != 0 ? "1" : "0") << ",\"machines\":[";
-        for (std::size_t m = 0; m < report.machines.size(); ++m) {
-            const MachineRecord& machine = report.machines[m];
-            if (m > 0) out << ',';
-            out << "{\"n\":" << json(machine.name) << ",\"h\":";
-            out.mm(machine.machineHeight);
-            out << ",\"pit\":" << (machine.hasPit != 0 ? "1" : "0") << ",\"pd\":";
-            out.mm(machine.pitDepth);
-            out << ",\"pr\":";
-            out.mm(machine.pitRadius);
-            out << ",\"fr\":";
-            out.mm(machine.frontRadius);
-            out << ",\"w\":";
-            out.mm(machine.bodyHalfWidth);
-            out << ",\"l\":";
-            out.mm(machine.leftWall);
-            out << ",\"r\":";
-            out.mm(machine.rightWall);
-            out << ",\"f\":";
-            out.mm(machine.frontWall);
-            out << ",\"b\":";
-            out.mm(machine.backWall);
-            out << ",\"c\":";
-            out.mm(machine.ceilingHeight);
-            out << '}';
-        }
-        out << "],\"pieces\":[";
+            << (report.options.DO_CLASH_CHECKING != 0 ? "1" : "0") << ',';
+        writeMachines(out, report);
+        out << ",\"pieces\":[";
         for (std::size_t i = 0; i < report.pieces.size(); ++i) {
-            const PieceReport& piece = report.pieces[i];
             if (i > 0) out << ",\n";
-            out << "{\"od\":";
-            out.mm(piece.record.outsideDiameter);
-            out << ",\"b\":[";
-            for (std::size_t s = 0; s < piece.steps.size(); ++s) {
-                const StepInfo& step = piece.steps[s];
-                if (s > 0) out << ',';
-                out << '[';
-                out.number(step.type);
-                out << ",\"" << lengthText(report, step.length) .substr(0, lengthText(report, step.length).find(' '))
-                    << "\",";
-                out.number(step.bendAngle);
-                out << ",\"" << lengthText(report, step.bendRadius).substr(0, lengthText(report, step.bendRadius).find(' '))
-                    << "\"]";
-            }
-            out << "],\"cl\":[";
-            for (std::size_t l = 0; l < piece.clashLines.size(); ++l) {
-                if (l > 0) out << ',';
-                out << json(piece.clashLines[l]);
-            }
-            out << "],\"why\":";
-            if (piece.record.failed == 1) {
-                out << json(explainPiece(report, piece));
-            } else {
-                out << "null";
-            }
-            out << ",\"c\":";
-            if (piece.hasClash) {
-                writeClash(out, piece.firstClash);
-            } else {
-                out << "null";
-            }
-            out << ",\"r\":" << piece.runsJson << ",\"pg\":[";
-            const std::vector<std::string>* programs = i < blocks.size() ? &blocks[i] : nullptr;
-            for (std::size_t r = 0; r < piece.runs.size(); ++r) {
-                if (r > 0) out << ',';
-                out << json(programs != nullptr && r < programs->size() ? (*programs)[r] : std::string());
-            }
-            out << "]}";
+            writePieceData(out, report, report.pieces[i], i < blocks.size() ? &blocks[i] : nullptr);
         }
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();

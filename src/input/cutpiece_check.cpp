@@ -11,32 +11,10 @@
 namespace kwarel {
 namespace {
 
-std::string upperCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
-std::size_t editDistance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = up;
-        }
-    }
-    return row[b.size()];
-}
-
-constexpr const char* kKeywords[] = {"/HEADER", "DATE",     "PIPELINE",       "PIPING-SPEC",     "/SPOOL",
-                                     "SPOOL-ID", "/CUT",    "CUT-ID",         "ITEM-CODE",       "START",
-                                     "FINISH",   "ND",      "BEND",           "/END",            "START-END-TYPE",
-                                     "FINISH-END-TYPE", "DEV-LENGTH", "UNITS-BORE", "UNITS-LENGTH"};
+constexpr std::initializer_list<const char*> kKeywords = {
+    "/HEADER", "DATE",   "PIPELINE", "PIPING-SPEC", "/SPOOL", "SPOOL-ID", "/CUT", "CUT-ID", "ITEM-CODE", "START",
+    "FINISH",  "ND",     "BEND",     "/END",        "START-END-TYPE", "FINISH-END-TYPE", "DEV-LENGTH", "UNITS-BORE",
+    "UNITS-LENGTH"};
 
 bool isKeyword(const std::string& upper) {
     if (upper.rfind("BEND", 0) == 0) return true;
@@ -141,43 +119,20 @@ void closePiece(CutPieceCheck& c) {
     c.pieceOpen = false;
 }
 
-}  // namespace
-
-void checkCutPieceLine(CutPieceCheck& c, std::FILE* stream, const char* piece) {
-    c.lines.advance(piece);
-    int next = std::fgetc(stream);
-    const bool atEnd = next == EOF;
-    if (!atEnd) std::ungetc(next, stream);
-    noteRawLine(c.diagnostics, c.file, c.lines, piece, kLineBuffer, atEnd);
-
-    char first[kLineBuffer];
-    nextWord(piece, 0, first);
-    const std::string keyword = first;
-    const std::string upper = upperCase(keyword);
-    if (keyword.empty() || keyword[0] == '#') return;
-    const std::vector<std::string> values = valuesOf(piece);
-    const int32_t line = c.lines.line;
-    Diagnostics& d = c.diagnostics;
-
-    if (!isKeyword(upper)) {
-        const char* closest = nullptr;
-        std::size_t best = upper.size() >= 7 ? 3 : 2;
-        for (const char* k : kKeywords) {
-            const std::size_t distance = editDistance(upper, k);
-            if (distance < best) {
-                best = distance;
-                closest = k;
-            }
-        }
-        if (closest != nullptr || upper[0] == '/') {
-            d.warning(c.file, line,
-                      "unknown keyword " + quoted(keyword.c_str()) +
-                          (closest != nullptr ? std::string(" (") + closest + "?)" : std::string()) +
-                          ": the line is ignored");
-        }
-        return;
+void warnUnknownKeyword(CutPieceCheck& c, const std::string& keyword, const std::string& upper) {
+    const char* closest = closestKeyword(upper, kKeywords, upper.size() >= 7 ? 3 : 2);
+    if (closest != nullptr || upper[0] == '/') {
+        c.diagnostics.warning(c.file, c.lines.line,
+                              "unknown keyword " + quoted(keyword.c_str()) +
+                                  (closest != nullptr ? std::string(" (") + closest + "?)" : std::string()) +
+                                  ": the line is ignored");
     }
+}
 
+// The header, spool and piece keywords whose value is a text, and the
+// section keywords. Returns false for any other keyword.
+bool checkTextLine(CutPieceCheck& c, const std::string& upper, const std::vector<std::string>& values) {
+    const int32_t line = c.lines.line;
     if (upper == "/HEADER") {
         c.inHeader = true;
     } else if (upper == "DATE") {
@@ -202,9 +157,10 @@ void checkCutPieceLine(CutPieceCheck& c, std::FILE* stream, const char* piece) {
     } else if (upper == "CUT-ID") {
         text(c, "CUT-ID", values, 31);
         if (c.pieceOpen && c.finishes > 0) {
-            d.warning(c.file, line,
-                      "CUT-ID comes after the piece's FINISH (line " + std::to_string(c.finishLine) +
-                          "): the stored piece keeps its CUT-ID, and the bends after this line belong to the new one");
+            c.diagnostics.warning(
+                c.file, line,
+                "CUT-ID comes after the piece's FINISH (line " + std::to_string(c.finishLine) +
+                    "): the stored piece keeps its CUT-ID, and the bends after this line belong to the new one");
         }
         c.cutId = values.empty() ? "" : values[0].substr(0, 30);
     } else if (upper == "ITEM-CODE") {
@@ -213,24 +169,91 @@ void checkCutPieceLine(CutPieceCheck& c, std::FILE* stream, const char* piece) {
     } else if (upper == "START-END-TYPE" || upper == "FINISH-END-TYPE") {
         afterFinish(c, upper);
         text(c, upper, values, 11);
-    } else if (upper == "START" || upper == "FINISH") {
-        if (upper == "START") afterFinish(c, "START");
-        counted(c, upper, values, 3, "x, y, z");
-        for (std::size_t i = 0; i < 3; ++i) number(c, upper, i == 0 ? "x" : i == 1 ? "y" : "z", values, i, false);
-        if (upper == "FINISH") {
-            if (!c.pieceOpen) {
-                d.warning(c.file, line,
-                          "FINISH before any /CUT stores a cut piece from the values read so far");
-            } else if (c.finishes > 0) {
-                d.warning(c.file, line,
-                          "second FINISH of the piece begun at line " + std::to_string(c.pieceLine) +
-                              ": it stores another cut piece with the same CUT-ID and SPOOL-ID");
-            }
-            ++c.finishes;
-            c.finishLine = line;
-            d.cutPieceLines.push_back(line);
-            d.cutPieceCutLines.push_back(c.pieceOpen ? c.pieceLine : 0);
-        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// START or FINISH: three coordinates; FINISH stores the piece.
+void checkPointLine(CutPieceCheck& c, const std::string& upper, const std::vector<std::string>& values) {
+    const int32_t line = c.lines.line;
+    Diagnostics& d = c.diagnostics;
+    if (upper == "START") afterFinish(c, "START");
+    counted(c, upper, values, 3, "x, y, z");
+    for (std::size_t i = 0; i < 3; ++i) number(c, upper, i == 0 ? "x" : i == 1 ? "y" : "z", values, i, false);
+    if (upper != "FINISH") return;
+    if (!c.pieceOpen) {
+        d.warning(c.file, line, "FINISH before any /CUT stores a cut piece from the values read so far");
+    } else if (c.finishes > 0) {
+        d.warning(c.file, line,
+                  "second FINISH of the piece begun at line " + std::to_string(c.pieceLine) +
+                      ": it stores another cut piece with the same CUT-ID and SPOOL-ID");
+    }
+    ++c.finishes;
+    c.finishLine = line;
+    d.cutPieceLines.push_back(line);
+    d.cutPieceCutLines.push_back(c.pieceOpen ? c.pieceLine : 0);
+}
+
+// A BEND line: point, radius and angle.
+void checkBendLine(CutPieceCheck& c, const std::string& keyword, const std::vector<std::string>& values) {
+    const int32_t line = c.lines.line;
+    Diagnostics& d = c.diagnostics;
+    d.pipeBendLines.push_back(line);
+    if (c.pieceOpen) ++c.bendsInPiece;
+    if (c.cutId.empty()) d.warning(c.file, line, "bend before any CUT-ID: it belongs to no cut piece");
+    counted(c, keyword, values, 5, "x, y, z, radius, angle");
+    for (std::size_t i = 0; i < 4; ++i) {
+        number(c, keyword, i == 0 ? "x" : i == 1 ? "y" : i == 2 ? "z" : "radius", values, i, false);
+    }
+    number(c, keyword, "angle", values, 4, true);
+    const double radius = values.size() > 3 ? toNumber(values[3].c_str()) : 0.0;
+    const int32_t angle = values.size() > 4 ? toInteger(values[4].c_str()) : 0;
+    if (angle == 0) {
+        d.warning(c.file, line, "bend of 0 degrees: it is planned as a bend that does not bend");
+    } else if (angle < 0) {
+        d.error(c.file, line,
+                "bend of " + std::to_string(angle) +
+                    " degrees: angles are positive (the bend plane gives the direction); the negative angle "
+                    "gives negative arc lengths");
+    } else if (angle >= 180) {
+        d.error(c.file, line,
+                "bend of " + std::to_string(angle) +
+                    " degrees: a bend must be less than 180 degrees; the bend's setback is meaningless");
+    }
+    if (radius < 0.0) {
+        d.error(c.file, line, "negative bend radius: its setback and arc are negative");
+    } else if (radius == 0.0 && values.size() > 3) {
+        d.warning(c.file, line, "bend radius 0: the bend accepts a bender of any radius");
+    }
+}
+
+}  // namespace
+
+void checkCutPieceLine(CutPieceCheck& c, std::FILE* stream, const char* piece) {
+    c.lines.advance(piece);
+    int next = std::fgetc(stream);
+    const bool atEnd = next == EOF;
+    if (!atEnd) std::ungetc(next, stream);
+    noteRawLine(c.diagnostics, c.file, c.lines, piece, kLineBuffer, atEnd);
+
+    char first[kLineBuffer];
+    nextWord(piece, 0, first);
+    const std::string keyword = first;
+    const std::string upper = upperCase(keyword);
+    if (keyword.empty() || keyword[0] == '#') return;
+    const std::vector<std::string> values = valuesOf(piece);
+    const int32_t line = c.lines.line;
+    Diagnostics& d = c.diagnostics;
+
+    if (!isKeyword(upper)) {
+        warnUnknownKeyword(c, keyword, upper);
+        return;
+    }
+    if (checkTextLine(c, upper, values)) return;
+    if (upper == "START" || upper == "FINISH") {
+        checkPointLine(c, upper, values);
     } else if (upper == "ND" || upper == "DEV-LENGTH") {
         afterFinish(c, upper);
         if (values.empty()) {
@@ -241,35 +264,7 @@ void checkCutPieceLine(CutPieceCheck& c, std::FILE* stream, const char* piece) {
                           " is not a number or a fraction such as 1.1/2: it reads as what its leading digits give");
         }
     } else if (upper.rfind("BEND", 0) == 0) {
-        d.pipeBendLines.push_back(line);
-        if (c.pieceOpen) ++c.bendsInPiece;
-        if (c.cutId.empty()) {
-            d.warning(c.file, line, "bend before any CUT-ID: it belongs to no cut piece");
-        }
-        counted(c, keyword, values, 5, "x, y, z, radius, angle");
-        for (std::size_t i = 0; i < 4; ++i) {
-            number(c, keyword, i == 0 ? "x" : i == 1 ? "y" : i == 2 ? "z" : "radius", values, i, false);
-        }
-        number(c, keyword, "angle", values, 4, true);
-        const double radius = values.size() > 3 ? toNumber(values[3].c_str()) : 0.0;
-        const int32_t angle = values.size() > 4 ? toInteger(values[4].c_str()) : 0;
-        if (angle == 0) {
-            d.warning(c.file, line, "bend of 0 degrees: it is planned as a bend that does not bend");
-        } else if (angle < 0) {
-            d.error(c.file, line,
-                    "bend of " + std::to_string(angle) +
-                        " degrees: angles are positive (the bend plane gives the direction); the negative angle "
-                        "gives negative arc lengths");
-        } else if (angle >= 180) {
-            d.error(c.file, line,
-                    "bend of " + std::to_string(angle) +
-                        " degrees: a bend must be less than 180 degrees; the bend's setback is meaningless");
-        }
-        if (radius < 0.0) {
-            d.error(c.file, line, "negative bend radius: its setback and arc are negative");
-        } else if (radius == 0.0 && values.size() > 3) {
-            d.warning(c.file, line, "bend radius 0: the bend accepts a bender of any radius");
-        }
+        checkBendLine(c, keyword, values);
     } else if (upper == "UNITS-BORE" || upper == "UNITS-LENGTH") {
         const std::string u = values.empty() ? "" : upperCase(values[0]);
         if (u != "INCH" && u != "MM") {

@@ -33,12 +33,10 @@ struct Reader {
     int32_t length() { return truncateToInt32(toNumber(next()) * factor); }
 };
 
-void readLine(Reader& r) {
-    char keyword[kLineBuffer];
-    r.position = nextWord(r.line, 0, keyword);
+// The header and spool keywords and the units. Returns false for any other
+// keyword.
+bool readHeaderLine(Reader& r, const char* keyword) {
     CutPieceFile& s = r.file;
-    CutPieceRecord& piece = s.cutPieces.current;
-
     if (equalsNoCase(keyword, "/HEADER")) {
         r.inHeader = true;
     } else if (equalsNoCase(keyword, "DATE")) {
@@ -46,16 +44,34 @@ void readLine(Reader& r) {
     } else if (equalsNoCase(keyword, "PIPELINE")) {
         copyText(s.headerPipeline, r.next());
     } else if (equalsNoCase(keyword, "PIPING-SPEC")) {
+        // Outside the header it belongs to the piece being built.
         if (r.inHeader) {
             copyText(s.headerPipingSpec, r.next());
         } else {
-            copyText(piece.pipingSpec, r.next());
+            copyText(s.cutPieces.current.pipingSpec, r.next());
         }
     } else if (equalsNoCase(keyword, "/SPOOL")) {
         r.inHeader = false;
     } else if (equalsNoCase(keyword, "SPOOL-ID")) {
         copyText(r.spoolId, r.next());
-    } else if (equalsNoCase(keyword, "/CUT")) {
+    } else if (equalsNoCase(keyword, "UNITS-BORE")) {
+        s.boreUnits = equalsNoCase(r.next(), "INCH") ? kUnitsInch : kUnitsMillimetre;
+    } else if (equalsNoCase(keyword, "UNITS-LENGTH")) {
+        const bool inch = equalsNoCase(r.next(), "INCH");
+        s.lengthUnits = inch ? kUnitsInch : kUnitsMillimetre;
+        r.factor = inch ? 254.0 : 10.0;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The keywords of the cut piece being built in the slot; FINISH stores it.
+// Returns false for any other keyword.
+bool readPieceLine(Reader& r, const char* keyword) {
+    CutPieceFile& s = r.file;
+    CutPieceRecord& piece = s.cutPieces.current;
+    if (equalsNoCase(keyword, "/CUT")) {
         s.cutPieces.zeroCurrent();
         copyText(piece.spoolId, r.spoolId);
         copyText(piece.pipingSpec, s.headerPipingSpec);
@@ -77,36 +93,43 @@ void readLine(Reader& r) {
         s.cutPieces.store(s.cutPieces.count - 1);
     } else if (equalsNoCase(keyword, "ND")) {
         piece.nominalBore = parseFractionValue(r.next());
-    } else if (startsWithNoCase(keyword, "BEND")) {
-        s.pipeBends.zeroCurrent();
-        PipeBendRecord& bend = s.pipeBends.current;
-        copyText(bend.cutId, r.cutId);
-        copyText(bend.spoolId, r.spoolId);
-        bend.bendX = r.coordinate();
-        bend.bendY = r.coordinate();
-        bend.bendZ = r.coordinate();
-        bend.bendRadius = r.length();
-        bend.bendAngle = toInteger(r.next());
-        s.pipeBends.append();
-        s.pipeBends.store(s.pipeBends.count - 1);
-    } else if (equalsNoCase(keyword, "/END")) {
-        r.ended = true;
     } else if (equalsNoCase(keyword, "START-END-TYPE")) {
         copyText(piece.startEndType, r.next());
     } else if (equalsNoCase(keyword, "FINISH-END-TYPE")) {
         copyText(piece.finishEndType, r.next());
     } else if (equalsNoCase(keyword, "DEV-LENGTH")) {
         piece.devLength = truncateToInt32(parseFractionValue(r.next()) * r.factor);
-    } else if (equalsNoCase(keyword, "UNITS-BORE")) {
-        s.boreUnits = equalsNoCase(r.next(), "INCH") ? kUnitsInch : kUnitsMillimetre;
-    } else if (equalsNoCase(keyword, "UNITS-LENGTH")) {
-        if (equalsNoCase(r.next(), "INCH")) {
-            s.lengthUnits = kUnitsInch;
-            r.factor = 254.0;
-        } else {
-            s.lengthUnits = kUnitsMillimetre;
-            r.factor = 10.0;
-        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// A BEND line (any keyword that begins with BEND): a pipe bend of the
+// current CUT-ID and SPOOL-ID.
+void readBendLine(Reader& r) {
+    CutPieceFile& s = r.file;
+    s.pipeBends.zeroCurrent();
+    PipeBendRecord& bend = s.pipeBends.current;
+    copyText(bend.cutId, r.cutId);
+    copyText(bend.spoolId, r.spoolId);
+    bend.bendX = r.coordinate();
+    bend.bendY = r.coordinate();
+    bend.bendZ = r.coordinate();
+    bend.bendRadius = r.length();
+    bend.bendAngle = toInteger(r.next());
+    s.pipeBends.append();
+    s.pipeBends.store(s.pipeBends.count - 1);
+}
+
+void readLine(Reader& r) {
+    char keyword[kLineBuffer];
+    r.position = nextWord(r.line, 0, keyword);
+    if (readHeaderLine(r, keyword) || readPieceLine(r, keyword)) return;
+    if (startsWithNoCase(keyword, "BEND")) {
+        readBendLine(r);
+    } else if (equalsNoCase(keyword, "/END")) {
+        r.ended = true;
     }
 }
 

@@ -61,29 +61,6 @@ constexpr const char* kStartKeywords[] = {"STARTMACHINE", "STARTBENDER", "STARTB
 constexpr const char* kEndKeywords[] = {"ENDMACHINE", "ENDBENDER", "ENDBENDCAPABILITY", "ENDMATERIALCAPABILITY",
                                         "ENDTUBEDATA"};
 
-std::string upperCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
-// Edit distance of two short words, for "did you mean" hints.
-std::size_t editDistance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = up;
-        }
-    }
-    return row[b.size()];
-}
-
 // The first word of a line after any leading blanks.
 std::string leadingWord(const char* text) {
     char word[kLineBuffer];
@@ -166,17 +143,11 @@ void checkDatabaseTopLine(Diagnostics& d, const std::string& file, int32_t line,
     // Anything else at the top level is a comment, unless it looks like a
     // misspelt keyword.
     if (upper.size() < 5) return;
-    const char* closest = nullptr;
-    std::size_t best = 3;
-    for (const char* keyword : {"STARTMACHINE", "STARTBENDER", "STARTBENDCAPABILITY", "STARTMATERIALCAPABILITY",
-                                "STARTTUBEDATA", "ENDMACHINE", "ENDBENDER", "ENDBENDCAPABILITY",
-                                "ENDMATERIALCAPABILITY", "ENDTUBEDATA", "UNITS"}) {
-        const std::size_t distance = editDistance(upper, keyword);
-        if (distance < best) {
-            best = distance;
-            closest = keyword;
-        }
-    }
+    const char* closest = closestKeyword(upper,
+                                         {"STARTMACHINE", "STARTBENDER", "STARTBENDCAPABILITY",
+                                          "STARTMATERIALCAPABILITY", "STARTTUBEDATA", "ENDMACHINE", "ENDBENDER",
+                                          "ENDBENDCAPABILITY", "ENDMATERIALCAPABILITY", "ENDTUBEDATA", "UNITS"},
+                                         3);
     const bool shouted = word == upper && (upper.rfind("START", 0) == 0 || upper.rfind("END", 0) == 0);
     if (closest != nullptr || shouted) {
         d.warning(file, line,
@@ -186,9 +157,12 @@ void checkDatabaseTopLine(Diagnostics& d, const std::string& file, int32_t line,
     }
 }
 
-void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, const char* text,
-                         DatabaseSection section, int32_t sectionLine) {
-    const char* name = databaseSectionName(section);
+namespace {
+
+// A section keyword inside a section, or a blank line there: both are read
+// as records. Returns true when the line was one of them.
+bool checkKeywordOrBlankRecord(Diagnostics& d, const std::string& file, int32_t line, const char* text,
+                               const char* name, int32_t sectionLine) {
     const std::string word = upperCase(leadingWord(text));
     for (std::size_t k = 0; k < 5; ++k) {
         const bool start = word == kStartKeywords[k];
@@ -200,24 +174,21 @@ void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, 
                         (end || word == "UNITS" || text[0] == ' ' || text[0] == '\t'
                              ? " is closed only by its own end keyword at the start of a line"
                              : " is still open"));
-            return;
+            return true;
         }
     }
     if (trimmed(text).empty()) {
         d.warning(file, line,
                   std::string("blank line inside the ") + name + " section: it adds a " + name +
                       " record with empty texts and zero numbers");
-        return;
+        return true;
     }
+    return false;
+}
 
-    const std::vector<FieldLayout>& layouts = fieldsOf(section);
-    std::vector<std::string> fields;
-    char field[kLineBuffer] = {};
-    for (int32_t position = 0;;) {
-        position = nextField(text, position, '|', field);
-        if (position < 0) break;
-        fields.push_back(field);
-    }
+// Fewer fields than the section's records have, or more with text in them.
+void checkFieldCount(Diagnostics& d, const std::string& file, int32_t line, const char* name,
+                     const std::vector<FieldLayout>& layouts, const std::vector<std::string>& fields) {
     const std::size_t needed = layouts.size();
     if (fields.size() < needed) {
         d.error(file, line,
@@ -234,57 +205,76 @@ void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, 
                           std::to_string(needed) + " are read: the rest is ignored");
         }
     }
+}
 
-    const std::size_t present = std::min(fields.size(), needed);
+// One field's value against its layout.
+void checkField(Diagnostics& d, const std::string& file, int32_t line, const char* name, int number,
+                const FieldLayout& layout, const char* value) {
+    switch (layout.kind) {
+        case Kind::Text: {
+            std::string label = std::string(name) + " " + layout.name;
+            noteTextWidth(d, file, line, label.c_str(), value, layout.width);
+            const std::string t = trimmed(value);
+            if (!t.empty() && t != value) {
+                d.warning(file, line,
+                          label + " " + quoted(value) +
+                              " has blanks around it: they are part of the text, so it matches no " +
+                              quoted(t.c_str()));
+            }
+            break;
+        }
+        case Kind::Mandrel: {
+            const std::string u = trimmed(value);
+            const bool yes = value[0] == 'Y';
+            const std::string upper = upperCase(u);
+            if (!(yes && (u == "Y" || u == "YES")) && upper != "N" && upper != "NO") {
+                d.warning(file, line,
+                          std::string("mandrel ") + quoted(u.c_str()) + " reads as " +
+                              (yes ? "a mandrel" : "no mandrel") +
+                              ": only an uppercase Y as the field's first character means a mandrel");
+            }
+            break;
+        }
+        default:
+            checkNumber(d, file, line, name, number, layout, value);
+            break;
+    }
+    if (layout.kind == Kind::UnitsCode && readsFullyAsInteger(value)) {
+        const int32_t code = toInteger(value);
+        if (code != 1 && code != 2) {
+            d.warning(file, line,
+                      std::string(name) + " " + layout.name + " " + std::to_string(code) +
+                          " is neither 1 (millimetres) nor 2 (inches): read as millimetres");
+        }
+    }
+    if (layout.kind == Kind::Hand && readsFullyAsInteger(value)) {
+        const int32_t hand = toInteger(value);
+        if (hand < 1 || hand > 3) {
+            d.warning(file, line,
+                      "machine hand " + std::to_string(hand) +
+                          " is none of 1 (left), 2 (right) and 3 (both): the machine offers no hand");
+        }
+    }
+}
+
+}  // namespace
+
+void checkDatabaseRecord(Diagnostics& d, const std::string& file, int32_t line, const char* text,
+                         DatabaseSection section, int32_t sectionLine) {
+    const char* name = databaseSectionName(section);
+    if (checkKeywordOrBlankRecord(d, file, line, text, name, sectionLine)) return;
+    const std::vector<FieldLayout>& layouts = fieldsOf(section);
+    std::vector<std::string> fields;
+    char field[kLineBuffer] = {};
+    for (int32_t position = 0;;) {
+        position = nextField(text, position, '|', field);
+        if (position < 0) break;
+        fields.push_back(field);
+    }
+    checkFieldCount(d, file, line, name, layouts, fields);
+    const std::size_t present = std::min(fields.size(), layouts.size());
     for (std::size_t i = 0; i < present; ++i) {
-        const FieldLayout& layout = layouts[i];
-        const char* value = fields[i].c_str();
-        const int number = static_cast<int>(i) + 1;
-        switch (layout.kind) {
-            case Kind::Text: {
-                std::string label = std::string(name) + " " + layout.name;
-                noteTextWidth(d, file, line, label.c_str(), value, layout.width);
-                const std::string t = trimmed(value);
-                if (!t.empty() && t != value) {
-                    d.warning(file, line,
-                              label + " " + quoted(value) +
-                                  " has blanks around it: they are part of the text, so it matches no " +
-                                  quoted(t.c_str()));
-                }
-                break;
-            }
-            case Kind::Mandrel: {
-                const std::string u = trimmed(value);
-                const bool yes = value[0] == 'Y';
-                const std::string upper = upperCase(u);
-                if (!(yes && (u == "Y" || u == "YES")) && upper != "N" && upper != "NO") {
-                    d.warning(file, line,
-                              std::string("mandrel ") + quoted(u.c_str()) + " reads as " +
-                                  (yes ? "a mandrel" : "no mandrel") +
-                                  ": only an uppercase Y as the field's first character means a mandrel");
-                }
-                break;
-            }
-            default:
-                checkNumber(d, file, line, name, number, layout, value);
-                break;
-        }
-        if (layout.kind == Kind::UnitsCode && readsFullyAsInteger(value)) {
-            const int32_t code = toInteger(value);
-            if (code != 1 && code != 2) {
-                d.warning(file, line,
-                          std::string(name) + " " + layout.name + " " + std::to_string(code) +
-                              " is neither 1 (millimetres) nor 2 (inches): read as millimetres");
-            }
-        }
-        if (layout.kind == Kind::Hand && readsFullyAsInteger(value)) {
-            const int32_t hand = toInteger(value);
-            if (hand < 1 || hand > 3) {
-                d.warning(file, line,
-                          "machine hand " + std::to_string(hand) +
-                              " is none of 1 (left), 2 (right) and 3 (both): the machine offers no hand");
-            }
-        }
+        checkField(d, file, line, name, static_cast<int>(i) + 1, layouts[i], fields[i].c_str());
     }
 }
 

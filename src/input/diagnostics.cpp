@@ -1,5 +1,6 @@
 #include "input/diagnostics.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kwarel {
@@ -24,7 +25,42 @@ bool onlySpaceLeft(const char* p) {
     return *p == '\0';
 }
 
+// Edit distance of two short words.
+std::size_t editDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t up = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = up;
+        }
+    }
+    return row[b.size()];
+}
+
 }  // namespace
+
+std::string upperCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+const char* closestKeyword(const std::string& upper, std::initializer_list<const char*> keywords, std::size_t limit) {
+    const char* closest = nullptr;
+    for (const char* keyword : keywords) {
+        const std::size_t distance = editDistance(upper, keyword);
+        if (distance < limit) {
+            limit = distance;
+            closest = keyword;
+        }
+    }
+    return closest;
+}
 
 std::string quoted(const char* text) {
     std::string out = "'";

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,14 @@ std::string quoted(const char* text);
 
 // The text without blanks, tabs and line ends at either end.
 std::string trimmed(const char* text);
+
+// The text with a to z in capitals.
+std::string upperCase(std::string text);
+
+// The keyword nearest to `upper` by edit distance, if it is nearer than
+// `limit` edits (the first such keyword on a tie), for "did you mean" hints;
+// null when none is.
+const char* closestKeyword(const std::string& upper, std::initializer_list<const char*> keywords, std::size_t limit);
 
 // True when the whole of `text` (blanks and line ends around it allowed)
 // reads as a decimal integer (`integer`) or a decimal number.

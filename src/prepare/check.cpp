@@ -113,52 +113,177 @@ void checkDatabaseKeys(const Shop& shop, Diagnostics& d) {
     }
 }
 
-void checkCutPieces(const JobOptions& options, const Shop& shop, CutPieceFile& cut, PrepareState& prep,
-                    Diagnostics& d) {
-    const std::string& file = d.cutPieceFile;
-    const int32_t pieces = cut.cutPieces.count;
+namespace {
 
-    // Repeated keys: both pieces take the bends (and bend steps) of the key.
+// What the cut-piece checks read and where they report.
+struct PieceChecks {
+    const JobOptions& options;
+    const Shop& shop;
+    CutPieceFile& cut;
+    PrepareState& prep;
+    Diagnostics& d;
+    const std::string& file;
+};
+
+// Repeated keys: both pieces take the bends (and bend steps) of the key.
+// Returns which pieces repeat an earlier one's key.
+std::vector<bool> checkRepeatedKeys(const PieceChecks& c) {
+    const int32_t pieces = c.cut.cutPieces.count;
     std::vector<bool> repeated(static_cast<std::size_t>(pieces), false);
     for (int32_t i = 1; i < pieces; ++i) {
         for (int32_t j = 0; j < i; ++j) {
-            const CutPieceRecord& a = cut.cutPieces.at(j);
-            const CutPieceRecord& b = cut.cutPieces.at(i);
+            const CutPieceRecord& a = c.cut.cutPieces.at(j);
+            const CutPieceRecord& b = c.cut.cutPieces.at(i);
             if (equalsNoCase(a.cutId, b.cutId) && equalsNoCase(a.spoolId, b.spoolId)) {
-                d.warning(file, lineAt(d.cutPieceLines, i),
-                          pieceName(b) + " has the CUT-ID and SPOOL-ID of the piece stored at line " +
-                              std::to_string(lineAt(d.cutPieceLines, j)) +
-                              ": the two share their bends and are planned alike");
+                c.d.warning(c.file, lineAt(c.d.cutPieceLines, i),
+                            pieceName(b) + " has the CUT-ID and SPOOL-ID of the piece stored at line " +
+                                std::to_string(lineAt(c.d.cutPieceLines, j)) +
+                                ": the two share their bends and are planned alike");
                 repeated[static_cast<std::size_t>(i)] = true;
                 break;
             }
         }
     }
+    return repeated;
+}
 
-    // Coincident points: start, bend points in order, finish.
-    for (int32_t i = 0; i < pieces; ++i) {
-        const CutPieceRecord piece = cut.cutPieces.at(i);
-        double x = piece.startX, y = piece.startY, z = piece.startZ;
-        const char* previous = "the start point";
-        std::string bendWord;
-        for (int32_t b : bendsOfCutPiece(prep, cut, piece.cutId, piece.spoolId)) {
-            const PipeBendRecord& bend = cut.pipeBends.at(b);
-            if (bend.bendX == x && bend.bendY == y && bend.bendZ == z) {
-                d.error(file, lineAt(d.pipeBendLines, b),
-                        "bend point of " + pieceName(piece) + " coincides with " + previous +
-                            ": the straight between them has no length and no direction");
-            }
-            x = bend.bendX;
-            y = bend.bendY;
-            z = bend.bendZ;
-            previous = "the previous bend point";
+// Coincident points of piece i: start, bend points in order, finish.
+void checkCoincidentPoints(const PieceChecks& c, int32_t i) {
+    const CutPieceRecord piece = c.cut.cutPieces.at(i);
+    double x = piece.startX, y = piece.startY, z = piece.startZ;
+    const char* previous = "the start point";
+    for (int32_t b : bendsOfCutPiece(c.prep, c.cut, piece.cutId, piece.spoolId)) {
+        const PipeBendRecord& bend = c.cut.pipeBends.at(b);
+        if (bend.bendX == x && bend.bendY == y && bend.bendZ == z) {
+            c.d.error(c.file, lineAt(c.d.pipeBendLines, b),
+                      "bend point of " + pieceName(piece) + " coincides with " + previous +
+                          ": the straight between them has no length and no direction");
         }
-        if (piece.finishX == x && piece.finishY == y && piece.finishZ == z) {
-            d.error(file, lineAt(d.cutPieceLines, i),
-                    "finish point of " + pieceName(piece) + " coincides with " + previous +
-                        ": the straight between them has no length and no direction");
+        x = bend.bendX;
+        y = bend.bendY;
+        z = bend.bendZ;
+        previous = "the previous bend point";
+    }
+    if (piece.finishX == x && piece.finishY == y && piece.finishZ == z) {
+        c.d.error(c.file, lineAt(c.d.cutPieceLines, i),
+                  "finish point of " + pieceName(piece) + " coincides with " + previous +
+                      ": the straight between them has no length and no direction");
+    }
+}
+
+// A piece the preparation failed: its failure text, and for an unknown item
+// code at this bore the bores the database does have the item at.
+void warnFailedPiece(const PieceChecks& c, const CutPieceRecord& piece, int32_t line) {
+    std::string message = pieceName(piece) + " will fail: " + piece.failureText;
+    bool itemKnown = false;
+    std::string bores;
+    for (int32_t t = 0; t < c.shop.tubeData.count; ++t) {
+        const TubeDataRecord& tube = c.shop.tubeData.at(t);
+        if (!equalsNoCase(tube.itemCode, piece.itemCode)) continue;
+        itemKnown = true;
+        bores += (bores.empty() ? "" : ", ") + number(tube.nominalBore) +
+                 (tube.sizeUnits == 2 ? " (inch sizes)" : " (millimetre sizes)");
+    }
+    if (itemKnown && std::string(piece.failureText).rfind("Itemcode", 0) == 0) {
+        message += " (the database has item " + text(piece.itemCode) + " at bore " + bores +
+                   "; the piece has bore " + number(piece.nominalBore) + " and " +
+                   (c.cut.lengthUnits == 2 ? "inch" : "millimetre") + " lengths)";
+    }
+    c.d.warning(c.file, line, message);
+}
+
+// Straights whose length the bends' setbacks use up.
+void checkStraights(const PieceChecks& c, const CutPieceRecord& piece, const std::vector<int32_t>& bends,
+                    int32_t line) {
+    const int32_t n = piece.bendCount;
+    const int32_t first = firstStepOfKey(c.prep, piece.cutId, piece.spoolId);
+    for (int32_t k = 0; k <= n && first >= 0 && first + 2 * k < c.prep.bendSteps.count; ++k) {
+        const double straight = c.prep.bendSteps.at(first + 2 * k).length;
+        if (straight > 0.0) continue;
+        const int32_t at = k < n ? lineAt(c.d.pipeBendLines, bends[static_cast<std::size_t>(k)]) : line;
+        const std::string which = "straight " + std::to_string(k + 1) + " of " + std::to_string(n + 1) + " of " +
+                                  pieceName(piece) + " is " + length(c.cut, static_cast<int32_t>(straight));
+        if (straight < 0.0) {
+            c.d.error(c.file, at, which + " long: the bends' setbacks overlap, so the piece cannot be bent as drawn");
+        } else {
+            c.d.warning(c.file, at, which + " long: two bends meet without a straight between them");
         }
     }
+}
+
+// Bores, radii and materials some bender must take. Returns false when no
+// bend capability has the piece's bore, which ends the piece's checks.
+bool checkCapabilities(const PieceChecks& c, const CutPieceRecord& piece, const std::vector<int32_t>& bends,
+                       int32_t line) {
+    const Shop& shop = c.shop;
+    bool boreKnown = false;
+    for (int32_t k = 0; k < shop.bendCapabilities.count && !boreKnown; ++k) {
+        boreKnown = shop.bendCapabilities.at(k).nominalBore == piece.nominalBore;
+    }
+    if (!boreKnown) {
+        c.d.warning(c.file, line,
+                    pieceName(piece) + " has bore " + number(piece.nominalBore) +
+                        ", which no bend capability record has: no bender can bend it, so the piece will fail");
+        return false;
+    }
+    for (std::size_t k = 0; k < bends.size(); ++k) {
+        const PipeBendRecord& bend = c.cut.pipeBends.at(bends[k]);
+        bool radiusKnown = bend.bendRadius == 0;
+        for (int32_t b = 0; b < shop.bendCapabilities.count && !radiusKnown; ++b) {
+            const BendCapabilityRecord& capability = shop.bendCapabilities.at(b);
+            radiusKnown = capability.nominalBore == piece.nominalBore && capability.bendRadius == bend.bendRadius;
+        }
+        if (!radiusKnown) {
+            c.d.warning(c.file, lineAt(c.d.pipeBendLines, bends[k]),
+                        "no bender bends bore " + number(piece.nominalBore) + " at radius " +
+                            length(c.cut, bend.bendRadius) + ": " + pieceName(piece) + " will fail");
+        }
+    }
+    bool materialKnown = false;
+    for (int32_t m = 0; m < shop.materialCapabilities.count && !materialKnown; ++m) {
+        const MaterialCapabilityRecord& material = shop.materialCapabilities.at(m);
+        materialKnown = equalsNoCase(material.materialSpec, piece.pipingSpec) &&
+                        material.minWallThickness <= piece.wallThickness &&
+                        piece.wallThickness <= material.maxWallThickness;
+    }
+    if (!materialKnown) {
+        c.d.warning(c.file, line,
+                    "no bender bends PIPING-SPEC " + text(piece.pipingSpec) + " at wall thickness " +
+                        length(c.cut, piece.wallThickness) + ": " + pieceName(piece) + " will fail");
+    }
+    return true;
+}
+
+// The tooling options themselves: each position needs at least one. With
+// `reported` the piece already has a message, which this would only repeat.
+void checkToolingOptions(const PieceChecks& c, const CutPieceRecord& piece, int32_t i, int32_t line,
+                         bool reported) {
+    const int32_t n = piece.bendCount;
+    listBendOptions(c.options, c.shop, c.cut, c.prep, i);
+    c.cut.cutPieces.load(i);
+    if (c.cut.cutPieces.current.failed == 1) {
+        c.d.warning(c.file, line, pieceName(piece) + " will fail: " + c.cut.cutPieces.current.failureText);
+    } else if (n <= kMaxBends && !reported) {
+        for (int32_t p = 0; p <= 2 * n; ++p) {
+            if (optionsAtPositionCount(c.prep, p) > 0) continue;
+            c.d.warning(c.file, line,
+                        pieceName(piece) + " will fail: no machine, bender and hand can make the " +
+                            (p % 2 == 0 ? "straight" : "bend") + " at bending position " + std::to_string(p) +
+                            " (counted from the end where bending starts), so no run can be made");
+            break;
+        }
+    }
+    c.prep.bendOptions.clear();
+}
+
+}  // namespace
+
+void checkCutPieces(const JobOptions& options, const Shop& shop, CutPieceFile& cut, PrepareState& prep,
+                    Diagnostics& d) {
+    const PieceChecks c{options, shop, cut, prep, d, d.cutPieceFile};
+    const int32_t pieces = cut.cutPieces.count;
+    const std::vector<bool> repeated = checkRepeatedKeys(c);
+    for (int32_t i = 0; i < pieces; ++i) checkCoincidentPoints(c, i);
 
     // The planner's own preparation, as the job runs it.
     for (int32_t i = 0; i < pieces; ++i) resolveCutPieceItem(shop, cut, prep, i);
@@ -169,99 +294,15 @@ void checkCutPieces(const JobOptions& options, const Shop& shop, CutPieceFile& c
         const CutPieceRecord piece = cut.cutPieces.current;
         const int32_t line = lineAt(d.cutPieceLines, i);
         if (piece.failed == 1) {
-            std::string message = pieceName(piece) + " will fail: " + piece.failureText;
-            bool itemKnown = false;
-            std::string bores;
-            for (int32_t t = 0; t < shop.tubeData.count; ++t) {
-                const TubeDataRecord& tube = shop.tubeData.at(t);
-                if (!equalsNoCase(tube.itemCode, piece.itemCode)) continue;
-                itemKnown = true;
-                bores += (bores.empty() ? "" : ", ") + number(tube.nominalBore) +
-                         (tube.sizeUnits == 2 ? " (inch sizes)" : " (millimetre sizes)");
-            }
-            if (itemKnown && std::string(piece.failureText).rfind("Itemcode", 0) == 0) {
-                message += " (the database has item " + text(piece.itemCode) + " at bore " + bores +
-                           "; the piece has bore " + number(piece.nominalBore) + " and " +
-                           (cut.lengthUnits == 2 ? "inch" : "millimetre") + " lengths)";
-            }
-            d.warning(file, line, message);
+            warnFailedPiece(c, piece, line);
             continue;
         }
         if (piece.failed != 0 || repeated[static_cast<std::size_t>(i)]) continue;
-
         const std::vector<int32_t>& bends = bendsOfCutPiece(prep, cut, piece.cutId, piece.spoolId);
-        const int32_t n = piece.bendCount;
-        // Straights whose length the bends' setbacks use up.
-        const int32_t first = firstStepOfKey(prep, piece.cutId, piece.spoolId);
-        for (int32_t k = 0; k <= n && first >= 0 && first + 2 * k < prep.bendSteps.count; ++k) {
-            const double straight = prep.bendSteps.at(first + 2 * k).length;
-            if (straight > 0.0) continue;
-            const int32_t at = k < n ? lineAt(d.pipeBendLines, bends[static_cast<std::size_t>(k)]) : line;
-            const std::string which = "straight " + std::to_string(k + 1) + " of " + std::to_string(n + 1) +
-                                      " of " + pieceName(piece) + " is " + length(cut, static_cast<int32_t>(straight));
-            if (straight < 0.0) {
-                d.error(file, at, which + " long: the bends' setbacks overlap, so the piece cannot be bent as drawn");
-            } else {
-                d.warning(file, at, which + " long: two bends meet without a straight between them");
-            }
-        }
-
-        // Bores, radii and materials some bender must take.
+        checkStraights(c, piece, bends, line);
         const std::size_t before = d.items.size();
-        bool boreKnown = false;
-        for (int32_t c = 0; c < shop.bendCapabilities.count && !boreKnown; ++c) {
-            boreKnown = shop.bendCapabilities.at(c).nominalBore == piece.nominalBore;
-        }
-        if (!boreKnown) {
-            d.warning(file, line,
-                    pieceName(piece) + " has bore " + number(piece.nominalBore) +
-                        ", which no bend capability record has: no bender can bend it, so the piece will fail");
-            continue;
-        }
-        for (std::size_t k = 0; k < bends.size(); ++k) {
-            const PipeBendRecord& bend = cut.pipeBends.at(bends[k]);
-            bool radiusKnown = bend.bendRadius == 0;
-            for (int32_t c = 0; c < shop.bendCapabilities.count && !radiusKnown; ++c) {
-                const BendCapabilityRecord& capability = shop.bendCapabilities.at(c);
-                radiusKnown = capability.nominalBore == piece.nominalBore && capability.bendRadius == bend.bendRadius;
-            }
-            if (!radiusKnown) {
-                d.warning(file, lineAt(d.pipeBendLines, bends[k]),
-                        "no bender bends bore " + number(piece.nominalBore) + " at radius " +
-                            length(cut, bend.bendRadius) + ": " + pieceName(piece) + " will fail");
-            }
-        }
-        bool materialKnown = false;
-        for (int32_t c = 0; c < shop.materialCapabilities.count && !materialKnown; ++c) {
-            const MaterialCapabilityRecord& material = shop.materialCapabilities.at(c);
-            materialKnown = equalsNoCase(material.materialSpec, piece.pipingSpec) &&
-                            material.minWallThickness <= piece.wallThickness &&
-                            piece.wallThickness <= material.maxWallThickness;
-        }
-        if (!materialKnown) {
-            d.warning(file, line,
-                    "no bender bends PIPING-SPEC " + text(piece.pipingSpec) + " at wall thickness " +
-                        length(cut, piece.wallThickness) + ": " + pieceName(piece) + " will fail");
-        }
-
-        // The tooling options themselves: each position needs at least one.
-        // A piece already reported above would only be reported again.
-        const bool reported = d.items.size() != before;
-        listBendOptions(options, shop, cut, prep, i);
-        cut.cutPieces.load(i);
-        if (cut.cutPieces.current.failed == 1) {
-            d.warning(file, line, pieceName(piece) + " will fail: " + cut.cutPieces.current.failureText);
-        } else if (n <= kMaxBends && !reported) {
-            for (int32_t p = 0; p <= 2 * n; ++p) {
-                if (optionsAtPositionCount(prep, p) > 0) continue;
-                d.warning(file, line,
-                        pieceName(piece) + " will fail: no machine, bender and hand can make the " +
-                            (p % 2 == 0 ? "straight" : "bend") + " at bending position " + std::to_string(p) +
-                            " (counted from the end where bending starts), so no run can be made");
-                break;
-            }
-        }
-        prep.bendOptions.clear();
+        if (!checkCapabilities(c, piece, bends, line)) continue;
+        checkToolingOptions(c, piece, i, line, d.items.size() != before);
     }
 }
 
