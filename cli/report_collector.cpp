@@ -21,9 +21,8 @@ namespace {
 // Clashed runs described per cut piece; the rest are only counted.
 constexpr std::size_t kDescribedClashes = 20;
 
-std::vector<ShapePiece> copyShape(const PipeShapeRecord* records, int32_t count) {
-    std::vector<ShapePiece> pieces;
-    pieces.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+// Appends the pieces of the formed pipe to `pieces`.
+void appendShape(const PipeShapeRecord* records, int32_t count, std::vector<ShapePiece>& pieces) {
     for (int32_t i = 0; i < count; ++i) {
         const PipeShapeRecord& record = records[i];
         ShapePiece& piece = pieces.emplace_back();
@@ -41,7 +40,6 @@ std::vector<ShapePiece> copyShape(const PipeShapeRecord* records, int32_t count)
             piece.arcAngle = record.arcAngle;
         }
     }
-    return pieces;
 }
 
 }  // namespace
@@ -155,7 +153,8 @@ void ReportCollector::clashFound(const char* surface, const char* line, int32_t 
     moment->machine = machine;
     moment->surface = surface;
     moment->line = line;
-    moment->pieces = copyShape(pieces, count);
+    moment->pieces.clear();
+    appendShape(pieces, count, moment->pieces);
 }
 
 void ReportCollector::motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY,
@@ -170,8 +169,7 @@ void ReportCollector::motionDone(MotionKind kind, int32_t position, int32_t mach
     frame.feedY = feedY;
     frame.axisZ = axisZ;
     frameBegin_.push_back(framePieces_.size());
-    const std::vector<ShapePiece> copied = copyShape(pieces, count);
-    framePieces_.insert(framePieces_.end(), copied.begin(), copied.end());
+    appendShape(pieces, count, framePieces_);
 }
 
 namespace {
@@ -276,7 +274,8 @@ void ReportCollector::placeFrames(ChosenRun& run) {
     if (run.frames.empty()) return;
     const std::size_t lastBegin = frameBegin_.back();
     run.pieces.assign(framePieces_.begin() + static_cast<std::ptrdiff_t>(lastBegin), framePieces_.end());
-    std::vector<std::array<double, 3>> a, b;
+    std::vector<std::array<double, 3>>& a = pointsFrom_;
+    std::vector<std::array<double, 3>>& b = pointsTo_;
     for (std::size_t f = 0; f < run.frames.size(); ++f) {
         Frame& frame = run.frames[f];
         const ShapePiece* own = framePieces_.data() + frameBegin_[f];
@@ -289,10 +288,7 @@ void ReportCollector::placeFrames(ChosenRun& run) {
     frameBegin_.clear();
 }
 
-void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
-    captureShop(state);
-    activePiece_ = index;
-    PieceReport& piece = current();
+void ReportCollector::recordPiece(JobState& state, int32_t index, PieceReport& piece) {
     piece.record = state.cutFile.cutPieces.current;
     if (static_cast<std::size_t>(index) < tubeIndexOf_.size()) piece.tubeIndex = tubeIndexOf_[static_cast<std::size_t>(index)];
     const ClashState& clash = state.clash;
@@ -302,9 +298,8 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
         piece.clashLines.push_back(line);
     }
     report_.clashLineTotal += clash.clashLineCount;
-    PrepareState& prep = state.prep;
-    const SearchState& search = state.search;
 
+    PrepareState& prep = state.prep;
     const int32_t n = piece.record.bendCount;
     // Steps were built only for pieces that left the item lookup ready.
     const bool resolved = piece.tubeIndex >= 0 &&
@@ -315,9 +310,7 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
             const BendStepRecord& step = prep.bendSteps.at(s);
             piece.steps.push_back({step.stepType, step.length, step.bendAngle, step.bendRadius});
         }
-        for (int32_t p = 0; p <= 2 * n; ++p) {
-            piece.optionCountByPosition.push_back(optionsAtPositionCount(prep, p));
-        }
+        for (int32_t p = 0; p <= 2 * n; ++p) piece.optionCountByPosition.push_back(optionsAtPositionCount(prep, p));
         if (piece.record.failed == 1 || !piece.clashedRuns.empty()) {
             piece.optionsAtPosition.resize(static_cast<std::size_t>(2 * n + 1));
             for (int32_t p = 0; p <= 2 * n; ++p) {
@@ -333,9 +326,14 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
     // Only a piece that failed needs the reasons for refusals.
     if (piece.record.failed != 0) piece.refusals = refusals_;
     refusals_.clear();
+}
 
+void ReportCollector::recordChosenRuns(const JobState& state, int32_t runs, PieceReport& piece) {
+    const PrepareState& prep = state.prep;
+    const SearchState& search = state.search;
+    const int32_t n = piece.record.bendCount;
     for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
-        ChosenRun chosen;
+        ChosenRun& chosen = piece.runs.emplace_back();
         chosen.score = search.selectedScores[r];
         for (int32_t p = 0; p <= 2 * n; ++p) {
             const int32_t ordinal = search.selectedRuns[r][p];
@@ -352,55 +350,74 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
                 chosen.pipeLength = chosen.pipeLength + option.extraAfter;
             }
         }
-        piece.runs.push_back(std::move(chosen));
     }
-    if (drawRuns_) {
-        // What the simulation reads of a run, per position: the step, the
-        // machine, the hand, the additional material and the rotation. Runs
-        // that agree on all of it (say, that differ only in the bender) move
-        // alike, so each such group is replayed and embedded once.
-        std::vector<std::vector<int64_t>> motionKeys;
-        for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
-            ChosenRun& chosen = piece.runs[static_cast<std::size_t>(r)];
-            const std::size_t length = static_cast<std::size_t>(2 * n + 1);
-            int32_t rotations[kMaxPositions] = {};
-            for (std::size_t at = 0; at + kRunWidth <= keptRuns_.size(); at += kRunWidth) {
-                if (std::equal(search.selectedRuns[r], search.selectedRuns[r] + length,
-                               keptRuns_.begin() + static_cast<std::ptrdiff_t>(at))) {
-                    std::copy(keptRotations_.begin() + static_cast<std::ptrdiff_t>(at),
-                              keptRotations_.begin() + static_cast<std::ptrdiff_t>(at + length), rotations);
-                    break;
-                }
-            }
-            std::vector<int64_t>& key = motionKeys.emplace_back();
-            for (std::size_t p = 0; p < length && p < chosen.options.size(); ++p) {
-                const RunOption& option = chosen.options[p];
-                key.insert(key.end(), {option.stepIndex, option.machine, option.hand, option.extraBefore,
-                                       option.extraAfter, rotations[p]});
-            }
-            for (int32_t earlier = 0; earlier < r; ++earlier) {
-                if (motionKeys[static_cast<std::size_t>(earlier)] == key) {
-                    chosen.sameMotionsAs = earlier;
-                    break;
-                }
-            }
-            if (chosen.sameMotionsAs >= 0) continue;
-            replaying_ = &chosen;
-            chosen.replayClear = replayRunForDrawing(state, r, rotations) != 0;
-            if (chosen.replayClear) chosen.hasClash = false;
-            replaying_ = nullptr;
-            placeFrames(chosen);
+}
+
+void ReportCollector::keptRotationsOf(const int16_t* run, std::size_t length, int32_t* rotations) const {
+    for (std::size_t at = 0; at + kRunWidth <= keptRuns_.size(); at += kRunWidth) {
+        if (std::equal(run, run + length, keptRuns_.begin() + static_cast<std::ptrdiff_t>(at))) {
+            std::copy(keptRotations_.begin() + static_cast<std::ptrdiff_t>(at),
+                      keptRotations_.begin() + static_cast<std::ptrdiff_t>(at + length), rotations);
+            return;
         }
     }
-    if (drawRuns_) {
-        // Kept as page data only: a large job would hold every frame otherwise.
-        piece.runsJson = runsJson(report_, piece);
-        for (ChosenRun& run : piece.runs) {
-            std::vector<Frame>().swap(run.frames);
-            std::vector<ShapePiece>().swap(run.pieces);
-            std::vector<ShapePiece>().swap(run.clash.pieces);
+}
+
+void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport& piece) {
+    // What the simulation reads of a run, per position: the step, the
+    // machine, the hand, the additional material and the rotation. Runs
+    // that agree on all of it (say, that differ only in the bender) move
+    // alike, so each such group is replayed and embedded once.
+    const std::size_t length = static_cast<std::size_t>(2 * piece.record.bendCount + 1);
+    std::vector<std::vector<int64_t>> motionKeys;
+    for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
+        ChosenRun& chosen = piece.runs[static_cast<std::size_t>(r)];
+        int32_t rotations[kMaxPositions] = {};
+        keptRotationsOf(state.search.selectedRuns[r], length, rotations);
+        std::vector<int64_t>& key = motionKeys.emplace_back();
+        for (std::size_t p = 0; p < length && p < chosen.options.size(); ++p) {
+            const RunOption& option = chosen.options[p];
+            key.insert(key.end(), {option.stepIndex, option.machine, option.hand, option.extraBefore,
+                                   option.extraAfter, rotations[p]});
         }
+        for (int32_t earlier = 0; earlier < r; ++earlier) {
+            if (motionKeys[static_cast<std::size_t>(earlier)] == key) {
+                chosen.sameMotionsAs = earlier;
+                break;
+            }
+        }
+        if (chosen.sameMotionsAs >= 0) continue;
+        replaying_ = &chosen;
+        if (!spareFrames_.empty()) {
+            chosen.frames = std::move(spareFrames_.back());
+            spareFrames_.pop_back();
+        }
+        chosen.frames.reserve(2 * length);
+        chosen.replayClear = replayRunForDrawing(state, r, rotations) != 0;
+        if (chosen.replayClear) chosen.hasClash = false;
+        replaying_ = nullptr;
+        placeFrames(chosen);
     }
+    // Kept as page data only: a large job would hold every frame otherwise.
+    piece.runsJson = runsJson(report_, piece);
+    for (ChosenRun& run : piece.runs) {
+        if (spareFrames_.size() < kMaxSelected && run.frames.capacity() > 0) {
+            run.frames.clear();
+            spareFrames_.push_back(std::move(run.frames));
+        }
+        std::vector<Frame>().swap(run.frames);
+        std::vector<ShapePiece>().swap(run.pieces);
+        std::vector<ShapePiece>().swap(run.clash.pieces);
+    }
+}
+
+void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
+    captureShop(state);
+    activePiece_ = index;
+    PieceReport& piece = current();
+    recordPiece(state, index, piece);
+    recordChosenRuns(state, runs, piece);
+    if (drawRuns_) drawChosenRuns(state, runs, piece);
     keptRuns_.clear();
     keptRotations_.clear();
     lastClashLine_.clear();

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "report_model.h"
 #include "store/text.h"
@@ -15,10 +14,14 @@ int reportCommand(const std::string& parameterFile, const std::string& output) {
     if (status == 13 || status == 12) return status;  // no result file: nothing to report on
     std::string text;
     {
-        std::ifstream in(report.resultPath, std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        text = content.str();
+        std::ifstream in(report.resultPath, std::ios::binary | std::ios::ate);
+        const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+        if (size > 0) {
+            text.resize(static_cast<std::size_t>(size));
+            in.seekg(0);
+            in.read(text.data(), size);
+            text.resize(static_cast<std::size_t>(in.gcount()));
+        }
     }
     const std::string path = output.empty() ? report.resultPath + ".html" : output;
     std::string error;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,15 @@ private:
     void captureShop(const JobState& state);
     PieceReport& current();
     void placeFrames(ChosenRun& run);
+    // The parts of cutPieceDone: the piece's record, steps, options and
+    // refusals; its chosen runs with their options and pipe lengths; their
+    // replays and page data.
+    void recordPiece(JobState& state, int32_t index, PieceReport& piece);
+    void recordChosenRuns(const JobState& state, int32_t runs, PieceReport& piece);
+    void drawChosenRuns(JobState& state, int32_t runs, PieceReport& piece);
+    // The rotations the search simulated `run` with (the first kept run
+    // equal to it); `rotations` is left as it is when none is.
+    void keptRotationsOf(const int16_t* run, std::size_t length, int32_t* rotations) const;
 
     JobReport& report_;
     bool drawRuns_;
@@ -186,6 +196,10 @@ private:
     // The pipe of every motion of the run being replayed.
     std::vector<ShapePiece> framePieces_;
     std::vector<std::size_t> frameBegin_;
+    // Storage reused from run to run: frame lists whose runs are written as
+    // page data, and the points placeFrames compares.
+    std::vector<std::vector<Frame>> spareFrames_;
+    std::vector<std::array<double, 3>> pointsFrom_, pointsTo_;
 };
 
 // Runs one job with a collector. Returns the job status.
