@@ -147,6 +147,33 @@ void writeClash(Out& out, const ClashMoment& clash) {
     out << '}';
 }
 
+// One motion: kind, position, pending straight, feed line, axis height,
+// machine, formed pieces, the placement of the final pipe (quaternion and
+// shift) and, when the placement does not hold, the pieces themselves.
+void writeFrame(Out& out, const Frame& frame) {
+    out << '[';
+    out.number(static_cast<int32_t>(frame.kind));
+    out << ',';
+    out.number(frame.position);
+    out << ',';
+    out.mm(frame.pending);
+    out << ',';
+    out.mm(frame.feedY);
+    out << ',';
+    out.mm(frame.axisZ);
+    out << ',';
+    out.number(frame.machine);
+    out << ',';
+    out.number(frame.count);
+    for (double v : frame.q) out << ',', out.fraction(v);
+    for (double v : frame.t) out << ',', out.mm(v);
+    if (!frame.own.empty()) {
+        out << ',';
+        writePieces(out, frame.own);
+    }
+    out << ']';
+}
+
 // The run blocks (STARTRUN to ENDRUN) of each cut piece of the result file,
 // one text per run: every line as its label, one blank and its value.
 std::vector<std::vector<std::string>> programsOf(const std::string& text) {
@@ -422,29 +449,8 @@ std::string runsJson(const JobReport& report, const PieceReport& piece) {
         writePieces(out, run.pieces);
         out << ",\"f\":[";
         for (std::size_t f = 0; f < run.frames.size(); ++f) {
-            const Frame& frame = run.frames[f];
             if (f > 0) out << ',';
-            out << '[';
-            out.number(static_cast<int32_t>(frame.kind));
-            out << ',';
-            out.number(frame.position);
-            out << ',';
-            out.mm(frame.pending);
-            out << ',';
-            out.mm(frame.feedY);
-            out << ',';
-            out.mm(frame.axisZ);
-            out << ',';
-            out.number(frame.machine);
-            out << ',';
-            out.number(frame.count);
-            for (double v : frame.q) out << ',', out.fraction(v);
-            for (double v : frame.t) out << ',', out.mm(v);
-            if (!frame.own.empty()) {
-                out << ',';
-                writePieces(out, frame.own);
-            }
-            out << ']';
+            writeFrame(out, run.frames[f]);
         }
         out << "]}";
     }

@@ -49,10 +49,8 @@ void duplicates(const RecordList<Record>& list, const std::vector<int32_t>& line
     }
 }
 
-}  // namespace
-
-void checkDatabaseKeys(const Shop& shop, Diagnostics& d) {
-    const std::string& file = d.databaseFile;
+// Machines, benders and tube data defined more than once.
+void checkRepeatedRecords(const Shop& shop, Diagnostics& d, const std::string& file) {
     duplicates(
         shop.machines, d.machineLines, d, file,
         [](const MachineRecord& a, const MachineRecord& b) { return equalsNoCase(a.name, b.name) != 0; },
@@ -77,7 +75,10 @@ void checkDatabaseKeys(const Shop& shop, Diagnostics& d) {
             return "tube data for item " + text(t.itemCode) + " at bore " + number(t.nominalBore) +
                    " is defined again (first at line " + std::to_string(first) + "): only the first is used";
         });
+}
 
+// Bender names that machines and capabilities use but no bender has.
+void checkBenderNames(const Shop& shop, Diagnostics& d, const std::string& file) {
     auto benderExists = [&](const char* name) {
         for (int32_t b = 0; b < shop.benders.count; ++b) {
             if (equalsNoCase(shop.benders.at(b).name, name)) return true;
@@ -111,6 +112,13 @@ void checkDatabaseKeys(const Shop& shop, Diagnostics& d) {
                       "material capability of bender " + text(name) + ", which is not defined: it is never used");
         }
     }
+}
+
+}  // namespace
+
+void checkDatabaseKeys(const Shop& shop, Diagnostics& d) {
+    checkRepeatedRecords(shop, d, d.databaseFile);
+    checkBenderNames(shop, d, d.databaseFile);
 }
 
 namespace {
