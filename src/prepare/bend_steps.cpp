@@ -92,6 +92,11 @@ void buildBendSteps(const JobOptions& options, const CutPieceFile& file, Prepare
     if (index < 0 || index >= file.cutPieces.count) return;
     const CutPieceRecord& piece = file.cutPieces.at(index);
     if (piece.failed != kPieceFine) return;
+    // Every piece with this key reads the block that begins at the key's
+    // first step (the bend count, and so the block's size, is the key's), so
+    // a second block would only cost memory: N pieces of one key with N bends
+    // would hold 2N^2 steps.
+    if (prep.buildStepsOncePerKey && firstStepOfKey(prep, piece.cutId, piece.spoolId) >= 0) return;
 
     const std::vector<int32_t>& bends = bendsOfCutPiece(prep, file, piece.cutId, piece.spoolId);
     double px = piece.startX, py = piece.startY, pz = piece.startZ;

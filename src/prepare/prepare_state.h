@@ -42,6 +42,12 @@ struct PrepareState {
     std::vector<int32_t> optionsAtPosition[kMaxPositions];
     int32_t optionsIndexedCount = -1;
 
+    // Cut pieces with the same key all read the block of bend steps that
+    // begins at the key's first step, so a block is built only for the first
+    // of them. Off, every such piece appends its own block, which nothing
+    // reads; the tests compare both ways.
+    bool buildStepsOncePerKey = true;
+
     // Sets the list counts to 0 and forgets the indexes.
     void clear();
     // Releases the bend steps and forgets the key indexes.
