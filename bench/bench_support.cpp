@@ -52,8 +52,9 @@ std::unique_ptr<JobState> prepareJob(const GeneratedJob& job) {
     JobState& s = *state;
     const int32_t status = readAndCheckJob(s, job.parameterFile.c_str());
     if (status != 0) throw std::runtime_error("job status " + std::to_string(status));
-    // Planning single pieces writes nothing to the result file.
-    std::fclose(s.resultFile);
+    // Planning single pieces writes nothing to the result file: its
+    // temporary file is dropped and the result path left as it was.
+    abandonResultTarget(s.resultTarget);
     s.resultFile = nullptr;
     if (s.cutFile.cutPieces.count != job.cutPieces || s.cutFile.pipeBends.count != job.bends) {
         throw std::runtime_error("cut-piece file read back with other counts than written");

@@ -67,7 +67,11 @@ int runJobCommand(const JobSettings& settings) {
                      "their runs are those found before it\n",
                      cutShort, cutShort == 1 ? "" : "s", static_cast<long long>(kMaxSimulationStepsPerPiece));
     }
-    if (status != 0) std::fprintf(stderr, "kwarel: status %d: %s\n", status, statusMeaning(status));
+    if (status != 0) {
+        // For status 12 the job tells why the result file could not be written.
+        const char* detail = processJobState().statusDetail;
+        std::fprintf(stderr, "kwarel: status %d: %s\n", status, detail != nullptr ? detail : statusMeaning(status));
+    }
     if (json && !json->write(settings.jsonFile)) {
         std::fprintf(stderr, "kwarel: cannot write %s: %s\n", settings.jsonFile.c_str(), std::strerror(errno));
         return status != 0 ? status : 74;

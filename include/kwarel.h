@@ -2,8 +2,10 @@
  *
  * One job per call: the argument is the path of a 24-line parameter file;
  * the result is the job status, 0 when the job ran to the end, 1 to 16 for
- * the job-level errors listed in the README. The result file named by the
- * parameter file holds everything the job produced.
+ * the job-level errors listed in the README, 17 when memory ran out. The
+ * result file named by the parameter file holds everything the job produced;
+ * it is written beside its final name and takes that name when the job ends,
+ * so the path holds either the previous file or the complete new one.
  *
  * Jobs share process-wide state: call one entry point at a time.
  */
@@ -50,13 +52,14 @@ enum KwarelStatus {
     KWAREL_NO_PIPE_BENDS = 9,
     KWAREL_TOO_FEW_PROGRAMS = 10,
     KWAREL_TOO_MANY_PROGRAMS = 11,
-    KWAREL_RESULT_FILE_NOT_OPENED = 12,
+    KWAREL_RESULT_FILE_NOT_OPENED = 12, /* cannot be written safely or completely */
     KWAREL_PARAMETER_FILE_NOT_FOUND = 13,
     KWAREL_TRIAL_ORDER_INVALID = 14,
     KWAREL_FORCED_MACHINE_MISSING = 15,
-    KWAREL_FORCED_BENDER_MISSING = 16
+    KWAREL_FORCED_BENDER_MISSING = 16,
+    KWAREL_OUT_OF_MEMORY = 17
 };
-#define KWAREL_STATUS_COUNT 17
+#define KWAREL_STATUS_COUNT 18
 
 /* For each status: the text the result file ends with (null when the job
  * completed or the result file cannot be written), and its meaning. */
@@ -78,12 +81,13 @@ static const struct KwarelStatusText kwarelStatusTexts[KWAREL_STATUS_COUNT] = {
     {"ERROR - No pipe bends found in VELMOR bend file.", "no pipe bends found in the cut-piece file"},
     {"ERROR - You must request AT LEAST one program for creation.", "NUMBER_OF_PROGRAMS must be at least 1"},
     {"ERROR - You have requested more than the maximum number of programs.", "NUMBER_OF_PROGRAMS must be at most 50"},
-    {0, "the result file cannot be opened"},
+    {0, "the result file cannot be written"},
     {0, "the parameter file does not exist"},
     {"ERROR - The trial criteria order has not been set correctly.",
      "the trial criteria order has not been set correctly"},
     {"ERROR - The forced machine ID does not exist.", "the forced machine ID does not exist"},
     {"ERROR - The forced bender ID does not exist.", "the forced bender ID does not exist"},
+    {"ERROR - Not enough memory to complete the job.", "not enough memory to complete the job"},
 };
 
 /* Runs one job; caller-cleans convention. */

@@ -110,6 +110,11 @@ struct ClashState {
     double sampleZ[kMaxSamples] = {};
 };
 
+// Whether an append to the formed pipe found no memory since the mark was
+// last forgotten; forgetting it starts a job.
+inline bool clashAppendFailed(const ClashState& clash) { return clash.pipeShapes.appendFailed; }
+inline void forgetClashAppendFailures(ClashState& clash) { clash.pipeShapes.appendFailed = false; }
+
 // Sets the step sizes a job starts with.
 void resetSimulationSteps(ClashState& clash);
 

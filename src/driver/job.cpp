@@ -6,13 +6,16 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <numeric>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "driver/ordered_pool.h"
 #include "driver/parameters.h"
 #include "driver/result.h"
+#include "driver/result_file.h"
 #include "generate/criteria.h"
 #include "kwarel.h"
 #include "kwarel_version.h"
@@ -34,15 +37,6 @@ bool pathExists(const char* path) {
     if (path == nullptr || path[0] == '\0') return false;
     struct stat info;
     return ::stat(path, &info) == 0;
-}
-
-std::FILE* openResultFile(const char* path) {
-    if (path == nullptr || path[0] == '\0') return nullptr;
-#if defined(_WIN32)
-    return std::fopen(path, "w+t");  // text mode: line ends become CR LF
-#else
-    return std::fopen(path, "w+");
-#endif
 }
 
 void writeFlag(JobState& state, const char* label, int32_t flag, const char* lineEnd) {
@@ -97,16 +91,92 @@ void releaseRecordLists(JobState& state) {
     state.prep.release();
 }
 
-// Ends the job with a status: the error text without a line end, the result
-// file closed, and the lists released where the status calls for it.
-int32_t failJob(JobState& state, KwarelStatus status, bool release, JobObserver* observer) {
-    const char* text = kwarelStatusTexts[status].resultText;
-    if (observer != nullptr) observer->finished(status, text);
-    writeText(state, text);
-    std::fclose(state.resultFile);
+void forgetAppendFailures(JobState& state) {
+    state.shop.forgetAppendFailures();
+    state.cutFile.forgetAppendFailures();
+    state.prep.forgetAppendFailures();
+    forgetClashAppendFailures(state.clash);
+}
+
+// True when a record list of `state` could not take a record since the job
+// (or the planning thread's state) started: what was planned from the lists
+// would then not be the job's plan.
+bool anyAppendFailed(const JobState& state) {
+    return state.shop.appendFailed() || state.cutFile.appendFailed() || state.prep.appendFailed() ||
+           clashAppendFailed(state.clash);
+}
+
+constexpr const char* kWriteFailed = "the result file could not be written completely";
+
+// Ends the job with a status: its text (the error text without a line end,
+// or ENDFILE), the result file closed and moved into place, and the lists
+// released where the status calls for it. A result file that could not be
+// written completely turns the status into 12; the final path then keeps
+// what it held before.
+int32_t finishJob(JobState& state, KwarelStatus status, bool release, JobObserver* observer) {
+    const char* text = status == KWAREL_JOB_COMPLETED ? "ENDFILE\n" : kwarelStatusTexts[status].resultText;
+    if (text != nullptr) writeText(state, text);
     state.resultFile = nullptr;
+    const bool written = commitResultTarget(state.resultTarget);
     if (release) releaseRecordLists(state);
+    if (!written && status != KWAREL_OUT_OF_MEMORY) {
+        status = KWAREL_RESULT_FILE_NOT_OPENED;
+        text = nullptr;
+        state.statusDetail = kWriteFailed;
+    }
+    if (observer != nullptr) observer->finished(status, status == KWAREL_JOB_COMPLETED ? nullptr : text);
     return status;
+}
+
+// A write to the result file failed while cut pieces were planned: the
+// temporary file is dropped, so the final path keeps what it held before.
+int32_t failResultWrite(JobState& state, JobObserver* observer) {
+    abandonResultTarget(state.resultTarget);
+    state.resultFile = nullptr;
+    releaseRecordLists(state);
+    state.statusDetail = kWriteFailed;
+    if (observer != nullptr) observer->finished(KWAREL_RESULT_FILE_NOT_OPENED, nullptr);
+    return KWAREL_RESULT_FILE_NOT_OPENED;
+}
+
+// A failed allocation ended the job somewhere: what was made is given back,
+// the error text ends the result file when one is open, and the status
+// tells the host. Nothing here needs memory.
+int32_t endWithoutMemory(JobState& state, JobObserver* observer) {
+    releaseRecordLists(state);
+    state.prep.bendOptions.release();
+    state.clash.pipeShapes.release();
+    state.resultBuffer = nullptr;
+    state.statusDetail = nullptr;
+    if (state.resultTarget.stream != nullptr) {
+        state.resultFile = state.resultTarget.stream;
+        writeText(state, kwarelStatusTexts[KWAREL_OUT_OF_MEMORY].resultText);
+        state.resultFile = nullptr;
+        commitResultTarget(state.resultTarget);
+    }
+    state.resultFile = nullptr;
+    if (observer != nullptr) {
+        try {
+            observer->finished(KWAREL_OUT_OF_MEMORY, kwarelStatusTexts[KWAREL_OUT_OF_MEMORY].resultText);
+        } catch (...) {  // an observer that needs memory to hear of it learns it from the status
+        }
+    }
+    return KWAREL_OUT_OF_MEMORY;
+}
+
+// Why the result path is refused before anything is opened, or null: the
+// path must have fitted its buffer, must come from a line of its own, and
+// must not name one of the job's input files (the same file, however it is
+// spelled), which the job would otherwise overwrite.
+const char* refuseResultPath(const JobState& state, const char* parameterFilePath) {
+    if (state.resultPathLine.cut) return "the result file path is longer than 199 characters";
+    if (state.resultPathLine.runOn) {
+        return "line 1 of the parameter file is longer than 249 characters, so line 2 is not the result file path";
+    }
+    if (sameFile(state.resultFilePath, parameterFilePath)) return "the result file is the parameter file";
+    if (sameFile(state.resultFilePath, state.cutPieceFilePath)) return "the result file is the cut-piece file";
+    if (sameFile(state.resultFilePath, state.databaseFilePath)) return "the result file is the bender database file";
+    return nullptr;
 }
 
 // Gives the named record priority 10 and every other one 0; true when some
@@ -227,26 +297,45 @@ void zeroSlots(JobState& state) {
     std::memset(&state.clash.machine, 0, sizeof state.clash.machine);
 }
 
+// Thrown by the ordered writer when the result file took a block only in
+// part: no later block is planned.
+struct ResultWriteFailed {};
+
 // Plans the cut pieces on `threads` threads and writes their blocks in input
-// order: the same bytes as planning them one after another.
-void planCutPiecesInParallel(JobState& job, int32_t threads) {
+// order: the same bytes as planning them one after another. False when a
+// write to the result file failed. A failed allocation on any thread,
+// thrown or marked on that thread's own lists, ends the planning and leaves
+// here as std::bad_alloc.
+bool planCutPiecesInParallel(JobState& job, int32_t threads) {
     OrderedWork work;
     work.count = job.cutFile.cutPieces.count;
     work.threads = threads;
     work.after = planningChains(job);  // also completes the first-step index, which the threads then only read
     std::vector<std::unique_ptr<JobState>> planners;
     for (int32_t t = 0; t < std::min(threads, work.count); ++t) planners.push_back(planningState(job));
-    runOrdered(
-        work,
-        [&](int32_t thread, int32_t index, std::string& block) {
-            JobState& state = *planners[static_cast<std::size_t>(thread)];
-            zeroSlots(state);
-            state.resultBuffer = &block;
-            const int32_t runs = planCutPiece(state, index);
-            writeCutPieceResult(state, index, runs);
-            state.resultBuffer = nullptr;
-        },
-        [&](int32_t, const std::string& block) { std::fwrite(block.data(), 1, block.size(), job.resultFile); });
+    try {
+        runOrdered(
+            work,
+            [&](int32_t thread, int32_t index, std::string& block) {
+                JobState& state = *planners[static_cast<std::size_t>(thread)];
+                zeroSlots(state);
+                state.resultBuffer = &block;
+                const int32_t runs = planCutPiece(state, index);
+                // A record this thread's lists could not take would print another plan.
+                if (anyAppendFailed(state)) throw std::bad_alloc();
+                writeCutPieceResult(state, index, runs);
+                state.resultBuffer = nullptr;
+            },
+            [&](int32_t, const std::string& block) {
+                if (std::fwrite(block.data(), 1, block.size(), job.resultFile) != block.size() ||
+                    std::ferror(job.resultFile) != 0) {
+                    throw ResultWriteFailed{};
+                }
+            });
+    } catch (const ResultWriteFailed&) {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -264,19 +353,27 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObser
         return KWAREL_PARAMETER_FILE_NOT_FOUND;
     }
 
-    readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath, state.resultFilePath,
-                      state.databaseFilePath);
+    state.resultPathLine = readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath,
+                                             state.resultFilePath, state.databaseFilePath);
     resetSimulationSteps(state.clash);
     state.piecesCutShort = 0;
     state.shop.clear();
     state.cutFile.clear();
     state.prep.clear();
+    forgetAppendFailures(state);
 
-    state.resultFile = openResultFile(state.resultFilePath);
-    if (state.resultFile == nullptr) {
+    // The result path is checked before anything is created; the job then
+    // writes a temporary file beside it, which takes its place at the end.
+    state.statusDetail = refuseResultPath(state, parameterFilePath);
+    if (state.statusDetail == nullptr && !openResultTarget(state.resultTarget, state.resultFilePath)) {
+        state.statusDetail = "the result file cannot be opened for writing";
+    }
+    if (state.statusDetail != nullptr) {
         if (observer != nullptr) observer->finished(KWAREL_RESULT_FILE_NOT_OPENED, nullptr);
         return KWAREL_RESULT_FILE_NOT_OPENED;
     }
+    state.resultTarget.syncBeforeMove = state.syncResultFile;
+    state.resultFile = state.resultTarget.stream;
 
     writeEchoBlock(state);
     if (observer != nullptr) {
@@ -285,56 +382,58 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObser
 
     const JobOptions& options = state.options;
     if (setTrialCriteriaOrder(options, state.search) == -1) {
-        return failJob(state, KWAREL_TRIAL_ORDER_INVALID, false, observer);
+        return finishJob(state, KWAREL_TRIAL_ORDER_INVALID, false, observer);
     }
     if (options.NUMBER_OF_PROGRAMS < 1) {
-        return failJob(state, KWAREL_TOO_FEW_PROGRAMS, false, observer);
+        return finishJob(state, KWAREL_TOO_FEW_PROGRAMS, false, observer);
     }
     if (options.NUMBER_OF_PROGRAMS > kMaxSelected) {
-        return failJob(state, KWAREL_TOO_MANY_PROGRAMS, false, observer);
+        return finishJob(state, KWAREL_TOO_MANY_PROGRAMS, false, observer);
     }
     if (!pathExists(state.cutPieceFilePath)) {
-        return failJob(state, KWAREL_CUT_PIECE_FILE_NOT_FOUND, false, observer);
+        return finishJob(state, KWAREL_CUT_PIECE_FILE_NOT_FOUND, false, observer);
     }
     if (!pathExists(state.databaseFilePath)) {
-        return failJob(state, KWAREL_DATABASE_FILE_NOT_FOUND, false, observer);
+        return finishJob(state, KWAREL_DATABASE_FILE_NOT_FOUND, false, observer);
     }
 
     Shop& shop = state.shop;
     readBenderDatabase(shop, state.databaseFilePath);
+    if (anyAppendFailed(state)) throw std::bad_alloc();  // a lost record would read as another database
     if (shop.machines.count == 0) {
-        return failJob(state, KWAREL_NO_MACHINES, true, observer);
+        return finishJob(state, KWAREL_NO_MACHINES, true, observer);
     }
     if (shop.benders.count == 0) {
-        return failJob(state, KWAREL_NO_BENDERS, true, observer);
+        return finishJob(state, KWAREL_NO_BENDERS, true, observer);
     }
     if (shop.bendCapabilities.count == 0) {
-        return failJob(state, KWAREL_NO_BEND_CAPABILITIES, true, observer);
+        return finishJob(state, KWAREL_NO_BEND_CAPABILITIES, true, observer);
     }
     if (shop.materialCapabilities.count == 0) {
-        return failJob(state, KWAREL_NO_MATERIAL_CAPABILITIES, true, observer);
+        return finishJob(state, KWAREL_NO_MATERIAL_CAPABILITIES, true, observer);
     }
     if (shop.tubeData.count == 0) {
-        return failJob(state, KWAREL_NO_ITEM_CODES, true, observer);
+        return finishJob(state, KWAREL_NO_ITEM_CODES, true, observer);
     }
     if (options.FORCE_MACHINE != 0 && !forcePriorities(shop.machines, options.forcedMachineId)) {
-        return failJob(state, KWAREL_FORCED_MACHINE_MISSING, true, observer);
+        return finishJob(state, KWAREL_FORCED_MACHINE_MISSING, true, observer);
     }
     if (options.FORCE_BENDER != 0 && !forcePriorities(shop.benders, options.forcedBenderId)) {
-        return failJob(state, KWAREL_FORCED_BENDER_MISSING, true, observer);
+        return finishJob(state, KWAREL_FORCED_BENDER_MISSING, true, observer);
     }
 
     readCutPieceFile(state.cutFile, state.cutPieceFilePath);
+    if (anyAppendFailed(state)) throw std::bad_alloc();
     writeJobHeader(state);
     if (observer != nullptr) {
         const CutPieceFile& file = state.cutFile;
         observer->headerRead(file.headerPipeline, file.headerDate, file.lengthUnits, file.boreUnits);
     }
     if (state.cutFile.cutPieces.count == 0) {
-        return failJob(state, KWAREL_NO_CUT_PIECES, true, observer);
+        return finishJob(state, KWAREL_NO_CUT_PIECES, true, observer);
     }
     if (state.cutFile.pipeBends.count == 0) {
-        return failJob(state, KWAREL_NO_PIPE_BENDS, true, observer);
+        return finishJob(state, KWAREL_NO_PIPE_BENDS, true, observer);
     }
     return KWAREL_JOB_COMPLETED;
 }
@@ -363,10 +462,13 @@ void writeCutPieceResult(JobState& state, int32_t index, int32_t runs, PlanCutPi
     forgetCutPieceOptions(state);
 }
 
-int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+namespace {
+
+int32_t runJobPhases(JobState& state, const char* parameterFilePath, JobObserver* observer) {
     const int32_t status = readAndCheckJob(state, parameterFilePath, observer);
     if (status != KWAREL_JOB_COMPLETED) return status;
     prepareCutPieces(state);
+    if (anyAppendFailed(state)) throw std::bad_alloc();
     // A watcher or an observer sees every piece on the calling thread, in order.
     const int32_t count = state.cutFile.cutPieces.count;
     const int32_t threads =
@@ -377,19 +479,30 @@ int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* obse
         if (observer != nullptr) observer->progress(0, count);
         for (int32_t i = 0; i < count; ++i) {
             const int32_t runs = planCutPiece(state, i);
+            // A lost option or pipe piece would print another plan.
+            if (anyAppendFailed(state)) throw std::bad_alloc();
             writeCutPieceResult(state, i, runs, wantsPlan ? &plan : nullptr);
+            // A write that failed fails the job; the rest need not be planned.
+            if (std::ferror(state.resultFile) != 0) return failResultWrite(state, observer);
             if (wantsPlan) observer->cutPiecePlanned(plan);
             if (observer != nullptr) observer->progress(i + 1, count);
         }
-    } else {
-        planCutPiecesInParallel(state, threads);
+    } else if (!planCutPiecesInParallel(state, threads)) {
+        return failResultWrite(state, observer);
     }
-    writeText(state, "ENDFILE\n");
-    std::fclose(state.resultFile);
-    state.resultFile = nullptr;
-    releaseRecordLists(state);
-    if (observer != nullptr) observer->finished(KWAREL_JOB_COMPLETED, nullptr);
-    return KWAREL_JOB_COMPLETED;
+    return finishJob(state, KWAREL_JOB_COMPLETED, true, observer);
+}
+
+}  // namespace
+
+int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+    state.statusDetail = nullptr;
+    try {
+        return runJobPhases(state, parameterFilePath, observer);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    return endWithoutMemory(state, observer);
 }
 
 }  // namespace kwarel

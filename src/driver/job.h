@@ -1,6 +1,8 @@
 // The job driver: one call runs one job from the parameter file to the
-// result file and returns the job status (0 to 16). The phases of a job are
-// callable one by one, for the benchmarks and fuzz targets.
+// result file and returns the job status (0 to 16, or 17 when memory ran
+// out; no exception leaves runJob). The phases of a job are callable one by
+// one, for the benchmarks and fuzz targets; they throw std::bad_alloc when
+// memory runs out.
 #pragma once
 
 #include <cstdint>
@@ -14,11 +16,11 @@ namespace kwarel {
 // driver/observer.h); the result file is the same with or without one.
 int32_t runJob(JobState& state, const char* parameterFilePath, JobObserver* observer = nullptr);
 
-// Phase 1: reads the parameter file, opens the result file and writes its
-// echo block, checks the options, reads the database and the cut-piece file
-// and writes the job header. Returns 0 when the job goes on; otherwise the
-// job status, with the error written and the result file closed (or never
-// opened).
+// Phase 1: reads the parameter file, checks the result path and opens the
+// result file (a temporary file beside it) and writes its echo block, checks
+// the options, reads the database and the cut-piece file and writes the job
+// header. Returns 0 when the job goes on; otherwise the job status, with the
+// error written and the result file moved into place (or never opened).
 int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObserver* observer = nullptr);
 
 // Phase 2: resolves every cut piece and builds the bend steps of each.

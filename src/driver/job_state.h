@@ -11,6 +11,8 @@
 #include <string>
 
 #include "clash/clash_state.h"
+#include "driver/parameters.h"
+#include "driver/result_file.h"
 #include "generate/search_state.h"
 #include "input/input_state.h"
 #include "prepare/prepare_state.h"
@@ -38,7 +40,16 @@ struct JobState {
     char cutPieceFilePath[kLineBuffer] = {};
     char resultFilePath[kLineBuffer] = {};
     char databaseFilePath[kLineBuffer] = {};
-    std::FILE* resultFile = nullptr;
+    ResultPathLine resultPathLine;  // what the reader noticed about the result path
+    ResultFileTarget resultTarget;  // the temporary file written and the final path
+    std::FILE* resultFile = nullptr;  // resultTarget's stream while the job runs
+    // Why the last job ended with status 12, in words for the command-line
+    // tool; null after any other status.
+    const char* statusDetail = nullptr;
+    // The result file is forced to the disk before it replaces the previous
+    // one. Tests and fuzzers that run thousands of jobs in scratch folders
+    // turn this off; it changes no byte of any file.
+    bool syncResultFile = true;
     // When set, result text goes here instead of the result file: a planning
     // thread collects one cut piece's block for the ordered writer.
     std::string* resultBuffer = nullptr;

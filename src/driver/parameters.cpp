@@ -113,7 +113,7 @@ const char* parameterLineName(int number) {
     return number >= 1 && number <= kParameterLines ? kLineNames[number - 1] : "";
 }
 
-void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, char* resultFilePath,
+ResultPathLine readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, char* resultFilePath,
                        char* databaseFilePath, Diagnostics* diagnostics) {
     // Binary mode: every platform reads the same bytes; readTextLine drops
     // the carriage return of a CRLF line end. A file that cannot be opened
@@ -127,14 +127,27 @@ void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, 
     if (diagnostics != nullptr) {
         check.emplace(ParameterCheck{*diagnostics, diagnostics->parameterFile.empty() ? path : diagnostics->parameterFile, {}});
     }
+    ResultPathLine resultLine;
     char line[kParameterLine] = {};
     for (int number = 1; number <= kParameterLines; ++number) {
         if (file != nullptr) {
             const int gotLine = readTextLine(file, line, kParameterLine);
             if (check && gotLine) check->piece(file, line, number);
         }
+        // A first line that filled the buffer without reaching its line end
+        // goes on as line 2: the result path is then a piece of line 1.
+        if (number == 1) {
+            const std::size_t length = std::strlen(line);
+            resultLine.runOn = length == kParameterLine - 1 && line[length - 1] != '\n';
+        }
         char word[kLineBuffer];
         const int32_t afterWord = nextWord(line, 0, word);
+        // The word reached the last character the extractor looks at and the
+        // line goes on with more of it.
+        if (number == 2 && afterWord == kMaxExtract + 1) {
+            const char next = line[kMaxExtract];
+            resultLine.cut = next != '\0' && next != ' ' && next != '\t' && next != '\r' && next != '\n';
+        }
         if (check) check->values(number, line, word, afterWord);
         const int32_t value = toInteger(word);
         switch (number) {
@@ -184,6 +197,7 @@ void readParameterFile(JobOptions& o, const char* path, char* cutPieceFilePath, 
         }
     }
     if (file != nullptr) std::fclose(file);
+    return resultLine;
 }
 
 }  // namespace kwarel

@@ -18,6 +18,19 @@ void Shop::release() {
     tubeData.release();
 }
 
+bool Shop::appendFailed() const {
+    return machines.appendFailed || benders.appendFailed || bendCapabilities.appendFailed ||
+           materialCapabilities.appendFailed || tubeData.appendFailed;
+}
+
+void Shop::forgetAppendFailures() {
+    machines.appendFailed = false;
+    benders.appendFailed = false;
+    bendCapabilities.appendFailed = false;
+    materialCapabilities.appendFailed = false;
+    tubeData.appendFailed = false;
+}
+
 void CutPieceFile::clear() {
     cutPieces.count = 0;
     pipeBends.count = 0;
@@ -26,6 +39,13 @@ void CutPieceFile::clear() {
 void CutPieceFile::release() {
     cutPieces.release();
     pipeBends.release();
+}
+
+bool CutPieceFile::appendFailed() const { return cutPieces.appendFailed || pipeBends.appendFailed; }
+
+void CutPieceFile::forgetAppendFailures() {
+    cutPieces.appendFailed = false;
+    pipeBends.appendFailed = false;
 }
 
 }  // namespace kwarel

@@ -27,6 +27,10 @@ struct Shop {
     void clear();
     // Releases every list's storage.
     void release();
+    // Whether an append to one of the lists found no memory since the marks
+    // were last forgotten; forgetting them starts a job.
+    bool appendFailed() const;
+    void forgetAppendFailures();
 };
 
 // Cut pieces and pipe bends of the cut-piece file, and its header values
@@ -42,6 +46,10 @@ struct CutPieceFile {
 
     void clear();
     void release();
+    // Whether an append to one of the lists found no memory since the marks
+    // were last forgotten; forgetting them starts a job.
+    bool appendFailed() const;
+    void forgetAppendFailures();
 };
 
 }  // namespace kwarel

@@ -26,4 +26,11 @@ void PrepareState::release() {
     forgetKeyIndexes(*this);
 }
 
+bool PrepareState::appendFailed() const { return bendSteps.appendFailed || bendOptions.appendFailed; }
+
+void PrepareState::forgetAppendFailures() {
+    bendSteps.appendFailed = false;
+    bendOptions.appendFailed = false;
+}
+
 }  // namespace kwarel

@@ -52,6 +52,10 @@ struct PrepareState {
     void clear();
     // Releases the bend steps and forgets the key indexes.
     void release();
+    // Whether an append to one of the lists found no memory since the marks
+    // were last forgotten; forgetting them starts a job.
+    bool appendFailed() const;
+    void forgetAppendFailures();
     // Forgets the bend-option index (call after the option list changes size).
     void forgetOptionIndex() { optionsIndexedCount = -1; }
 };

@@ -181,6 +181,11 @@ struct RecordList {
     // Set on a planning thread's list that reads and writes the entries of
     // the job's list (see viewOf) with a slot of its own; null otherwise.
     std::vector<Record>* shared = nullptr;
+    // Set when an append found no memory; stays set until cleared by the
+    // driver when the next job starts (clear and release keep it), so the
+    // job can end with its memory status instead of printing what the
+    // producers made of the lost record.
+    bool appendFailed = false;
 
     std::vector<Record>& storage() { return shared != nullptr ? *shared : entries; }
     const std::vector<Record>& storage() const { return shared != nullptr ? *shared : entries; }
@@ -196,6 +201,7 @@ struct RecordList {
                 entries.emplace_back();
             }
         } catch (...) {
+            appendFailed = true;
             return 0;
         }
         ++count;

@@ -43,7 +43,11 @@ std::string readFile(const std::string& path) {
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 
-std::unique_ptr<JobState> freshState() { return std::make_unique<JobState>(); }
+std::unique_ptr<JobState> freshState() {
+    auto state = std::make_unique<JobState>();
+    state->syncResultFile = false;  // scratch files need not survive a power cut
+    return state;
+}
 
 std::string ParameterLines::text() const {
     std::string t;
