@@ -219,6 +219,10 @@ std::vector<int32_t> planningChains(JobState& state) {
         return i;
     };
     std::vector<int32_t> lastReader(static_cast<std::size_t>(state.prep.bendSteps.count), -1);
+    // The block end and a piece of the last block that began at each step: a
+    // piece with the very same block joins that piece's group without walking
+    // the block again, which keeps N pieces of one key with N bends linear.
+    std::vector<std::pair<int64_t, int32_t>> blockAt(static_cast<std::size_t>(state.prep.bendSteps.count), {-1, -1});
     std::vector<char> planned(count, 0);
     for (int32_t i = 0; i < pieces.count; ++i) {
         const CutPieceRecord& piece = pieces.at(i);
@@ -228,6 +232,12 @@ std::vector<int32_t> planningChains(JobState& state) {
         planned[static_cast<std::size_t>(i)] = 1;
         const int64_t end =
             std::min<int64_t>(first + 2 * int64_t{piece.bendCount} + 1, state.prep.bendSteps.count);
+        std::pair<int64_t, int32_t>& block = blockAt[static_cast<std::size_t>(first)];
+        if (block.first == end) {
+            group[static_cast<std::size_t>(root(block.second))] = root(i);
+            continue;
+        }
+        block = {end, i};
         for (int64_t step = first; step < end; ++step) {
             int32_t& reader = lastReader[static_cast<std::size_t>(step)];
             if (reader >= 0) group[static_cast<std::size_t>(root(reader))] = root(i);
