@@ -613,10 +613,13 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     ++state.simulationSteps;
     const double t0 = toRadians(fromAngle);
     const double t1 = toRadians(toAngle);
-    const double sin1 = bendRadius * elementary::sin(t1);
-    const double cos1 = bendRadius * elementary::cos(t1);
-    const double sin0 = bendRadius * elementary::sin(t0);
-    const double cos0 = bendRadius * elementary::cos(t0);
+    double s1, c1, s0, c0;
+    elementary::sinCos(t1, s1, c1);
+    elementary::sinCos(t0, s0, c0);
+    const double sin1 = bendRadius * s1;
+    const double cos1 = bendRadius * c1;
+    const double sin0 = bendRadius * s0;
+    const double cos0 = bendRadius * c0;
     const double dx = sin1 - sin0;
     double dy, cx, cy;
     if (hand == kRightHand) {
@@ -642,9 +645,10 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
             phi = phi - turn;
             if (phi < 0) phi = phi + 360;
         }
-        const double radians = toRadians(phi);
-        x = cx + d * elementary::cos(radians);
-        y = cy + d * elementary::sin(radians);
+        double sine, cosine;
+        elementary::sinCos(toRadians(phi), sine, cosine);
+        x = cx + d * cosine;
+        y = cy + d * sine;
     };
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
@@ -719,9 +723,10 @@ double axialAngle(double cy, double cz, double y, double z) {
 int32_t placeAtAxialAngle(double cy, double cz, double angle, double& y, double& z) {
     const double d = distance2(cy, cz, y, z);
     if (d == 0.0) return 0;
-    const double radians = toRadians(angle);
-    y = cy + d * elementary::sin(radians);
-    z = cz + d * elementary::cos(radians);
+    double sine, cosine;
+    elementary::sinCos(toRadians(angle), sine, cosine);
+    y = cy + d * sine;
+    z = cz + d * cosine;
     return 0;
 }
 

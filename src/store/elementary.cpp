@@ -407,15 +407,27 @@ inline Split split(const Reduced& reduced) {
     return {index, rh - index * 0.0078125, rl, negative};
 }
 
-// sin (cosine false) or cos (cosine true) of i/128 + t + tLow, to about
-// 2^-66 relative.
-DoubleDouble sinCosFast(bool cosine, const Split& p) {
-    const SinCosPair& a = kSinCos[p.index];
+// The tails of i/128 + t + tLow that the common path of sin and cos shares.
+struct Tails {
+    double sinTail;  // sin t - t
+    double cosTail;  // cos t - 1
+};
+
+inline Tails tailsOf(const Split& p) {
     const double t = p.t;
     const double t2 = t * t;
-    const double sinTail = t * t2 * (-1.0 / 6 + t2 * (1.0 / 120 + t2 * (-1.0 / 5040)));  // sin t - t
-    const double cosTail =
-        t2 * (-0.5 + t2 * (1.0 / 24 + t2 * (-1.0 / 720 + t2 * (1.0 / 40320)))) - t * p.tLow;  // cos t - 1
+    const double sinTail = t * t2 * (-1.0 / 6 + t2 * (1.0 / 120 + t2 * (-1.0 / 5040)));
+    const double cosTail = t2 * (-0.5 + t2 * (1.0 / 24 + t2 * (-1.0 / 720 + t2 * (1.0 / 40320)))) - t * p.tLow;
+    return {sinTail, cosTail};
+}
+
+// sin (cosine false) or cos (cosine true) of i/128 + t + tLow, to about
+// 2^-66 relative.
+inline DoubleDouble sinCosFast(bool cosine, const Split& p, const Tails& tails) {
+    const SinCosPair& a = kSinCos[p.index];
+    const double t = p.t;
+    const double sinTail = tails.sinTail;
+    const double cosTail = tails.cosTail;
     if (!cosine) {
         const DoubleDouble q = twoProduct(a.cos.hi, t);
         DoubleDouble v = fastTwoSum(a.sin.hi, q.hi);
@@ -427,6 +439,8 @@ DoubleDouble sinCosFast(bool cosine, const Split& p) {
     v.lo += -q.lo + a.cos.lo + a.cos.hi * cosTail - a.sin.hi * (p.tLow + sinTail) - a.sin.lo * t;
     return v;
 }
+
+DoubleDouble sinCosFast(bool cosine, const Split& p) { return sinCosFast(cosine, p, tailsOf(p)); }
 
 // The same to about 2^-102, in double-double arithmetic.
 DoubleDouble sinCosAccurate(bool cosine, const Split& p) {
@@ -455,20 +469,25 @@ inline double reducedBound(double evaluation, const Reduced& reduced) {
     return reduced.error == 0.0 ? evaluation : evaluation + 2.0 * reduced.error / rh;
 }
 
-// sin (cosine false) or cos of x >= 0, finite.
-bool sinCosFast(bool cosine, double x, double& result) {
-    const Reduced reduced = reduce(x);
-    const Split p = split(reduced);
+// sin (cosine false) or cos of x >= 0, finite, from its reduced argument.
+inline bool sinCosFast(bool cosine, const Reduced& reduced, const Split& p, const Tails& tails, double& result) {
     // sin x = sin r, cos r, -sin r, -cos r and cos x = cos r, -sin r, -cos r,
     // sin r for k = 0, 1, 2, 3.
     const int quadrant = (reduced.quadrant + (cosine ? 1 : 0)) & 3;
     const bool useCos = (quadrant & 1) != 0;
-    DoubleDouble v = sinCosFast(useCos, p);
+    DoubleDouble v = sinCosFast(useCos, p, tails);
     bool negative = quadrant >= 2;
     if (!useCos && p.negative) negative = !negative;
     if (!decide(v, reducedBound(0x1p-63, reduced) * magnitude(v.hi), result)) return false;
     if (negative) result = -result;
     return true;
+}
+
+// sin (cosine false) or cos of x >= 0, finite.
+bool sinCosFast(bool cosine, double x, double& result) {
+    const Reduced reduced = reduce(x);
+    const Split p = split(reduced);
+    return sinCosFast(cosine, reduced, p, tailsOf(p), result);
 }
 
 double sinCosAccurate(bool cosine, double x) {
@@ -719,6 +738,26 @@ double sin(double x) {
 double cos(double x) {
     double result;
     return detail::fast(detail::Function::cos, x, result) ? result : detail::accurate(detail::Function::cos, x);
+}
+
+void sinCos(double x, double& sine, double& cosine) {
+    const double ax = magnitude(x);
+    // Outside the common range of both (tiny, infinite or NaN) each goes its own way.
+    if (!(ax <= std::numeric_limits<double>::max()) || ax < 0x1p-27) {
+        sine = sin(x);
+        cosine = cos(x);
+        return;
+    }
+    const Reduced reduced = reduce(ax);
+    const Split p = split(reduced);
+    const Tails tails = tailsOf(p);
+    double r = 0.0;
+    if (sinCosFast(false, reduced, p, tails, r)) {
+        sine = x < 0 ? -r : r;
+    } else {
+        sine = detail::accurate(detail::Function::sin, x);
+    }
+    if (!sinCosFast(true, reduced, p, tails, cosine)) cosine = detail::accurate(detail::Function::cos, x);
 }
 
 double tan(double x) {

@@ -18,6 +18,10 @@ double tan(double x);
 double atan(double x);
 double acos(double x);  // NaN outside [-1, 1]
 
+// sin(x) and cos(x) together, bit for bit the results of the two calls; the
+// argument reduction and the polynomial are shared.
+void sinCos(double x, double& sine, double& cosine);
+
 // The two paths on their own, for the accuracy checks: the common path
 // returns false when it cannot decide the rounding; the accurate path always
 // answers.

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <random>
 
 #include "store/elementary.h"
 
@@ -63,6 +65,42 @@ TEST(Elementary, KnownValues) {
     EXPECT_EQ(el::sin(1.5708), 0x1.fffffffff12a3p-1);
     EXPECT_EQ(el::atan(1.0), 0x1.921fb54442d18p-1);
     EXPECT_EQ(el::acos(0.5), 0x1.0c152382d7366p+0);
+}
+
+// sinCos shares the work of sin and cos and must give their bits exactly:
+// the planner's angles (whole and fractional degrees in radians, of either
+// sign), the edges of the common path, large and special arguments, and
+// random bit patterns.
+TEST(Elementary, SinCosGivesTheBitsOfSinAndCos) {
+    auto expectSame = [](double x) {
+        double s = 0.0, c = 0.0;
+        el::sinCos(x, s, c);
+        const double sine = el::sin(x), cosine = el::cos(x);
+        if (std::isnan(sine)) {
+            EXPECT_TRUE(std::isnan(s) && std::isnan(c)) << x;
+            return true;
+        }
+        const bool same = sameBits(s, sine) && sameBits(c, cosine);
+        EXPECT_TRUE(same) << x;
+        return same;
+    };
+    for (double x : {0.0, -0.0, 0x1p-1074, 0x1p-28, 0x1p-27, -0x1p-27, 0x1.921fb54442d18p-1, 0x1.921fb54442d19p-1,
+                     1.5708, 3.1416, 6.2832, 0x1p20, 1e22, 0x1p1000, kInfinity, -kInfinity, kNaN}) {
+        expectSame(x);
+    }
+    for (int degrees = -800; degrees <= 800; ++degrees) {
+        expectSame(degrees * 6.2832 * 0.002777777777777778);
+    }
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> angle(-400.0, 400.0);
+    int failures = 0;
+    for (int i = 0; i < 300000 && failures < 5; ++i) {
+        failures += expectSame(angle(random) * 6.2832 * 0.002777777777777778) ? 0 : 1;
+        const uint64_t bits = random();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        failures += expectSame(any) ? 0 : 1;
+    }
 }
 
 }  // namespace
