@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "clash/simulate.h"
 #include "generate/rotation.h"
@@ -88,17 +90,98 @@ bool sameBackWallOutcome(const ClashReplay& memo, const LoadCheck& load, double 
     return load.hitsBackWall(total) == (memo.clashPosition == 0);
 }
 
+// Most outcomes kept for one cut piece; past it the memo starts afresh.
+constexpr std::size_t kMaxOutcomes = std::size_t{1} << 20;
+
+// Gives every option of every position its class: the first ordinal at the
+// position whose option the simulation reads alike (machine, hand, step,
+// additional material before and after). Options without a machine of the
+// shop are never keyed: the simulation would read the machine left in the
+// slot by an earlier run.
+void classifyOptions(const PieceSearch& s) {
+    OutcomeMemo& memo = s.tables().outcomeMemo;
+    memo.outcomes.clear();
+    memo.lines.clear();
+    const PrepareState& prep = s.parts.prep;
+    for (int32_t p = 0; p < kMaxPositions; ++p) {
+        std::vector<int16_t>& classes = memo.classes[p];
+        classes.assign(p <= s.last ? static_cast<std::size_t>(s.tables().optionCountByPosition[p]) : 0, -1);
+        int16_t run[kMaxPositions] = {};
+        int16_t other[kMaxPositions] = {};
+        for (std::size_t o = 0; o < classes.size(); ++o) {
+            run[p] = static_cast<int16_t>(o);
+            const RunPosition at = runPosition(prep, run, p);
+            if (!at || at.option->machineIndex < 0 || at.option->machineIndex >= s.parts.shop.machines.count) continue;
+            classes[o] = static_cast<int16_t>(o);
+            for (std::size_t e = 0; e < o; ++e) {
+                if (classes[e] != static_cast<int16_t>(e)) continue;
+                other[p] = static_cast<int16_t>(e);
+                const BendOptionRecord& a = *at.option;
+                const BendOptionRecord& b = *runPosition(prep, other, p).option;
+                if (a.machineIndex == b.machineIndex && a.hand == b.hand && a.stepIndex == b.stepIndex &&
+                    a.extraBefore == b.extraBefore && a.extraAfter == b.extraAfter) {
+                    classes[o] = static_cast<int16_t>(e);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+// The outcome memo's key of a run: false when some option is never keyed.
+bool outcomeKey(const PieceSearch& s, const int16_t* run, const int32_t rotations[], bool hitsBackWall,
+                std::string& key) {
+    const OutcomeMemo& memo = s.tables().outcomeMemo;
+    char bytes[1 + kMaxPositions * (sizeof(int16_t) + sizeof(int32_t))];
+    std::size_t size = 0;
+    bytes[size++] = hitsBackWall ? 1 : 0;
+    for (int32_t p = 0; p <= s.last; ++p) {
+        const std::vector<int16_t>& classes = memo.classes[p];
+        if (run[p] < 0 || static_cast<std::size_t>(run[p]) >= classes.size() || classes[run[p]] < 0) return false;
+        std::memcpy(bytes + size, &classes[run[p]], sizeof(int16_t));
+        size += sizeof(int16_t);
+    }
+    for (int32_t q = 2; q <= s.last - 2; q += 2) {
+        std::memcpy(bytes + size, &rotations[q], sizeof(int32_t));
+        size += sizeof(int32_t);
+    }
+    key.assign(bytes, size);
+    return true;
+}
+
+// Gives the outcome of an earlier simulation again, with the side effects the
+// simulation has: the straights it passed have their rotations lowered by a
+// full turn, its clash lines join the report while it has room, its steps
+// count as made.
+void replayRemembered(const PieceSearch& s, const int16_t* run, const int32_t rotations[],
+                      const SimulationOutcome& outcome) {
+    const SearchParts& parts = s.parts;
+    for (int32_t q = 2; q < outcome.simulationPosition - 1 && q <= s.last - 2; q += 2) {
+        setRunRotation(parts.prep, run, q, clampToInt32(int64_t{rotations[q]} - 360));
+    }
+    char lines[kMaxClashLines][kClashLineWidth];
+    const int32_t lineCount = std::min(outcome.lineCount, kMaxClashLines);
+    for (int32_t i = 0; i < lineCount; ++i) {
+        std::memcpy(lines[i], parts.search.outcomeMemo.lines[static_cast<std::size_t>(outcome.firstLine + i)].text,
+                    kClashLineWidth);
+    }
+    replayOutcome(parts.clash, lines, lineCount, outcome.simulationPosition, outcome.motionPhase,
+                  s.piece.outsideDiameter, outcome.steps);
+}
+
 // Simulates the run, or replays the last clashing simulation when the run
-// agrees with it on everything that simulation read.
+// agrees with it on everything that simulation read, or gives the outcome of
+// an earlier simulation of a run it cannot be told from.
 int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replayed) {
     replayed = false;
     const SearchParts& parts = s.parts;
     ClashReplay& memo = parts.search.clashReplay;
     const int32_t last = s.last;
     const double total = totalPipeLength(parts.prep, s.piece.bendCount, run);
+    const LoadCheck load = loadCheck(parts.clash, parts.prep, parts.shop, run);
     if (memo.valid &&
         std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) == 0 &&
-        sameBackWallOutcome(memo, loadCheck(parts.clash, parts.prep, parts.shop, run), total)) {
+        sameBackWallOutcome(memo, load, total)) {
         bool same = true;
         for (int32_t q = 2; q <= std::min(memo.clashPosition, last - 2) && same; q += 2) {
             same = runPosition(parts.prep, run, q).option->rotation == memo.rotations[q];
@@ -122,8 +205,40 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
     const ClashState& clash = parts.clash;
     const int32_t linesBefore = clash.clashLineCount;
     const int64_t stepsBefore = clash.simulationSteps;
-    const int32_t result = simulateRun(parts.clash, parts.prep, parts.shop, s.piece,
-                                       parts.options.INCLUDE_BEND_SPRINGBACK != 0, run);
+    OutcomeMemo& remembered = parts.search.outcomeMemo;
+    std::string key;
+    // An observer is told of every simulation as it happens.
+    const bool keyed = parts.search.observer == nullptr && outcomeKey(s, run, rotations, load.hitsBackWall(total), key);
+    const auto found = keyed ? remembered.outcomes.find(key) : remembered.outcomes.end();
+    int32_t result = 0;
+    if (found != remembered.outcomes.end()) {
+        replayRemembered(s, run, rotations, found->second);
+        result = found->second.result;
+        replayed = true;
+        ++parts.search.outcomesGivenAgain;
+    } else {
+        result = simulateRun(parts.clash, parts.prep, parts.shop, s.piece, parts.options.INCLUDE_BEND_SPRINGBACK != 0,
+                             run);
+        if (keyed) {
+            if (remembered.outcomes.size() >= kMaxOutcomes) {
+                remembered.outcomes.clear();
+                remembered.lines.clear();
+            }
+            SimulationOutcome outcome;
+            outcome.result = result;
+            outcome.simulationPosition = clash.simulationPosition;
+            outcome.motionPhase = clash.motionPhase;
+            outcome.steps = clash.simulationSteps - stepsBefore;
+            outcome.firstLine = static_cast<int32_t>(remembered.lines.size());
+            outcome.lineCount = clash.clashLineCount - linesBefore;
+            for (int32_t i = linesBefore; i < clash.clashLineCount; ++i) {
+                ClashLineText line;
+                std::memcpy(line.text, clash.clashLines[i], kClashLineWidth);
+                remembered.lines.push_back(line);
+            }
+            remembered.outcomes.emplace(std::move(key), outcome);
+        }
+    }
     if (result == 0 && clash.simulationPosition >= 1) {
         memo.valid = true;
         memo.clashPosition = clash.simulationPosition - 1;
@@ -396,6 +511,8 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
                                    : simulateRun(parts.clash, parts.prep, parts.shop, s.piece,
                                                  parts.options.INCLUDE_BEND_SPRINGBACK != 0, run);
         }
+        ++parts.search.runsTried;
+        if (!duplicate && s.clashChecking() && !replayed) ++parts.search.runsSimulated;
         const bool passes = duplicate || !s.clashChecking() || result != 0;
         if (observer != nullptr) {
             const RunOutcome outcome = duplicate             ? RunOutcome::Duplicate
@@ -526,9 +643,13 @@ int32_t searchBendingRuns(const SearchParts& parts, int32_t index) {
     tables.clashReplay.valid = false;
     tables.searchCutShort = false;
     tables.runsSkipped = 0;
+    tables.runsTried = 0;
+    tables.runsSimulated = 0;
+    tables.outcomesGivenAgain = 0;
     forgetSimulations(parts.clash);
 
     countOptionsByPosition(parts.prep, tables);
+    if (s.clashChecking() && s.shortcuts()) classifyOptions(s);
     for (int32_t p = 0; p <= s.last; ++p) {
         if (tables.optionCountByPosition[p] == 0) {
             markCutPieceFailed(parts.file, index, "No machine/bender combination(s) can be found to manufacture cutpiece.");

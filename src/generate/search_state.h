@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "store/limits.h"
 #include "store/decision_observer.h"
@@ -34,6 +37,34 @@ struct ClashReplay {
     char lines[kMaxClashLines][kClashLineWidth] = {};
 };
 
+// What simulating a run did, given again for any later run of the same cut
+// piece that the simulation cannot tell from it: the result, where it
+// stopped, the steps it made from the load, and its clash lines (lines
+// firstLine .. firstLine + lineCount of the memo's list).
+struct SimulationOutcome {
+    int32_t result = 0;
+    int32_t simulationPosition = 0;
+    int32_t motionPhase = 0;
+    int64_t steps = 0;
+    int32_t firstLine = 0;
+    int32_t lineCount = 0;
+};
+
+struct ClashLineText {
+    char text[kClashLineWidth];
+};
+
+// The outcomes of the runs simulated for the current cut piece, by what the
+// simulation reads of a run: per position the option's class (options that
+// agree on machine, hand, step and additional material share one; the bender
+// is never read), the rotations of the straights as the run began, and the
+// load's back-wall outcome.
+struct OutcomeMemo {
+    std::vector<int16_t> classes[kMaxPositions];  // by option ordinal; -1: never keyed
+    std::unordered_map<std::string, SimulationOutcome> outcomes;
+    std::vector<ClashLineText> lines;
+};
+
 struct SearchState {
     // Told every level reached and every run enumerated, when set (never by
     // the entry points).
@@ -55,12 +86,19 @@ struct SearchState {
     int32_t selectedScores[kMaxSelected] = {};
 
     ClashReplay clashReplay;
+    OutcomeMemo outcomeMemo;
 
     // Whether the guard on the steps ended the search of the current cut
     // piece, and how many of its runs were accounted for in blocks instead of
     // one by one.
     bool searchCutShort = false;
     int64_t runsSkipped = 0;
+    // Runs of the current cut piece visited one by one, of those the ones
+    // simulated (neither duplicates nor replayed), and the ones whose outcome
+    // the outcome memo gave; for the benchmarks and tests.
+    int64_t runsTried = 0;
+    int64_t runsSimulated = 0;
+    int64_t outcomesGivenAgain = 0;
 };
 
 }  // namespace kwarel

@@ -45,5 +45,15 @@ TEST(Shortcuts, BlocksOfRunsClashingAlikeAreSkipped) {
     EXPECT_EQ(state->piecesCutShort, 0);
 }
 
+TEST(Shortcuts, RunsTheSimulationCannotTellApartAreSimulatedOnce) {
+    // Later criteria levels meet runs of earlier ones again, and runs that
+    // differ only in benders read the same: their outcomes are given again.
+    auto state = std::make_unique<JobState>();
+    planGeneratedPiece(*state, 3, 9);
+    const SearchState& search = state->search;
+    EXPECT_GT(search.outcomesGivenAgain, search.runsSimulated / 10);
+    EXPECT_LE(search.runsSimulated + search.outcomesGivenAgain, search.runsTried);
+}
+
 }  // namespace
 }  // namespace kwarel
