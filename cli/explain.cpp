@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "generate/search.h"
 #include "report_model.h"
 #include "store/numbers.h"
 #include "store/text.h"
@@ -341,6 +342,11 @@ void explainSearch(std::ostringstream& out, const JobReport& report, const Piece
         << counts[static_cast<int>(RunOutcome::NotSimulated)] << " kept without clash checking, "
         << counts[static_cast<int>(RunOutcome::Clash)] + counts[static_cast<int>(RunOutcome::RepeatClash)]
         << " clashed, " << counts[static_cast<int>(RunOutcome::Duplicate)] << " tried before).\n";
+    if (piece.searchCutShort) {
+        out << "  The search ended at the guard of " << kMaxSimulationStepsPerPiece
+            << " simulation steps per cut piece: the runs above are those tried before it, and the runs chosen are"
+               " the best of them; later runs and levels were not searched.\n";
+    }
     if (record.failed == 1 && tried == 0) {
         out << "  At every level searched, some position had no option that keeps the first option's direction"
                " and meets the level's criteria (same machine, bender, hand; no additional material), so no run"

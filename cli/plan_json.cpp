@@ -104,6 +104,7 @@ void PlanJson::cutPiecePlanned(const PlanCutPiece& p) {
                                           {"clashReport", Json(p.clashLines)},
                                           {"result", result},
                                           {"failureText", p.failed == 1 ? Json(p.failureText) : Json(nullptr)},
+                                          {"searchCutShort", p.searchCutShort},
                                           {"runs", runs}});
 }
 

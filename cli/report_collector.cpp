@@ -298,6 +298,7 @@ void ReportCollector::recordPiece(JobState& state, int32_t index, PieceReport& p
         piece.clashLines.push_back(line);
     }
     report_.clashLineTotal += clash.clashLineCount;
+    piece.searchCutShort = state.search.searchCutShort;
 
     PrepareState& prep = state.prep;
     const int32_t n = piece.record.bendCount;

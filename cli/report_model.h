@@ -111,6 +111,7 @@ struct PieceReport {
     std::vector<int32_t> levelsSearched;
     std::vector<int32_t> levelsSkipped;
     int64_t outcomeCounts[5] = {};
+    bool searchCutShort = false;  // the guard on the search's size ended it
     std::vector<TriedRun> clashedRuns;  // the first ones, described
     std::vector<std::string> clashLines;
     bool hasClash = false;

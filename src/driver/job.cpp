@@ -345,6 +345,7 @@ bool planCutPiecesInParallel(JobState& job, int32_t threads) {
     } catch (const ResultWriteFailed&) {
         return false;
     }
+    for (const std::unique_ptr<JobState>& planner : planners) job.piecesCutShort += planner->piecesCutShort;
     return true;
 }
 

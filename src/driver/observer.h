@@ -56,6 +56,7 @@ struct PlanCutPiece {
     std::vector<std::string> clashLines;  // without their line ends
     int32_t failed = 0;  // 0 PASS, 1 FAIL, otherwise NO BENDING REQUIRED
     std::string failureText;  // FAIL only
+    bool searchCutShort = false;  // the guard on the search's size ended its search
     std::vector<PlanRun> runs;
 };
 

@@ -324,6 +324,7 @@ void writeCutPieceBlock(JobState& state, int32_t runs, PlanCutPiece* plan) {
         plan->bore = wholeBore(piece.nominalBore);
         plan->failed = piece.failed;
         if (piece.failed == kPieceFailed) plan->failureText = piece.failureText;
+        plan->searchCutShort = state.search.searchCutShort;
     }
     const ClashState& clash = state.clash;
     if (clash.clashLineCount > 0) {
