@@ -15,30 +15,12 @@ inline double toRadians(double degrees) { return degrees * 6.2832 * 0.0027777777
 // Radians to degrees as the direction angles compute it: x 360 x (1 / 6.2832).
 inline double toDegrees(double radians) { return radians * 360.0 * 0.15915457091927682; }
 
-// Distance between two points, the same arithmetic as pointDistance; a
-// distance in a plane is this with the third coordinates equal (their zero
-// term adds nothing to the sum).
-inline double distance3(double x1, double y1, double z1, double x2, double y2, double z2) {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    const double dz = z2 - z1;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
-
+// Distance in a plane: pointDistance with the third coordinates equal (their
+// zero term adds nothing to the sum).
 inline double distance2(double x1, double y1, double x2, double y2) {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     return std::sqrt(dx * dx + dy * dy);
-}
-
-// Truncation toward zero that is defined for every double: values beyond the
-// int32 range are clamped to it and not-a-number gives 0, as everywhere in
-// the project.
-inline int32_t truncate32(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return INT32_MAX;
-    if (value <= -2147483648.0) return INT32_MIN;
-    return static_cast<int32_t>(value);
 }
 
 }  // namespace kwarel::clash

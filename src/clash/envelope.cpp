@@ -21,13 +21,13 @@
 #include "clash/clash_math.h"
 #include "clash/report.h"
 #include "clash/shape_tests.h"
+#include "prepare/bend_steps.h"
+#include "store/numbers.h"
 #include "store/vectors.h"
 
 namespace kwarel {
 
 using clash::distance2;
-using clash::distance3;
-using clash::truncate32;
 
 namespace {
 
@@ -94,9 +94,9 @@ Room roomOf(const ClashState& state, int32_t outsideDiameter) {
 // Runs the tests named in `tests` on one point, in their fixed order.
 // Returns 1 when the point is clear, 0 after the clash line was added.
 int32_t testPoint(ClashState& state, const Room& room, unsigned tests, double x, double y, double z) {
-    const int64_t xi = truncate32(x);
-    const int64_t yi = truncate32(y);
-    const int64_t zi = truncate32(z);
+    const int64_t xi = truncateToInt32(x);
+    const int64_t yi = truncateToInt32(y);
+    const int64_t zi = truncateToInt32(z);
     const int32_t r = room.r;
     if ((tests & kTestFrontWall) && xi - r > room.frontWall) {
         addClashLine(state, "front wall");
@@ -146,7 +146,7 @@ int32_t testPoints(ClashState& state, const Room& room, unsigned tests, int32_t 
 
 // Sample count of a piece: trunc(value) limited to the sample buffers.
 int32_t sampleCount(double value) {
-    const int32_t count = truncate32(value);
+    const int32_t count = truncateToInt32(value);
     return count > kMaxSamples ? kMaxSamples : count;
 }
 
@@ -178,12 +178,12 @@ bool padBounds(Bounds& box, double pad) {
 // a test left out fires for no point inside.
 unsigned testsNeeded(const Room& room, const Bounds& box) {
     const int32_t r = room.r;
-    const int64_t xLo = truncate32(box.lo[0]);
-    const int64_t xHi = truncate32(box.hi[0]);
-    const int64_t yLo = truncate32(box.lo[1]);
-    const int64_t yHi = truncate32(box.hi[1]);
-    const int64_t zLo = truncate32(box.lo[2]);
-    const int64_t zHi = truncate32(box.hi[2]);
+    const int64_t xLo = truncateToInt32(box.lo[0]);
+    const int64_t xHi = truncateToInt32(box.hi[0]);
+    const int64_t yLo = truncateToInt32(box.lo[1]);
+    const int64_t yHi = truncateToInt32(box.hi[1]);
+    const int64_t zLo = truncateToInt32(box.lo[2]);
+    const int64_t zHi = truncateToInt32(box.hi[2]);
     unsigned tests = 0;
     if (xHi - r > room.frontWall) tests |= kTestFrontWall;
     if (yLo + r < room.negRightWall) tests |= kTestRightWall;
@@ -339,10 +339,10 @@ void chordEnds(const PipeShapeRecord& arc, const PipeShapeRecord& prev, double a
         b[0] = arc.endX, b[1] = arc.endY, b[2] = arc.endZ;
         return;
     }
-    const double d11 = distance3(prev.startX, prev.startY, prev.startZ, arc.startX, arc.startY, arc.startZ);
-    const double d21 = distance3(prev.endX, prev.endY, prev.endZ, arc.startX, arc.startY, arc.startZ);
-    const double d12 = distance3(prev.startX, prev.startY, prev.startZ, arc.endX, arc.endY, arc.endZ);
-    const double d22 = distance3(prev.endX, prev.endY, prev.endZ, arc.endX, arc.endY, arc.endZ);
+    const double d11 = pointDistance(prev.startX, prev.startY, prev.startZ, arc.startX, arc.startY, arc.startZ);
+    const double d21 = pointDistance(prev.endX, prev.endY, prev.endZ, arc.startX, arc.startY, arc.startZ);
+    const double d12 = pointDistance(prev.startX, prev.startY, prev.startZ, arc.endX, arc.endY, arc.endZ);
+    const double d22 = pointDistance(prev.endX, prev.endY, prev.endZ, arc.endX, arc.endY, arc.endZ);
     const bool startNearStart = d11 < d21;  // ties go to the previous piece's end
     const bool endNearStart = d12 < d22;
     const double m1 = startNearStart ? d11 : d21;
@@ -362,7 +362,7 @@ void chordEnds(const PipeShapeRecord& arc, const PipeShapeRecord& prev, double a
 
     double ux, uy, uz;
     normalizeVector(pn[0] - pf[0], pn[1] - pf[1], pn[2] - pf[2], ux, uy, uz);
-    const double rho = distance3(arc.startX, arc.startY, arc.startZ, arc.centreX, arc.centreY, arc.centreZ);
+    const double rho = pointDistance(arc.startX, arc.startY, arc.startZ, arc.centreX, arc.centreY, arc.centreZ);
     const double u[3] = {ux, uy, uz};
     for (int c = 0; c < 3; ++c) {
         a[c] = joined[c] + u[c] * 0.2 * rho;
@@ -379,7 +379,7 @@ struct ArcFrame {
 
 ArcFrame arcFrame(const ClashState& state, int32_t index, const PipeShapeRecord& piece) {
     ArcFrame f{{piece.centreX, piece.centreY, piece.centreZ}, 0.0, {}, {}};
-    f.rho = distance3(piece.startX, piece.startY, piece.startZ, f.k[0], f.k[1], f.k[2]);
+    f.rho = pointDistance(piece.startX, piece.startY, piece.startZ, f.k[0], f.k[1], f.k[2]);
     chordEnds(piece, index > 0 ? state.pipeShapes.at(index - 1) : piece, f.a, f.b);
     return f;
 }
@@ -452,7 +452,7 @@ double farthestFrom(const PipeShapeRecord& piece, int u, int v, double u0, doubl
     };
     if (piece.pieceType == kArcPiece) {
         const double rho =
-            distance3(piece.startX, piece.startY, piece.startZ, piece.centreX, piece.centreY, piece.centreZ);
+            pointDistance(piece.startX, piece.startY, piece.startZ, piece.centreX, piece.centreY, piece.centreZ);
         return at(piece.centreX, piece.centreY, piece.centreZ) + rho;
     }
     return std::max(at(piece.startX, piece.startY, piece.startZ), at(piece.endX, piece.endY, piece.endZ));
@@ -609,8 +609,8 @@ int32_t testMachineBody(ClashState& state, double x, double y, double z, int32_t
     clash = clash || (inZ && (distance2(x, y, a[0], a[1]) <= r || distance2(x, y, b[0], b[1]) <= r ||
                               distance2(x, y, c[0], c[1]) <= r || distance2(x, y, a[0], c[1]) <= r));
     // Top corners.
-    clash = clash || distance3(x, y, z, a[0], a[1], top) <= r || distance3(x, y, z, b[0], b[1], top) <= r ||
-            distance3(x, y, z, c[0], c[1], top) <= r || distance3(x, y, z, a[0], c[1], top) <= r;
+    clash = clash || pointDistance(x, y, z, a[0], a[1], top) <= r || pointDistance(x, y, z, b[0], b[1], top) <= r ||
+            pointDistance(x, y, z, c[0], c[1], top) <= r || pointDistance(x, y, z, a[0], c[1], top) <= r;
     if (!clash) return 0;
     addClashLine(state, "machine");
     return 1;

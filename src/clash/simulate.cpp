@@ -25,7 +25,6 @@ namespace kwarel {
 using clash::distance2;
 using clash::toDegrees;
 using clash::toRadians;
-using clash::truncate32;
 
 namespace {
 
@@ -136,7 +135,7 @@ int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool c
 // point of the whole feed are found once and left out of every step's test.
 int32_t feedInSteps(ClashState& state, double length, int32_t od) {
     const int64_t step = state.feedStep;
-    const int64_t total = truncate32(length);
+    const int64_t total = truncateToInt32(length);
     bool clear[kMaxPositions];
     const bool someClear = state.pipeShapes.count <= kMaxPositions && !state.framesUntested;
     if (someClear) {

@@ -21,13 +21,6 @@ double bendSetbackAndArc(const JobOptions& options, int32_t bendAngle, int32_t b
     return setback;
 }
 
-double pointDistance(double x1, double y1, double z1, double x2, double y2, double z2) {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    const double dz = z2 - z1;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
-
 int32_t unitDirection(double x1, double y1, double z1, double x2, double y2, double z2, double& ux,
                       double& uy, double& uz) {
     const double distance = pointDistance(x1, y1, z1, x2, y2, z2);

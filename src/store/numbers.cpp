@@ -94,11 +94,4 @@ double toNumber(const char* text) {
     return negative ? -value : value;
 }
 
-int32_t truncateToInt32(double value) {
-    if (value != value) return 0;
-    if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-    if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
-
 }  // namespace kwarel

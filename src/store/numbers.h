@@ -25,8 +25,14 @@ double toNumber(const char* text);
 
 // Truncates a double toward zero to an int32. Values beyond the int32 range
 // are clamped to it and not-a-number gives 0, so the conversion is always
-// defined (a plain cast would be undefined for them).
-int32_t truncateToInt32(double value);
+// defined (a plain cast would be undefined for them). Inline: the room tests
+// truncate every coordinate of every sample point.
+inline int32_t truncateToInt32(double value) {
+    if (value != value) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
 
 // Clamps a 64-bit intermediate (sums, products of int32 values) to the int32
 // range of the field it goes into.
