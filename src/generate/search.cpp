@@ -91,7 +91,7 @@ bool sameBackWallOutcome(const ClashReplay& memo, const LoadCheck& load, double 
 }
 
 // Most outcomes kept for one cut piece; past it the memo starts afresh.
-constexpr std::size_t kMaxOutcomes = std::size_t{1} << 20;
+constexpr std::size_t kMaxOutcomes = std::size_t{1} << 18;
 
 // Gives every option of every position its class: the first ordinal at the
 // position whose option the simulation reads alike (machine, hand, step,
