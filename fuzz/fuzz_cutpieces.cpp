@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Reading the same file again, now with a diagnostics sink as the input
     // checker does, must give the same lists, and a line for every record.
-    // The header piping specification outlives a read (a /CUT before the
-    // header's PIPING-SPEC line takes the previous job's), so the second
-    // read starts from a fresh state as the first did.
+    // The piping value a header gives is kept from one read to the next (a
+    // /CUT before the header's piping line takes the previous job's value),
+    // so the second read starts from a fresh state as the first did.
     Diagnostics diagnostics;
     state = std::make_unique<JobState>();
     readCutPieceFile(state->cutFile, path.c_str(), &diagnostics);
