@@ -169,42 +169,98 @@ void replayRemembered(const PieceSearch& s, const int16_t* run, const int32_t ro
                   s.piece.outsideDiameter, outcome.steps);
 }
 
+// Replays the last clashing simulation when the run agrees with it on
+// everything that simulation read. False, changing nothing, otherwise.
+bool replayLastClash(const PieceSearch& s, const int16_t* run, const LoadCheck& load, double total) {
+    const SearchParts& parts = s.parts;
+    const ClashReplay& memo = parts.search.clashReplay;
+    const int32_t last = s.last;
+    if (!memo.valid ||
+        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) != 0 ||
+        !sameBackWallOutcome(memo, load, total)) {
+        return false;
+    }
+    for (int32_t q = 2; q <= std::min(memo.clashPosition, last - 2); q += 2) {
+        if (runPosition(parts.prep, run, q).option->rotation != memo.rotations[q]) return false;
+    }
+    // Straights before the clash were passed: each has its rotation lowered
+    // by a full turn, as the simulation does.
+    for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
+        const int32_t rotation = runPosition(parts.prep, run, q).option->rotation;
+        setRunRotation(parts.prep, run, q, clampToInt32(int64_t{rotation} - 360));
+    }
+    replayOutcome(parts.clash, memo.lines, memo.lineCount, memo.simulationPosition, memo.motionPhase,
+                  s.piece.outsideDiameter, memo.steps);
+    return true;
+}
+
+// What the clash state held before a simulation, so that its share of the
+// steps and clash lines can be told apart.
+struct ClashMark {
+    int32_t lines;
+    int64_t steps;
+};
+
+// Keeps the outcome of the simulation just made under its key, with the
+// clash lines it added; the memo starts afresh when full.
+void rememberOutcome(OutcomeMemo& remembered, const ClashState& clash, const ClashMark& before, int32_t result,
+                     std::string&& key) {
+    if (remembered.outcomes.size() >= kMaxOutcomes) {
+        remembered.outcomes.clear();
+        remembered.lines.clear();
+    }
+    SimulationOutcome outcome;
+    outcome.result = result;
+    outcome.simulationPosition = clash.simulationPosition;
+    outcome.motionPhase = clash.motionPhase;
+    outcome.steps = clash.simulationSteps - before.steps;
+    outcome.firstLine = static_cast<int32_t>(remembered.lines.size());
+    outcome.lineCount = clash.clashLineCount - before.lines;
+    for (int32_t i = before.lines; i < clash.clashLineCount; ++i) {
+        ClashLineText line;
+        std::memcpy(line.text, clash.clashLines[i], kClashLineWidth);
+        remembered.lines.push_back(line);
+    }
+    remembered.outcomes.emplace(std::move(key), outcome);
+}
+
+// Makes the simulation just made, which clashed, the clash memo's: the
+// options it read, the rotations before it and what it left behind.
+void rememberClash(const PieceSearch& s, const int16_t* run, const int32_t rotations[], const ClashMark& before) {
+    ClashReplay& memo = s.parts.search.clashReplay;
+    const ClashState& clash = s.parts.clash;
+    const int32_t last = s.last;
+    memo.valid = true;
+    memo.clashPosition = clash.simulationPosition - 1;
+    memo.keyLast = std::min(memo.clashPosition + 1, last);
+    std::memcpy(memo.ordinals, run, static_cast<std::size_t>(last + 1) * sizeof(int16_t));
+    for (int32_t q = 2; q <= last - 2; q += 2) memo.rotations[q] = rotations[q];
+    memo.simulationPosition = clash.simulationPosition;
+    memo.motionPhase = clash.motionPhase;
+    memo.steps = clash.simulationSteps - before.steps;
+    memo.lineCount = clash.clashLineCount - before.lines;
+    for (int32_t i = 0; i < memo.lineCount; ++i) {
+        std::memcpy(memo.lines[i], clash.clashLines[before.lines + i], kClashLineWidth);
+    }
+}
+
 // Simulates the run, or replays the last clashing simulation when the run
 // agrees with it on everything that simulation read, or gives the outcome of
 // an earlier simulation of a run it cannot be told from.
 int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replayed) {
     replayed = false;
     const SearchParts& parts = s.parts;
-    ClashReplay& memo = parts.search.clashReplay;
-    const int32_t last = s.last;
     const double total = totalPipeLength(parts.prep, s.piece.bendCount, run);
     const LoadCheck load = loadCheck(parts.clash, parts.prep, parts.shop, run);
-    if (memo.valid &&
-        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(memo.keyLast + 1) * sizeof(int16_t)) == 0 &&
-        sameBackWallOutcome(memo, load, total)) {
-        bool same = true;
-        for (int32_t q = 2; q <= std::min(memo.clashPosition, last - 2) && same; q += 2) {
-            same = runPosition(parts.prep, run, q).option->rotation == memo.rotations[q];
-        }
-        if (same) {
-            // Straights before the clash were passed: each has its rotation
-            // lowered by a full turn, as the simulation does.
-            for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
-                const int32_t rotation = runPosition(parts.prep, run, q).option->rotation;
-                setRunRotation(parts.prep, run, q, clampToInt32(int64_t{rotation} - 360));
-            }
-            replayOutcome(parts.clash, memo.lines, memo.lineCount, memo.simulationPosition, memo.motionPhase,
-                          s.piece.outsideDiameter, memo.steps);
-            replayed = true;
-            return 0;
-        }
+    if (replayLastClash(s, run, load, total)) {
+        replayed = true;
+        return 0;
     }
 
     int32_t rotations[kMaxPositions];
-    for (int32_t q = 2; q <= last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;
+    for (int32_t q = 2; q <= s.last - 2; q += 2) rotations[q] = runPosition(parts.prep, run, q).option->rotation;
     const ClashState& clash = parts.clash;
-    const int32_t linesBefore = clash.clashLineCount;
-    const int64_t stepsBefore = clash.simulationSteps;
+    const ClashMark before{clash.clashLineCount, clash.simulationSteps};
     OutcomeMemo& remembered = parts.search.outcomeMemo;
     std::string key;
     // An observer is told of every simulation as it happens.
@@ -219,40 +275,9 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
     } else {
         result = simulateRun(parts.clash, parts.prep, parts.shop, s.piece, parts.options.INCLUDE_BEND_SPRINGBACK != 0,
                              run);
-        if (keyed) {
-            if (remembered.outcomes.size() >= kMaxOutcomes) {
-                remembered.outcomes.clear();
-                remembered.lines.clear();
-            }
-            SimulationOutcome outcome;
-            outcome.result = result;
-            outcome.simulationPosition = clash.simulationPosition;
-            outcome.motionPhase = clash.motionPhase;
-            outcome.steps = clash.simulationSteps - stepsBefore;
-            outcome.firstLine = static_cast<int32_t>(remembered.lines.size());
-            outcome.lineCount = clash.clashLineCount - linesBefore;
-            for (int32_t i = linesBefore; i < clash.clashLineCount; ++i) {
-                ClashLineText line;
-                std::memcpy(line.text, clash.clashLines[i], kClashLineWidth);
-                remembered.lines.push_back(line);
-            }
-            remembered.outcomes.emplace(std::move(key), outcome);
-        }
+        if (keyed) rememberOutcome(remembered, clash, before, result, std::move(key));
     }
-    if (result == 0 && clash.simulationPosition >= 1) {
-        memo.valid = true;
-        memo.clashPosition = clash.simulationPosition - 1;
-        memo.keyLast = std::min(memo.clashPosition + 1, last);
-        std::memcpy(memo.ordinals, run, static_cast<std::size_t>(last + 1) * sizeof(int16_t));
-        for (int32_t q = 2; q <= last - 2; q += 2) memo.rotations[q] = rotations[q];
-        memo.simulationPosition = clash.simulationPosition;
-        memo.motionPhase = clash.motionPhase;
-        memo.steps = clash.simulationSteps - stepsBefore;
-        memo.lineCount = clash.clashLineCount - linesBefore;
-        for (int32_t i = 0; i < memo.lineCount; ++i) {
-            std::memcpy(memo.lines[i], clash.clashLines[linesBefore + i], kClashLineWidth);
-        }
-    }
+    if (result == 0 && clash.simulationPosition >= 1) rememberClash(s, run, rotations, before);
     return result;
 }
 
@@ -382,6 +407,74 @@ bool blockLoadsAlike(const PieceSearch& s, const int16_t* run, const ClashReplay
     return memo.clashPosition == 0 ? load.hitsBackWall(low) : !load.hitsBackWall(high);
 }
 
+// The runs left in the block of the run just tried when the whole block can
+// be accounted for at once (see skipClashBlock), else 0.
+int64_t skippableRunsLeft(const PieceSearch& s, const int16_t* run, const int32_t digits[], const bool written[]) {
+    const SearchState& tables = s.tables();
+    const ClashReplay& memo = tables.clashReplay;
+    const ClashState& clash = s.parts.clash;
+    const int32_t keyLast = memo.keyLast;
+    if (!memo.valid || keyLast >= s.last || tables.triedRowsInUse < kTriedRows ||
+        clash.clashLineCount < kMaxClashLines ||
+        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) {
+        return 0;
+    }
+    for (int32_t q = 2; q < memo.clashPosition && q <= s.last - 2; q += 2) {
+        if (!written[q]) return 0;  // its rotation would differ from run to run
+    }
+    const int64_t left = runsLeftInBlock(s, digits, keyLast);
+    if (left <= 0) return 0;
+    if (!blockLoadsAlike(s, run, memo, loadCheck(clash, s.parts.prep, s.parts.shop, run))) return 0;
+    return left;
+}
+
+// The known rows among the runs left in the block (each of those would be a
+// duplicate), and whether the block's last run is one of them.
+int64_t blockDuplicates(const PieceSearch& s, const RunRegister& known, const int16_t* run, const int32_t digits[],
+                        bool& lastIsDuplicate) {
+    const SearchState& tables = s.tables();
+    const int32_t keyLast = tables.clashReplay.keyLast;
+    int64_t duplicates = 0;
+    lastIsDuplicate = false;
+    for (int32_t i = 0; i < known.size; ++i) {
+        const int16_t* row = known.rows[i];
+        if (std::memcmp(row, run, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) continue;
+        bool kept = true, later = false, decided = false, atEnd = true;
+        for (int32_t p = keyLast + 1; p <= s.last && kept; ++p) {
+            const int32_t d = keptDigit(tables, p, row[p]);
+            if (d < 0) kept = false;
+            if (d != tables.keptCount[p - 1] - 1) atEnd = false;
+            if (!decided && d != digits[p]) {
+                later = d > digits[p];
+                decided = true;
+            }
+        }
+        if (!kept || !later) continue;
+        ++duplicates;
+        if (atEnd) lastIsDuplicate = true;
+    }
+    return duplicates;
+}
+
+// Straight options after the key: each one the block meets gets the rotation
+// written for the direction (the run just tried holds it).
+void writeBlockRotations(const PieceSearch& s, const int16_t* run, const int32_t digits[], const bool written[]) {
+    const SearchState& tables = s.tables();
+    PrepareState& prep = s.parts.prep;
+    bool earlierCanRise = false;
+    int16_t probe[kMaxPositions] = {};
+    for (int32_t p = tables.clashReplay.keyLast + 1; p <= s.last; ++p) {
+        if (p % 2 == 0 && p <= s.last - 2 && written[p]) {
+            const int32_t angle = runPosition(prep, run, p).option->rotation;
+            for (int32_t d = earlierCanRise ? 0 : digits[p] + 1; d < tables.keptCount[p - 1]; ++d) {
+                probe[p] = tables.keptOptions[p - 1][d];
+                setRunRotation(prep, probe, p, angle);
+            }
+        }
+        if (digits[p] < tables.keptCount[p - 1] - 1) earlierCanRise = true;
+    }
+}
+
 // Accounts at once for the rest of the block of runs that agree with the run
 // just tried, which clashed as the clash memo says, on every option its
 // simulation read (positions 0 .. keyLast). Tried one by one, each of those
@@ -397,45 +490,12 @@ bool blockLoadsAlike(const PieceSearch& s, const int16_t* run, const ClashReplay
 // cannot be shown; the runs are then tried one by one.
 bool skipClashBlock(const PieceSearch& s, const RunRegister& known, int16_t run[], int32_t digits[],
                     const bool written[]) {
-    SearchState& tables = s.tables();
-    const ClashReplay& memo = tables.clashReplay;
-    ClashState& clash = s.parts.clash;
-    PrepareState& prep = s.parts.prep;
-    const int32_t keyLast = memo.keyLast;
-    const int32_t last = s.last;
-    if (!memo.valid || keyLast >= last || tables.triedRowsInUse < kTriedRows ||
-        clash.clashLineCount < kMaxClashLines ||
-        std::memcmp(run, memo.ordinals, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) {
-        return false;
-    }
-    for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
-        if (!written[q]) return false;  // its rotation would differ from run to run
-    }
-    const int64_t left = runsLeftInBlock(s, digits, keyLast);
+    const int64_t left = skippableRunsLeft(s, run, digits, written);
     if (left <= 0) return false;
-    if (!blockLoadsAlike(s, run, memo, loadCheck(clash, prep, s.parts.shop, run))) return false;
-
-    // Duplicates among the runs left, and whether the last run is one.
-    int64_t duplicates = 0;
     bool lastIsDuplicate = false;
-    for (int32_t i = 0; i < known.size; ++i) {
-        const int16_t* row = known.rows[i];
-        if (std::memcmp(row, run, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) continue;
-        bool kept = true, later = false, decided = false, atEnd = true;
-        for (int32_t p = keyLast + 1; p <= last && kept; ++p) {
-            const int32_t d = keptDigit(tables, p, row[p]);
-            if (d < 0) kept = false;
-            if (d != tables.keptCount[p - 1] - 1) atEnd = false;
-            if (!decided && d != digits[p]) {
-                later = d > digits[p];
-                decided = true;
-            }
-        }
-        if (!kept || !later) continue;
-        ++duplicates;
-        if (atEnd) lastIsDuplicate = true;
-    }
-    const int64_t simulated = left - duplicates;
+    const int64_t simulated = left - blockDuplicates(s, known, run, digits, lastIsDuplicate);
+    const ClashReplay& memo = s.tables().clashReplay;
+    ClashState& clash = s.parts.clash;
     if (memo.steps > 0 && simulated > (kMaxSimulationStepsPerPiece - 1 - clash.simulationSteps) / memo.steps) {
         return false;  // the guard would end the search inside the block
     }
@@ -444,30 +504,17 @@ bool skipClashBlock(const PieceSearch& s, const RunRegister& known, int16_t run[
     if (lastIsDuplicate) {
         // The last run wrote its rotations and was not simulated: the
         // straights before the clash keep theirs unlowered.
-        for (int32_t q = 2; q < memo.clashPosition && q <= last - 2; q += 2) {
-            const int32_t rotation = runPosition(prep, run, q).option->rotation;
-            setRunRotation(prep, run, q, clampToInt32(int64_t{rotation} + 360));
+        for (int32_t q = 2; q < memo.clashPosition && q <= s.last - 2; q += 2) {
+            const int32_t rotation = runPosition(s.parts.prep, run, q).option->rotation;
+            setRunRotation(s.parts.prep, run, q, clampToInt32(int64_t{rotation} + 360));
         }
     }
-    // Straight options after the key: each one the block meets gets the
-    // rotation written for the direction (the run just tried holds it).
-    bool earlierCanRise = false;
-    int16_t probe[kMaxPositions] = {};
-    for (int32_t p = keyLast + 1; p <= last; ++p) {
-        if (p % 2 == 0 && p <= last - 2 && written[p]) {
-            const int32_t angle = runPosition(prep, run, p).option->rotation;
-            for (int32_t d = earlierCanRise ? 0 : digits[p] + 1; d < tables.keptCount[p - 1]; ++d) {
-                probe[p] = tables.keptOptions[p - 1][d];
-                setRunRotation(prep, probe, p, angle);
-            }
-        }
-        if (digits[p] < tables.keptCount[p - 1] - 1) earlierCanRise = true;
+    writeBlockRotations(s, run, digits, written);
+    for (int32_t p = memo.keyLast + 1; p <= s.last; ++p) {
+        digits[p] = s.tables().keptCount[p - 1] - 1;
+        run[p] = s.tables().keptOptions[p - 1][digits[p]];
     }
-    for (int32_t p = keyLast + 1; p <= last; ++p) {
-        digits[p] = tables.keptCount[p - 1] - 1;
-        run[p] = tables.keptOptions[p - 1][digits[p]];
-    }
-    tables.runsSkipped += left;
+    s.tables().runsSkipped += left;
     return true;
 }
 
