@@ -605,11 +605,16 @@ int32_t shiftPipeSideways(ClashState& state, int32_t delta) {
 
 namespace {
 
-// One bend step, leaving the pieces marked in `clear` out of the test.
-int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
-                   int32_t bendRadius, const bool clear[]) {
-    state.motionPhase = kPhaseBend;
-    ++state.simulationSteps;
+// How one bend step moves the formed pipe: it rides on the end of the arc,
+// so it moves by (dx, dy) with the arc's end, then turns by `turn` degrees
+// about the point (cx, cy) where that end now is.
+struct BendMotion {
+    int16_t hand;
+    double dx, dy, cx, cy;
+    int32_t turn;
+};
+
+BendMotion bendMotion(int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t bendRadius) {
     const double t0 = toRadians(fromAngle);
     const double t1 = toRadians(toAngle);
     double s1, c1, s0, c0;
@@ -619,50 +624,53 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     const double cos1 = bendRadius * c1;
     const double sin0 = bendRadius * s0;
     const double cos0 = bendRadius * c0;
-    const double dx = sin1 - sin0;
-    double dy, cx, cy;
+    BendMotion motion{hand, sin1 - sin0, 0.0, sin1, 0.0, toAngle - fromAngle};
     if (hand == kRightHand) {
-        dy = cos1 - cos0;
-        cx = sin1;
-        cy = cos1;
+        motion.dy = cos1 - cos0;
+        motion.cy = cos1;
     } else {
-        dy = cos0 - cos1;
-        cx = sin1;
-        cy = -cos1;
+        motion.dy = cos0 - cos1;
+        motion.cy = -cos1;
     }
-    const int32_t turn = toAngle - fromAngle;
+    return motion;
+}
 
-    // The formed pipe rides on the end of the arc: it moves with the arc's
-    // end, then turns about the point where that end now is.
-    auto turnPoint = [&](double& x, double& y) {
-        const double d = distance2(cx, cy, x, y);
-        double phi = planarAngle(cx, cy, x, y);
-        if (hand == kLeftHand) {
-            phi = phi + turn;
-            if (phi > 360) phi = phi - 360;
-        } else {
-            phi = phi - turn;
-            if (phi < 0) phi = phi + 360;
-        }
-        double sine, cosine;
-        elementary::sinCos(toRadians(phi), sine, cosine);
-        x = cx + d * cosine;
-        y = cy + d * sine;
-    };
+void turnAboutArcEnd(const BendMotion& m, double& x, double& y) {
+    const double d = distance2(m.cx, m.cy, x, y);
+    double phi = planarAngle(m.cx, m.cy, x, y);
+    if (m.hand == kLeftHand) {
+        phi = phi + m.turn;
+        if (phi > 360) phi = phi - 360;
+    } else {
+        phi = phi - m.turn;
+        if (phi < 0) phi = phi + 360;
+    }
+    double sine, cosine;
+    elementary::sinCos(toRadians(phi), sine, cosine);
+    x = m.cx + d * cosine;
+    y = m.cy + d * sine;
+}
+
+// One bend step, leaving the pieces marked in `clear` out of the test.
+int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
+                   int32_t bendRadius, const bool clear[]) {
+    state.motionPhase = kPhaseBend;
+    ++state.simulationSteps;
+    const BendMotion m = bendMotion(hand, fromAngle, toAngle, bendRadius);
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         const bool arc = piece.pieceType == kArcPiece;
-        piece.startX = piece.startX + dx;
-        piece.endX = piece.endX + dx;
-        piece.startY = piece.startY + dy;
-        piece.endY = piece.endY + dy;
+        piece.startX = piece.startX + m.dx;
+        piece.endX = piece.endX + m.dx;
+        piece.startY = piece.startY + m.dy;
+        piece.endY = piece.endY + m.dy;
         if (arc) {
-            piece.centreX = piece.centreX + dx;
-            piece.centreY = piece.centreY + dy;
+            piece.centreX = piece.centreX + m.dx;
+            piece.centreY = piece.centreY + m.dy;
         }
-        turnPoint(piece.startX, piece.startY);
-        turnPoint(piece.endX, piece.endY);
-        if (arc) turnPoint(piece.centreX, piece.centreY);
+        turnAboutArcEnd(m, piece.startX, piece.startY);
+        turnAboutArcEnd(m, piece.endX, piece.endY);
+        if (arc) turnAboutArcEnd(m, piece.centreX, piece.centreY);
     }
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
