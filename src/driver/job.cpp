@@ -349,21 +349,10 @@ bool planCutPiecesInParallel(JobState& job, int32_t threads) {
     return true;
 }
 
-}  // namespace
-
-JobState& processJobState() {
-    // Lives as long as the loaded library; never destroyed, so nothing runs
-    // when the library is unloaded.
-    static JobState* state = new JobState();
-    return *state;
-}
-
-int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
-    if (!pathExists(parameterFilePath)) {
-        if (observer != nullptr) observer->finished(KWAREL_PARAMETER_FILE_NOT_FOUND, nullptr);
-        return KWAREL_PARAMETER_FILE_NOT_FOUND;
-    }
-
+// Reads the parameter file, forgets the last job and opens the result file
+// with the echo of the options. KWAREL_RESULT_FILE_NOT_OPENED when the result
+// file cannot be written safely, else KWAREL_JOB_COMPLETED.
+KwarelStatus openJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
     state.resultPathLine = readParameterFile(state.options, parameterFilePath, state.cutPieceFilePath,
                                              state.resultFilePath, state.databaseFilePath);
     resetSimulationSteps(state.clash);
@@ -379,10 +368,7 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObser
     if (state.statusDetail == nullptr && !openResultTarget(state.resultTarget, state.resultFilePath)) {
         state.statusDetail = "the result file cannot be opened for writing";
     }
-    if (state.statusDetail != nullptr) {
-        if (observer != nullptr) observer->finished(KWAREL_RESULT_FILE_NOT_OPENED, nullptr);
-        return KWAREL_RESULT_FILE_NOT_OPENED;
-    }
+    if (state.statusDetail != nullptr) return KWAREL_RESULT_FILE_NOT_OPENED;
     state.resultTarget.syncBeforeMove = state.syncResultFile;
     state.resultFile = state.resultTarget.stream;
 
@@ -390,49 +376,45 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObser
     if (observer != nullptr) {
         observer->optionsRead(state.options, state.cutPieceFilePath, state.resultFilePath, state.databaseFilePath);
     }
+    return KWAREL_JOB_COMPLETED;
+}
 
+// The first error the options and the two input paths give, in the order
+// they are checked, or KWAREL_JOB_COMPLETED.
+KwarelStatus optionsStatus(JobState& state) {
     const JobOptions& options = state.options;
-    if (setTrialCriteriaOrder(options, state.search) == -1) {
-        return finishJob(state, KWAREL_TRIAL_ORDER_INVALID, false, observer);
-    }
-    if (options.NUMBER_OF_PROGRAMS < 1) {
-        return finishJob(state, KWAREL_TOO_FEW_PROGRAMS, false, observer);
-    }
-    if (options.NUMBER_OF_PROGRAMS > kMaxSelected) {
-        return finishJob(state, KWAREL_TOO_MANY_PROGRAMS, false, observer);
-    }
-    if (!pathExists(state.cutPieceFilePath)) {
-        return finishJob(state, KWAREL_CUT_PIECE_FILE_NOT_FOUND, false, observer);
-    }
-    if (!pathExists(state.databaseFilePath)) {
-        return finishJob(state, KWAREL_DATABASE_FILE_NOT_FOUND, false, observer);
-    }
+    if (setTrialCriteriaOrder(options, state.search) == -1) return KWAREL_TRIAL_ORDER_INVALID;
+    if (options.NUMBER_OF_PROGRAMS < 1) return KWAREL_TOO_FEW_PROGRAMS;
+    if (options.NUMBER_OF_PROGRAMS > kMaxSelected) return KWAREL_TOO_MANY_PROGRAMS;
+    if (!pathExists(state.cutPieceFilePath)) return KWAREL_CUT_PIECE_FILE_NOT_FOUND;
+    if (!pathExists(state.databaseFilePath)) return KWAREL_DATABASE_FILE_NOT_FOUND;
+    return KWAREL_JOB_COMPLETED;
+}
 
+// Reads the bender database; the first error it gives, or
+// KWAREL_JOB_COMPLETED.
+KwarelStatus readShop(JobState& state) {
     Shop& shop = state.shop;
+    const JobOptions& options = state.options;
     readBenderDatabase(shop, state.databaseFilePath);
     if (anyAppendFailed(state)) throw std::bad_alloc();  // a lost record would read as another database
-    if (shop.machines.count == 0) {
-        return finishJob(state, KWAREL_NO_MACHINES, true, observer);
-    }
-    if (shop.benders.count == 0) {
-        return finishJob(state, KWAREL_NO_BENDERS, true, observer);
-    }
-    if (shop.bendCapabilities.count == 0) {
-        return finishJob(state, KWAREL_NO_BEND_CAPABILITIES, true, observer);
-    }
-    if (shop.materialCapabilities.count == 0) {
-        return finishJob(state, KWAREL_NO_MATERIAL_CAPABILITIES, true, observer);
-    }
-    if (shop.tubeData.count == 0) {
-        return finishJob(state, KWAREL_NO_ITEM_CODES, true, observer);
-    }
+    if (shop.machines.count == 0) return KWAREL_NO_MACHINES;
+    if (shop.benders.count == 0) return KWAREL_NO_BENDERS;
+    if (shop.bendCapabilities.count == 0) return KWAREL_NO_BEND_CAPABILITIES;
+    if (shop.materialCapabilities.count == 0) return KWAREL_NO_MATERIAL_CAPABILITIES;
+    if (shop.tubeData.count == 0) return KWAREL_NO_ITEM_CODES;
     if (options.FORCE_MACHINE != 0 && !forcePriorities(shop.machines, options.forcedMachineId)) {
-        return finishJob(state, KWAREL_FORCED_MACHINE_MISSING, true, observer);
+        return KWAREL_FORCED_MACHINE_MISSING;
     }
     if (options.FORCE_BENDER != 0 && !forcePriorities(shop.benders, options.forcedBenderId)) {
-        return finishJob(state, KWAREL_FORCED_BENDER_MISSING, true, observer);
+        return KWAREL_FORCED_BENDER_MISSING;
     }
+    return KWAREL_JOB_COMPLETED;
+}
 
+// Reads the cut-piece file and writes the job header; the first error it
+// gives, or KWAREL_JOB_COMPLETED.
+KwarelStatus readCutPieces(JobState& state, JobObserver* observer) {
     readCutPieceFile(state.cutFile, state.cutPieceFilePath);
     if (anyAppendFailed(state)) throw std::bad_alloc();
     writeJobHeader(state);
@@ -440,12 +422,33 @@ int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObser
         const CutPieceFile& file = state.cutFile;
         observer->headerRead(file.headerPipeline, file.headerDate, file.lengthUnits, file.boreUnits);
     }
-    if (state.cutFile.cutPieces.count == 0) {
-        return finishJob(state, KWAREL_NO_CUT_PIECES, true, observer);
+    if (state.cutFile.cutPieces.count == 0) return KWAREL_NO_CUT_PIECES;
+    if (state.cutFile.pipeBends.count == 0) return KWAREL_NO_PIPE_BENDS;
+    return KWAREL_JOB_COMPLETED;
+}
+
+}  // namespace
+
+JobState& processJobState() {
+    // Lives as long as the loaded library; never destroyed, so nothing runs
+    // when the library is unloaded.
+    static JobState* state = new JobState();
+    return *state;
+}
+
+int32_t readAndCheckJob(JobState& state, const char* parameterFilePath, JobObserver* observer) {
+    KwarelStatus status =
+        pathExists(parameterFilePath) ? openJob(state, parameterFilePath, observer) : KWAREL_PARAMETER_FILE_NOT_FOUND;
+    if (status != KWAREL_JOB_COMPLETED) {
+        // Nothing was written: there is no result file to finish.
+        if (observer != nullptr) observer->finished(status, nullptr);
+        return status;
     }
-    if (state.cutFile.pipeBends.count == 0) {
-        return finishJob(state, KWAREL_NO_PIPE_BENDS, true, observer);
-    }
+    status = optionsStatus(state);
+    if (status != KWAREL_JOB_COMPLETED) return finishJob(state, status, false, observer);
+    status = readShop(state);
+    if (status == KWAREL_JOB_COMPLETED) status = readCutPieces(state, observer);
+    if (status != KWAREL_JOB_COMPLETED) return finishJob(state, status, true, observer);
     return KWAREL_JOB_COMPLETED;
 }
 
