@@ -105,7 +105,81 @@ struct ParameterCheck {
             }
         }
     }
+
+    // After the 24 lines: a file that ended early, or text after its end.
+    void finish(std::FILE* stream) {
+        if (linesRead == 0) {
+            diagnostics.error(file, 1, "the file has no lines: every path is empty and every option 0");
+        } else if (linesRead < kParameterLines) {
+            diagnostics.error(file, lines.line,
+                              "the file ends after " + std::to_string(linesRead) + " of its 24 lines: lines " +
+                                  std::to_string(linesRead + 1) + " to 24 (" + kLineNames[linesRead] +
+                                  " onward) read this last line again");
+        } else if (stream != nullptr) {
+            char rest[kParameterLine];
+            while (readTextLine(stream, rest, kParameterLine)) {
+                lines.advance(rest);
+                if (!trimmed(rest).empty()) {
+                    diagnostics.warning(file, lines.line, "text after the 24 lines of the file is ignored");
+                    break;
+                }
+            }
+        }
+    }
 };
+
+// Notes how the result path's line was read: a first line that filled the
+// buffer without reaching its line end goes on as line 2 (the result path is
+// then a piece of line 1); a result path whose word reached the last
+// character the extractor looks at, with more of it on the line, is cut.
+void noteResultLine(ResultPathLine& resultLine, int number, const char* line, int32_t afterWord) {
+    if (number == 1) {
+        const std::size_t length = std::strlen(line);
+        resultLine.runOn = length == kParameterLine - 1 && line[length - 1] != '\n';
+    }
+    if (number == 2 && afterWord == kMaxExtract + 1) {
+        const char next = line[kMaxExtract];
+        resultLine.cut = next != '\0' && next != ' ' && next != '\t' && next != '\r' && next != '\n';
+    }
+}
+
+// The three paths the first lines name.
+struct ParameterPaths {
+    char* cutPieceFile;
+    char* resultFile;
+    char* databaseFile;
+};
+
+// Stores what parameter line `number` says: its first word `word`, which
+// ends at `afterWord` of `line`.
+void storeLine(JobOptions& o, const ParameterPaths& paths, int number, const char* line, const char* word,
+               int32_t afterWord) {
+    const int32_t value = toInteger(word);
+    switch (number) {
+        case 1: copyPath(paths.cutPieceFile, word); break;
+        case 2: copyPath(paths.resultFile, word); break;
+        case 3: copyPath(paths.databaseFile, word); break;
+        case 4: o.ALLOW_ADDITIONAL_MATERIAL = value; break;
+        case 5: o.INCLUDE_BEND_STRETCHING = value; break;
+        case 6: o.INCLUDE_WELD_SHRINKAGE = value; break;
+        case 7: o.INCLUDE_BEND_SPRINGBACK = value; break;
+        case 8: o.USE_MACHINE_PRIORITY = value; break;
+        case 9: o.USE_BENDER_PRIORITY = value; break;
+        case 10: o.MACHINE_OVER_BENDER_PRIORITY = value; break;
+        case 11: o.DO_CLASH_CHECKING = value; break;
+        case 12: o.ADD_TEMPLATE_LENGTH = value; break;
+        case 13: o.TEMPLATE_LENGTH = tenths(value); break;
+        case 14: o.NUMBER_OF_PROGRAMS = value; break;
+        case 15: o.ALLOW_MACHINE_CHANGE = value; break;
+        case 16: o.ALLOW_BENDER_CHANGE = value; break;
+        case 17: o.ALLOW_HAND_CHANGE = value; break;
+        case 18: case 19: case 20: case 21: case 22:
+            o.TRIAL_CRITERION[number - 18] = value;
+            break;
+        case 23: readForced(line, word, afterWord, o.FORCE_MACHINE, o.forcedMachineId); break;
+        case 24: readForced(line, word, afterWord, o.FORCE_BENDER, o.forcedBenderId); break;
+    }
+}
 
 }  // namespace
 
@@ -127,6 +201,7 @@ ResultPathLine readParameterFile(JobOptions& o, const char* path, char* cutPiece
     if (diagnostics != nullptr) {
         check.emplace(ParameterCheck{*diagnostics, diagnostics->parameterFile.empty() ? path : diagnostics->parameterFile, {}});
     }
+    const ParameterPaths paths{cutPieceFilePath, resultFilePath, databaseFilePath};
     ResultPathLine resultLine;
     char line[kParameterLine] = {};
     for (int number = 1; number <= kParameterLines; ++number) {
@@ -134,68 +209,13 @@ ResultPathLine readParameterFile(JobOptions& o, const char* path, char* cutPiece
             const int gotLine = readTextLine(file, line, kParameterLine);
             if (check && gotLine) check->piece(file, line, number);
         }
-        // A first line that filled the buffer without reaching its line end
-        // goes on as line 2: the result path is then a piece of line 1.
-        if (number == 1) {
-            const std::size_t length = std::strlen(line);
-            resultLine.runOn = length == kParameterLine - 1 && line[length - 1] != '\n';
-        }
         char word[kLineBuffer];
         const int32_t afterWord = nextWord(line, 0, word);
-        // The word reached the last character the extractor looks at and the
-        // line goes on with more of it.
-        if (number == 2 && afterWord == kMaxExtract + 1) {
-            const char next = line[kMaxExtract];
-            resultLine.cut = next != '\0' && next != ' ' && next != '\t' && next != '\r' && next != '\n';
-        }
+        noteResultLine(resultLine, number, line, afterWord);
         if (check) check->values(number, line, word, afterWord);
-        const int32_t value = toInteger(word);
-        switch (number) {
-            case 1: copyPath(cutPieceFilePath, word); break;
-            case 2: copyPath(resultFilePath, word); break;
-            case 3: copyPath(databaseFilePath, word); break;
-            case 4: o.ALLOW_ADDITIONAL_MATERIAL = value; break;
-            case 5: o.INCLUDE_BEND_STRETCHING = value; break;
-            case 6: o.INCLUDE_WELD_SHRINKAGE = value; break;
-            case 7: o.INCLUDE_BEND_SPRINGBACK = value; break;
-            case 8: o.USE_MACHINE_PRIORITY = value; break;
-            case 9: o.USE_BENDER_PRIORITY = value; break;
-            case 10: o.MACHINE_OVER_BENDER_PRIORITY = value; break;
-            case 11: o.DO_CLASH_CHECKING = value; break;
-            case 12: o.ADD_TEMPLATE_LENGTH = value; break;
-            case 13: o.TEMPLATE_LENGTH = tenths(value); break;
-            case 14: o.NUMBER_OF_PROGRAMS = value; break;
-            case 15: o.ALLOW_MACHINE_CHANGE = value; break;
-            case 16: o.ALLOW_BENDER_CHANGE = value; break;
-            case 17: o.ALLOW_HAND_CHANGE = value; break;
-            case 18: case 19: case 20: case 21: case 22:
-                o.TRIAL_CRITERION[number - 18] = value;
-                break;
-            case 23: readForced(line, word, afterWord, o.FORCE_MACHINE, o.forcedMachineId); break;
-            case 24: readForced(line, word, afterWord, o.FORCE_BENDER, o.forcedBenderId); break;
-        }
+        storeLine(o, paths, number, line, word, afterWord);
     }
-    if (check) {
-        Diagnostics& d = *diagnostics;
-        if (check->linesRead == 0) {
-            d.error(check->file, 1, "the file has no lines: every path is empty and every option 0");
-        } else if (check->linesRead < kParameterLines) {
-            d.error(check->file, check->lines.line,
-                    "the file ends after " + std::to_string(check->linesRead) + " of its 24 lines: lines " +
-                        std::to_string(check->linesRead + 1) + " to 24 (" +
-                        kLineNames[check->linesRead] + " onward) read this last line again");
-        } else if (file != nullptr) {
-            char rest[kParameterLine];
-            while (readTextLine(file, rest, kParameterLine)) {
-                check->lines.advance(rest);
-                if (!trimmed(rest).empty()) {
-                    d.warning(check->file, check->lines.line,
-                              "text after the 24 lines of the file is ignored");
-                    break;
-                }
-            }
-        }
-    }
+    if (check) check->finish(file);
     if (file != nullptr) std::fclose(file);
     return resultLine;
 }
