@@ -126,6 +126,58 @@ bool named(const RecordList<Record>& list, const char* id) {
     return false;
 }
 
+// The forced machine and bender IDs the parameter file names, against the
+// database's lists.
+void checkForcedIds(const JobState& state, Diagnostics& d) {
+    const Shop& shop = state.shop;
+    const JobOptions& o = state.options;
+    if (o.FORCE_MACHINE != 0 && o.forcedMachineId[0] != '\0' && !named(shop.machines, o.forcedMachineId)) {
+        d.error(d.parameterFile, paramLine(d, 23),
+                "FORCE_MACHINE names " + quoted(o.forcedMachineId) +
+                    ", which is no machine of the database: the job ends with status 15");
+    }
+    if (o.FORCE_BENDER != 0 && o.forcedBenderId[0] != '\0' && !named(shop.benders, o.forcedBenderId)) {
+        d.error(d.parameterFile, paramLine(d, 24),
+                "FORCE_BENDER names " + quoted(o.forcedBenderId) +
+                    ", which is no bender of the database: the job ends with status 16");
+    }
+}
+
+// Reads and checks the database; true when it has every list a job needs.
+bool checkDatabaseFile(JobState& state, const CheckRequest& request, const char* database, Diagnostics& d) {
+    if (database == nullptr || !exists(database)) {
+        if (request.parameterFile == nullptr && database != nullptr) d.error(database, 0, "database file not found");
+        return false;
+    }
+    d.databaseFile = database;
+    readBenderDatabase(state.shop, database, &d);
+    checkDatabaseLists(state, d);
+    checkDatabaseKeys(state.shop, d);
+    if (request.parameterFile != nullptr) checkForcedIds(state, d);
+    const Shop& shop = state.shop;
+    return shop.machines.count > 0 && shop.benders.count > 0 && shop.bendCapabilities.count > 0 &&
+           shop.materialCapabilities.count > 0 && shop.tubeData.count > 0;
+}
+
+// Reads and checks the cut-piece file; its pieces against the database only
+// when that is usable.
+void checkCutPieceFile(JobState& state, const CheckRequest& request, const char* cutPieces, bool databaseUsable,
+                       Diagnostics& d) {
+    if (cutPieces == nullptr || !exists(cutPieces)) {
+        if (request.parameterFile == nullptr && cutPieces != nullptr) d.error(cutPieces, 0, "cut-piece file not found");
+        return;
+    }
+    d.cutPieceFile = cutPieces;
+    readCutPieceFile(state.cutFile, cutPieces, &d);
+    if (state.cutFile.cutPieces.count == 0) {
+        d.error(d.cutPieceFile, 0, "no cut pieces (no FINISH line after a /CUT): the job ends with status 8");
+    } else if (state.cutFile.pipeBends.count == 0) {
+        d.error(d.cutPieceFile, 0, "no bend lines: the job ends with status 9");
+    } else if (databaseUsable) {
+        checkCutPieces(state.options, state.shop, state.cutFile, state.prep, d);
+    }
+}
+
 }  // namespace
 
 void checkJobFiles(JobState& state, const CheckRequest& request, Diagnostics& d) {
@@ -134,8 +186,6 @@ void checkJobFiles(JobState& state, const CheckRequest& request, Diagnostics& d)
     state.prep.clear();
     const char* database = request.databaseFile;
     const char* cutPieces = request.cutPieceFile;
-    bool databaseUsable = false;
-
     if (request.parameterFile != nullptr) {
         d.parameterFile = request.parameterFile;
         if (!exists(request.parameterFile)) {
@@ -148,45 +198,8 @@ void checkJobFiles(JobState& state, const CheckRequest& request, Diagnostics& d)
         database = state.databaseFilePath;
         cutPieces = state.cutPieceFilePath;
     }
-
-    if (database != nullptr && exists(database)) {
-        d.databaseFile = database;
-        readBenderDatabase(state.shop, database, &d);
-        checkDatabaseLists(state, d);
-        checkDatabaseKeys(state.shop, d);
-        const Shop& shop = state.shop;
-        databaseUsable = shop.machines.count > 0 && shop.benders.count > 0 && shop.bendCapabilities.count > 0 &&
-                         shop.materialCapabilities.count > 0 && shop.tubeData.count > 0;
-        const JobOptions& o = state.options;
-        if (request.parameterFile != nullptr && o.FORCE_MACHINE != 0 && o.forcedMachineId[0] != '\0' &&
-            !named(shop.machines, o.forcedMachineId)) {
-            d.error(d.parameterFile, paramLine(d, 23),
-                    "FORCE_MACHINE names " + quoted(o.forcedMachineId) +
-                        ", which is no machine of the database: the job ends with status 15");
-        }
-        if (request.parameterFile != nullptr && o.FORCE_BENDER != 0 && o.forcedBenderId[0] != '\0' &&
-            !named(shop.benders, o.forcedBenderId)) {
-            d.error(d.parameterFile, paramLine(d, 24),
-                    "FORCE_BENDER names " + quoted(o.forcedBenderId) +
-                        ", which is no bender of the database: the job ends with status 16");
-        }
-    } else if (request.parameterFile == nullptr && database != nullptr) {
-        d.error(database, 0, "database file not found");
-    }
-
-    if (cutPieces != nullptr && exists(cutPieces)) {
-        d.cutPieceFile = cutPieces;
-        readCutPieceFile(state.cutFile, cutPieces, &d);
-        if (state.cutFile.cutPieces.count == 0) {
-            d.error(d.cutPieceFile, 0, "no cut pieces (no FINISH line after a /CUT): the job ends with status 8");
-        } else if (state.cutFile.pipeBends.count == 0) {
-            d.error(d.cutPieceFile, 0, "no bend lines: the job ends with status 9");
-        } else if (databaseUsable) {
-            checkCutPieces(state.options, state.shop, state.cutFile, state.prep, d);
-        }
-    } else if (request.parameterFile == nullptr && cutPieces != nullptr) {
-        d.error(cutPieces, 0, "cut-piece file not found");
-    }
+    const bool databaseUsable = checkDatabaseFile(state, request, database, d);
+    checkCutPieceFile(state, request, cutPieces, databaseUsable, d);
     state.shop.release();
     state.cutFile.release();
     state.prep.release();
