@@ -218,11 +218,13 @@ std::array<Vec, 3> basisOf(const Vec& p0, const Vec& p1, const Vec& p2) {
 
 // The rigid placement that carries `from` (the last frame's first pieces)
 // onto `to` (a frame's pieces); false when it does not reproduce them.
-bool placementOf(const ShapePiece* from, const ShapePiece* to, int32_t count, double q[4], double t[3],
-                 std::vector<Vec>& a, std::vector<Vec>& b) {
-    pointsOf(from, count, a);
+// `a` holds the points of the last frame's pieces (pointsOf); its first
+// b.size() points are those of the first `count` pieces.
+bool placementOf(const std::vector<Vec>& a, const ShapePiece* to, int32_t count, double q[4], double t[3],
+                 std::vector<Vec>& b) {
     pointsOf(to, count, b);
-    if (a.empty()) return true;
+    if (b.empty()) return true;
+    if (b.size() > a.size()) return false;
     std::size_t i1 = 0, i2 = 0;
     double far = -1.0;
     for (std::size_t i = 0; i < b.size(); ++i) {
@@ -244,7 +246,7 @@ bool placementOf(const ShapePiece* from, const ShapePiece* to, int32_t count, do
         for (int j = 0; j < 3; ++j) r[i][j] = bt[0][i] * bf[0][j] + bt[1][i] * bf[1][j] + bt[2][i] * bf[2][j];
     }
     for (int i = 0; i < 3; ++i) t[i] = b[0][i] - (r[i][0] * a[0][0] + r[i][1] * a[0][1] + r[i][2] * a[0][2]);
-    for (std::size_t k = 0; k < a.size(); ++k) {
+    for (std::size_t k = 0; k < b.size(); ++k) {
         for (int i = 0; i < 3; ++i) {
             const double moved = r[i][0] * a[k][0] + r[i][1] * a[k][1] + r[i][2] * a[k][2] + t[i];
             if (std::fabs(moved - b[k][i]) > 1.0) return false;
@@ -276,11 +278,12 @@ void ReportCollector::placeFrames(ChosenRun& run) {
     run.pieces.assign(framePieces_.begin() + static_cast<std::ptrdiff_t>(lastBegin), framePieces_.end());
     std::vector<std::array<double, 3>>& a = pointsFrom_;
     std::vector<std::array<double, 3>>& b = pointsTo_;
+    pointsOf(run.pieces.data(), static_cast<int32_t>(run.pieces.size()), a);
     for (std::size_t f = 0; f < run.frames.size(); ++f) {
         Frame& frame = run.frames[f];
         const ShapePiece* own = framePieces_.data() + frameBegin_[f];
         if (frame.count > static_cast<int32_t>(run.pieces.size()) ||
-            !placementOf(run.pieces.data(), own, frame.count, frame.q, frame.t, a, b)) {
+            !placementOf(a, own, frame.count, frame.q, frame.t, b)) {
             frame.own.assign(own, own + frame.count);
         }
     }

@@ -40,20 +40,11 @@ public:
         buffer_.append(digits, end);
         return *this;
     }
-    // A unit quaternion component, to four decimals without trailing zeros.
+    // A unit quaternion component in ten-thousandths: the page normalises
+    // the quaternion, and four decimals place a 10 m pipe to a millimetre.
     Out& fraction(double value) {
-        char text[32];
-        char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 4).ptr;
-        while (end > text && end[-1] == '0') --end;
-        if (end > text && end[-1] == '.') --end;
-        char* begin = text;
-        if (end == begin || (end - begin == 2 && begin[0] == '-' && begin[1] == '0') ||
-            (end - begin == 1 && begin[0] == '-')) {
-            buffer_ += '0';
-        } else {
-            buffer_.append(begin, end);
-        }
-        return *this;
+        if (!std::isfinite(value)) return number(0);
+        return number(static_cast<int64_t>(std::llround(value * 10000.0)));
     }
     // Tenths of a millimetre as whole millimetres: the drawings need no more.
     Out& mm(double tenths) {
@@ -148,8 +139,8 @@ void writeClash(Out& out, const ClashMoment& clash) {
 }
 
 // One motion: kind, position, pending straight, feed line, axis height,
-// machine, formed pieces, the placement of the final pipe (quaternion and
-// shift) and, when the placement does not hold, the pieces themselves.
+// machine, formed pieces, the placement of the final pipe (quaternion in
+// ten-thousandths, and shift) and, when the placement does not hold, the pieces themselves.
 void writeFrame(Out& out, const Frame& frame) {
     out << '[';
     out.number(static_cast<int32_t>(frame.kind));
