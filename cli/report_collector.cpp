@@ -9,6 +9,7 @@
 
 #include "clash/report.h"
 #include "driver/job.h"
+#include "driver/ordered_pool.h"
 #include "driver/replay.h"
 #include "prepare/bend_steps.h"
 #include "prepare/options.h"
@@ -137,28 +138,34 @@ void ReportCollector::runTried(const int16_t* run, int32_t length, const int32_t
 
 void ReportCollector::clashFound(const char* surface, const char* line, int32_t machine,
                                  const PipeShapeRecord* pieces, int32_t count) {
-    ClashMoment* moment = nullptr;
-    if (replaying_ != nullptr) {
-        // The last clash is the one that ended the replay, if any: a rotation
-        // that clashed on the short way round goes on the long way round.
-        replaying_->hasClash = true;
-        moment = &replaying_->clash;
-    } else {
-        lastClashLine_ = line;
-        PieceReport& piece = current();
-        if (piece.hasClash) return;
-        piece.hasClash = true;
-        moment = &piece.firstClash;
-    }
-    moment->machine = machine;
-    moment->surface = surface;
-    moment->line = line;
-    moment->pieces.clear();
-    appendShape(pieces, count, moment->pieces);
+    lastClashLine_ = line;
+    PieceReport& piece = current();
+    if (piece.hasClash) return;
+    piece.hasClash = true;
+    ClashMoment& moment = piece.firstClash;
+    moment.machine = machine;
+    moment.surface = surface;
+    moment.line = line;
+    moment.pieces.clear();
+    appendShape(pieces, count, moment.pieces);
 }
 
-void ReportCollector::motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY,
-                                 double axisZ, const PipeShapeRecord* pieces, int32_t count) {
+void RunDrawer::clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
+                           int32_t count) {
+    if (replaying_ == nullptr) return;
+    // The last clash is the one that ended the replay, if any: a rotation
+    // that clashed on the short way round goes on the long way round.
+    replaying_->hasClash = true;
+    ClashMoment& moment = replaying_->clash;
+    moment.machine = machine;
+    moment.surface = surface;
+    moment.line = line;
+    moment.pieces.clear();
+    appendShape(pieces, count, moment.pieces);
+}
+
+void RunDrawer::motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY,
+                           double axisZ, const PipeShapeRecord* pieces, int32_t count) {
     if (replaying_ == nullptr) return;
     Frame& frame = replaying_->frames.emplace_back();
     frame.kind = kind;
@@ -272,7 +279,7 @@ bool placementOf(const std::vector<Vec>& a, const ShapePiece* to, int32_t count,
 
 }  // namespace
 
-void ReportCollector::placeFrames(ChosenRun& run) {
+void RunDrawer::placeFrames(ChosenRun& run) {
     if (run.frames.empty()) return;
     const std::size_t lastBegin = frameBegin_.back();
     run.pieces.assign(framePieces_.begin() + static_cast<std::ptrdiff_t>(lastBegin), framePieces_.end());
@@ -373,16 +380,19 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
     // that agree on all of it (say, that differ only in the bender) move
     // alike, so each such group is replayed and embedded once.
     const std::size_t length = static_cast<std::size_t>(2 * piece.record.bendCount + 1);
+    const int32_t count = std::min<int32_t>(runs, kMaxSelected);
     std::vector<std::vector<int64_t>> motionKeys;
-    for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
+    std::vector<int32_t> rows;
+    std::vector<int32_t> rotations(static_cast<std::size_t>(std::max(count, 0)) * kMaxPositions, 0);
+    for (int32_t r = 0; r < count; ++r) {
         ChosenRun& chosen = piece.runs[static_cast<std::size_t>(r)];
-        int32_t rotations[kMaxPositions] = {};
-        keptRotationsOf(state.search.selectedRuns[r], length, rotations);
+        int32_t* turns = rotations.data() + static_cast<std::ptrdiff_t>(r) * kMaxPositions;
+        keptRotationsOf(state.search.selectedRuns[r], length, turns);
         std::vector<int64_t>& key = motionKeys.emplace_back();
         for (std::size_t p = 0; p < length && p < chosen.options.size(); ++p) {
             const RunOption& option = chosen.options[p];
             key.insert(key.end(), {option.stepIndex, option.machine, option.hand, option.extraBefore,
-                                   option.extraAfter, rotations[p]});
+                                   option.extraAfter, turns[p]});
         }
         for (int32_t earlier = 0; earlier < r; ++earlier) {
             if (motionKeys[static_cast<std::size_t>(earlier)] == key) {
@@ -390,6 +400,36 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
                 break;
             }
         }
+        rows.push_back(r);
+    }
+    auto task = std::make_unique<DrawingTask>();
+    task->piece = activePiece_;
+    copyRunsForDrawing(state, rows.data(), rotations.data(), count, task->replays);
+    task->runs = std::move(piece.runs);
+    piece.runs.clear();
+    if (!drawingThread_.joinable()) {
+        // Drawn at once: the piece gets its page data back straight away.
+        drawer_.draw(report_, *task);
+        piece.runs = std::move(task->runs);
+        piece.runsJson = std::move(task->json);
+        return;
+    }
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        waiting_.push_back(task.get());
+    }
+    tasks_.push_back(std::move(task));
+    wake_.notify_one();
+}
+
+void RunDrawer::draw(const JobReport& report, DrawingTask& task) {
+    if (machinesGiven_ != static_cast<int32_t>(report.machines.size())) {
+        setDrawingMachines(room_, report.machines.data(), static_cast<int32_t>(report.machines.size()));
+        machinesGiven_ = static_cast<int32_t>(report.machines.size());
+    }
+    const std::size_t length = static_cast<std::size_t>(2 * std::max(task.replays.piece.bendCount, 0) + 1);
+    for (std::size_t r = 0; r < task.runs.size() && r < task.replays.runs.size(); ++r) {
+        ChosenRun& chosen = task.runs[r];
         if (chosen.sameMotionsAs >= 0) continue;
         replaying_ = &chosen;
         if (!spareFrames_.empty()) {
@@ -397,14 +437,14 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
             spareFrames_.pop_back();
         }
         chosen.frames.reserve(2 * length);
-        chosen.replayClear = replayRunForDrawing(state, r, rotations) != 0;
+        chosen.replayClear = replayForDrawing(room_, task.replays, static_cast<int32_t>(r), this) != 0;
         if (chosen.replayClear) chosen.hasClash = false;
         replaying_ = nullptr;
         placeFrames(chosen);
     }
     // Kept as page data only: a large job would hold every frame otherwise.
-    piece.runsJson = runsJson(report_, piece);
-    for (ChosenRun& run : piece.runs) {
+    task.json = runsJson(report, task.runs);
+    for (ChosenRun& run : task.runs) {
         if (spareFrames_.size() < kMaxSelected && run.frames.capacity() > 0) {
             run.frames.clear();
             spareFrames_.push_back(std::move(run.frames));
@@ -413,6 +453,55 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
         std::vector<ShapePiece>().swap(run.pieces);
         std::vector<ShapePiece>().swap(run.clash.pieces);
     }
+    task.replays = DrawingRuns();
+}
+
+ReportCollector::ReportCollector(JobReport& report, bool drawRuns) : report_(report), drawRuns_(drawRuns) {
+    // A second thread draws while the job plans, when the job may use one.
+    if (drawRuns_ && jobThreadCount() > 1) drawingThread_ = std::thread([this] { drawOnThread(); });
+}
+
+ReportCollector::~ReportCollector() { stopDrawing(); }
+
+void ReportCollector::drawOnThread() {
+    for (;;) {
+        DrawingTask* task = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait(lock, [this] { return !waiting_.empty() || noMoreTasks_; });
+            if (waiting_.empty()) return;
+            task = waiting_.front();
+            waiting_.pop_front();
+            if (drawingFailure_) continue;  // the drawings are lost; the rest are only dropped
+        }
+        try {
+            drawer_.draw(report_, *task);
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            drawingFailure_ = std::current_exception();
+        }
+    }
+}
+
+void ReportCollector::stopDrawing() {
+    if (!drawingThread_.joinable()) return;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        noMoreTasks_ = true;
+    }
+    wake_.notify_one();
+    drawingThread_.join();
+}
+
+void ReportCollector::finishDrawing() {
+    stopDrawing();
+    if (drawingFailure_) std::rethrow_exception(drawingFailure_);
+    for (const std::unique_ptr<DrawingTask>& task : tasks_) {
+        PieceReport& piece = report_.pieces[static_cast<std::size_t>(task->piece)];
+        piece.runs = std::move(task->runs);
+        piece.runsJson = std::move(task->json);
+    }
+    tasks_.clear();
 }
 
 void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
@@ -435,6 +524,7 @@ int32_t runObservedJob(const char* parameterFile, JobReport& report, bool drawRu
     watchJob(*state, &collector);
     const auto begin = std::chrono::steady_clock::now();
     report.status = runJob(*state, parameterFile);
+    collector.finishDrawing();
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     report.resultPath = state->resultFilePath;
     report.pipeline = state->cutFile.headerPipeline;

@@ -402,14 +402,14 @@ window.kwarelRender=renderPiece;
 
 }  // namespace
 
-std::string runsJson(const JobReport& report, const PieceReport& piece) {
+std::string runsJson(const JobReport& report, const std::vector<ChosenRun>& runs) {
     Out out(nullptr);
     std::size_t estimate = 256;
-    for (const ChosenRun& run : piece.runs) estimate += 128 + 100 * run.frames.size() + 64 * run.pieces.size();
+    for (const ChosenRun& run : runs) estimate += 128 + 100 * run.frames.size() + 64 * run.pieces.size();
     out.reserve(estimate);
     out << '[';
-    for (std::size_t r = 0; r < piece.runs.size(); ++r) {
-        const ChosenRun& run = piece.runs[r];
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        const ChosenRun& run = runs[r];
         if (r > 0) out << ',';
         out << "{\"sc\":";
         out.number(run.score);

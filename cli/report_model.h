@@ -5,10 +5,17 @@
 
 #include <cstdint>
 #include <array>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "driver/job_state.h"
+#include "driver/replay.h"
 #include "store/decision_observer.h"
 
 namespace kwarel::cli {
@@ -145,11 +152,52 @@ struct JobReport {
     int64_t clashLineTotal = 0;
 };
 
+// A cut piece's chosen runs on their way to the page: copied out of the job
+// when the piece is done, replayed and written as page data later.
+struct DrawingTask {
+    int32_t piece = 0;
+    std::vector<ChosenRun> runs;  // the piece's, while they are drawn
+    DrawingRuns replays;          // run r of the piece is replays' run r
+    std::string json;             // the runs as the page embeds them
+};
+
+// Replays chosen runs in a prepare and clash part of its own and writes
+// their page data: the pipe after every motion, placed as the final pipe
+// moved, and the clash a replay found.
+class RunDrawer : public DecisionObserver {
+public:
+    // Replays the runs of the task that are not drawn alike by an earlier
+    // run, and writes the task's page data; frames are not kept.
+    void draw(const JobReport& report, DrawingTask& task);
+
+    void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
+                    int32_t count) override;
+    void motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY, double axisZ,
+                    const PipeShapeRecord* pieces, int32_t count) override;
+
+private:
+    void placeFrames(ChosenRun& run);
+
+    DrawingRoom room_;
+    int32_t machinesGiven_ = -1;
+    ChosenRun* replaying_ = nullptr;
+    // The pipe of every motion of the run being replayed.
+    std::vector<ShapePiece> framePieces_;
+    std::vector<std::size_t> frameBegin_;
+    // Storage reused from run to run: frame lists whose runs are written as
+    // page data, and the points placeFrames compares.
+    std::vector<std::vector<Frame>> spareFrames_;
+    std::vector<std::array<double, 3>> pointsFrom_, pointsTo_;
+};
+
 // The observer that fills a JobReport. With `drawRuns` the chosen runs are
-// replayed to record their motions.
+// replayed to record their motions: on a thread of their own while the job
+// plans, when the job may use more than one thread, or else right after each
+// cut piece; the page data is the same either way.
 class ReportCollector : public JobWatcher {
 public:
-    ReportCollector(JobReport& report, bool drawRuns) : report_(report), drawRuns_(drawRuns) {}
+    ReportCollector(JobReport& report, bool drawRuns);
+    ~ReportCollector() override;
 
     void itemLookedUp(int32_t piece, int32_t tubeIndex) override;
     void lengthsComputed(double developed, int64_t largestAngle) override;
@@ -160,23 +208,26 @@ public:
     void runTried(const int16_t* run, int32_t length, const int32_t* rotations, RunOutcome outcome) override;
     void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
                     int32_t count) override;
-    void motionDone(MotionKind kind, int32_t position, int32_t machine, double pending, double feedY, double axisZ,
-                    const PipeShapeRecord* pieces, int32_t count) override;
     void cutPieceDone(JobState& state, int32_t piece, int32_t runs) override;
+
+    // Waits for the drawings still being made and gives each piece its page
+    // data; rethrows what stopped the drawing thread.
+    void finishDrawing();
 
 private:
     void captureShop(const JobState& state);
     PieceReport& current();
-    void placeFrames(ChosenRun& run);
     // The parts of cutPieceDone: the piece's record, steps, options and
-    // refusals; its chosen runs with their options and pipe lengths; their
-    // replays and page data.
+    // refusals; its chosen runs with their options and pipe lengths; the
+    // copy of those runs their drawings are made from.
     void recordPiece(JobState& state, int32_t index, PieceReport& piece);
     void recordChosenRuns(const JobState& state, int32_t runs, PieceReport& piece);
     void drawChosenRuns(JobState& state, int32_t runs, PieceReport& piece);
     // The rotations the search simulated `run` with (the first kept run
     // equal to it); `rotations` is left as it is when none is.
     void keptRotationsOf(const int16_t* run, std::size_t length, int32_t* rotations) const;
+    void drawOnThread();
+    void stopDrawing();
 
     JobReport& report_;
     bool drawRuns_;
@@ -186,7 +237,6 @@ private:
     std::vector<int32_t> tubeIndexOf_;  // per cut piece, from the item lookup
     std::string lastClashLine_;  // the last clash a simulation of the search found
     std::string lastRunClash_;   // the clash that ended the last run simulated to a clash
-    ChosenRun* replaying_ = nullptr;
     // Runs the search kept (clear or not simulated), kRunWidth entries
     // each, with the rotations their straights were simulated with.
     static constexpr std::size_t kRunWidth = kMaxPositions;
@@ -194,13 +244,16 @@ private:
     std::vector<int32_t> keptRotations_;
     // Refusals of the cut piece being listed; kept only if it fails.
     std::vector<Refusal> refusals_;
-    // The pipe of every motion of the run being replayed.
-    std::vector<ShapePiece> framePieces_;
-    std::vector<std::size_t> frameBegin_;
-    // Storage reused from run to run: frame lists whose runs are written as
-    // page data, and the points placeFrames compares.
-    std::vector<std::vector<Frame>> spareFrames_;
-    std::vector<std::array<double, 3>> pointsFrom_, pointsTo_;
+
+    // The drawings: made by drawer_, on drawingThread_ when it runs.
+    RunDrawer drawer_;
+    std::vector<std::unique_ptr<DrawingTask>> tasks_;  // not yet given to their pieces
+    std::thread drawingThread_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<DrawingTask*> waiting_;  // for the drawing thread
+    bool noMoreTasks_ = false;
+    std::exception_ptr drawingFailure_;
 };
 
 // Runs one job with a collector. Returns the job status.
@@ -214,9 +267,9 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece);
 bool writeHtmlReport(const JobReport& report, const std::string& resultText, const std::string& path,
                      std::string& error);
 
-// The chosen runs of a piece as the page's data holds them (frames,
-// placements, clashes), without their programs.
-std::string runsJson(const JobReport& report, const PieceReport& piece);
+// Chosen runs of a piece as the page's data holds them (frames, placements,
+// clashes), without their programs.
+std::string runsJson(const JobReport& report, const std::vector<ChosenRun>& runs);
 
 // Lengths as the result file writes them (e.g. "1234 MM").
 std::string lengthText(const JobReport& report, double tenths);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The report command writes the same result file, byte for byte, and exits
 # with the same status as the plain job, for every reference job and the
-# example jobs; a job that ends with status 0 also gets its HTML report.
+# example jobs; a job that ends with status 0 also gets its HTML report, the
+# same (apart from the time taken) whether its runs are drawn on a thread of
+# their own or after each cut piece.
 #
 # usage: same_result.sh KWAREL_CLI SOURCE_DIR
 set -u
@@ -25,7 +27,8 @@ check() {
     done
     (cd "$work/plain" && timeout 300 "$cli" "$params" >/dev/null 2>&1 </dev/null)
     local plain=$?
-    (cd "$work/report" && timeout 300 "$cli" report "$params" -o "$work/report.html" >/dev/null 2>&1 </dev/null)
+    (cd "$work/report" && KWAREL_THREADS=2 timeout 300 "$cli" report "$params" -o "$work/report.html" \
+        >/dev/null 2>&1 </dev/null)
     local report=$?
     checked=$((checked + 1))
     if [ "$plain" != "$report" ]; then
@@ -48,7 +51,16 @@ check() {
         echo "$name: a chosen run clashed when replayed for drawing"
         failures=$((failures + 1))
     fi
-    rm -f "$work/report.html"
+    if [ "$plain" = 0 ]; then
+        (cd "$work/report" && KWAREL_THREADS=1 timeout 300 "$cli" report "$params" -o "$work/serial.html" \
+            >/dev/null 2>&1 </dev/null)
+        local untimed='s#<div id="sum-time"><b>[^<]*</b>##'
+        if ! cmp -s <(sed "$untimed" "$work/report.html") <(sed "$untimed" "$work/serial.html"); then
+            echo "$name: the page differs when its runs are drawn on one thread"
+            failures=$((failures + 1))
+        fi
+    fi
+    rm -f "$work/report.html" "$work/serial.html"
 }
 
 for case_dir in "$src"/tests/golden/*/; do
