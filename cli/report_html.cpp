@@ -84,10 +84,18 @@ std::string html(const std::string& text) {
     return out;
 }
 
-// A JSON string that may stand inside a <script> element.
+// A JSON string that may stand inside a <script> element. Runs of
+// characters that need no escape are copied whole.
 std::string json(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    std::size_t plain = 0;  // start of the run not yet copied
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\' && c != '<' && c != '>' && c != '&') continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
@@ -97,16 +105,14 @@ std::string json(const std::string& text) {
             case '<': out += "\\u003c"; break;
             case '>': out += "\\u003e"; break;
             case '&': out += "\\u0026"; break;
-            default:
-                if (c < 0x20) {
-                    char code[8];
-                    std::snprintf(code, sizeof code, "\\u%04x", c);
-                    out += code;
-                } else {
-                    out += static_cast<char>(c);
-                }
+            default: {
+                char code[8];
+                std::snprintf(code, sizeof code, "\\u%04x", c);
+                out += code;
+            }
         }
     }
+    out.append(text, plain, text.size() - plain);
     out += '"';
     return out;
 }
