@@ -1,7 +1,8 @@
 // Calls per second of the project's elementary functions against the C
 // runtime's, on arguments of the ranges the planner uses: radians of angles
-// in the clash simulation (sin, cos), bend half-angles (tan), ratios of
-// coordinate differences (atan), cosines between directions (acos).
+// in the clash simulation (sin, cos, and both at once), bend half-angles
+// (tan), ratios of coordinate differences (atan), cosines between directions
+// (acos).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -12,7 +13,7 @@
 
 namespace {
 
-enum Which { kSin, kCos, kTan, kAtan, kAcos };
+enum Which { kSin, kCos, kSinCos, kTan, kAtan, kAcos };
 
 std::vector<double> arguments(Which which) {
     std::vector<double> values(4096);
@@ -24,7 +25,8 @@ std::vector<double> arguments(Which which) {
     for (double& v : values) {
         switch (which) {
             case kSin:
-            case kCos: v = unit() * 360.0 * 6.2832 * 0.002777777777777778; break;
+            case kCos:
+            case kSinCos: v = unit() * 360.0 * 6.2832 * 0.002777777777777778; break;
             case kTan: v = static_cast<int>(unit() * 180.0) * 0.017453333333333335 * 0.5; break;
             case kAtan: v = (1.0 + unit() * 5000.0) / (1.0 + unit() * 5000.0); break;
             case kAcos: v = unit() * 2.0 - 1.0; break;
@@ -43,12 +45,18 @@ void BM_Elementary(benchmark::State& state) {
             if constexpr (ours) {
                 if constexpr (which == kSin) y = kwarel::elementary::sin(x);
                 if constexpr (which == kCos) y = kwarel::elementary::cos(x);
+                if constexpr (which == kSinCos) {
+                    double s, c;
+                    kwarel::elementary::sinCos(x, s, c);
+                    y = s + c;
+                }
                 if constexpr (which == kTan) y = kwarel::elementary::tan(x);
                 if constexpr (which == kAtan) y = kwarel::elementary::atan(x);
                 if constexpr (which == kAcos) y = kwarel::elementary::acos(x);
             } else {
                 if constexpr (which == kSin) y = std::sin(x);
                 if constexpr (which == kCos) y = std::cos(x);
+                if constexpr (which == kSinCos) y = std::sin(x) + std::cos(x);
                 if constexpr (which == kTan) y = std::tan(x);
                 if constexpr (which == kAtan) y = std::atan(x);
                 if constexpr (which == kAcos) y = std::acos(x);
@@ -64,6 +72,8 @@ BENCHMARK(BM_Elementary<kSin, true>)->Name("Elementary/sin/kwarel");
 BENCHMARK(BM_Elementary<kSin, false>)->Name("Elementary/sin/runtime");
 BENCHMARK(BM_Elementary<kCos, true>)->Name("Elementary/cos/kwarel");
 BENCHMARK(BM_Elementary<kCos, false>)->Name("Elementary/cos/runtime");
+BENCHMARK(BM_Elementary<kSinCos, true>)->Name("Elementary/sincos/kwarel");
+BENCHMARK(BM_Elementary<kSinCos, false>)->Name("Elementary/sincos/runtime");
 BENCHMARK(BM_Elementary<kTan, true>)->Name("Elementary/tan/kwarel");
 BENCHMARK(BM_Elementary<kTan, false>)->Name("Elementary/tan/runtime");
 BENCHMARK(BM_Elementary<kAtan, true>)->Name("Elementary/atan/kwarel");

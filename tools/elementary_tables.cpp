@@ -1,6 +1,7 @@
 // Prints the constant tables of src/store/elementary.cpp, computed with MPFR:
-// sin and cos of i/128 (i = 0..101) and atan of j/64 (j = 0..64) as pairs of
-// doubles (high part rounded to nearest, low part the rounded remainder),
+// sin and cos of i/128 (i = 0..101), atan of j/64 and pi/2 - atan of j/64
+// (j = 0..64) as pairs of doubles (high part rounded to nearest, low part the
+// rounded remainder), the Taylor coefficients of asin at i/128 (i = 0..64),
 // and the constants the argument reduction and the quadrant sums use.
 //   g++ -O2 tools/elementary_tables.cpp -lmpfr -lgmp && ./a.out
 #include <mpfr.h>
@@ -80,17 +81,17 @@ int main() {
     }
     std::printf("};\n\n");
 
-    std::printf("// {sin hi, sin lo}, {cos hi, cos lo} of i/128\nconstexpr SinCosPair kSinCos[] = {\n");
+    std::printf("// {{sin hi, sin lo}, {cos hi, cos lo}} of i/128\nconstexpr SinCosPair kSinCos[] = {\n");
     for (int i = 0; i <= 101; ++i) {
         mpfr_set_ui(x, i, MPFR_RNDN);
         mpfr_div_ui(x, x, 128, MPFR_RNDN);
-        std::printf("    {");
+        std::printf("    {{");
         mpfr_sin(y, x, MPFR_RNDN);
         printPair(y);
         std::printf(", ");
         mpfr_cos(y, x, MPFR_RNDN);
         printPair(y);
-        std::printf("},\n");
+        std::printf("}},\n");
     }
     std::printf("};\n\n// {atan hi, atan lo} of j/64\nconstexpr DoubleDouble kAtan[] = {\n");
     for (int j = 0; j <= 64; ++j) {
@@ -101,7 +102,58 @@ int main() {
         printPair(y);
         std::printf(",\n");
     }
+    std::printf("};\n\n// {pi/2 - atan(j/64) hi, lo}\nconstexpr DoubleDouble kAtanComplement[] = {\n");
+    for (int j = 0; j <= 64; ++j) {
+        mpfr_set_ui(x, j, MPFR_RNDN);
+        mpfr_div_ui(x, x, 64, MPFR_RNDN);
+        mpfr_atan(y, x, MPFR_RNDN);
+        mpfr_div_ui(x, pi, 2, MPFR_RNDN);
+        mpfr_sub(y, x, y, MPFR_RNDN);
+        std::printf("    ");
+        printPair(y);
+        std::printf(",\n");
+    }
+
+    // Taylor coefficients of asin at u0 = i/128: asin(u0 + d) = sum f_n d^n.
+    // With g = asin' = (1 - u^2)^(-1/2) and a = 1 - u0^2, (1 - u^2) g' = u g
+    // gives g_(n+1) = ((2n + 1) u0 g_n + n g_(n-1)) / (a (n + 1)), and
+    // f_(n+1) = g_n / (n + 1).
+    std::printf("};\n\n// asin(i/128 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10\nconstexpr AsinRow kAsin[] = {\n");
+    constexpr int kTerms = 11;
+    mpfr_t g[kTerms], a, t;
+    for (auto& v : g) mpfr_init2(v, 1400);
+    mpfr_inits2(1400, a, t, static_cast<mpfr_ptr>(nullptr));
+    for (int i = 0; i <= 64; ++i) {
+        mpfr_set_ui(x, i, MPFR_RNDN);
+        mpfr_div_ui(x, x, 128, MPFR_RNDN);
+        mpfr_sqr(a, x, MPFR_RNDN);
+        mpfr_ui_sub(a, 1, a, MPFR_RNDN);
+        mpfr_rec_sqrt(g[0], a, MPFR_RNDN);
+        for (int n = 0; n + 1 < kTerms; ++n) {
+            mpfr_mul(t, x, g[n], MPFR_RNDN);
+            mpfr_mul_ui(t, t, 2 * n + 1, MPFR_RNDN);
+            if (n > 0) {
+                mpfr_mul_ui(y, g[n - 1], n, MPFR_RNDN);
+                mpfr_add(t, t, y, MPFR_RNDN);
+            }
+            mpfr_div(t, t, a, MPFR_RNDN);
+            mpfr_div_ui(g[n + 1], t, n + 1, MPFR_RNDN);
+        }
+        std::printf("    {");
+        mpfr_asin(y, x, MPFR_RNDN);
+        printPair(y);  // f_0
+        std::printf(", ");
+        printPair(g[0]);  // f_1
+        std::printf(", {");
+        for (int n = 2; n <= 10; ++n) {  // f_n = g_(n-1) / n
+            mpfr_div_ui(y, g[n - 1], n, MPFR_RNDN);
+            std::printf("%s%a", n == 2 ? "" : ", ", mpfr_get_d(y, MPFR_RNDN));
+        }
+        std::printf("}},\n");
+    }
     std::printf("};\n");
+    for (auto& v : g) mpfr_clear(v);
+    mpfr_clears(a, t, static_cast<mpfr_ptr>(nullptr));
     mpfr_clears(x, y, pi, static_cast<mpfr_ptr>(nullptr));
     return 0;
 }

@@ -1,7 +1,10 @@
 #include "store/elementary.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #if defined(__SSE2__)
@@ -16,11 +19,16 @@
 //     sin and cos of i/128 and the series of sin t and cos t;
 //   - atan: z = |x| or 1/|x| in [0, 1], z = j/64 + ..., atan z =
 //     atan(j/64) + atan(w) with w = (z - j/64) / (1 + z j/64), |w| <= 1/128;
-//   - acos: through atan of sqrt(1 - x^2)/|x| or |x|/sqrt(1 - x^2).
+//   - acos: on the common path through asin of |x| <= 1/2 or of
+//     sqrt((1 - |x|)/2), from the Taylor series of asin at i/128; on the
+//     accurate path through atan of sqrt(1 - x^2)/|x| or its inverse.
 // The common path carries the result as a pair of doubles (hi + lo) to
 // about 2^-66 and returns hi + lo when the error bound cannot change its
 // rounding; otherwise the accurate path redoes the work in double-double
-// arithmetic (about 2^-100). The tables come from tools/elementary_tables.cpp.
+// arithmetic (about 2^-100). The common path avoids branches whose outcome
+// follows the argument at random (quadrants, signs, x above or below 1):
+// it picks table rows and factors instead. The tables come from
+// tools/elementary_tables.cpp.
 
 namespace kwarel::elementary {
 namespace {
@@ -31,8 +39,13 @@ struct DoubleDouble {
 };
 
 struct SinCosPair {
-    DoubleDouble sin;
-    DoubleDouble cos;
+    DoubleDouble v[2];  // sin, cos
+};
+
+struct AsinRow {
+    DoubleDouble c0;
+    DoubleDouble c1;
+    double c[9];  // c2 .. c10
 };
 
 constexpr double kHalfPi1 = 0x1.921fb54p+0;
@@ -58,110 +71,110 @@ constexpr double kTwoOverPiChunks[] = {
     7677882, 13102053, 15825725, 473591, 9065106, 15363067, 6271263, 9264392,
     5636912, 4652155};
 
-// {sin hi, sin lo}, {cos hi, cos lo} of i/128
+// {{sin hi, sin lo}, {cos hi, cos lo}} of i/128
 constexpr SinCosPair kSinCos[] = {
-    {{0x0p+0, 0x0p+0}, {0x1p+0, 0x0p+0}},
-    {{0x1.fffeaaaaeeeefp-8, -0x1.e45e2ec67b77cp-62}, {0x1.fffc000155552p-1, 0x1.f4a01a0196daep-55}},
-    {{0x1.fffaaaaeeeed5p-7, -0x1.2ab639a9f0776p-63}, {0x1.fff000155549fp-1, 0x1.28a28a03a5ef3p-55}},
-    {{0x1.7ff7001033255p-6, 0x1.efe2b51527336p-64}, {0x1.ffdc006bff7e6p-1, 0x1.ae6dae86977bdp-55}},
-    {{0x1.ffeaaaeeee86fp-6, -0x1.cd406fb224ae2p-60}, {0x1.ffc00155527d3p-1, -0x1.3b54492d89b5bp-55}},
-    {{0x1.3feb2b12d45d5p-5, 0x1.4ec54203d1c11p-60}, {0x1.ff9c03414a7bap-1, 0x1.991f4be6c59bfp-57}},
-    {{0x1.7fdc01032fba9p-5, -0x1.599bdf46e997ap-59}, {0x1.ff7006bfdf99fp-1, -0x1.8b3b560648d5fp-56}},
-    {{0x1.bfc6d78586dacp-5, 0x1.8e4fd03dbf236p-62}, {0x1.ff3c0c8103a31p-1, 0x1.4856dbddc0e66p-56}},
-    {{0x1.ffaaaeeed4edbp-5, -0x1.2d16d32684b69p-59}, {0x1.ff0015549f4d3p-1, 0x1.328387b99426fp-55}},
-    {{0x1.1fc343d808befp-4, -0x1.f3d32e6f3be4fp-58}, {0x1.febc222a8ef9fp-1, 0x1.7934934f54c77p-58}},
-    {{0x1.3facb12d1755bp-4, -0x1.921915299468bp-58}, {0x1.fe7034129ef6fp-1, -0x1.cbf4337c96f97p-57}},
-    {{0x1.5f911fd10b737p-4, -0x1.0184f02be9102p-58}, {0x1.fe1c4c3c873ebp-1, -0x1.5a9c9057c4a02p-60}},
-    {{0x1.7f701032550e4p-4, 0x1.afc2d1800501ap-60}, {0x1.fdc06bf7e6b9bp-1, 0x1.31902b535f8dbp-55}},
-    {{0x1.9f4902d55d1f9p-4, 0x1.2696d7eac1dc1p-58}, {0x1.fd5c94b43ep-1, -0x1.2e768cb4f92f9p-57}},
-    {{0x1.bf1b78568391dp-4, 0x1.e91841dea4cc8p-58}, {0x1.fcf0c800e99b1p-1, 0x1.ea3d786d186acp-57}},
-    {{0x1.dee6f16c1cce6p-4, -0x1.50f8e2fb71673p-59}, {0x1.fc7d078d1bc88p-1, 0x1.075d2447db685p-55}},
-    {{0x1.feaaeee86ee36p-4, -0x1.afcb2bcc6f03bp-59}, {0x1.fc015527d5bd3p-1, 0x1.b68f35094efb8p-55}},
-    {{0x1.0f3378ddd71d1p-3, 0x1.d8468724f0f9ep-57}, {0x1.fb7db2bfe0695p-1, 0x1.21dadf4f65ab1p-55}},
-    {{0x1.1f0d3d7afceafp-3, -0x1.6ef95099769a5p-57}, {0x1.faf22263c4bd3p-1, -0x1.52ace133a2769p-58}},
-    {{0x1.2ee285e4ab88fp-3, -0x1.e4d0f05dee058p-57}, {0x1.fa5ea641c36f2p-1, 0x1.04da6ed17cc7cp-59}},
-    {{0x1.3eb312c5d66cbp-3, 0x1.47d666b66cb91p-57}, {0x1.f9c340a7cc428p-1, 0x1.c5b6b063b7462p-55}},
-    {{0x1.4e7ea4dc5f27bp-3, 0x1.949db2ac072fcp-58}, {0x1.f91ff40374d01p-1, -0x1.7d03f4d3a9e4cp-57}},
-    {{0x1.5e44fcfa126f3p-3, -0x1.6f443063f89b6p-57}, {0x1.f874c2e1eecf6p-1, -0x1.c6514e1332b16p-55}},
-    {{0x1.6e05dc05a4d4cp-3, -0x1.32c5c8b81c919p-66}, {0x1.f7c1afeffde24p-1, -0x1.8f55bc47540b1p-56}},
-    {{0x1.7dc102fbaf2b5p-3, 0x1.5ab50e23c97c3p-59}, {0x1.f706bdf9ece1cp-1, -0x1.698c80c36dcb4p-55}},
-    {{0x1.8d7632efaa944p-3, -0x1.20fa262cbb953p-57}, {0x1.f643efeb82acdp-1, 0x1.6b00ac1fe28acp-56}},
-    {{0x1.9d252d0cec312p-3, 0x1.9c43d80b1137dp-58}, {0x1.f57948cff6797p-1, 0x1.e3a0d3e03b1d4p-57}},
-    {{0x1.accdb297a0765p-3, -0x1.9883b57d6cdeap-58}, {0x1.f4a6cbd1e3a79p-1, 0x1.13df0edaebb57p-55}},
-    {{0x1.bc6f84edc6199p-3, 0x1.9c1a56a7b0cabp-57}, {0x1.f3cc7c3b3d16ep-1, -0x1.21a3ad28a3494p-57}},
-    {{0x1.cc0a6588289a3p-3, -0x1.868d09bc87c6bp-57}, {0x1.f2ea5d753ffedp-1, 0x1.cc4215f56d583p-55}},
-    {{0x1.db9e15fb5a5dp-3, -0x1.32e20d6cc6fc2p-57}, {0x1.f20073086649fp-1, 0x1.b940416c1984bp-56}},
-    {{0x1.eb2a57f8ae5a3p-3, -0x1.0be06af572cebp-57}, {0x1.f10ec09c5873bp-1, 0x1.d9072762c1283p-55}},
-    {{0x1.faaeed4f31577p-3, -0x1.15d88508e32b8p-57}, {0x1.f01549f7deea1p-1, 0x1.d3c1e99e5cafdp-55}},
-    {{0x1.0515cbf65155cp-2, -0x1.9b8c29dfd8ec7p-56}, {0x1.ef141300d2f26p-1, -0x1.2aa1b08ded372p-55}},
-    {{0x1.0cd00cef36436p-2, -0x1.9fb0a0c93e2b4p-56}, {0x1.ee0b1fbc0f11cp-1, -0x1.bfd2380bbc3b1p-59}},
-    {{0x1.14861aa94ddebp-2, -0x1.be881b5b615a4p-57}, {0x1.ecfa744d5efa1p-1, -0x1.56d0a4af541dp-58}},
-    {{0x1.1c37d64c6b876p-2, 0x1.46076fe0dcff4p-56}, {0x1.ebe214f76efa8p-1, -0x1.02f9f12ba543ep-55}},
-    {{0x1.23e52111aaf36p-2, -0x1.4f080334eff18p-56}, {0x1.eac2061bbaf4fp-1, 0x1.2c1d53e94658dp-57}},
-    {{0x1.2b8ddc43eb49fp-2, 0x1.1553899f2d807p-57}, {0x1.e99a4c3a7cd83p-1, -0x1.2264b1bc53ce8p-55}},
-    {{0x1.3331e94049f87p-2, 0x1.e0cb6b40c302cp-56}, {0x1.e86aebf29a9edp-1, 0x1.9397afdbb58a7p-55}},
-    {{0x1.3ad129769d3d8p-2, 0x1.03d550487839ap-63}, {0x1.e733ea0193d4p-1, -0x1.6428b3546ce13p-55}},
-    {{0x1.426b7e69ee697p-2, -0x1.f09c75705c59fp-56}, {0x1.e5f54b436e9dp-1, 0x1.7eb0fd02fc8bcp-55}},
-    {{0x1.4a00c9b0f3d2p-2, 0x1.823ba6bb08eadp-56}, {0x1.e4af14b2a449cp-1, -0x1.68ca02e8a6833p-55}},
-    {{0x1.5190ecf68a77ap-2, 0x1.b357155eef0f3p-56}, {0x1.e3614b680d6a5p-1, -0x1.27793aa015237p-56}},
-    {{0x1.591bc9fa2f597p-2, 0x1.7c74bac3fe0cbp-57}, {0x1.e20bf49acd6c1p-1, -0x1.660aec7ef636bp-58}},
-    {{0x1.60a1429078775p-2, 0x1.b1fd80ba89133p-58}, {0x1.e0af15a03dbcep-1, 0x1.fe8e702771ae6p-58}},
-    {{0x1.682138a38d7f7p-2, -0x1.d889202444aadp-56}, {0x1.df4ab3ebd875ep-1, -0x1.e2d8a7e6736c4p-55}},
-    {{0x1.6f9b8e33a0255p-2, 0x1.42bc14ee9da0dp-56}, {0x1.ddded50f228d6p-1, -0x1.e80c8d42ba2bfp-57}},
-    {{0x1.7710255764214p-2, -0x1.6ead7314bb6cep-57}, {0x1.dc6b7eb995912p-1, 0x1.4b364776dcd35p-58}},
-    {{0x1.7e7ee03c86d4ep-2, -0x1.b63bcdabf5af2p-56}, {0x1.daf0b6b888e83p-1, 0x1.a249e2b5e5ceap-55}},
-    {{0x1.85e7a12826949p-2, 0x1.8a40e9b5facep-56}, {0x1.d96e82f71a9dcp-1, 0x1.ff61bd5d2039dp-55}},
-    {{0x1.8d4a4a774992fp-2, 0x1.44a02ea766326p-56}, {0x1.d7e4e97e17b4ap-1, -0x1.3b770352bed94p-57}},
-    {{0x1.94a6be9f546c5p-2, -0x1.69ce13e683f58p-56}, {0x1.d653f073e404p-1, -0x1.76236434bec37p-55}},
-    {{0x1.9bfce02e8051p-2, 0x1.09e39a320b0a4p-56}, {0x1.d4bb9e1c619ep-1, 0x1.f34bb77858f61p-55}},
-    {{0x1.a34c91cc50ccap-2, -0x1.a310e3b50cecdp-58}, {0x1.d31bf8d8d7c06p-1, 0x1.e60dd3089cbddp-56}},
-    {{0x1.aa95b63a09277p-2, -0x1.6293eb13c0381p-57}, {0x1.d1750727d94fp-1, 0x1.0d52b1ec1a48ep-55}},
-    {{0x1.b1d8305321617p-2, -0x1.ae242cb99f519p-56}, {0x1.cfc6cfa52ad9fp-1, 0x1.8b5b5508f2a0dp-55}},
-    {{0x1.b913e30dbac43p-2, -0x1.e38ad2f6c3ff1p-56}, {0x1.ce115909a82e5p-1, 0x1.1f139bb31109ap-55}},
-    {{0x1.c048b17b140a3p-2, 0x1.19fe6757e9fa7p-57}, {0x1.cc54aa2b2972ep-1, 0x1.4ee162ba83a98p-57}},
-    {{0x1.c7767ec7fd19ep-2, -0x1.eb14d1a3d5826p-58}, {0x1.ca90c9fc67d0bp-1, -0x1.46a81485e3462p-57}},
-    {{0x1.ce9d2e3d4a51fp-2, -0x1.2fc8a12dae298p-57}, {0x1.c8c5bf8ce1a84p-1, 0x1.ab3d1a1590123p-56}},
-    {{0x1.d5bca34047661p-2, 0x1.28a44a75fc29cp-56}, {0x1.c6f39208be53bp-1, -0x1.741dbfbaadb42p-55}},
-    {{0x1.dcd4c15329c9ap-2, 0x1.0d4c6e171fd9ap-56}, {0x1.c51a48b8b175ep-1, -0x1.1bbb43b9aa88p-57}},
-    {{0x1.e3e56c1582a69p-2, -0x1.0a4821099f88fp-58}, {0x1.c339eb01ddd81p-1, -0x1.caaf5ee82c5cp-55}},
-    {{0x1.eaee8744b05fp-2, -0x1.789b43c9b027dp-58}, {0x1.c1528065b7d5p-1, -0x1.892111312e828p-55}},
-    {{0x1.f1eff6bc4f97bp-2, 0x1.17212f8a7525cp-56}, {0x1.bf641081e7536p-1, 0x1.b7bd71628a9a1p-55}},
-    {{0x1.f8e99e76abc97p-2, 0x1.9d950af2d00a3p-58}, {0x1.bd6ea310294f5p-1, 0x1.31bbcc88c109dp-56}},
-    {{0x1.ffdb628d2f57ap-2, 0x1.f4a992e905b6ap-57}, {0x1.bb723fe630f32p-1, 0x1.72bd2452d0a39p-56}},
-    {{0x1.0362939c69955p-1, -0x1.2d8cd78397b01p-55}, {0x1.b96eeef58840ep-1, 0x1.45a3cc78fadep-58}},
-    {{0x1.06d3686946e5bp-1, 0x1.3f5ae4538ff1bp-55}, {0x1.b764b84b704c2p-1, -0x1.f5848c21b389bp-55}},
-    {{0x1.0a4021e9e1001p-1, -0x1.6f643a13914f6p-55}, {0x1.b553a410c104ep-1, 0x1.8ff7947027a15p-58}},
-    {{0x1.0da8b26b5672ep-1, -0x1.a58def0bee909p-55}, {0x1.b33bba89c8948p-1, 0x1.ea6a51d1f6ca9p-55}},
-    {{0x1.110d0c4b69c3bp-1, 0x1.d918998809981p-55}, {0x1.b11d04162a4c6p-1, 0x1.1dd561efbc0c2p-56}},
-    {{0x1.146d21f8b7f82p-1, 0x1.bf9535e2739a8p-56}, {0x1.aef78930bd275p-1, -0x1.f836279746f94p-56}},
-    {{0x1.17c8e5f2eedbp-1, 0x1.35e57102e2488p-57}, {0x1.accb526f69de5p-1, 0x1.8fb6a8dd6b6ccp-55}},
-    {{0x1.1b204acb02fddp-1, -0x1.f190c70cbb5fep-58}, {0x1.aa98688308913p-1, -0x1.b83d607cd5072p-63}},
-    {{0x1.1e7343236574cp-1, 0x1.22a3fa4f41d5ap-56}, {0x1.a85ed4373e02dp-1, 0x1.9be06385ec792p-57}},
-    {{0x1.21c1c1b0394cfp-1, 0x1.e5b324b23aa31p-58}, {0x1.a61e9e72586afp-1, 0x1.58330e2fd453fp-55}},
-    {{0x1.250bb93788bbbp-1, 0x1.ea3d02457bccep-56}, {0x1.a3d7d0352bdcfp-1, -0x1.68dbaeca19669p-55}},
-    {{0x1.28511c917a067p-1, -0x1.01df1d9a16b7p-55}, {0x1.a18a729aee445p-1, 0x1.95e25736c0357p-60}},
-    {{0x1.2b91dea88421ep-1, -0x1.fa371db216abp-55}, {0x1.9f368ed912f85p-1, -0x1.1d200c5791606p-55}},
-    {{0x1.2ecdf279a3082p-1, 0x1.d3557e0e7e37ep-55}, {0x1.9cdc2e3f25e5cp-1, 0x1.3f99112993f62p-55}},
-    {{0x1.32054b148bc4fp-1, 0x1.f6b42095a135bp-55}, {0x1.9a7b5a36a6514p-1, 0x1.722cfcc9fa7a9p-55}},
-    {{0x1.3537db9be0367p-1, 0x1.b327e7af040fp-57}, {0x1.98141c42e131p-1, 0x1.d1ff80488f08dp-55}},
-    {{0x1.386597456282bp-1, -0x1.10fada93b07a8p-56}, {0x1.95a67e00cb1fdp-1, -0x1.0befda21f862dp-55}},
-    {{0x1.3b8e715a2840ap-1, -0x1.97653a7d2f07ap-56}, {0x1.93328926d9e92p-1, -0x1.bb77003600cdap-55}},
-    {{0x1.3eb25d36cd53ap-1, -0x1.be570e1570fcp-58}, {0x1.90b84784ddaf7p-1, -0x1.0feb10ab93b87p-56}},
-    {{0x1.41d14e4ba679p-1, 0x1.4608fd287ecf5p-55}, {0x1.8e37c303d9ad1p-1, -0x1.463a4b53d4bf8p-57}},
-    {{0x1.44eb381cf386bp-1, -0x1.3ed6c1e6a5505p-55}, {0x1.8bb105a5dc9p-1, 0x1.863e03e9474c1p-55}},
-    {{0x1.48000e431159fp-1, -0x1.b194a7463ed1p-55}, {0x1.89241985d871fp-1, 0x1.c48d9c413ed84p-55}},
-    {{0x1.4b0fc46aab761p-1, 0x1.0da05738cc59cp-61}, {0x1.869108d77a6c6p-1, 0x1.338ffe2bfe9ddp-56}},
-    {{0x1.4e1a4e54ed51bp-1, -0x1.a492f89b7c76ap-55}, {0x1.83f7dde701cap-1, -0x1.152cf609bc6e8p-59}},
-    {{0x1.511f9fd7b351cp-1, -0x1.5c0e861c48831p-55}, {0x1.8158a31916d5dp-1, -0x1.de8b90b8228dep-57}},
-    {{0x1.541facddbb724p-1, 0x1.232c28520d391p-56}, {0x1.7eb362eaa1488p-1, 0x1.a1d65a4a5959fp-58}},
-    {{0x1.571a6966d59b3p-1, 0x1.c843b4d0fb197p-58}, {0x1.7c0827f09e54fp-1, -0x1.c73d6d72aee68p-57}},
-    {{0x1.5a0fc98813a12p-1, -0x1.d82e2b7d4227bp-55}, {0x1.7956fcd7f6543p-1, -0x1.ab276e9d45ae4p-55}},
-    {{0x1.5cffc16bf8f0dp-1, 0x1.96cb370eb578ap-55}, {0x1.769fec655211fp-1, -0x1.827d5cf8c68c5p-57}},
-    {{0x1.5fea4552a9e57p-1, 0x1.0b6cef7ee20b7p-55}, {0x1.73e30174efba1p-1, -0x1.5d3ae3d94ad5fp-57}},
-    {{0x1.62cf49921ac79p-1, -0x1.edd9855b6241ap-55}, {0x1.712046fa77678p-1, 0x1.425b0a5029c81p-55}},
-    {{0x1.65aec2963e755p-1, 0x1.126f96b71053cp-55}, {0x1.6e57c800cf55ep-1, 0x1.60286dedbd0a6p-55}},
-    {{0x1.6888a4e134b2fp-1, -0x1.6b7d37644d5e6p-55}, {0x1.6b898fa9efb5dp-1, 0x1.15ac786ccf4b2p-56}},
-    {{0x1.6b5ce50b7821ap-1, -0x1.5d5158f702e0fp-57}, {0x1.68b5a92eb6253p-1, -0x1.9a91ad985f89cp-55}},
+    {{{0x0p+0, 0x0p+0}, {0x1p+0, 0x0p+0}}},
+    {{{0x1.fffeaaaaeeeefp-8, -0x1.e45e2ec67b77cp-62}, {0x1.fffc000155552p-1, 0x1.f4a01a0196daep-55}}},
+    {{{0x1.fffaaaaeeeed5p-7, -0x1.2ab639a9f0776p-63}, {0x1.fff000155549fp-1, 0x1.28a28a03a5ef3p-55}}},
+    {{{0x1.7ff7001033255p-6, 0x1.efe2b51527336p-64}, {0x1.ffdc006bff7e6p-1, 0x1.ae6dae86977bdp-55}}},
+    {{{0x1.ffeaaaeeee86fp-6, -0x1.cd406fb224ae2p-60}, {0x1.ffc00155527d3p-1, -0x1.3b54492d89b5bp-55}}},
+    {{{0x1.3feb2b12d45d5p-5, 0x1.4ec54203d1c11p-60}, {0x1.ff9c03414a7bap-1, 0x1.991f4be6c59bfp-57}}},
+    {{{0x1.7fdc01032fba9p-5, -0x1.599bdf46e997ap-59}, {0x1.ff7006bfdf99fp-1, -0x1.8b3b560648d5fp-56}}},
+    {{{0x1.bfc6d78586dacp-5, 0x1.8e4fd03dbf236p-62}, {0x1.ff3c0c8103a31p-1, 0x1.4856dbddc0e66p-56}}},
+    {{{0x1.ffaaaeeed4edbp-5, -0x1.2d16d32684b69p-59}, {0x1.ff0015549f4d3p-1, 0x1.328387b99426fp-55}}},
+    {{{0x1.1fc343d808befp-4, -0x1.f3d32e6f3be4fp-58}, {0x1.febc222a8ef9fp-1, 0x1.7934934f54c77p-58}}},
+    {{{0x1.3facb12d1755bp-4, -0x1.921915299468bp-58}, {0x1.fe7034129ef6fp-1, -0x1.cbf4337c96f97p-57}}},
+    {{{0x1.5f911fd10b737p-4, -0x1.0184f02be9102p-58}, {0x1.fe1c4c3c873ebp-1, -0x1.5a9c9057c4a02p-60}}},
+    {{{0x1.7f701032550e4p-4, 0x1.afc2d1800501ap-60}, {0x1.fdc06bf7e6b9bp-1, 0x1.31902b535f8dbp-55}}},
+    {{{0x1.9f4902d55d1f9p-4, 0x1.2696d7eac1dc1p-58}, {0x1.fd5c94b43ep-1, -0x1.2e768cb4f92f9p-57}}},
+    {{{0x1.bf1b78568391dp-4, 0x1.e91841dea4cc8p-58}, {0x1.fcf0c800e99b1p-1, 0x1.ea3d786d186acp-57}}},
+    {{{0x1.dee6f16c1cce6p-4, -0x1.50f8e2fb71673p-59}, {0x1.fc7d078d1bc88p-1, 0x1.075d2447db685p-55}}},
+    {{{0x1.feaaeee86ee36p-4, -0x1.afcb2bcc6f03bp-59}, {0x1.fc015527d5bd3p-1, 0x1.b68f35094efb8p-55}}},
+    {{{0x1.0f3378ddd71d1p-3, 0x1.d8468724f0f9ep-57}, {0x1.fb7db2bfe0695p-1, 0x1.21dadf4f65ab1p-55}}},
+    {{{0x1.1f0d3d7afceafp-3, -0x1.6ef95099769a5p-57}, {0x1.faf22263c4bd3p-1, -0x1.52ace133a2769p-58}}},
+    {{{0x1.2ee285e4ab88fp-3, -0x1.e4d0f05dee058p-57}, {0x1.fa5ea641c36f2p-1, 0x1.04da6ed17cc7cp-59}}},
+    {{{0x1.3eb312c5d66cbp-3, 0x1.47d666b66cb91p-57}, {0x1.f9c340a7cc428p-1, 0x1.c5b6b063b7462p-55}}},
+    {{{0x1.4e7ea4dc5f27bp-3, 0x1.949db2ac072fcp-58}, {0x1.f91ff40374d01p-1, -0x1.7d03f4d3a9e4cp-57}}},
+    {{{0x1.5e44fcfa126f3p-3, -0x1.6f443063f89b6p-57}, {0x1.f874c2e1eecf6p-1, -0x1.c6514e1332b16p-55}}},
+    {{{0x1.6e05dc05a4d4cp-3, -0x1.32c5c8b81c919p-66}, {0x1.f7c1afeffde24p-1, -0x1.8f55bc47540b1p-56}}},
+    {{{0x1.7dc102fbaf2b5p-3, 0x1.5ab50e23c97c3p-59}, {0x1.f706bdf9ece1cp-1, -0x1.698c80c36dcb4p-55}}},
+    {{{0x1.8d7632efaa944p-3, -0x1.20fa262cbb953p-57}, {0x1.f643efeb82acdp-1, 0x1.6b00ac1fe28acp-56}}},
+    {{{0x1.9d252d0cec312p-3, 0x1.9c43d80b1137dp-58}, {0x1.f57948cff6797p-1, 0x1.e3a0d3e03b1d4p-57}}},
+    {{{0x1.accdb297a0765p-3, -0x1.9883b57d6cdeap-58}, {0x1.f4a6cbd1e3a79p-1, 0x1.13df0edaebb57p-55}}},
+    {{{0x1.bc6f84edc6199p-3, 0x1.9c1a56a7b0cabp-57}, {0x1.f3cc7c3b3d16ep-1, -0x1.21a3ad28a3494p-57}}},
+    {{{0x1.cc0a6588289a3p-3, -0x1.868d09bc87c6bp-57}, {0x1.f2ea5d753ffedp-1, 0x1.cc4215f56d583p-55}}},
+    {{{0x1.db9e15fb5a5dp-3, -0x1.32e20d6cc6fc2p-57}, {0x1.f20073086649fp-1, 0x1.b940416c1984bp-56}}},
+    {{{0x1.eb2a57f8ae5a3p-3, -0x1.0be06af572cebp-57}, {0x1.f10ec09c5873bp-1, 0x1.d9072762c1283p-55}}},
+    {{{0x1.faaeed4f31577p-3, -0x1.15d88508e32b8p-57}, {0x1.f01549f7deea1p-1, 0x1.d3c1e99e5cafdp-55}}},
+    {{{0x1.0515cbf65155cp-2, -0x1.9b8c29dfd8ec7p-56}, {0x1.ef141300d2f26p-1, -0x1.2aa1b08ded372p-55}}},
+    {{{0x1.0cd00cef36436p-2, -0x1.9fb0a0c93e2b4p-56}, {0x1.ee0b1fbc0f11cp-1, -0x1.bfd2380bbc3b1p-59}}},
+    {{{0x1.14861aa94ddebp-2, -0x1.be881b5b615a4p-57}, {0x1.ecfa744d5efa1p-1, -0x1.56d0a4af541dp-58}}},
+    {{{0x1.1c37d64c6b876p-2, 0x1.46076fe0dcff4p-56}, {0x1.ebe214f76efa8p-1, -0x1.02f9f12ba543ep-55}}},
+    {{{0x1.23e52111aaf36p-2, -0x1.4f080334eff18p-56}, {0x1.eac2061bbaf4fp-1, 0x1.2c1d53e94658dp-57}}},
+    {{{0x1.2b8ddc43eb49fp-2, 0x1.1553899f2d807p-57}, {0x1.e99a4c3a7cd83p-1, -0x1.2264b1bc53ce8p-55}}},
+    {{{0x1.3331e94049f87p-2, 0x1.e0cb6b40c302cp-56}, {0x1.e86aebf29a9edp-1, 0x1.9397afdbb58a7p-55}}},
+    {{{0x1.3ad129769d3d8p-2, 0x1.03d550487839ap-63}, {0x1.e733ea0193d4p-1, -0x1.6428b3546ce13p-55}}},
+    {{{0x1.426b7e69ee697p-2, -0x1.f09c75705c59fp-56}, {0x1.e5f54b436e9dp-1, 0x1.7eb0fd02fc8bcp-55}}},
+    {{{0x1.4a00c9b0f3d2p-2, 0x1.823ba6bb08eadp-56}, {0x1.e4af14b2a449cp-1, -0x1.68ca02e8a6833p-55}}},
+    {{{0x1.5190ecf68a77ap-2, 0x1.b357155eef0f3p-56}, {0x1.e3614b680d6a5p-1, -0x1.27793aa015237p-56}}},
+    {{{0x1.591bc9fa2f597p-2, 0x1.7c74bac3fe0cbp-57}, {0x1.e20bf49acd6c1p-1, -0x1.660aec7ef636bp-58}}},
+    {{{0x1.60a1429078775p-2, 0x1.b1fd80ba89133p-58}, {0x1.e0af15a03dbcep-1, 0x1.fe8e702771ae6p-58}}},
+    {{{0x1.682138a38d7f7p-2, -0x1.d889202444aadp-56}, {0x1.df4ab3ebd875ep-1, -0x1.e2d8a7e6736c4p-55}}},
+    {{{0x1.6f9b8e33a0255p-2, 0x1.42bc14ee9da0dp-56}, {0x1.ddded50f228d6p-1, -0x1.e80c8d42ba2bfp-57}}},
+    {{{0x1.7710255764214p-2, -0x1.6ead7314bb6cep-57}, {0x1.dc6b7eb995912p-1, 0x1.4b364776dcd35p-58}}},
+    {{{0x1.7e7ee03c86d4ep-2, -0x1.b63bcdabf5af2p-56}, {0x1.daf0b6b888e83p-1, 0x1.a249e2b5e5ceap-55}}},
+    {{{0x1.85e7a12826949p-2, 0x1.8a40e9b5facep-56}, {0x1.d96e82f71a9dcp-1, 0x1.ff61bd5d2039dp-55}}},
+    {{{0x1.8d4a4a774992fp-2, 0x1.44a02ea766326p-56}, {0x1.d7e4e97e17b4ap-1, -0x1.3b770352bed94p-57}}},
+    {{{0x1.94a6be9f546c5p-2, -0x1.69ce13e683f58p-56}, {0x1.d653f073e404p-1, -0x1.76236434bec37p-55}}},
+    {{{0x1.9bfce02e8051p-2, 0x1.09e39a320b0a4p-56}, {0x1.d4bb9e1c619ep-1, 0x1.f34bb77858f61p-55}}},
+    {{{0x1.a34c91cc50ccap-2, -0x1.a310e3b50cecdp-58}, {0x1.d31bf8d8d7c06p-1, 0x1.e60dd3089cbddp-56}}},
+    {{{0x1.aa95b63a09277p-2, -0x1.6293eb13c0381p-57}, {0x1.d1750727d94fp-1, 0x1.0d52b1ec1a48ep-55}}},
+    {{{0x1.b1d8305321617p-2, -0x1.ae242cb99f519p-56}, {0x1.cfc6cfa52ad9fp-1, 0x1.8b5b5508f2a0dp-55}}},
+    {{{0x1.b913e30dbac43p-2, -0x1.e38ad2f6c3ff1p-56}, {0x1.ce115909a82e5p-1, 0x1.1f139bb31109ap-55}}},
+    {{{0x1.c048b17b140a3p-2, 0x1.19fe6757e9fa7p-57}, {0x1.cc54aa2b2972ep-1, 0x1.4ee162ba83a98p-57}}},
+    {{{0x1.c7767ec7fd19ep-2, -0x1.eb14d1a3d5826p-58}, {0x1.ca90c9fc67d0bp-1, -0x1.46a81485e3462p-57}}},
+    {{{0x1.ce9d2e3d4a51fp-2, -0x1.2fc8a12dae298p-57}, {0x1.c8c5bf8ce1a84p-1, 0x1.ab3d1a1590123p-56}}},
+    {{{0x1.d5bca34047661p-2, 0x1.28a44a75fc29cp-56}, {0x1.c6f39208be53bp-1, -0x1.741dbfbaadb42p-55}}},
+    {{{0x1.dcd4c15329c9ap-2, 0x1.0d4c6e171fd9ap-56}, {0x1.c51a48b8b175ep-1, -0x1.1bbb43b9aa88p-57}}},
+    {{{0x1.e3e56c1582a69p-2, -0x1.0a4821099f88fp-58}, {0x1.c339eb01ddd81p-1, -0x1.caaf5ee82c5cp-55}}},
+    {{{0x1.eaee8744b05fp-2, -0x1.789b43c9b027dp-58}, {0x1.c1528065b7d5p-1, -0x1.892111312e828p-55}}},
+    {{{0x1.f1eff6bc4f97bp-2, 0x1.17212f8a7525cp-56}, {0x1.bf641081e7536p-1, 0x1.b7bd71628a9a1p-55}}},
+    {{{0x1.f8e99e76abc97p-2, 0x1.9d950af2d00a3p-58}, {0x1.bd6ea310294f5p-1, 0x1.31bbcc88c109dp-56}}},
+    {{{0x1.ffdb628d2f57ap-2, 0x1.f4a992e905b6ap-57}, {0x1.bb723fe630f32p-1, 0x1.72bd2452d0a39p-56}}},
+    {{{0x1.0362939c69955p-1, -0x1.2d8cd78397b01p-55}, {0x1.b96eeef58840ep-1, 0x1.45a3cc78fadep-58}}},
+    {{{0x1.06d3686946e5bp-1, 0x1.3f5ae4538ff1bp-55}, {0x1.b764b84b704c2p-1, -0x1.f5848c21b389bp-55}}},
+    {{{0x1.0a4021e9e1001p-1, -0x1.6f643a13914f6p-55}, {0x1.b553a410c104ep-1, 0x1.8ff7947027a15p-58}}},
+    {{{0x1.0da8b26b5672ep-1, -0x1.a58def0bee909p-55}, {0x1.b33bba89c8948p-1, 0x1.ea6a51d1f6ca9p-55}}},
+    {{{0x1.110d0c4b69c3bp-1, 0x1.d918998809981p-55}, {0x1.b11d04162a4c6p-1, 0x1.1dd561efbc0c2p-56}}},
+    {{{0x1.146d21f8b7f82p-1, 0x1.bf9535e2739a8p-56}, {0x1.aef78930bd275p-1, -0x1.f836279746f94p-56}}},
+    {{{0x1.17c8e5f2eedbp-1, 0x1.35e57102e2488p-57}, {0x1.accb526f69de5p-1, 0x1.8fb6a8dd6b6ccp-55}}},
+    {{{0x1.1b204acb02fddp-1, -0x1.f190c70cbb5fep-58}, {0x1.aa98688308913p-1, -0x1.b83d607cd5072p-63}}},
+    {{{0x1.1e7343236574cp-1, 0x1.22a3fa4f41d5ap-56}, {0x1.a85ed4373e02dp-1, 0x1.9be06385ec792p-57}}},
+    {{{0x1.21c1c1b0394cfp-1, 0x1.e5b324b23aa31p-58}, {0x1.a61e9e72586afp-1, 0x1.58330e2fd453fp-55}}},
+    {{{0x1.250bb93788bbbp-1, 0x1.ea3d02457bccep-56}, {0x1.a3d7d0352bdcfp-1, -0x1.68dbaeca19669p-55}}},
+    {{{0x1.28511c917a067p-1, -0x1.01df1d9a16b7p-55}, {0x1.a18a729aee445p-1, 0x1.95e25736c0357p-60}}},
+    {{{0x1.2b91dea88421ep-1, -0x1.fa371db216abp-55}, {0x1.9f368ed912f85p-1, -0x1.1d200c5791606p-55}}},
+    {{{0x1.2ecdf279a3082p-1, 0x1.d3557e0e7e37ep-55}, {0x1.9cdc2e3f25e5cp-1, 0x1.3f99112993f62p-55}}},
+    {{{0x1.32054b148bc4fp-1, 0x1.f6b42095a135bp-55}, {0x1.9a7b5a36a6514p-1, 0x1.722cfcc9fa7a9p-55}}},
+    {{{0x1.3537db9be0367p-1, 0x1.b327e7af040fp-57}, {0x1.98141c42e131p-1, 0x1.d1ff80488f08dp-55}}},
+    {{{0x1.386597456282bp-1, -0x1.10fada93b07a8p-56}, {0x1.95a67e00cb1fdp-1, -0x1.0befda21f862dp-55}}},
+    {{{0x1.3b8e715a2840ap-1, -0x1.97653a7d2f07ap-56}, {0x1.93328926d9e92p-1, -0x1.bb77003600cdap-55}}},
+    {{{0x1.3eb25d36cd53ap-1, -0x1.be570e1570fcp-58}, {0x1.90b84784ddaf7p-1, -0x1.0feb10ab93b87p-56}}},
+    {{{0x1.41d14e4ba679p-1, 0x1.4608fd287ecf5p-55}, {0x1.8e37c303d9ad1p-1, -0x1.463a4b53d4bf8p-57}}},
+    {{{0x1.44eb381cf386bp-1, -0x1.3ed6c1e6a5505p-55}, {0x1.8bb105a5dc9p-1, 0x1.863e03e9474c1p-55}}},
+    {{{0x1.48000e431159fp-1, -0x1.b194a7463ed1p-55}, {0x1.89241985d871fp-1, 0x1.c48d9c413ed84p-55}}},
+    {{{0x1.4b0fc46aab761p-1, 0x1.0da05738cc59cp-61}, {0x1.869108d77a6c6p-1, 0x1.338ffe2bfe9ddp-56}}},
+    {{{0x1.4e1a4e54ed51bp-1, -0x1.a492f89b7c76ap-55}, {0x1.83f7dde701cap-1, -0x1.152cf609bc6e8p-59}}},
+    {{{0x1.511f9fd7b351cp-1, -0x1.5c0e861c48831p-55}, {0x1.8158a31916d5dp-1, -0x1.de8b90b8228dep-57}}},
+    {{{0x1.541facddbb724p-1, 0x1.232c28520d391p-56}, {0x1.7eb362eaa1488p-1, 0x1.a1d65a4a5959fp-58}}},
+    {{{0x1.571a6966d59b3p-1, 0x1.c843b4d0fb197p-58}, {0x1.7c0827f09e54fp-1, -0x1.c73d6d72aee68p-57}}},
+    {{{0x1.5a0fc98813a12p-1, -0x1.d82e2b7d4227bp-55}, {0x1.7956fcd7f6543p-1, -0x1.ab276e9d45ae4p-55}}},
+    {{{0x1.5cffc16bf8f0dp-1, 0x1.96cb370eb578ap-55}, {0x1.769fec655211fp-1, -0x1.827d5cf8c68c5p-57}}},
+    {{{0x1.5fea4552a9e57p-1, 0x1.0b6cef7ee20b7p-55}, {0x1.73e30174efba1p-1, -0x1.5d3ae3d94ad5fp-57}}},
+    {{{0x1.62cf49921ac79p-1, -0x1.edd9855b6241ap-55}, {0x1.712046fa77678p-1, 0x1.425b0a5029c81p-55}}},
+    {{{0x1.65aec2963e755p-1, 0x1.126f96b71053cp-55}, {0x1.6e57c800cf55ep-1, 0x1.60286dedbd0a6p-55}}},
+    {{{0x1.6888a4e134b2fp-1, -0x1.6b7d37644d5e6p-55}, {0x1.6b898fa9efb5dp-1, 0x1.15ac786ccf4b2p-56}}},
+    {{{0x1.6b5ce50b7821ap-1, -0x1.5d5158f702e0fp-57}, {0x1.68b5a92eb6253p-1, -0x1.9a91ad985f89cp-55}}},
 };
 
 // {atan hi, atan lo} of j/64
@@ -233,15 +246,178 @@ constexpr DoubleDouble kAtan[] = {
     {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55},
 };
 
+// {pi/2 - atan(j/64) hi, lo}
+constexpr DoubleDouble kAtanComplement[] = {
+    {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54},
+    {0x1.8e1fca98cb633p+0, 0x1.1299ee93be016p-56},
+    {0x1.8a205fd55874p+0, -0x1.30228c09a91b4p-54},
+    {0x1.8621f4822a647p+0, -0x1.26d12837ecc05p-57},
+    {0x1.82250768ac529p+0, -0x1.e78c96d05afcbp-58},
+    {0x1.7e2a1635c67bep+0, 0x1.bf9d9508e7c82p-54},
+    {0x1.7a319d1e3fe07p+0, 0x1.775dc87d51fep-54},
+    {0x1.763c1685d3c9cp+0, 0x1.d736a03d2b373p-57},
+    {0x1.7249faa996a21p+0, 0x1.a8cc1e7480c68p-54},
+    {0x1.6e5bbf4e3a633p+0, 0x1.a8068fbbb3283p-54},
+    {0x1.6a71d772b60cbp+0, -0x1.11d212e88c8fdp-54},
+    {0x1.668cb307c54cbp+0, 0x1.55b872ea367d6p-57},
+    {0x1.62acbeaca61b8p+0, 0x1.c6ac9f134fa91p-60},
+    {0x1.5ed2637169c54p+0, -0x1.f4189dc29459ep-54},
+    {0x1.5afe069f1e104p+0, 0x1.8330116e9a3b9p-58},
+    {0x1.5730098602231p+0, 0x1.e1994906dd0d7p-54},
+    {0x1.5368c951e9cfdp+0, -0x1.96f47948a99f1p-54},
+    {0x1.4fa89ee4e144p+0, -0x1.3e56b9b2ed212p-54},
+    {0x1.4befdeb8130bap+0, 0x1.e89234905f11p-55},
+    {0x1.483ed8c2e3147p+0, -0x1.477ccb02049b2p-55},
+    {0x1.4495d86823225p+0, 0x1.4d29adbab2a62p-54},
+    {0x1.40f5246938156p+0, -0x1.1c8c17bac6e15p-55},
+    {0x1.3d5cfedefb9c6p+0, -0x1.81e1a79b537d2p-55},
+    {0x1.39cda5381b92p+0, -0x1.ef5101e3d70e5p-56},
+    {0x1.3647503caf55cp+0, 0x1.17e21d9a42c9ap-55},
+    {0x1.32ca3416b401ap+0, 0x1.bff041c0992ep-54},
+    {0x1.2f56805f1a64fp+0, -0x1.4d472d7231f8dp-56},
+    {0x1.2bec602f0d252p+0, 0x1.658e7a1aa32d2p-55},
+    {0x1.288bfa3512419p+0, 0x1.8e684e7a2281bp-56},
+    {0x1.253570cda95fdp+0, 0x1.5db888d438feep-55},
+    {0x1.21e8e21f07a9cp+0, 0x1.8d699cf392f14p-54},
+    {0x1.1ea6683792844p+0, 0x1.062c9883530e4p-55},
+    {0x1.1b6e192ebbe44p+0, 0x1.b1b466a88828ep-54},
+    {0x1.18400747e568bp+0, 0x1.ad9ad85491df3p-55},
+    {0x1.151c4116f2812p+0, 0x1.4ed588e9b614bp-54},
+    {0x1.1202d1a635b12p+0, 0x1.f3f8ad7f946d1p-54},
+    {0x1.0ef3c09d694bp+0, 0x1.8fcf88aed2e8p-54},
+    {0x1.0bef126968b2bp+0, 0x1.00ed691d90802p-54},
+    {0x1.08f4c864643c4p+0, -0x1.a5bfdbd9f2a2cp-55},
+    {0x1.0604e0fe4ef0fp+0, -0x1.c8ae842ec057ap-54},
+    {0x1.031f57e54adbep+0, 0x1.338b4259c027p-54},
+    {0x1.0044262dddde3p+0, 0x1.c3bc53e5aaf7ap-55},
+    {0x1.fae684f57ccp-1, -0x1.46479c173e7afp-55},
+    {0x1.f559424818e66p-1, 0x1.bbbb718dfa201p-57},
+    {0x1.efe068bba2275p-1, 0x1.24a3b2e61a70bp-55},
+    {0x1.ea7bd8bb44317p-1, -0x1.506e0cffd1159p-56},
+    {0x1.e52b6efe9c33cp-1, 0x1.3e486c1959596p-55},
+    {0x1.dfef04d0efedbp-1, -0x1.9f0971d6f161cp-56},
+    {0x1.dac670561bb4fp-1, 0x1.a2b7f222f65e2p-55},
+    {0x1.d5b184cd16e2cp-1, 0x1.d521d4eea7d44p-56},
+    {0x1.d0b012cff5412p-1, -0x1.5f07ddbf9ebccp-56},
+    {0x1.cbc1e89152a76p-1, -0x1.1c0cead74734ap-55},
+    {0x1.c6e6d2171bf18p-1, 0x1.f4ba8d3373e1bp-55},
+    {0x1.c21e9972adea3p-1, -0x1.805d24c938dc2p-55},
+    {0x1.bd6906f6479aap-1, -0x1.13e7ba3e2ea15p-55},
+    {0x1.b8c5e167d1c98p-1, -0x1.19bd9c274172p-58},
+    {0x1.b434ee31013fdp-1, -0x1.0520d0701d877p-55},
+    {0x1.afb5f18cdcc22p-1, -0x1.e2eddfb3cd03cp-55},
+    {0x1.ab48aeb2b28d2p-1, 0x1.e8b57b951019bp-56},
+    {0x1.a6ece7fe8b99dp-1, 0x1.bd7948ff2fac9p-56},
+    {0x1.a2a25f172cfe4p-1, -0x1.d700509dad6cep-56},
+    {0x1.9e68d511b976bp-1, 0x1.d9eb0c63689ddp-55},
+    {0x1.9a400a9306839p-1, -0x1.d6064eeff375dp-57},
+    {0x1.9627bfeeb99d3p-1, -0x1.aa5e488aa6084p-56},
+    {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55},
+};
+
+// asin(i/128 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10
+constexpr AsinRow kAsin[] = {
+    {{0x0p+0, 0x0p+0}, {0x1p+0, 0x0p+0}, {0x0p+0, 0x1.5555555555555p-3, 0x0p+0, 0x1.3333333333333p-4, 0x0p+0, 0x1.6db6db6db6db7p-5, 0x0p+0, 0x1.f1c71c71c71c7p-6, 0x0p+0}},
+    {{0x1.0000aaabdde0cp-7, -0x1.ab2904d668b9dp-61}, {0x1.000200060014p+0, 0x1.1803f00e7035ap-58}, {0x1.0006001e008cp-8, 0x1.556d561d5a702p-3, 0x1.801900f507623p-9, 0x1.336f37075c8cap-4, 0x1.4028d7eaf31d7p-9, 0x1.6e42ea32a51ebp-5, 0x1.183b1595a9e18p-9, 0x1.f3024e1725b0bp-6, 0x1.f89ee4f99e3aap-10}},
+    {{0x1.0002aabdde94cp-6, 0x1.130cd26cdfa37p-62}, {0x1.0008006005004p+0, 0x1.80fc0e70d68c9p-54}, {0x1.001801e023027p-7, 0x1.55b561d69c1d9p-3, 0x1.80640f51d8b1ap-8, 0x1.3423707d8a98bp-4, 0x1.40a37eb4c82d1p-8, 0x1.6fe7c7e95018dp-5, 0x1.18ec996b7bacp-8, 0x1.f6b63799a0df5p-6, 0x1.fa7c8fee3d68ap-9}},
+    {{0x1.80090091d9024p-6, 0x1.1158c93fa3e42p-62}, {0x1.001201e638fbp+0, 0x1.7495d256642e8p-55}, {0x1.80510e3f5660bp-7, 0x1.562d94abe13acp-3, 0x1.20a8fa3388484p-7, 0x1.355069bd129a9p-4, 0x1.e2287a739b8e7p-8, 0x1.72a78a19349c5p-5, 0x1.a71fffddfaf5ep-8, 0x1.fce9dcda5db63p-6, 0x1.7e34f9936552ep-8}},
+    {{0x1.000aabde0b9c8p-5, 0x1.d6d94551be3e9p-61}, {0x1.0020060140461p+0, -0x1.e3194a6d70f37p-59}, {0x1.00601e08c276bp-6, 0x1.56d61da71d91fp-3, 0x1.8190f57651b41p-7, 0x1.36f709ca192f4p-4, 0x1.428fecb2dd781p-7, 0x1.7685ae5c79889p-5, 0x1.1bb69af2382f9p-7, 0x1.02d481ce8a302p-5, 0x1.01010a0716062p-7}},
+    {{0x1.4014d8ffaf8afp-5, -0x1.3090b48c9545fp-59}, {0x1.00320eaac655dp+0, -0x1.9679d79caa42dp-56}, {0x1.40bbdbb74b84cp-6, 0x1.57af3ed58e51cp-3, 0x1.e3102de2f6308p-7, 0x1.391895aaf741p-4, 0x1.9503f64f88efbp-7, 0x1.7b872100a4955p-5, 0x1.6546d8d346a27p-7, 0x1.088229639973ep-5, 0x1.44d1b412f303ap-7}},
+    {{0x1.8024091fdb0a9p-5, 0x1.80650020adbcap-60}, {0x1.00481e6e44059p+0, 0x1.03acae7576bffp-54}, {0x1.8144e465df56p-6, 0x1.58b94d7a886dep-3, 0x1.22a6a630e08e8p-6, 0x1.3bb6b206050e7p-4, 0x1.e8b0bf3a8df99p-7, 0x1.81b246668f2e5p-5, 0x1.b0a02677abecbp-7, 0x1.0f88bf5c7121ep-5, 0x1.8b107f24374fep-7}},
+    {{0x1.c0393e65c2c93p-5, 0x1.0d0a050c59955p-60}, {0x1.00623869ff721p+0, 0x1.d48433c73e9p-54}, {0x1.c2046e1dcdd94p-6, 0x1.59f4b251399b2p-3, 0x1.5437c642256dfp-6, 0x1.3ed3653adf6fbp-4, 0x1.1eec1e6622f14p-6, 0x1.890f073a94d31p-5, 0x1.fe255c66be7dep-7, 0x1.17f5c1aeb82bep-5, 0x1.d447f3eeee59p-7}},
+    {{0x1.002abde953619p-4, 0x1.182e2dc6ddeedp-58}, {0x1.00806050463f4p+0, -0x1.828b6295ee621p-54}, {0x1.0181e23278b7fp-5, 0x1.5b61e9ddafe71p-3, 0x1.864f6db9edae1p-6, 0x1.427119fb2aadbp-4, 0x1.4a5f258b28dc2p-6, 0x1.91a6dfa5adec1p-5, 0x1.271ec0e36e2b1p-6, 0x1.21d9766133866p-5, 0x1.10854fcf70322p-6}},
+    {{0x1.203ce2b380cd3p-4, -0x1.9210506159851p-59}, {0x1.00a29a68e33c6p+0, -0x1.fc03924fa2d0dp-57}, {0x1.222625fe1536cp-5, 0x1.5d0184cd8fdap-3, 0x1.b901fbe20c0bbp-6, 0x1.4692a267d026cp-4, 0x1.76d4838c721f9p-6, 0x1.9b84f1a058475p-5, 0x1.50aa4d5224ee3p-6, 0x1.2d47179d0b725p-5, 0x1.38fa585c5ddafp-6}},
+    {{0x1.405390240e6fdp-4, 0x1.1ed0159037972p-58}, {0x1.00c8eb92d0899p+0, -0x1.21bd3807a2df1p-56}, {0x1.42f3c358bf56fp-5, 0x1.5ed42868f5c98p-3, 0x1.ec64492a26c6ap-6, 0x1.4b3b3bb8bb4fdp-4, 0x1.a47096ab28fccp-6, 0x1.a6b61a98ef9c9p-5, 0x1.7bee41e38745cp-6, 0x1.3a55082448586p-5, 0x1.63d6db7cb1faep-6}},
+    {{0x1.606f49730ccc5p-4, 0x1.9850602873eadp-60}, {0x1.00f3594627903p+0, 0x1.ea0772d42fdc4p-56}, {0x1.63ef8ba4795bbp-5, 0x1.60da8f1414a82p-3, 0x1.1045dc1aec3acp-5, 0x1.506e927632444p-4, 0x1.d3593ec2b82bfp-6, 0x1.b3490ca88d53ap-5, 0x1.a926ef4735a44p-6, 0x1.491d10ed080c7p-5, 0x1.91754677859fap-6}},
+    {{0x1.809092913e52ep-4, 0x1.cf6b1f9befb16p-60}, {0x1.0121e99650547p+0, -0x1.ef574385b7b2ap-54}, {0x1.851e62bfa7b8p-5, 0x1.631588e23b648p-3, 0x1.2ac723cfd763cp-5, 0x1.5630c74c11239p-4, 0x1.01db090c55949p-5, 0x1.c14e6b9bd36ddp-5, 0x1.d89487c1a54c1p-6, 0x1.59bca8c47580ap-5, 0x1.c237b966a1ebfp-6}},
+    {{0x1.a0b7f03ba78acp-4, 0x1.649d95519e008p-58}, {0x1.0154a33471d84p+0, -0x1.d0b9d3605464bp-57}, {0x1.a685411514a9fp-5, 0x1.6585fc3b01f7dp-3, 0x1.45c15244e67e8p-5, 0x1.5c8674807153bp-4, 0x1.1ad84ac95d74bp-5, 0x1.d0d8ee2052e5dp-5, 0x1.053dd4a6185aep-5, 0x1.6c5547044f072p-5, 0x1.f68931746fe21p-6}},
+    {{0x1.c0e5e80f7172dp-4, 0x1.d8eeba8bc003p-58}, {0x1.018b8d7225808p+0, 0x1.5f957888f35b7p-56}, {0x1.c82935bc525d2p-5, 0x1.682ce69278d34p-3, 0x1.61401f0b4814ap-5, 0x1.6374b418a219cp-4, 0x1.34ba3c6600d13p-5, 0x1.e1fd8373b6ebfp-5, 0x1.1f92fa17fafap-5, 0x1.810cc2928e2d2p-5, 0x1.176f6a57ef746p-5}},
+    {{0x1.e11b009e269b5p-4, 0x1.865800d58cefcp-59}, {0x1.01c6b0446fa3fp+0, -0x1.55a6eb4e0463ap-58}, {0x1.ea0f68ac4f197p-5, 0x1.6b0b5d35509b3p-3, 0x1.7d4facf2b2287p-5, 0x1.6b0126b8d2ee9p-4, 0x1.4f97eb469f979p-5, 0x1.f4d37dffb6899p-5, 0x1.3b7157f763794p-5, 0x1.980dbe957a461p-5, 0x1.35dcb26e8df6ep-5}},
+    {{0x1.00abe0c129e1ep-3, 0x1.7ceb0ee49d42ap-60}, {0x1.02061446ffa9ap+0, -0x1.3e4dd7a0f0c8dp-54}, {0x1.061e8e8103b88p-4, 0x1.6e228e2a0d52fp-3, 0x1.99fc94d90435p-5, 0x1.7331fb4c6e147p-4, 0x1.6b89bd1c4ff93p-5, 0x1.04ba61ae9f4bbp-4, 0x1.5903c0422cd36p-5, 0x1.b188268022b34p-5, 0x1.56d36fb5ede68p-5}},
+    {{0x1.10ce59ba4a8c4p-3, -0x1.ecbd1cfea3329p-61}, {0x1.0249c2bfba5a5p+0, -0x1.bba47efe330a2p-54}, {0x1.175bd9aeaecd4p-4, 0x1.7173c128777a3p-3, 0x1.b753f11b68fb6p-5, 0x1.7c0df786e847dp-4, 0x1.88a99563e4f56p-5, 0x1.0fff012547c8ep-4, 0x1.78789724bee36p-5, 0x1.cdb1bb5d29fcfp-5, 0x1.7aa228cfe103ep-5}},
+    {{0x1.20f530308cc2p-3, -0x1.ed63934b583b4p-57}, {0x1.0291c5a2914b9p+0, -0x1.99132ef934ec5p-54}, {0x1.28c2562b1dbb8p-4, 0x1.750058a89f789p-3, 0x1.d56369ba8f121p-5, 0x1.859c814ebea71p-4, 0x1.a712fe05a369dp-5, 0x1.1c477799bc02ap-4, 0x1.9a02418651aecp-5, 0x1.ecc6b4895d1e3p-5, 0x1.a19ff4815cccbp-5}},
+    {{0x1.3120a9bed2f46p-3, -0x1.c02be339d3487p-57}, {0x1.02de2795aa91ep+0, 0x1.969cf9bd17c71p-54}, {0x1.3a54d586232bap-4, 0x1.78c9d30aec511p-3, 0x1.f439414506dbfp-5, 0x1.8fe5a9268475dp-4, 0x1.c6e353767b7e1p-5, 0x1.29a544005d1bfp-4, 0x1.bdd79fa3f521p-5, 0x1.07853b333b729p-4, 0x1.cc2da4b953db8p-5}},
+    {{0x1.41510cb011423p-3, -0x1.15d675180eda8p-58}, {0x1.032ef3f5dc32cp+0, 0x1.b9f313919470ap-57}, {0x1.4c163be9c863ep-4, 0x1.7cd1cbdad651ap-3, 0x1.09f2314e3cd56p-4, 0x1.9af235aa4669dp-4, 0x1.e839f4c62cc13p-5, 0x1.382baffe36223p-4, 0x1.e434955f7ffe2p-5, 0x1.1a6430f94de15p-4, 0x1.fab719c5e1232p-5}},
+    {{0x1.5186a00ade974p-3, 0x1.4d5f66b2b5c3cp-59}, {0x1.038436db7f1e8p+0, 0x1.c75c9ea6dc3acp-56}, {0x1.5e0981806fdadp-4, 0x1.8119fd2e19a92p-3, 0x1.1a3a37d622ab8p-4, 0x1.a6cbb03a30d41p-4, 0x1.059c3c08de6b3p-4, 0x1.47effa5a97023p-4, 0x1.06ad5110119cp-4, 0x1.2f2a60526e401p-4, 0x1.16da61f827628p-4}},
+    {{0x1.61c1ab9d55d3p-3, -0x1.95a37debb0f64p-57}, {0x1.03ddfd1f9dd13p+0, -0x1.c95a31ca69f7dp-59}, {0x1.7031b3ec22c6ap-4, 0x1.85a441225beb2p-3, 0x1.2afce8950b937p-4, 0x1.b37c72ee5a759p-4, 0x1.180171efa661ap-4, 0x1.59098674f52e2p-4, 0x1.1cc8c531de934p-4, 0x1.4606e83a8e56p-4, 0x1.32d6ad5b0a675p-4}},
+    {{0x1.720278094cd3cp-3, 0x1.fa81a09cedb07p-57}, {0x1.043c54618312fp+0, -0x1.6925d653a0ad8p-54}, {0x1.8291f7d083edbp-4, 0x1.8a72937b7300dp-3, 0x1.3c42e3bdb76e1p-4, 0x1.c10fb7f2e19cep-4, 0x1.2b5ff6fbec8c7p-4, 0x1.6b9211560c6d4p-4, 0x1.34940ab5c7deap-4, 0x1.5f2e7a48a411dp-4, 0x1.519be8ff8223cp-4}},
+    {{0x1.82494ed0e78fcp-3, -0x1.443c2697a7d2fp-57}, {0x1.049f4b0cadb3bp+0, 0x1.bb890653e497cp-54}, {0x1.952d8a70fd76cp-4, 0x1.8f871364b45f7p-3, 0x1.4e153e6ec33c2p-4, 0x1.cf91aa6f3828bp-4, 0x1.3fcca03287c26p-4, 0x1.7fa5ed07e4435p-4, 0x1.4e3a70e328fa4p-4, 0x1.7adc07fb4de3bp-4, 0x1.737ecb87d061cp-4}},
+    {{0x1.92967a638db38p-3, -0x1.9cd53f748193ep-60}, {0x1.0506f05f2e873p+0, 0x1.bb5f6a1292fb2p-54}, {0x1.a807c364ddb88p-4, 0x1.94e40557f12a7p-3, 0x1.607d8c77fe7b1p-4, 0x1.df0f791f9ae05p-4, 0x1.555de2a6b6b17p-4, 0x1.956442f7f8844p-4, 0x1.69eba9ef52c8cp-4, 0x1.995187fc32ba5p-4, 0x1.98de9049fef35p-4}},
+    {{0x1.a2ea462b4998ep-3, -0x1.51d494caa9d7p-57}, {0x1.057354707655fp+0, 0x1.58d85a325840bp-54}, {0x1.bb241663384e7p-4, 0x1.9a8bd52d07cdp-3, 0x1.7385eae2eda93p-4, 0x1.ef976acc50af3p-4, 0x1.6c2bfd3fd3a39p-4, 0x1.acef5e41c4bcap-4, 0x1.87dc51150705ep-4, 0x1.bad8d6d9adb87p-4, 0x1.c2266f838a552p-4}},
+    {{0x1.b344fe9a97c4dp-3, 0x1.17c005e947d2bp-58}, {0x1.05e4883899f3dp+0, -0x1.3ae6d36729422p-55}, {0x1.ce861528855a6p-4, 0x1.a08118553e4f6p-3, 0x1.87390b521331fp-4, 0x1.009c7a67c0434p-3, 0x1.845126cc27e66p-4, 0x1.c66cfedee49ecp-4, 0x1.a846818e255c3p-4, 0x1.dfc4b745ed3b6p-4, 0x1.efcf4e7d4a069p-4}},
+    {{0x1.c3a6f13aae84bp-3, -0x1.7739d10fe8bc1p-57}, {0x1.065a9d98132e6p+0, -0x1.549771762b513p-54}, {0x1.e231717821274p-4, 0x1.a6c69045eb07ep-3, 0x1.9ba2404c9cc04p-4, 0x1.0a0269f0229f8p-3, 0x1.9de9c0e525a3dp-4, 0x1.e206b6dd81823p-4, 0x1.cb6a80d04ce9fp-4, 0x1.0438fb4962617p-3, 0x1.1130d85b2e99fp-3}},
+    {{0x1.d4106cba45b08p-3, 0x1.ee49ea61bfe56p-57}, {0x1.06d5a76005d46p+0, 0x1.b681116df254dp-55}, {0x1.f629ff3bfabbcp-4, 0x1.ad5f2d164c2e3p-3, 0x1.b0cd8a8e55c3cp-4, 0x1.140693b01e9a9p-3, 0x1.b914903a303dcp-4, 0x1.ffea52e69bc1bp-4, 0x1.f18f7ec8d61d6p-4, 0x1.1aa45d7345f79p-3, 0x1.2d3bfa6054722p-3}},
+    {{0x1.e481c0fce7134p-3, 0x1.c9bcb7ab7132bp-62}, {0x1.0755b95b10b0ep+0, -0x1.f223ae7a5bbafp-54}, {0x1.0539db627862bp-3, 0x1.b44e1054d3541p-3, 0x1.c6c7a77648cap-4, 0x1.1eb2c7b821295p-3, 0x1.d5f2faea626fbp-4, 0x1.102527c6624eep-3, 0x1.0d82379f994c2p-3, 0x1.335f00c6f32fap-3, 0x1.4c6074ac526dap-3}},
+    {{0x1.f4fb3f2ad079bp-3, 0x1.06aa46436695ap-58}, {0x1.07dae856b2fa7p+0, 0x1.156e2a0b1edc8p-54}, {0x1.0f895b9749073p-3, 0x1.bb9690189901ep-3, 0x1.dd9e20b1513p-4, 0x1.2a11a70caedc7p-3, 0x1.f4a94dabcc202p-4, 0x1.21af2e890ba7fp-3, 0x1.241080008b698p-3, 0x1.4eaaaa6f5729fp-3, 0x1.6f0164bde850ap-3}},
+    {{0x1.02be9ce0b87cdp-2, 0x1.e5d09da2e0f04p-58}, {0x1.08654a2d4f6dbp+0, -0x1.fcd7aa9a877b8p-54}, {0x1.1a05a47498fd8p-3, 0x1.c33c3a5427fcp-3, 0x1.f55f5d410ffb9p-4, 0x1.362eb5f045f67p-3, 0x1.0aaf844bee781p-3, 0x1.34b1f9c970a7cp-3, 0x1.3ca358067b593p-3, 0x1.6cd161309b906p-3, 0x1.958f5873b2e02p-3}},
+    {{0x1.0b04025245cccp-2, 0x1.784cec5727455p-56}, {0x1.08f4f5d0d70aap+0, -0x1.1c32ba20e26c2p-54}, {0x1.24b0f036c176ep-3, 0x1.cb42d86f588d9p-3, 0x1.070d5a01a69dap-3, 0x1.431670135636dp-3, 0x1.1c1f9a48cdbc4p-3, 0x1.494f7ce56e308p-3, 0x1.5771064c87bd1p-3, 0x1.8e268db803895p-3, 0x1.c08a4ec8e9241p-3}},
+    {{0x1.134dfa9805147p-2, -0x1.bbe27a4ac52e2p-56}, {0x1.098a035626467p+0, 0x1.079a4ca43d3c9p-57}, {0x1.2f8d908e98498p-3, 0x1.d3ae732e8c418p-3, 0x1.13f03ff0ec572p-3, 0x1.50d65ee118d16p-3, 0x1.2ebc612dbc4d4p-3, 0x1.5fad407f66227p-3, 0x1.74b60ccdf5a33p-3, 0x1.b308461f1e921p-3, 0x1.f0840b3c0f4f7p-3}},
+    {{0x1.1b9cb12545e62p-2, -0x1.7f2d0bf1d163p-57}, {0x1.0a248c0120673p+0, 0x1.b8f8099eeee0cp-55}, {0x1.3a9df02a21e16p-3, 0x1.dc8356ee43a9bp-3, 0x1.21611aebc421bp-3, 0x1.5f7d322705a2bp-3, 0x1.429f7a4c5844dp-3, 0x1.77f4cc7adb84cp-3, 0x1.94b5f63227ca6p-3, 0x1.dbe0cba3d1cdap-3, 0x1.131165275a942p-2}},
+    {{0x1.23f0523c5dc2bp-2, 0x1.4fc2674a3d6b2p-59}, {0x1.0ac4aa5195bf3p+0, -0x1.138c42820d226p-54}, {0x1.45e49457b8d6p-3, 0x1.e5c6183ac4587p-3, 0x1.2f693e7e09901p-3, 0x1.6f1adb5c8ae8ap-3, 0x1.57e4eb1106519p-3, 0x1.92541faf106e5p-3, 0x1.b7bc3ff02093bp-3, 0x1.04942168d6689p-2, 0x1.311234218efdcp-2}},
+    {{0x1.2c490af8bde81p-2, -0x1.61b192e95f88bp-56}, {0x1.0b6a7a110290ap+0, -0x1.33d4689f8eab7p-55}, {0x1.51641ec5ecb25p-3, 0x1.ef7b98cc57818p-3, 0x1.3e12a46728775p-3, 0x1.7fc0abd9afcf4p-3, 0x1.6eab5f2434e4ep-3, 0x1.aefe373fbc9dcp-3, 0x1.de1d65ba6c58bp-3, 0x1.1db357e7b8004p-2, 0x1.52b1073f23c95p-2}},
+    {{0x1.34a709597aab1p-2, -0x1.70f1371722985p-56}, {0x1.0c16186135911p+0, 0x1.d0c42851f934fp-54}, {0x1.5d1f4f628f5f2p-3, 0x1.f9a90cf194a64p-3, 0x1.4d67fafd77761p-3, 0x1.9181765593578p-3, 0x1.8714726ce0ad8p-3, 0x1.ce2ba7d8c6267p-3, 0x1.041c09b10f33bp-2, 0x1.399b2120d398dp-2, 0x1.786a3ff02536bp-2}},
+    {{0x1.3d0a7c4c4bd9cp-2, -0x1.87f647bb796d8p-58}, {0x1.0cc7a3cbee4dcp+0, 0x1.8b39c91b4e252p-54}, {0x1.6919065ba45dp-3, 0x1.022a00b919398p-2, 0x1.5d74b4f289006p-3, 0x1.a471b4117af94p-3, 0x1.a145040071e97p-3, 0x1.f01b4b639f1dfp-3, 0x1.1b3b419fd173bp-2, 0x1.58a2ff23b7cfcp-2, 0x1.a2cc908fc4a5ep-2}},
+    {{0x1.457393b90e2aap-2, 0x1.b1f64d329fe98p-56}, {0x1.0d7f3c53851c3p+0, -0x1.95634658de958p-59}, {0x1.755446452737bp-3, 0x1.07c130faff1d6p-2, 0x1.6e451a9f5f5c3p-3, 0x1.b8a7ae2299f55p-3, 0x1.bd659333127ffp-3, 0x1.0a89831af219ep-2, 0x1.34a8081c9b80bp-2, 0x1.7b2e694968063p-2, 0x1.d27beff51f52ep-2}},
+    {{0x1.4de2808dce513p-2, 0x1.ba77dda083efap-58}, {0x1.0e3d0384afcf7p+0, -0x1.186d2b525ab12p-55}, {0x1.81d43666e82bep-3, 0x1.0d9d3ffe723f7p-2, 0x1.7fe65d0430f6dp-3, 0x1.ce3bab5c2894ep-3, 0x1.dba2a828dda52p-3, 0x1.1eb05399ef3cbp-2, 0x1.50a581dc776c2p-2, 0x1.a1ae974c28b5dp-2, 0x1.041a889f83ca5p-1}},
+    {{0x1.565774cb66f02p-2, -0x1.c537759c5cce1p-56}, {0x1.0f011c89781dap+0, -0x1.de4795ed6a448p-56}, {0x1.8e9c25360fb82p-3, 0x1.13c18d3b33bfap-2, 0x1.9266aaacd0ef5p-3, 0x1.e548236d1a856p-3, 0x1.fc2d497cd6888p-3, 0x1.34ad7378fd33bp-2, 0x1.6f7f54ac89338p-2, 0x1.cca497b24563ep-2, 0x1.2268bc730c5a8p-1}},
+    {{0x1.5ed2a392bb50fp-2, 0x1.feb5a76d36567p-56}, {0x1.0fcbac3d7a7ffp+0, -0x1.aa7481d4dd1b1p-54}, {0x1.9baf8afe34c8ep-3, 0x1.1a31b30440bbep-2, 0x1.a5d546b0f4477p-3, 0x1.fde9f7d924161p-3, 0x1.0f9dc067d9b3fp-2, 0x1.4cb1454513f0cp-2, 0x1.918ad9e49103fp-2, 0x1.fca3bef977d4cp-2, 0x1.44a6269e467c2p-1}},
+    {{0x1.675441329986ep-2, 0x1.d027ed2bb2edap-56}, {0x1.109cd94386664p+0, -0x1.825e2e62128bcp-54}, {0x1.a9120cbe5685ep-3, 0x1.20f18b0be2acp-2, 0x1.ba42a20e8ba32p-3, 0x1.0c2059c61b8f2p-2, 0x1.2284782be1355p-2, 0x1.66f1d7d122428p-2, 0x1.b728803f36897p-2, 0x1.192a3fc3f438dp-1, 0x1.6b64035f0ec1fp-1}},
+    {{0x1.6fdc83364f719p-2, 0x1.cc49c4fdd8042p-56}, {0x1.1174cc1cbadcp+0, -0x1.da878ef89f086p-57}, {0x1.b6c77f3e7bca2p-3, 0x1.2805335250db9p-2, 0x1.cfc077a4653cfp-3, 0x1.1a3768f15ab37p-2, 0x1.36ebbdef26ep-2, 0x1.83aba406820cap-2, 0x1.e0c5651d32f29p-2, 0x1.373bdec47efe3p-1, 0x1.974a96176e50ap-1}},
+    {{0x1.786ba074fef93p-2, -0x1.73b1910f90a93p-56}, {0x1.1253af413d3b5p+0, 0x1.5d2143ddf7dcdp-59}, {0x1.c4d3ea6338818p-3, 0x1.2f711389ff8a4p-2, 0x1.e661eb1c69d77p-3, 0x1.294d070ff18d9p-2, 0x1.4cf803fc0b3cfp-2, 0x1.a322664329898p-2, 0x1.076e975910b62p-1, 0x1.58f55ad316536p-1, 0x1.c91d27ed44089p-1}},
+    {{0x1.8101d121bed2dp-2, 0x1.1db04b2b75f1fp-58}, {0x1.1339af3aaa4e8p+0, 0x1.9d37cd9797ed3p-55}, {0x1.d33b8cc4e63e5p-3, 0x1.3739e2fe0aea9p-2, 0x1.fe3bab1f37947p-3, 0x1.3975de382fefbp-2, 0x1.64d1a95c2c394p-2, 0x1.c5a217abbd278p-2, 0x1.20fe192f550b5p-1, 0x1.7ed5c9126b02p-1, 0x1.00df63ade7a64p+0}},
+    {{0x1.899f4edc962d3p-2, 0x1.3e919701b7c6dp-60}, {0x1.1426fac0654dbp+0, -0x1.094cdd1bdfbcp-54}, {0x1.e202df90fb4b1p-3, 0x1.3f64af08aaa6ap-2, 0x1.0bb20b9b6a221p-2, 0x1.4ac896e03961dp-2, 0x1.7ea574d1b4122p-2, 0x1.eb800c9c5d2ecp-2, 0x1.3d60fa4e04a35p-1, 0x1.a96f67c4bf48ap-1, 0x1.211bf811bfb6cp+0}},
+    {{0x1.924454c462cc4p-2, 0x1.f2cb742770a5cp-56}, {0x1.151bc2d5eb868p+0, 0x1.9b1542bbd420cp-54}, {0x1.f12e9abc9c861p-3, 0x1.47f6e2294c4c6p-2, 0x1.18f9b4e9f6567p-2, 0x1.5d5e0fef63957p-2, 0x1.9aa520a18c947p-2, 0x1.0a8e1f2691c8dp-1, 0x1.5cf20936430bp-1, 0x1.d96acc58985bcp-1, 0x1.45dea5da392d3p+0}},
+    {{0x1.9af11f89ba61cp-2, 0x1.a884c2416dce8p-56}, {0x1.16183aeb573c3p+0, 0x1.8baf670d1405bp-56}, {0x1.0061dcc826883p-2, 0x1.50f64bcbdfb22p-2, 0x1.2701f37c70ae5p-2, 0x1.71519dce85895p-2, 0x1.b907f9bc1bf4dp-2, 0x1.2171636b39548p-1, 0x1.8018d3ade3b92p-1, 0x1.07c552a96596fp+0, 0x1.6fdbe2776b8b5p+0}},
+    {{0x1.a3a5ed82d9537p-2, 0x1.a2f7c3ea46d69p-57}, {0x1.171c990040746p+0, -0x1.f473dc452cb2cp-55}, {0x1.0863bfcabf1b7p-2, 0x1.5a6928d510eb8p-2, 0x1.35d90810095dcp-2, 0x1.86c1517110ad3p-2, 0x1.da0b953f74155p-2, 0x1.3aa6cc076df58p-1, 0x1.a74ba36bbafdp-1, 0x1.265816a8ddc7cp+0, 0x1.9fe71bb3d11b9p+0}},
+    {{0x1.ac62fec0b2a92p-2, 0x1.cb9f9a052f11fp-56}, {0x1.182915c92f066p+0, -0x1.96040f1fedc7dp-56}, {0x1.109fbef7deb6ep-2, 0x1.64562d09aa292p-2, 0x1.458e6f03ee033p-2, 0x1.9dce487781efcp-2, 0x1.fdf49fcf1ed2fp-2, 0x1.56733ba605254p-1, 0x1.d311d218ee5b6p-1, 0x1.48f0395474708p+0, 0x1.d6f88978ccc8fp+0}},
+    {{0x1.b5289525368abp-2, 0x1.74049ce3d99e1p-57}, {0x1.193decd7d6651p+0, 0x1.2a4de2a90980dp-56}, {0x1.1918cc962cd31p-2, 0x1.6ec48d6a30f4dp-2, 0x1.563300937888cp-2, 0x1.b69d07b907ce7p-2, 0x1.1287e56b76b7bp-1, 0x1.7524a4f7f1f02p-1, 0x1.0203428903cfdp+0, 0x1.70254f64eb81fp+0, 0x1.0b1a1834d5f28p+1}},
+    {{0x1.bdf6f47ae6904p-2, 0x1.e7bfe76547424p-56}, {0x1.1a5b5cc659574p+0, -0x1.dab16f444e53ap-54}, {0x1.21d207ca4ca5ep-2, 0x1.79bc0b9f13dedp-2, 0x1.67d914d3f69b1p-2, 0x1.d155e1b760053p-2, 0x1.27d96e421efb7p-1, 0x1.97136076362edp-1, 0x1.1d6df25777019p+0, 0x1.9ca7b91a18f55p+0, 0x1.2f792c79e7359p+1}},
+    {{0x1.c6ce628dd132cp-2, -0x1.a252213096b1dp-58}, {0x1.1b81a765da37ap+0, -0x1.4c90b7ad2ea26p-54}, {0x1.2acec0080207cp-2, 0x1.8545029578832p-2, 0x1.7a94abf5bee52p-2, 0x1.ee256abe676e6p-2, 0x1.3f1ef40cf747fp-1, 0x1.bca3ba10ab1fp-1, 0x1.3c2f737a1daefp+0, 0x1.cf451ab7bb37bp+0, 0x1.5964e75261f7ep+1}},
+    {{0x1.cfaf27460fe9fp-2, -0x1.8bf75f355f723p-57}, {0x1.1cb111f0a37bcp+0, -0x1.86634f69e42e2p-55}, {0x1.341278d2eebedp-2, 0x1.91687471015e6p-2, 0x1.8e7b9b5b3dd4fp-2, 0x1.069e7e5d35ba5p-1, 0x1.588e5aa2f5378p-1, 0x1.e647c0e02135ap-1, 0x1.5ebde54c356bdp+0, 0x1.0476db8c324ffp+1, 0x1.89ce27faee3c7p+1}},
+    {{0x1.d8998cc3e6049p-2, 0x1.885cf38c7579ep-56}, {0x1.1de9e5403c408p+0, 0x1.a8e072e23bc8ap-54}, {0x1.3da0edd75f233p-2, 0x1.9e3019fbce473p-2, 0x1.a3a5c02eb8827p-2, 0x1.1769a69394475p-1, 0x1.74642f2a5a903p-1, 0x1.0a40b2785e4bfp+0, 0x1.85a1b2bad52aap+0, 0x1.255d6e8140884p+1, 0x1.c1d2d837ab62bp+1}},
+    {{0x1.e18ddf7da106bp-2, -0x1.58029cecb4d7bp-58}, {0x1.1f2c6e07c5944p+0, -0x1.78cb398dbb5d3p-59}, {0x1.477e1764a53b6p-2, 0x1.aba673c3a4c6dp-2, 0x1.ba2d38394ad5fp-2, 0x1.29928bf012631p-1, 0x1.92e497493946bp-1, 0x1.23f278d2e44a7p+0, 0x1.b178b88f23e24p+0, 0x1.4afb51a4c2419p+1, 0x1.016393e2b1795p+2}},
+    {{0x1.ea8c6e5f5e67fp-2, -0x1.6a70e7b5a472cp-56}, {0x1.2078fd1307479p+0, -0x1.ecc5308781324p-60}, {0x1.51ae2f53ae20fp-2, 0x1.b9d6dd19b71efp-2, 0x1.d22ea1dbccc5bp-2, 0x1.3d3af10a789a7p-1, 0x1.b45c65f382823p-1, 0x1.408dfb1618a8bp+0, 0x1.e2fa04d8d981bp+0, 0x1.76129f00e3eb1p+1, 0x1.27206c01906adp+2}},
+    {{0x1.f3958aecddef4p-2, -0x1.fc135930a7786p-58}, {0x1.21cfe78a9e62ap+0, 0x1.be6debdf33777p-55}, {0x1.5c35b665d4687p-2, 0x1.c8cda1320fcb1p-2, 0x1.ebc9642da328p-2, 0x1.52886c9a5ab93p-1, 0x1.d9225c6a3ecbep-1, 0x1.607458864a77dp+0, 0x1.0d7d27ade5071p+1, 0x1.a788247809bdcp+1, 0x1.53128bfc834bbp+2}},
+    {{0x1.fca989658baafp-2, -0x1.10e104cee0e3fp-57}, {0x1.2331873dcc1dep+0, -0x1.c82f08483f1c2p-54}, {0x1.67197a297a074p-2, 0x1.d89812a8690c4p-2, 0x1.0390003784022p-1, 0x1.69a4e9287e745p-1, 0x1.00cc4fa230477p+0, 0x1.84150c2ced4cfp+0, 0x1.2d38a9108d98cp+1, 0x1.e06a3cf415d08p+1, 0x1.865cc93edb055p+2}},
+    {{0x1.02e46075785a1p-1, 0x1.d1c9139aa7a36p-56}, {0x1.249e3af272a2fp+0, -0x1.90699e6080472p-56}, {0x1.725e9b73b49e3p-2, 0x1.e944a5ba62b0ep-2, 0x1.122c37169efdap-1, 0x1.82bf37a2f1a3ap-1, 0x1.17173471984fcp+0, 0x1.abf04eb435d2cp+0, 0x1.51401929e64efp+1, 0x1.10fc929389022p+2, 0x1.c25cbdac05cabp+2}},
+    {{0x1.0779c5d4df4b8p-1, 0x1.d8e763d34303bp-55}, {0x1.261666bbdd21dp+0, -0x1.88616d2ad4929p-55}, {0x1.7e0a958059501p-2, 0x1.fae30d92dc61bp-2, 0x1.21ce41d86e43ep-1, 0x1.9e0bb7f64ddfdp-1, 0x1.2fb102493e527p+0, 0x1.d899e8d67de28p+0, 0x1.7a3c9a6d2bcafp+1, 0x1.36d892c5f2fcfp+2, 0x1.045be7ee5952p+3}},
+    {{0x1.0c152382d7366p-1, -0x1.ee6913347c2a6p-55}, {0x1.279a74590331cp+0, 0x1.34863e0792bedp-54}, {0x1.8a2345cc04426p-2, 0x1.06c22e8802d6ep-1, 0x1.328d364958a56p-1, 0x1.bbc51b62dcf93p-1, 0x1.4ae18feda4c2cp+0, 0x1.055e46aa8225bp+1, 0x1.a8f48424a8f02p+1, 0x1.62ab812d94297p+2, 0x1.2db5b187f835ep+3}},
+};
+
+constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+
+// The high 26 bits of a (Veltkamp's split); a minus them is the low part.
+constexpr double splitHigh(double a) {
+    const double c = kSplitter * a;
+    return c - (c - a);
+}
+
+// sin and cos of i/128 (the high parts of kSinCos) split once, at compile
+// time, for the exact products of the common path.
+struct SplitRow {
+    double high[2];  // sin, cos
+    double low[2];
+};
+
+constexpr auto kSinCosSplit = [] {
+    std::array<SplitRow, std::size(kSinCos)> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (int k = 0; k < 2; ++k) {
+            rows[i].high[k] = splitHigh(kSinCos[i].v[k].hi);
+            rows[i].low[k] = kSinCos[i].v[k].hi - rows[i].high[k];
+        }
+    }
+    return rows;
+}();
+
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 // Adding and subtracting 1.5 * 2^52 rounds a double below 2^51 in magnitude
 // to an integer (round to nearest even).
 constexpr double kRoundToInteger = 0x1.8p52;
-constexpr double kSplitter = 134217729.0;  // 2^27 + 1
 
 // --- exact building blocks -------------------------------------------------
 
-inline double magnitude(double x) { return x < 0 ? -x : x; }
+inline double magnitude(double x) { return __builtin_fabs(x); }
 
 // a + b exactly, as s + e.
 inline DoubleDouble twoSum(double a, double b) {
@@ -297,11 +473,14 @@ inline DoubleDouble divide(DoubleDouble a, DoubleDouble b) {
     return add(fastTwoSum(q1, q2), {q3, 0.0});
 }
 
-// a / b to about 2^-100 for the common path; a and b normalized.
+// a / b to about 2^-100 for the common path; a and b normalized. One
+// division: the quotient and its correction both multiply by 1/b.hi (the
+// first quotient need not be the rounded one, only within a few ulps).
 inline DoubleDouble divideFast(DoubleDouble a, DoubleDouble b) {
-    const double q = a.hi / b.hi;
+    const double inverse = 1.0 / b.hi;
+    const double q = a.hi * inverse;
     const DoubleDouble p = twoProduct(q, b.hi);
-    const double r = (((a.hi - p.hi) - p.lo) + a.lo - q * b.lo) / b.hi;
+    const double r = (((a.hi - p.hi) - p.lo) + a.lo - q * b.lo) * inverse;
     return fastTwoSum(q, r);
 }
 
@@ -379,8 +558,9 @@ Reduced reduceLarge(double x) {
 }
 
 // x - k pi/2 with |r| <= pi/4 (a little more where k rounds to even), x >= 0.
+// Below pi/4, k is 0 and r = x exactly: no branch for it, since the
+// arguments the planner passes fall on both sides at random.
 inline Reduced reduce(double x) {
-    if (x <= 0x1.921fb54442d18p-1) return {0, {x, 0.0}, 0.0};
     if (x >= 0x1p20) return reduceLarge(x);
     const double k = (x * kTwoOverPi + kRoundToInteger) - kRoundToInteger;
     const double s = x - k * kHalfPi1;  // exact: k kHalfPi1 is exact and near x
@@ -400,47 +580,55 @@ struct Split {
 };
 
 inline Split split(const Reduced& reduced) {
+    static constexpr double kSigns[2] = {1.0, -1.0};
     const bool negative = reduced.r.hi < 0;
-    const double rh = negative ? -reduced.r.hi : reduced.r.hi;
-    const double rl = negative ? -reduced.r.lo : reduced.r.lo;
+    const double rh = __builtin_fabs(reduced.r.hi);
+    const double rl = reduced.r.lo * kSigns[negative ? 1 : 0];
     const int index = static_cast<int>(rh * 128.0 + 0.5);
     return {index, rh - index * 0.0078125, rl, negative};
 }
 
-// The tails of i/128 + t + tLow that the common path of sin and cos shares.
-struct Tails {
+// What sin and cos of |r| = i/128 + t + tLow have in common on the common
+// path: the table row, t, and the series of sin t - t and cos t - 1.
+struct Shared {
+    const SinCosPair* row;
+    double t;
+    double tLow;
     double sinTail;  // sin t - t
-    double cosTail;  // cos t - 1
+    double cosTail;  // cos t - 1, with the part of tLow
 };
 
-inline Tails tailsOf(const Split& p) {
+inline Shared shared(const Split& p) {
     const double t = p.t;
     const double t2 = t * t;
     const double sinTail = t * t2 * (-1.0 / 6 + t2 * (1.0 / 120 + t2 * (-1.0 / 5040)));
     const double cosTail = t2 * (-0.5 + t2 * (1.0 / 24 + t2 * (-1.0 / 720 + t2 * (1.0 / 40320)))) - t * p.tLow;
-    return {sinTail, cosTail};
+    return {&kSinCos[p.index], t, p.tLow, sinTail, cosTail};
 }
 
-// sin (cosine false) or cos (cosine true) of i/128 + t + tLow, to about
-// 2^-66 relative.
-inline DoubleDouble sinCosFast(bool cosine, const Split& p, const Tails& tails) {
-    const SinCosPair& a = kSinCos[p.index];
-    const double t = p.t;
-    const double sinTail = tails.sinTail;
-    const double cosTail = tails.cosTail;
-    if (!cosine) {
-        const DoubleDouble q = twoProduct(a.cos.hi, t);
-        DoubleDouble v = fastTwoSum(a.sin.hi, q.hi);
-        v.lo += q.lo + a.sin.lo + a.sin.hi * cosTail + a.cos.hi * (p.tLow + sinTail) + a.cos.lo * t;
-        return v;
-    }
-    const DoubleDouble q = twoProduct(a.sin.hi, t);
-    DoubleDouble v = fastTwoSum(a.cos.hi, -q.hi);
-    v.lo += -q.lo + a.cos.lo + a.cos.hi * cosTail - a.sin.hi * (p.tLow + sinTail) - a.sin.lo * t;
+// sin (cosine 0) or cos (cosine 1) of |r|, to about 2^-66 relative:
+// a (1 + cosTail) + b (t + tLow + sinTail) with a, b = sin, cos of i/128
+// for sin and cos, -sin for cos. The rows are picked, not branched on: which
+// one a call needs follows the quadrant, which no branch predictor guesses.
+inline DoubleDouble sinOrCos(const Shared& e, int cosine) {
+    static constexpr double kSign[2] = {1.0, -1.0};
+    const DoubleDouble& a = e.row->v[cosine];
+    const DoubleDouble& other = e.row->v[cosine ^ 1];
+    const double sign = kSign[cosine];
+    const double bHi = sign * other.hi;
+    const double bLo = sign * other.lo;
+    // bHi e.t exactly, with bHi split beforehand.
+    const SplitRow& split = kSinCosSplit[static_cast<std::size_t>(e.row - kSinCos)];
+    const double bHigh = sign * split.high[cosine ^ 1];
+    const double bLow = sign * split.low[cosine ^ 1];
+    const double tHigh = splitHigh(e.t);
+    const double tLow = e.t - tHigh;
+    const double product = bHi * e.t;
+    const DoubleDouble q = {product, ((bHigh * tHigh - product) + bHigh * tLow + bLow * tHigh) + bLow * tLow};
+    DoubleDouble v = fastTwoSum(a.hi, q.hi);
+    v.lo += q.lo + a.lo + a.hi * e.cosTail + bHi * (e.tLow + e.sinTail) + bLo * e.t;
     return v;
 }
-
-DoubleDouble sinCosFast(bool cosine, const Split& p) { return sinCosFast(cosine, p, tailsOf(p)); }
 
 // The same to about 2^-102, in double-double arithmetic.
 DoubleDouble sinCosAccurate(bool cosine, const Split& p) {
@@ -455,39 +643,70 @@ DoubleDouble sinCosAccurate(bool cosine, const Split& p) {
     DoubleDouble c = add(kInverse24, {u.hi * cosRest, 0.0});
     c = add({-0.5, 0.0}, multiply(u, c));
     const DoubleDouble cosTail = multiply(u, c);  // cos t - 1
+    const DoubleDouble& sinA = a.v[0];
+    const DoubleDouble& cosA = a.v[1];
     if (!cosine) {
-        return add(add(a.sin, multiply(a.sin, cosTail)), add(multiply(a.cos, t), multiply(a.cos, sinTail)));
+        return add(add(sinA, multiply(sinA, cosTail)), add(multiply(cosA, t), multiply(cosA, sinTail)));
     }
-    return add(add(a.cos, multiply(a.cos, cosTail)), negate(add(multiply(a.sin, t), multiply(a.sin, sinTail))));
+    return add(add(cosA, multiply(cosA, cosTail)), negate(add(multiply(sinA, t), multiply(sinA, sinTail))));
 }
 
-// Relative error bound of a result computed from a reduced argument: the
-// evaluation's own bound plus what the reduction error can do near a zero
-// of sin or cos.
-inline double reducedBound(double evaluation, const Reduced& reduced) {
-    const double rh = magnitude(reduced.r.hi);
-    return reduced.error == 0.0 ? evaluation : evaluation + 2.0 * reduced.error / rh;
+// The common path leaves arguments whose reduced value is so small that the
+// reduction's own error could reach 2^-70 of the result to the accurate path
+// (x within about 2^-39 of a multiple of pi/2 below 2^20).
+inline bool reducedTooSmall(const Reduced& reduced) {
+    return magnitude(reduced.r.hi) < reduced.error * 0x1p71;
 }
 
-// sin (cosine false) or cos of x >= 0, finite, from its reduced argument.
-inline bool sinCosFast(bool cosine, const Reduced& reduced, const Split& p, const Tails& tails, double& result) {
-    // sin x = sin r, cos r, -sin r, -cos r and cos x = cos r, -sin r, -cos r,
-    // sin r for k = 0, 1, 2, 3.
-    const int quadrant = (reduced.quadrant + (cosine ? 1 : 0)) & 3;
-    const bool useCos = (quadrant & 1) != 0;
-    DoubleDouble v = sinCosFast(useCos, p, tails);
-    bool negative = quadrant >= 2;
-    if (!useCos && p.negative) negative = !negative;
-    if (!decide(v, reducedBound(0x1p-63, reduced) * magnitude(v.hi), result)) return false;
-    if (negative) result = -result;
-    return true;
+constexpr double kSign[2] = {1.0, -1.0};
+
+// sin x = sin r, cos r, -sin r, -cos r and cos x = cos r, -sin r, -cos r,
+// sin r for k = 0, 1, 2, 3; sin(-|r|) = -sin |r|. Returns the sign factor
+// and whether cos |r| is wanted, for sin (cosine 0) or cos (cosine 1).
+struct Choice {
+    int cosine;
+    double sign;
+};
+
+inline Choice choose(int quadrant, int cosine, const Split& p) {
+    const int q = (quadrant + cosine) & 3;
+    const int useCos = q & 1;
+    const int negative = (q >> 1) ^ (static_cast<int>(p.negative) & (useCos ^ 1));
+    return {useCos, kSign[negative]};
 }
 
 // sin (cosine false) or cos of x >= 0, finite.
 bool sinCosFast(bool cosine, double x, double& result) {
     const Reduced reduced = reduce(x);
+    if (reducedTooSmall(reduced)) return false;
     const Split p = split(reduced);
-    return sinCosFast(cosine, reduced, p, tailsOf(p), result);
+    const Choice c = choose(reduced.quadrant, cosine ? 1 : 0, p);
+    const DoubleDouble v = sinOrCos(shared(p), c.cosine);
+    if (!decide(v, 0x1p-63 * magnitude(v.hi), result)) return false;
+    result *= c.sign;
+    return true;
+}
+
+// sin and cos of x >= 0, finite, with one reduction; false for each that
+// the common path cannot decide.
+void sinAndCosFast(double x, double& s, double& c, bool& sinDecided, bool& cosDecided) {
+    const Reduced reduced = reduce(x);
+    if (reducedTooSmall(reduced)) {
+        sinDecided = cosDecided = false;
+        return;
+    }
+    const Split p = split(reduced);
+    const Shared e = shared(p);
+    const DoubleDouble ofSin = sinOrCos(e, 0);
+    const DoubleDouble ofCos = sinOrCos(e, 1);
+    const Choice forSin = choose(reduced.quadrant, 0, p);
+    const Choice forCos = choose(reduced.quadrant, 1, p);
+    const DoubleDouble& vs = forSin.cosine ? ofCos : ofSin;
+    const DoubleDouble& vc = forCos.cosine ? ofCos : ofSin;
+    sinDecided = decide(vs, 0x1p-63 * magnitude(vs.hi), s);
+    cosDecided = decide(vc, 0x1p-63 * magnitude(vc.hi), c);
+    s *= forSin.sign;
+    c *= forCos.sign;
 }
 
 double sinCosAccurate(bool cosine, double x) {
@@ -505,16 +724,19 @@ double sinCosAccurate(bool cosine, double x) {
 // tan of x >= 0, finite: sin r / cos r for even k, -cos r / sin r for odd k.
 bool tanFast(double x, double& result) {
     const Reduced reduced = reduce(x);
+    if (reducedTooSmall(reduced)) return false;
     const Split p = split(reduced);
+    const Shared e = shared(p);
     // divideFast wants normalized pairs (|lo| within half an ulp of hi).
-    DoubleDouble s = sinCosFast(false, p);
+    DoubleDouble s = sinOrCos(e, 0);
     s = fastTwoSum(s.hi, s.lo);
-    DoubleDouble c = sinCosFast(true, p);
+    DoubleDouble c = sinOrCos(e, 1);
     c = fastTwoSum(c.hi, c.lo);
-    const bool odd = (reduced.quadrant & 1) != 0;
-    const DoubleDouble v = odd ? divideFast(c, s) : divideFast(s, c);
-    if (!decide(v, reducedBound(0x1p-62, reduced) * magnitude(v.hi), result)) return false;
-    if (odd != p.negative) result = -result;
+    const int odd = reduced.quadrant & 1;
+    const DoubleDouble both[2] = {s, c};
+    const DoubleDouble v = divideFast(both[odd], both[odd ^ 1]);
+    if (!decide(v, 0x1p-62 * magnitude(v.hi), result)) return false;
+    result *= kSign[odd ^ static_cast<int>(p.negative)];
     return true;
 }
 
@@ -536,7 +758,6 @@ struct AtanSplit {
     DoubleDouble w;  // (z - j/64) / (1 + z j/64)
 };
 
-template <bool accurate>
 AtanSplit atanSplit(DoubleDouble z) {  // 0 <= z <= 1
     const int index = static_cast<int>(z.hi * 64.0 + 0.5);
     const double b = index * 0.015625;
@@ -545,25 +766,12 @@ AtanSplit atanSplit(DoubleDouble z) {  // 0 <= z <= 1
     zb.lo += z.lo * b;
     DoubleDouble denominator = fastTwoSum(1.0, zb.hi);
     denominator = fastTwoSum(denominator.hi, denominator.lo + zb.lo);
-    return {index, accurate ? divide(numerator, denominator) : divideFast(numerator, denominator)};
+    return {index, divide(numerator, denominator)};
 }
 
-// atan z for 0 <= z <= 1, to about 2^-66 relative.
-DoubleDouble atanFast(DoubleDouble z) {
-    const AtanSplit p = atanSplit<false>(z);
-    const double w = p.w.hi;
-    const double w2 = w * w;
-    const double tail =
-        w * w2 * (-1.0 / 3 + w2 * (1.0 / 5 + w2 * (-1.0 / 7 + w2 * (1.0 / 9 + w2 * (-1.0 / 11)))));
-    const DoubleDouble a = kAtan[p.index];
-    DoubleDouble v = fastTwoSum(a.hi, w);
-    v.lo += a.lo + p.w.lo + tail;
-    return v;
-}
-
-// The same to about 2^-102.
+// atan z for 0 <= z <= 1, to about 2^-102 (the accurate path).
 DoubleDouble atanAccurate(DoubleDouble z) {
-    const AtanSplit p = atanSplit<true>(z);
+    const AtanSplit p = atanSplit(z);
     const DoubleDouble u = multiply(p.w, p.w);
     const double rest = 1.0 / 9 + u.hi * (-1.0 / 11 + u.hi * (1.0 / 13 + u.hi * (-1.0 / 15)));
     DoubleDouble q = add(negate(kInverse7), {u.hi * rest, 0.0});
@@ -573,26 +781,19 @@ DoubleDouble atanAccurate(DoubleDouble z) {
     return add(kAtan[p.index], add(p.w, tail));
 }
 
-template <bool accurate>
-DoubleDouble atanOfUnit(DoubleDouble z) {
-    return accurate ? atanAccurate(z) : atanFast(z);
-}
-
-// atan |x| for 2^-27 <= |x| <= 2^54.
-template <bool accurate>
+// atan |x| for 2^-27 <= |x| <= 2^54 (the accurate path).
 DoubleDouble atanPositive(double ax) {
-    if (ax <= 1.0) return atanOfUnit<accurate>({ax, 0.0});
+    if (ax <= 1.0) return atanAccurate({ax, 0.0});
     // pi/2 - atan(1/x), with 1/x as a pair.
     const double zh = 1.0 / ax;
     const DoubleDouble p = twoProduct(zh, ax);
     const DoubleDouble z = fastTwoSum(zh, ((1.0 - p.hi) - p.lo) / ax);
-    return add(kHalfPiPair, negate(atanOfUnit<accurate>(z)));
+    return add(kHalfPiPair, negate(atanAccurate(z)));
 }
 
 // --- acos ------------------------------------------------------------------
 
-// acos x for 0 < |x| < 1.
-template <bool accurate>
+// acos x for 0 < |x| < 1 (the accurate path).
 DoubleDouble acosInside(double x) {
     const double ax = magnitude(x);
     // 1 - x^2 as a pair: (1 - |x|)(1 + |x|) where 1 - |x| is exact.
@@ -608,13 +809,114 @@ DoubleDouble acosInside(double x) {
     const DoubleDouble c = {ax, 0.0};
     if (ax <= s.hi) {
         // pi/2 - atan(x / s)
-        const DoubleDouble z = accurate ? divide(c, s) : divideFast(c, s);
-        const DoubleDouble a = atanOfUnit<accurate>(z);
+        const DoubleDouble z = divide(c, s);
+        const DoubleDouble a = atanAccurate(z);
         return add(kHalfPiPair, x < 0 ? a : negate(a));
     }
-    const DoubleDouble z = accurate ? divide(s, c) : divideFast(s, c);
-    const DoubleDouble a = atanOfUnit<accurate>(z);
+    const DoubleDouble z = divide(s, c);
+    const DoubleDouble a = atanAccurate(z);
     return x < 0 ? add(kPiPair, negate(a)) : a;
+}
+
+// atan x for 2^-27 <= x <= 2^54, to about 2^-66 relative, with one
+// division: with (p, q) = (x, 1) for x <= 1 and (1, x) above, z = p/q,
+// j/64 nearest z and b = j/64,
+//   atan z = atan b + atan w, w = (z - b) / (1 + z b) = (p - b q) / (q + b p),
+// and atan x = atan z for x <= 1, pi/2 - atan z above. b has at most 7
+// significant bits, so b x is the exact sum of b times the two halves of x;
+// p - b q is exact up to the low part of b x (the two are within a factor
+// of 2 of each other). The two cases are blended by factors 0 and 1 rather
+// than branched on.
+DoubleDouble atanFastPositive(double x) {
+    static constexpr double kFactor[2][2] = {{0.0, 1.0}, {1.0, 0.0}};  // above, below
+    const int big = static_cast<int>(x > 1.0);
+    const double above = kFactor[big][0];
+    const double below = kFactor[big][1];
+    const double p = above + below * x;
+    const double q = below + above * x;
+    const int index = static_cast<int>(p / q * 64.0 + 0.5);
+    const double b = index * 0.015625;
+    const double split = kSplitter * x;
+    const double xHigh = split - (split - x);
+    const DoubleDouble bx = fastTwoSum(b * xHigh, b * (x - xHigh));  // b x
+    // p - b q and q + b p: b q is b x above 1 and b below; b p the other.
+    const double bqHi = above * bx.hi + below * b;
+    const double bqLo = above * bx.lo;
+    const double bpHi = below * bx.hi + above * b;
+    const double bpLo = below * bx.lo;
+    const DoubleDouble numerator = fastTwoSum(p - bqHi, -bqLo);
+    DoubleDouble denominator = fastTwoSum(q, bpHi);
+    denominator.lo += bpLo;
+    const DoubleDouble w = divideFast(numerator, denominator);
+    const double w2 = w.hi * w.hi;
+    const double tail =
+        w.hi * w2 * (-1.0 / 3 + w2 * (1.0 / 5 + w2 * (-1.0 / 7 + w2 * (1.0 / 9 + w2 * (-1.0 / 11)))));
+    // atan b + atan w below 1, (pi/2 - atan b) - atan w above.
+    static constexpr const DoubleDouble* kTables[2] = {kAtan, kAtanComplement};
+    const DoubleDouble& a = kTables[big][index];
+    const double sign = below - above;
+    DoubleDouble v = fastTwoSum(a.hi, sign * w.hi);
+    v.lo += a.lo + sign * (w.lo + tail);
+    return v;
+}
+
+// asin u for 0 <= u = uHigh + uLow <= 1/2, to about 2^-66 relative: the
+// Taylor series at i/128 nearest u (|d| <= 1/256), its first two terms in
+// double-double arithmetic.
+inline DoubleDouble asinFast(double uHigh, double uLow) {
+    const int index = static_cast<int>(uHigh * 128.0 + 0.5);
+    const AsinRow& row = kAsin[index];
+    const double d = uHigh - index * 0.0078125;  // exact
+    const double dd = d + uLow;
+    const double* c = row.c;
+    // c[0] + c[1] dd + ... + c[8] dd^8 by Estrin's scheme: a shorter chain
+    // of dependent operations than Horner's.
+    const double d2 = dd * dd;
+    const double d4 = d2 * d2;
+    const double low = (c[0] + c[1] * dd) + (c[2] + c[3] * dd) * d2;
+    const double high = (c[4] + c[5] * dd) + (c[6] + c[7] * dd) * d2;
+    const double h = low + (high + c[8] * d4) * d4;
+    const double tail = h * d2;
+    const DoubleDouble product = twoProduct(row.c1.hi, d);
+    DoubleDouble v = fastTwoSum(row.c0.hi, product.hi);
+    v.lo += product.lo + row.c0.lo + row.c1.hi * uLow + row.c1.lo * d + tail;
+    return v;
+}
+
+// acos x for 0 < |x| < 1 on the common path, through asin of a number in
+// [0, 1/2]:
+//   |x| <= 1/2:  acos x = pi/2 - asin x,
+//   |x| > 1/2:   acos |x| = 2 asin u, u = sqrt((1 - |x|) / 2) (exact
+//                argument), and acos x = pi - 2 asin u for x < 0.
+// result = base + factor asin(.), the four cases picked from a table.
+DoubleDouble acosFast(double x) {
+    struct Case {
+        DoubleDouble base;
+        double factor;
+    };
+    static constexpr Case kCases[4] = {
+        {{0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54}, -1.0},  // |x| <= 1/2, x > 0
+        {{0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54}, 1.0},   // |x| <= 1/2, x < 0
+        {{0.0, 0.0}, 2.0},                                        // x > 1/2
+        {{0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53}, -2.0},  // x < -1/2
+    };
+    const double ax = magnitude(x);
+    const int outer = static_cast<int>(ax > 0.5);
+    // A branch here costs less than the square root it saves half the time.
+    double uHigh = ax;
+    double uLow = 0.0;
+    if (outer != 0) {
+        const double y = (1.0 - ax) * 0.5;  // exact for |x| >= 1/2
+        const double s = squareRoot(y);
+        const DoubleDouble ss = twoProduct(s, s);
+        uHigh = s;
+        uLow = ((y - ss.hi) - ss.lo) / (2.0 * s);
+    }
+    const DoubleDouble a = asinFast(uHigh, uLow);
+    const Case& c = kCases[2 * outer + static_cast<int>(x < 0)];
+    DoubleDouble v = fastTwoSum(c.base.hi, c.factor * a.hi);
+    v.lo += c.base.lo + c.factor * a.lo;
+    return v;
 }
 
 bool acosSpecial(double x, double& result) {
@@ -654,48 +956,76 @@ bool atanSpecial(double x, double& result) {
     return false;
 }
 
+// The common path of each function, special arguments included; false when
+// it cannot decide the rounding.
+inline bool sinCommon(double x, double& result) {
+    const double ax = magnitude(x);
+    if (!(ax <= std::numeric_limits<double>::max())) {  // NaN, infinity
+        result = x - x;
+        return true;
+    }
+    if (ax < 0x1p-27) {  // x - x^3/3! rounds to x
+        result = x;
+        return true;
+    }
+    if (!sinCosFast(false, ax, result)) return false;
+    result *= kSign[x < 0 ? 1 : 0];
+    return true;
+}
+
+inline bool cosCommon(double x, double& result) {
+    const double ax = magnitude(x);
+    if (!(ax <= std::numeric_limits<double>::max())) {
+        result = x - x;
+        return true;
+    }
+    if (ax < 0x1p-27) {  // 1 - x^2/2 rounds to 1
+        result = 1.0;
+        return true;
+    }
+    return sinCosFast(true, ax, result);
+}
+
+inline bool tanCommon(double x, double& result) {
+    const double ax = magnitude(x);
+    if (!(ax <= std::numeric_limits<double>::max())) {
+        result = x - x;
+        return true;
+    }
+    if (ax < 0x1p-27) {  // x + x^3/3 rounds to x
+        result = x;
+        return true;
+    }
+    if (!tanFast(ax, result)) return false;
+    result *= kSign[x < 0 ? 1 : 0];
+    return true;
+}
+
+inline bool atanCommon(double x, double& result) {
+    if (atanSpecial(x, result)) return true;
+    const DoubleDouble v = atanFastPositive(magnitude(x));
+    if (!decide(v, 0x1p-63 * v.hi, result)) return false;
+    result *= kSign[x < 0 ? 1 : 0];
+    return true;
+}
+
+inline bool acosCommon(double x, double& result) {
+    if (acosSpecial(x, result)) return true;
+    const DoubleDouble v = acosFast(x);
+    return decide(v, 0x1p-63 * v.hi, result);
+}
+
 }  // namespace
 
 namespace detail {
 
 bool fast(Function f, double x, double& result) {
-    const double ax = magnitude(x);
     switch (f) {
-        case Function::sin:
-        case Function::cos:
-        case Function::tan: {
-            if (!(ax <= std::numeric_limits<double>::max())) {  // NaN, infinity
-                result = x - x;
-                return true;
-            }
-            if (f == Function::cos) {
-                if (ax < 0x1p-27) {  // 1 - x^2/2 rounds to 1
-                    result = 1.0;
-                    return true;
-                }
-                return sinCosFast(true, ax, result);
-            }
-            if (ax < 0x1p-27) {  // x -/+ x^3/3! rounds to x
-                result = x;
-                return true;
-            }
-            double r = 0.0;
-            if (!(f == Function::sin ? sinCosFast(false, ax, r) : tanFast(ax, r))) return false;
-            result = x < 0 ? -r : r;
-            return true;
-        }
-        case Function::atan: {
-            if (atanSpecial(x, result)) return true;
-            const DoubleDouble v = atanPositive<false>(ax);
-            if (!decide(v, 0x1p-63 * v.hi, result)) return false;
-            if (x < 0) result = -result;
-            return true;
-        }
-        case Function::acos: {
-            if (acosSpecial(x, result)) return true;
-            const DoubleDouble v = acosInside<false>(x);
-            return decide(v, 0x1p-62 * v.hi, result);
-        }
+        case Function::sin: return sinCommon(x, result);
+        case Function::cos: return cosCommon(x, result);
+        case Function::tan: return tanCommon(x, result);
+        case Function::atan: return atanCommon(x, result);
+        case Function::acos: return acosCommon(x, result);
     }
     return false;
 }
@@ -716,12 +1046,12 @@ double accurate(Function f, double x) {
         }
         case Function::atan: {
             if (atanSpecial(x, result)) return result;
-            const DoubleDouble v = atanPositive<true>(ax);
+            const DoubleDouble v = atanPositive(ax);
             return x < 0 ? -(v.hi + v.lo) : v.hi + v.lo;
         }
         case Function::acos: {
             if (acosSpecial(x, result)) return result;
-            const DoubleDouble v = acosInside<true>(x);
+            const DoubleDouble v = acosInside(x);
             return v.hi + v.lo;
         }
     }
@@ -732,47 +1062,41 @@ double accurate(Function f, double x) {
 
 double sin(double x) {
     double result;
-    return detail::fast(detail::Function::sin, x, result) ? result : detail::accurate(detail::Function::sin, x);
+    return sinCommon(x, result) ? result : detail::accurate(detail::Function::sin, x);
 }
 
 double cos(double x) {
     double result;
-    return detail::fast(detail::Function::cos, x, result) ? result : detail::accurate(detail::Function::cos, x);
+    return cosCommon(x, result) ? result : detail::accurate(detail::Function::cos, x);
 }
 
-void sinCos(double x, double& sine, double& cosine) {
+void sinCos(double x, double& s, double& c) {
     const double ax = magnitude(x);
-    // Outside the common range of both (tiny, infinite or NaN) each goes its own way.
     if (!(ax <= std::numeric_limits<double>::max()) || ax < 0x1p-27) {
-        sine = sin(x);
-        cosine = cos(x);
+        s = sin(x);
+        c = cos(x);
         return;
     }
-    const Reduced reduced = reduce(ax);
-    const Split p = split(reduced);
-    const Tails tails = tailsOf(p);
-    double r = 0.0;
-    if (sinCosFast(false, reduced, p, tails, r)) {
-        sine = x < 0 ? -r : r;
-    } else {
-        sine = detail::accurate(detail::Function::sin, x);
-    }
-    if (!sinCosFast(true, reduced, p, tails, cosine)) cosine = detail::accurate(detail::Function::cos, x);
+    bool sinDecided = false;
+    bool cosDecided = false;
+    sinAndCosFast(ax, s, c, sinDecided, cosDecided);
+    s = sinDecided ? s * kSign[x < 0 ? 1 : 0] : detail::accurate(detail::Function::sin, x);
+    if (!cosDecided) c = detail::accurate(detail::Function::cos, x);
 }
 
 double tan(double x) {
     double result;
-    return detail::fast(detail::Function::tan, x, result) ? result : detail::accurate(detail::Function::tan, x);
+    return tanCommon(x, result) ? result : detail::accurate(detail::Function::tan, x);
 }
 
 double atan(double x) {
     double result;
-    return detail::fast(detail::Function::atan, x, result) ? result : detail::accurate(detail::Function::atan, x);
+    return atanCommon(x, result) ? result : detail::accurate(detail::Function::atan, x);
 }
 
 double acos(double x) {
     double result;
-    return detail::fast(detail::Function::acos, x, result) ? result : detail::accurate(detail::Function::acos, x);
+    return acosCommon(x, result) ? result : detail::accurate(detail::Function::acos, x);
 }
 
 }  // namespace kwarel::elementary
