@@ -80,9 +80,8 @@ imported_functions=$(awk '
 math_imports=$(grep -E -x '_?_?(sin|cos|tan|asin|acos|atan|atan2|sincos|sinh|cosh|tanh|exp|exp2|expm1|log|log2|log10|log1p|pow|sqrt|cbrt|hypot|fmod|remainder|floor|ceil|round|trunc|ldexp|frexp|modf)[fl]?|_CI[a-z0-9]+|_?matherr' \
     <<<"$imported_functions" | tr '\n' ' ')
 [ -z "$math_imports" ] || problem "imports math functions from the C runtime: $math_imports"
-# (fsqrt is allowed: the compiler's sqrt instruction is SSE2; the runtime's
-# sqrt, linked for the errno of a negative argument, gives NaN as SSE2 does.)
-x87=$("$triple-objdump" -d --no-show-raw-insn "$dll" | grep -c -E $'\t(fsin|fcos|fsincos|fptan|fpatan|f2xm1|fyl2x|fyl2xp1|fprem1?|fscale)( |$)')
+# sqrt is the SSE2 instruction alone (-fno-math-errno): no fsqrt either.
+x87=$("$triple-objdump" -d --no-show-raw-insn "$dll" | grep -c -E $'\t(fsin|fcos|fsincos|fptan|fpatan|fsqrt|f2xm1|fyl2x|fyl2xp1|fprem1?|fscale)( |$)')
 [ "$x87" -eq 0 ] || problem "the code holds $x87 x87 instructions that compute math functions"
 
 # The C example of docs/hosts.md builds (windows_dll_host runs it).
