@@ -22,6 +22,21 @@ void printPair(mpfr_t value) {
     mpfr_clear(rest);
 }
 
+// Prints value as "hi, lo" with hi rounded to 26 significant bits (so that
+// its products with other 26-bit numbers are exact) and lo the rounded
+// remainder: hi + lo = value to about 79 bits.
+void printShortPair(mpfr_t value) {
+    mpfr_t rest, part;
+    mpfr_init2(rest, 1400);
+    mpfr_init2(part, 26);
+    mpfr_set(part, value, MPFR_RNDN);
+    const double hi = mpfr_get_d(part, MPFR_RNDN);
+    mpfr_sub_d(rest, value, hi, MPFR_RNDN);
+    std::printf("{%a, %a}", hi, mpfr_get_d(rest, MPFR_RNDN));
+    mpfr_clear(rest);
+    mpfr_clear(part);
+}
+
 // Cuts value into parts of `bits` significant bits (the last part full
 // precision), each part the rounded-to-nearest remainder of the previous.
 void printParts(const char* name, mpfr_t value, int parts, int bits) {
@@ -53,6 +68,10 @@ int main() {
 
     mpfr_div_ui(y, pi, 2, MPFR_RNDN);
     printParts("kHalfPi", y, 4, 27);
+    mpfr_div_ui(y, pi, 256, MPFR_RNDN);
+    printParts("kPiOver256_", y, 3, 34);
+    mpfr_ui_div(y, 256, pi, MPFR_RNDN);
+    std::printf("constexpr double k256OverPi = %a;\n", mpfr_get_d(y, MPFR_RNDN));
     std::printf("constexpr DoubleDouble kHalfPiPair = ");
     printPair(y);
     std::printf(";\nconstexpr DoubleDouble kPiPair = ");
@@ -78,6 +97,18 @@ int main() {
         std::printf("%s%.0f", i % 8 == 0 ? "\n    " : " ", mpfr_get_d(x, MPFR_RNDN));
         if (i < 49) std::printf(",");
         mpfr_sub(y, y, x, MPFR_RNDN);
+    }
+    std::printf("};\n\n");
+
+    std::printf("// sin(j pi/256), j = 0..128, hi with 26 bits\nconstexpr ShortPair kSinPi256[] = {\n");
+    for (int j = 0; j <= 128; ++j) {
+        mpfr_mul_ui(x, pi, j, MPFR_RNDN);
+        mpfr_div_ui(x, x, 256, MPFR_RNDN);
+        mpfr_sin(y, x, MPFR_RNDN);
+        if (j == 0) mpfr_set_ui(y, 0, MPFR_RNDN);
+        std::printf("    ");
+        printShortPair(y);
+        std::printf(",\n");
     }
     std::printf("};\n\n");
 

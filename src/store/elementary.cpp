@@ -38,6 +38,13 @@ struct DoubleDouble {
     double lo;
 };
 
+// hi has at most 26 significant bits, so that its product with another
+// 26-bit number is exact; hi + lo is the value to about 2^-79.
+struct ShortPair {
+    double hi;
+    double lo;
+};
+
 struct SinCosPair {
     DoubleDouble v[2];  // sin, cos
 };
@@ -52,6 +59,11 @@ constexpr double kHalfPi1 = 0x1.921fb54p+0;
 constexpr double kHalfPi2 = 0x1.10b461p-30;
 constexpr double kHalfPi3 = 0x1.a62633p-58;
 constexpr double kHalfPi4 = 0x1.45c06e0e68948p-86;
+// pi/256 in three parts: the first two have 34 significant bits.
+constexpr double kPiOver256_1 = 0x1.921fb5448p-7;
+constexpr double kPiOver256_2 = -0x1.e973dcb38p-42;
+constexpr double kPiOver256_3 = -0x1.9cceba3f91f19p-77;
+constexpr double k256OverPi = 0x1.45f306dc9c883p+6;
 constexpr DoubleDouble kHalfPiPair = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 constexpr DoubleDouble kPiPair = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
 
@@ -70,6 +82,139 @@ constexpr double kTwoOverPiChunks[] = {
     15675153, 9132554, 7151469, 3571407, 2607881, 12013382, 4155038, 6285869,
     7677882, 13102053, 15825725, 473591, 9065106, 15363067, 6271263, 9264392,
     5636912, 4652155};
+
+// sin(j pi/256), j = 0..128, hi with 26 bits
+constexpr ShortPair kSinPi256[] = {
+    {0x0p+0, 0x0p+0},
+    {0x1.921d2p-7, -0x1.909c3dccf0e28p-34},
+    {0x1.92155f8p-6, -0x1.7266081b1d631p-36},
+    {0x1.2d86578p-5, -0x1.35d51974bc84dp-32},
+    {0x1.91f65fp-5, 0x1.0dd813e6ed42fp-33},
+    {0x1.f656e78p-5, 0x1.f820dfed1e142p-33},
+    {0x1.2d5209p-4, 0x1.670cfae65f775p-31},
+    {0x1.5f6d008p-4, 0x1.4d520c60bfdd3p-31},
+    {0x1.917a6cp-4, -0x1.eb25ea0f138c7p-31},
+    {0x1.c3785c8p-4, -0x1.84f4ac29e73bep-34},
+    {0x1.f564e58p-4, -0x1.568cf1cbb1f72p-32},
+    {0x1.139f0dp-3, -0x1.250a89548d0d3p-31},
+    {0x1.2c8107p-3, -0x1.719ec5dd9ffebp-31},
+    {0x1.45576bp-3, 0x1.293e59daf4bb8p-31},
+    {0x1.5e21448p-3, -0x1.ba601cd59c011p-30},
+    {0x1.76dd9ep-3, -0x1.af40ceb8a8445p-31},
+    {0x1.8f8b84p-3, -0x1.cb2cfaa4da337p-30},
+    {0x1.a82a028p-3, -0x1.27fdd7b0f20cp-30},
+    {0x1.c0b8268p-3, 0x1.3f27b17e50ebcp-30},
+    {0x1.d934fe8p-3, -0x1.5d5e775148dbbp-30},
+    {0x1.f19f978p-3, 0x1.90af8d57a4222p-30},
+    {0x1.04fb81p-2, -0x1.c8025200a0967p-30},
+    {0x1.111d26p-2, 0x1.58fb3bb049841p-29},
+    {0x1.1d3444p-2, -0x1.6649845c83507p-31},
+    {0x1.294063p-2, -0x1.2a60fa574a369p-30},
+    {0x1.35410cp-2, 0x1.70c0a8d869ffap-29},
+    {0x1.4135c98p-2, -0x1.f44cff5e6d077p-29},
+    {0x1.4d1e24p-2, 0x1.3c73b51241722p-29},
+    {0x1.58f9a78p-2, -0x1.2a701180f7eep-29},
+    {0x1.64c7dep-2, -0x1.606c1cf7796a6p-29},
+    {0x1.708853p-2, 0x1.f48b3d5da731p-31},
+    {0x1.7c3a93p-2, 0x1.1dcce7019a3f2p-30},
+    {0x1.87de2a8p-2, -0x1.51569d2e59dbap-30},
+    {0x1.9372a6p-2, 0x1.de49eb968431ap-29},
+    {0x1.9ef794p-2, 0x1.d476c516da813p-29},
+    {0x1.aa6c828p-2, 0x1.b69fe4c541df2p-29},
+    {0x1.b5d1008p-2, 0x1.e15cc02b66c59p-30},
+    {0x1.c1249d8p-2, 0x1.1ee69fb15512cp-38},
+    {0x1.cc66e98p-2, 0x1.31c45e16850e6p-30},
+    {0x1.d797758p-2, 0x1.c371c4aaa1d91p-29},
+    {0x1.e2b5d38p-2, 0x1.bd8ec78362475p-36},
+    {0x1.edc195p-2, 0x1.77bc6ac45e108p-29},
+    {0x1.f8ba4d8p-2, 0x1.fc4d5cfda27cp-29},
+    {0x1.01cfc88p-1, -0x1.6782924d28d7ap-30},
+    {0x1.0738798p-1, 0x1.22ffed9697fafp-29},
+    {0x1.0c9705p-1, -0x1.513b38b1a7afcp-28},
+    {0x1.11eb358p-1, -0x1.f25a6ebde476dp-28},
+    {0x1.1734d6p-1, 0x1.ef6da450221a6p-28},
+    {0x1.1c73b38p-1, 0x1.ae68c86c9774ap-29},
+    {0x1.21a7998p-1, 0x1.33eb58b1613a2p-29},
+    {0x1.26d055p-1, -0x1.917690abb4e88p-28},
+    {0x1.2bedb28p-1, -0x1.02860b0452607p-28},
+    {0x1.30ff8p-1, -0x1.8f47e58f7e631p-28},
+    {0x1.36058bp-1, 0x1.0659f2b80d317p-29},
+    {0x1.3affa28p-1, 0x1.2050b93c7c4bcp-29},
+    {0x1.3fed95p-1, 0x1.a2ab6a26d22ccp-28},
+    {0x1.44cf328p-1, -0x1.7b7114f3fc4afp-28},
+    {0x1.49a4498p-1, 0x1.cd849c5b023d2p-28},
+    {0x1.4e6cab8p-1, 0x1.f1f2f489e149fp-28},
+    {0x1.532829p-1, 0x1.51aacae5ed147p-28},
+    {0x1.57d6938p-1, -0x1.b989b02eae413p-28},
+    {0x1.5c77bcp-1, -0x1.9afe73be58559p-29},
+    {0x1.610b758p-1, -0x1.7169909251b35p-28},
+    {0x1.6591928p-1, -0x1.07c3e14785361p-28},
+    {0x1.6a09e68p-1, -0x1.80c4336f74d05p-29},
+    {0x1.6e74458p-1, -0x1.8aaba8bb78079p-28},
+    {0x1.72d0838p-1, -0x1.00069bcac43c4p-33},
+    {0x1.771e76p-1, -0x1.f91b3da8c0c5dp-30},
+    {0x1.7b5df2p-1, 0x1.3557d76f0ac85p-28},
+    {0x1.7f8ecep-1, 0x1.ab8bb84c6e4e6p-28},
+    {0x1.83b0e08p-1, 0x1.ffcbb6e90bdfp-28},
+    {0x1.87c401p-1, -0x1.1745052dabc0cp-31},
+    {0x1.8bc8068p-1, 0x1.8a8ba05a743dap-28},
+    {0x1.8fbccap-1, 0x1.f7ca0674902b3p-28},
+    {0x1.93a2248p-1, 0x1.9263fb4f5066ap-29},
+    {0x1.9777ef8p-1, -0x1.9c145f22a8f34p-28},
+    {0x1.9b3e048p-1, -0x1.8f17e98771434p-34},
+    {0x1.9ef43fp-1, -0x1.aca0d793880d2p-30},
+    {0x1.a29a7ap-1, 0x1.189e0776ba27fp-31},
+    {0x1.a630918p-1, 0x1.817d70e16eeebp-28},
+    {0x1.a9b6628p-1, 0x1.0ea1a3033ec62p-29},
+    {0x1.ad2bcap-1, -0x1.de2aef51fef82p-29},
+    {0x1.b090a58p-1, 0x1.501ff9b64974p-33},
+    {0x1.b3e4d4p-1, -0x1.0aa8ee7adae3p-29},
+    {0x1.b728348p-1, -0x1.7348e1378d3e6p-28},
+    {0x1.ba5aa68p-1, -0x1.94de5b40ad8e4p-30},
+    {0x1.bd7c0bp-1, -0x1.c8356b304b4e6p-28},
+    {0x1.c08c428p-1, -0x1.8daab6f275401p-29},
+    {0x1.c38b2fp-1, 0x1.80bdb0d23e9d1p-29},
+    {0x1.c678b38p-1, -0x1.bbc632713c9aap-28},
+    {0x1.c954b2p-1, 0x1.3411f4f68244fp-29},
+    {0x1.cc1f0fp-1, 0x1.fe7e2e1e57614p-28},
+    {0x1.ced7af8p-1, -0x1.e19c46879edafp-28},
+    {0x1.d17e778p-1, -0x1.e0e5120440769p-28},
+    {0x1.d4134dp-1, 0x1.4dc939ac42b5bp-29},
+    {0x1.d69617p-1, 0x1.e4f34561739e4p-28},
+    {0x1.d906bdp-1, -0x1.9ae573aea067cp-30},
+    {0x1.db6526p-1, 0x1.1c504d6521181p-28},
+    {0x1.ddb13b8p-1, -0x1.333dc39f0f20ep-29},
+    {0x1.dfeae6p-1, 0x1.16df1555d62afp-28},
+    {0x1.e212108p-1, -0x1.84bc8da0298eep-28},
+    {0x1.e426a48p-1, 0x1.95e0bf350e711p-28},
+    {0x1.e6288fp-1, -0x1.db8f7708b5ab8p-28},
+    {0x1.e817ba8p-1, 0x1.a6688662f5019p-28},
+    {0x1.e9f4158p-1, -0x1.39d225a27d387p-29},
+    {0x1.ebbd8c8p-1, 0x1.be16e871b2318p-30},
+    {0x1.ed740e8p-1, -0x1.2f6d3985f4e1cp-30},
+    {0x1.ef178ap-1, 0x1.f239e12c6214dp-28},
+    {0x1.f0a7ef8p-1, 0x1.c9186b952c7aep-28},
+    {0x1.f2252f8p-1, -0x1.138a4c9065c0ep-30},
+    {0x1.f38f3bp-1, -0x1.cd8d3b9d7bafbp-28},
+    {0x1.f4e6038p-1, 0x1.8597966711fe2p-28},
+    {0x1.f6297dp-1, -0x1.1469faa77a357p-34},
+    {0x1.f7599ap-1, 0x1.d0903bb09e63bp-28},
+    {0x1.f8764f8p-1, 0x1.38a5d49ab2567p-28},
+    {0x1.f97f928p-1, -0x1.9b7b32bc55c1ep-28},
+    {0x1.fa7558p-1, -0x1.eeb5d2bd05465p-30},
+    {0x1.fb5797p-1, 0x1.95d741237f58ep-29},
+    {0x1.fc2647p-1, 0x1.c33fa68f64334p-30},
+    {0x1.fce16p-1, -0x1.492cc295dd6f8p-28},
+    {0x1.fd88dap-1, 0x1.e89292cf04139p-28},
+    {0x1.fe1cbp-1, -0x1.a1527b72ee0e7p-28},
+    {0x1.fe9cdbp-1, -0x1.7f3be2f56f099p-28},
+    {0x1.ff09568p-1, -0x1.38c7295fcae64p-28},
+    {0x1.ff621ep-1, 0x1.bcb6bef1d421fp-28},
+    {0x1.ffa72fp-1, -0x1.08a362d33736dp-37},
+    {0x1.ffd886p-1, 0x1.099a19765595dp-30},
+    {0x1.fff6218p-1, -0x1.646d24a88970ep-29},
+    {0x1p+0, 0x0p+0},
+};
 
 // {{sin hi, sin lo}, {cos hi, cos lo}} of i/128
 constexpr SinCosPair kSinCos[] = {
@@ -392,24 +537,6 @@ constexpr double splitHigh(double a) {
     return c - (c - a);
 }
 
-// sin and cos of i/128 (the high parts of kSinCos) split once, at compile
-// time, for the exact products of the common path.
-struct SplitRow {
-    double high[2];  // sin, cos
-    double low[2];
-};
-
-constexpr auto kSinCosSplit = [] {
-    std::array<SplitRow, std::size(kSinCos)> rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        for (int k = 0; k < 2; ++k) {
-            rows[i].high[k] = splitHigh(kSinCos[i].v[k].hi);
-            rows[i].low[k] = kSinCos[i].v[k].hi - rows[i].high[k];
-        }
-    }
-    return rows;
-}();
-
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 // Adding and subtracting 1.5 * 2^52 rounds a double below 2^51 in magnitude
 // to an integer (round to nearest even).
@@ -588,49 +715,8 @@ inline Split split(const Reduced& reduced) {
     return {index, rh - index * 0.0078125, rl, negative};
 }
 
-// What sin and cos of |r| = i/128 + t + tLow have in common on the common
-// path: the table row, t, and the series of sin t - t and cos t - 1.
-struct Shared {
-    const SinCosPair* row;
-    double t;
-    double tLow;
-    double sinTail;  // sin t - t
-    double cosTail;  // cos t - 1, with the part of tLow
-};
-
-inline Shared shared(const Split& p) {
-    const double t = p.t;
-    const double t2 = t * t;
-    const double sinTail = t * t2 * (-1.0 / 6 + t2 * (1.0 / 120 + t2 * (-1.0 / 5040)));
-    const double cosTail = t2 * (-0.5 + t2 * (1.0 / 24 + t2 * (-1.0 / 720 + t2 * (1.0 / 40320)))) - t * p.tLow;
-    return {&kSinCos[p.index], t, p.tLow, sinTail, cosTail};
-}
-
-// sin (cosine 0) or cos (cosine 1) of |r|, to about 2^-66 relative:
-// a (1 + cosTail) + b (t + tLow + sinTail) with a, b = sin, cos of i/128
-// for sin and cos, -sin for cos. The rows are picked, not branched on: which
-// one a call needs follows the quadrant, which no branch predictor guesses.
-inline DoubleDouble sinOrCos(const Shared& e, int cosine) {
-    static constexpr double kSign[2] = {1.0, -1.0};
-    const DoubleDouble& a = e.row->v[cosine];
-    const DoubleDouble& other = e.row->v[cosine ^ 1];
-    const double sign = kSign[cosine];
-    const double bHi = sign * other.hi;
-    const double bLo = sign * other.lo;
-    // bHi e.t exactly, with bHi split beforehand.
-    const SplitRow& split = kSinCosSplit[static_cast<std::size_t>(e.row - kSinCos)];
-    const double bHigh = sign * split.high[cosine ^ 1];
-    const double bLow = sign * split.low[cosine ^ 1];
-    const double tHigh = splitHigh(e.t);
-    const double tLow = e.t - tHigh;
-    const double product = bHi * e.t;
-    const DoubleDouble q = {product, ((bHigh * tHigh - product) + bHigh * tLow + bLow * tHigh) + bLow * tLow};
-    DoubleDouble v = fastTwoSum(a.hi, q.hi);
-    v.lo += q.lo + a.lo + a.hi * e.cosTail + bHi * (e.tLow + e.sinTail) + bLo * e.t;
-    return v;
-}
-
-// The same to about 2^-102, in double-double arithmetic.
+// sin (cosine false) or cos (cosine true) of i/128 + t + tLow to about
+// 2^-102, in double-double arithmetic.
 DoubleDouble sinCosAccurate(bool cosine, const Split& p) {
     const SinCosPair& a = kSinCos[p.index];
     const DoubleDouble t = twoSum(p.t, p.tLow);
@@ -651,64 +737,6 @@ DoubleDouble sinCosAccurate(bool cosine, const Split& p) {
     return add(add(cosA, multiply(cosA, cosTail)), negate(add(multiply(sinA, t), multiply(sinA, sinTail))));
 }
 
-// The common path leaves arguments whose reduced value is so small that the
-// reduction's own error could reach 2^-70 of the result to the accurate path
-// (x within about 2^-39 of a multiple of pi/2 below 2^20).
-inline bool reducedTooSmall(const Reduced& reduced) {
-    return magnitude(reduced.r.hi) < reduced.error * 0x1p71;
-}
-
-constexpr double kSign[2] = {1.0, -1.0};
-
-// sin x = sin r, cos r, -sin r, -cos r and cos x = cos r, -sin r, -cos r,
-// sin r for k = 0, 1, 2, 3; sin(-|r|) = -sin |r|. Returns the sign factor
-// and whether cos |r| is wanted, for sin (cosine 0) or cos (cosine 1).
-struct Choice {
-    int cosine;
-    double sign;
-};
-
-inline Choice choose(int quadrant, int cosine, const Split& p) {
-    const int q = (quadrant + cosine) & 3;
-    const int useCos = q & 1;
-    const int negative = (q >> 1) ^ (static_cast<int>(p.negative) & (useCos ^ 1));
-    return {useCos, kSign[negative]};
-}
-
-// sin (cosine false) or cos of x >= 0, finite.
-bool sinCosFast(bool cosine, double x, double& result) {
-    const Reduced reduced = reduce(x);
-    if (reducedTooSmall(reduced)) return false;
-    const Split p = split(reduced);
-    const Choice c = choose(reduced.quadrant, cosine ? 1 : 0, p);
-    const DoubleDouble v = sinOrCos(shared(p), c.cosine);
-    if (!decide(v, 0x1p-63 * magnitude(v.hi), result)) return false;
-    result *= c.sign;
-    return true;
-}
-
-// sin and cos of x >= 0, finite, with one reduction; false for each that
-// the common path cannot decide.
-void sinAndCosFast(double x, double& s, double& c, bool& sinDecided, bool& cosDecided) {
-    const Reduced reduced = reduce(x);
-    if (reducedTooSmall(reduced)) {
-        sinDecided = cosDecided = false;
-        return;
-    }
-    const Split p = split(reduced);
-    const Shared e = shared(p);
-    const DoubleDouble ofSin = sinOrCos(e, 0);
-    const DoubleDouble ofCos = sinOrCos(e, 1);
-    const Choice forSin = choose(reduced.quadrant, 0, p);
-    const Choice forCos = choose(reduced.quadrant, 1, p);
-    const DoubleDouble& vs = forSin.cosine ? ofCos : ofSin;
-    const DoubleDouble& vc = forCos.cosine ? ofCos : ofSin;
-    sinDecided = decide(vs, 0x1p-63 * magnitude(vs.hi), s);
-    cosDecided = decide(vc, 0x1p-63 * magnitude(vc.hi), c);
-    s *= forSin.sign;
-    c *= forCos.sign;
-}
-
 double sinCosAccurate(bool cosine, double x) {
     const Reduced reduced = reduce(x);
     const Split p = split(reduced);
@@ -721,25 +749,6 @@ double sinCosAccurate(bool cosine, double x) {
     return negative ? -result : result;
 }
 
-// tan of x >= 0, finite: sin r / cos r for even k, -cos r / sin r for odd k.
-bool tanFast(double x, double& result) {
-    const Reduced reduced = reduce(x);
-    if (reducedTooSmall(reduced)) return false;
-    const Split p = split(reduced);
-    const Shared e = shared(p);
-    // divideFast wants normalized pairs (|lo| within half an ulp of hi).
-    DoubleDouble s = sinOrCos(e, 0);
-    s = fastTwoSum(s.hi, s.lo);
-    DoubleDouble c = sinOrCos(e, 1);
-    c = fastTwoSum(c.hi, c.lo);
-    const int odd = reduced.quadrant & 1;
-    const DoubleDouble both[2] = {s, c};
-    const DoubleDouble v = divideFast(both[odd], both[odd ^ 1]);
-    if (!decide(v, 0x1p-62 * magnitude(v.hi), result)) return false;
-    result *= kSign[odd ^ static_cast<int>(p.negative)];
-    return true;
-}
-
 double tanAccurate(double x) {
     const Reduced reduced = reduce(x);
     const Split p = split(reduced);
@@ -749,6 +758,122 @@ double tanAccurate(double x) {
     const DoubleDouble v = odd ? divide(c, s) : divide(s, c);
     const double result = v.hi + v.lo;
     return odd != p.negative ? -result : result;
+}
+
+// --- sin, cos and tan on the common path -----------------------------------
+
+constexpr double kSign[2] = {1.0, -1.0};
+
+// x = n pi/256 + y + yLow with |y| <= pi/512 (a hair more where n rounds to
+// even) and |yLow| within half an ulp of y; `error` bounds the absolute
+// error of y + yLow.
+struct Reduced256 {
+    int n;
+    double y;
+    double yLow;
+    double error;
+};
+
+// For |x| < 2^10, with pi/256 in three parts: n has at most 17 bits, so
+// n P1 and n P2 are exact, and s = x - n P1 is exact (the two are close).
+// The rounding error of y = s - n P2 is (s - y) - n P2 exactly: either
+// |s| >= |n P2|, or both are multiples of 2^-74 below 2^-22 and y is exact.
+inline Reduced256 reduceSmall(double x) {
+    const double k = (x * k256OverPi + kRoundToInteger) - kRoundToInteger;
+    const double s = x - k * kPiOver256_1;
+    const double p2 = k * kPiOver256_2;
+    const double y = s - p2;
+    const double yLow = ((s - y) - p2) - k * kPiOver256_3;
+    const DoubleDouble r = fastTwoSum(y, yLow);
+    return {static_cast<int>(k), r.hi, r.lo, 0x1p-110};
+}
+
+// For finite |x| >= 2^10: x = k pi/2 + r first, then r = j pi/256 + y.
+Reduced256 reduceOther(double x) {
+    const Reduced q = reduce(magnitude(x));
+    const double j = (q.r.hi * k256OverPi + kRoundToInteger) - kRoundToInteger;  // |j| <= 65
+    const double s = q.r.hi - j * kPiOver256_1;                                   // exact
+    const DoubleDouble a = twoSum(s, -(j * kPiOver256_2));
+    const DoubleDouble b = twoSum(a.hi, (a.lo + q.r.lo) - j * kPiOver256_3);
+    const DoubleDouble r = fastTwoSum(b.hi, b.lo);
+    const int n = q.quadrant * 128 + static_cast<int>(j);
+    if (x < 0) return {-n, -r.hi, -r.lo, q.error + 0x1p-110};
+    return {n, r.hi, r.lo, q.error + 0x1p-110};
+}
+
+inline Reduced256 reduce256(double x) { return magnitude(x) < 0x1p10 ? reduceSmall(x) : reduceOther(x); }
+
+// Where y is so small that the reduction's own error could reach 2^-70 of
+// it (x within about 2^-40 of a multiple of pi), the accurate path decides.
+inline bool tooSmall(const Reduced256& r) { return magnitude(r.y) < r.error * 0x1p70; }
+
+// sin(n pi/256) for any n, from the table of the first quarter turn:
+// sin(m pi/256) = sin((256 - m) pi/256), and the sign flips every 256.
+inline ShortPair sinOfStep(int n) {
+    const int m = n & 255;
+    const int fromTop = 128 - m;
+    const ShortPair& row = kSinPi256[128 - (fromTop < 0 ? -fromTop : fromTop)];
+    const double sign = kSign[(n >> 8) & 1];
+    return {sign * row.hi, sign * row.lo};
+}
+
+// What sin and cos of one reduced argument share: y split in halves of 26
+// and 27 bits for exact products, and with r = y + yLow,
+//   sin r = y + sinRest,  cos r = 1 + cosRest.
+struct Series {
+    double y;
+    double yHigh;
+    double yRest;  // y - yHigh
+    double sinRest;
+    double cosRest;
+};
+
+inline Series series(const Reduced256& r) {
+    const double y = r.y;
+    const double split = kSplitter * y;
+    const double yHigh = split - (split - y);
+    const double y2 = y * y;
+    const double sinTail = y * y2 * (-1.0 / 6 + y2 * (1.0 / 120 + y2 * (-1.0 / 5040)));  // sin y - y
+    const double cosTail = y2 * (-0.5 + y2 * (1.0 / 24 + y2 * (-1.0 / 720)));            // cos y - 1
+    return {y, yHigh, y - yHigh, r.yLow + sinTail, cosTail - y * r.yLow};
+}
+
+// sin(a + r) = s cos r + c sin r for s = sin a, c = cos a, as hi + lo to
+// about 2^-64 relative. s.hi + c.hi yHigh is summed exactly: the product has
+// at most 52 bits, and |s.hi| >= sin(pi/256) > |c.hi yHigh| unless s.hi is 0.
+inline DoubleDouble sinOfSum(ShortPair s, ShortPair c, const Series& e) {
+    const double p = c.hi * e.yHigh;
+    const double hi = s.hi + p;
+    const double sumError = (s.hi - hi) + p;
+    const double small = (sumError + s.lo) + (c.hi * e.yRest + c.lo * e.y);
+    const double lo = small + ((c.hi + c.lo) * e.sinRest + (s.hi + s.lo) * e.cosRest);
+    return {hi, lo};
+}
+
+// The common path's error bounds, relative to the result: about 2^-64 for
+// sin and cos, one bit more for the quotient of tan.
+constexpr double kSinCosBound = 0x1p-63;
+constexpr double kTanBound = 0x1p-62;
+
+// sin (turn 0) or cos (turn 128: cos x = sin(x + pi/2)) of x, 2^-27 <= |x|,
+// finite; false when the common path cannot decide.
+inline bool sinCosFast(int turn, const Reduced256& r, const Series& e, double& result) {
+    const DoubleDouble v = sinOfSum(sinOfStep(r.n + turn), sinOfStep(r.n + turn + 128), e);
+    return decide(v, kSinCosBound * magnitude(v.hi), result);
+}
+
+// tan x = sin x / cos x, with one division: the quotient q and its
+// correction both multiply by 1/cos. The correction divides by c.hi alone,
+// so cos is normalized first (its lo within half an ulp of hi).
+inline bool tanFast(const Reduced256& r, const Series& e, double& result) {
+    const DoubleDouble s = sinOfSum(sinOfStep(r.n), sinOfStep(r.n + 128), e);
+    const DoubleDouble cosine = sinOfSum(sinOfStep(r.n + 128), sinOfStep(r.n + 256), e);
+    const DoubleDouble c = fastTwoSum(cosine.hi, cosine.lo);
+    const double inverse = 1.0 / c.hi;
+    const double q = s.hi * inverse;
+    const DoubleDouble p = twoProduct(q, c.hi);
+    const double rest = ((((s.hi - p.hi) - p.lo) + s.lo) - q * c.lo) * inverse;
+    return decide({q, rest}, kTanBound * magnitude(q), result);
 }
 
 // --- atan ------------------------------------------------------------------
@@ -958,47 +1083,40 @@ bool atanSpecial(double x, double& result) {
 
 // The common path of each function, special arguments included; false when
 // it cannot decide the rounding.
-inline bool sinCommon(double x, double& result) {
+// Arguments sin, cos and tan settle without the series: NaN and infinities
+// (NaN), and |x| < 2^-27, where sin x and tan x round to x and cos x to 1.
+inline bool sinCosTanSpecial(double x) {
     const double ax = magnitude(x);
-    if (!(ax <= std::numeric_limits<double>::max())) {  // NaN, infinity
-        result = x - x;
+    return !(ax <= std::numeric_limits<double>::max()) || ax < 0x1p-27;
+}
+
+// The common path of each function, special arguments included; false when
+// it cannot decide the rounding.
+inline bool sinCommon(double x, double& result) {
+    if (sinCosTanSpecial(x)) {
+        result = magnitude(x) < 0x1p-27 ? x : x - x;
         return true;
     }
-    if (ax < 0x1p-27) {  // x - x^3/3! rounds to x
-        result = x;
-        return true;
-    }
-    if (!sinCosFast(false, ax, result)) return false;
-    result *= kSign[x < 0 ? 1 : 0];
-    return true;
+    const Reduced256 r = reduce256(x);
+    return !tooSmall(r) && sinCosFast(0, r, series(r), result);
 }
 
 inline bool cosCommon(double x, double& result) {
-    const double ax = magnitude(x);
-    if (!(ax <= std::numeric_limits<double>::max())) {
-        result = x - x;
+    if (sinCosTanSpecial(x)) {
+        result = magnitude(x) < 0x1p-27 ? 1.0 : x - x;
         return true;
     }
-    if (ax < 0x1p-27) {  // 1 - x^2/2 rounds to 1
-        result = 1.0;
-        return true;
-    }
-    return sinCosFast(true, ax, result);
+    const Reduced256 r = reduce256(x);
+    return !tooSmall(r) && sinCosFast(128, r, series(r), result);
 }
 
 inline bool tanCommon(double x, double& result) {
-    const double ax = magnitude(x);
-    if (!(ax <= std::numeric_limits<double>::max())) {
-        result = x - x;
+    if (sinCosTanSpecial(x)) {
+        result = magnitude(x) < 0x1p-27 ? x : x - x;
         return true;
     }
-    if (ax < 0x1p-27) {  // x + x^3/3 rounds to x
-        result = x;
-        return true;
-    }
-    if (!tanFast(ax, result)) return false;
-    result *= kSign[x < 0 ? 1 : 0];
-    return true;
+    const Reduced256 r = reduce256(x);
+    return !tooSmall(r) && tanFast(r, series(r), result);
 }
 
 inline bool atanCommon(double x, double& result) {
@@ -1071,17 +1189,16 @@ double cos(double x) {
 }
 
 void sinCos(double x, double& s, double& c) {
-    const double ax = magnitude(x);
-    if (!(ax <= std::numeric_limits<double>::max()) || ax < 0x1p-27) {
+    if (sinCosTanSpecial(x)) {
         s = sin(x);
         c = cos(x);
         return;
     }
-    bool sinDecided = false;
-    bool cosDecided = false;
-    sinAndCosFast(ax, s, c, sinDecided, cosDecided);
-    s = sinDecided ? s * kSign[x < 0 ? 1 : 0] : detail::accurate(detail::Function::sin, x);
-    if (!cosDecided) c = detail::accurate(detail::Function::cos, x);
+    const Reduced256 r = reduce256(x);
+    const bool small = tooSmall(r);
+    const Series e = series(r);
+    if (small || !sinCosFast(0, r, e, s)) s = detail::accurate(detail::Function::sin, x);
+    if (small || !sinCosFast(128, r, e, c)) c = detail::accurate(detail::Function::cos, x);
 }
 
 double tan(double x) {
