@@ -183,6 +183,37 @@ int main() {
         std::printf("}},\n");
     }
     std::printf("};\n");
+
+    // Taylor coefficients of atan at b = j/64: with g = atan' = 1/(1 + u^2),
+    // (1 + (b + d)^2) g(b + d) = 1 gives g_0 = 1/(1 + b^2) and
+    // g_n = -(2 b g_(n-1) + g_(n-2)) / (1 + b^2); f_(n+1) = g_n / (n + 1).
+    std::printf("\n// atan(j/64 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10\nconstexpr AsinRow kAtanSeries[] = {\n");
+    for (int j = 0; j <= 64; ++j) {
+        mpfr_set_ui(x, j, MPFR_RNDN);
+        mpfr_div_ui(x, x, 64, MPFR_RNDN);
+        mpfr_sqr(a, x, MPFR_RNDN);
+        mpfr_add_ui(a, a, 1, MPFR_RNDN);  // 1 + b^2
+        mpfr_ui_div(g[0], 1, a, MPFR_RNDN);
+        for (int n = 1; n < kTerms; ++n) {
+            mpfr_mul(t, x, g[n - 1], MPFR_RNDN);
+            mpfr_mul_ui(t, t, 2, MPFR_RNDN);
+            if (n > 1) mpfr_add(t, t, g[n - 2], MPFR_RNDN);
+            mpfr_div(t, t, a, MPFR_RNDN);
+            mpfr_neg(g[n], t, MPFR_RNDN);
+        }
+        std::printf("    {");
+        mpfr_atan(y, x, MPFR_RNDN);
+        printPair(y);
+        std::printf(", ");
+        printPair(g[0]);
+        std::printf(", {");
+        for (int n = 2; n <= 10; ++n) {
+            mpfr_div_ui(y, g[n - 1], n, MPFR_RNDN);
+            std::printf("%s%a", n == 2 ? "" : ", ", mpfr_get_d(y, MPFR_RNDN));
+        }
+        std::printf("}},\n");
+    }
+    std::printf("};\n");
     for (auto& v : g) mpfr_clear(v);
     mpfr_clears(a, t, static_cast<mpfr_ptr>(nullptr));
     mpfr_clears(x, y, pi, static_cast<mpfr_ptr>(nullptr));

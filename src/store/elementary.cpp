@@ -12,23 +12,26 @@
 #endif
 
 // How the functions work. Every argument is brought to a small range where
-// a table of exact values and a short series do the rest:
-//   - sin, cos, tan: x = k pi/2 + r with |r| <= pi/4 (four-part pi/2 for
-//     |x| < 2^20, the bits of 2/pi beyond), then r = i/128 + t with
-//     |t| <= 1/256, and sin(i/128 + t), cos(i/128 + t) from the table of
-//     sin and cos of i/128 and the series of sin t and cos t;
-//   - atan: z = |x| or 1/|x| in [0, 1], z = j/64 + ..., atan z =
-//     atan(j/64) + atan(w) with w = (z - j/64) / (1 + z j/64), |w| <= 1/128;
-//   - acos: on the common path through asin of |x| <= 1/2 or of
-//     sqrt((1 - |x|)/2), from the Taylor series of asin at i/128; on the
-//     accurate path through atan of sqrt(1 - x^2)/|x| or its inverse.
-// The common path carries the result as a pair of doubles (hi + lo) to
-// about 2^-66 and returns hi + lo when the error bound cannot change its
-// rounding; otherwise the accurate path redoes the work in double-double
-// arithmetic (about 2^-100). The common path avoids branches whose outcome
-// follows the argument at random (quadrants, signs, x above or below 1):
-// it picks table rows and factors instead. The tables come from
-// tools/elementary_tables.cpp.
+// a table of exact values and a short series do the rest. The common path:
+//   - sin, cos, tan: x = n pi/256 + y with |y| <= pi/512 (three-part pi/256
+//     for |x| < 2^10; beyond, x = k pi/2 + r first), and sin(n pi/256 + y)
+//     = S cos y + C sin y with S, C = sin, cos of n pi/256 from a table of
+//     the first quarter turn; cos x is sin(x + pi/2), tan x = sin x / cos x;
+//   - atan: z = |x| or 1/|x| in [0, 1], atan z from the Taylor series of
+//     atan at j/64 nearest z, and pi/2 - atan z for |x| > 1;
+//   - acos: through asin of |x| <= 1/2 or of sqrt((1 - |x|)/2), from the
+//     Taylor series of asin at i/128.
+// It works in plain doubles: the table values whose products lead the sum
+// are kept as a 26-bit part and a rest, so that one exact product and one
+// exact sum give hi, and everything else is a small lo. When the error
+// bound (about 2^-63 of the result) cannot change the rounding of hi + lo,
+// the accurate path redoes the work in double-double arithmetic (about
+// 2^-100): x = k pi/2 + r, r = i/128 + t and the table of sin and cos of
+// i/128; atan z = atan(j/64) + atan(w), w = (z - j/64) / (1 + z j/64); acos
+// through atan of sqrt(1 - x^2)/|x| or its inverse. The common path avoids
+// branches whose outcome follows the argument at random (quadrants, signs,
+// x above or below 1): it picks table rows and factors instead. The tables
+// come from tools/elementary_tables.cpp.
 
 namespace kwarel::elementary {
 namespace {
@@ -529,6 +532,75 @@ constexpr AsinRow kAsin[] = {
     {{0x1.0c152382d7366p-1, -0x1.ee6913347c2a6p-55}, {0x1.279a74590331cp+0, 0x1.34863e0792bedp-54}, {0x1.8a2345cc04426p-2, 0x1.06c22e8802d6ep-1, 0x1.328d364958a56p-1, 0x1.bbc51b62dcf93p-1, 0x1.4ae18feda4c2cp+0, 0x1.055e46aa8225bp+1, 0x1.a8f48424a8f02p+1, 0x1.62ab812d94297p+2, 0x1.2db5b187f835ep+3}},
 };
 
+// atan(j/64 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10
+constexpr AsinRow kAtanSeries[] = {
+    {{0x0p+0, 0x0p+0}, {0x1p+0, 0x0p+0}, {-0x0p+0, -0x1.5555555555555p-2, 0x0p+0, 0x1.999999999999ap-3, -0x0p+0, -0x1.2492492492492p-3, 0x0p+0, 0x1.c71c71c71c71cp-4, -0x0p+0}},
+    {{0x1.fff555bbb729bp-7, -0x1.220c39d4dff5p-61}, {0x1.ffe001ffe002p-1, -0x1.ffe001ffe002p-61}, {-0x1.ffc005ff800ap-7, -0x1.54d56953003cp-2, 0x1.ff601bfc406dfp-7, 0x1.981a09849cb13p-3, -0x1.fed5a944d7f05p-7, -0x1.229338e29faefp-3, 0x1.fe20c5ca6b2a1p-7, 0x1.c21fe079cb142p-4, -0x1.fd418fd78c5a3p-7}},
+    {{0x1.ffd55bba97625p-6, -0x1.5ec431444912cp-60}, {0x1.ff801ff801ff8p-1, 0x1.ff801ff801ff8p-61}, {-0x1.ff005fe009fdp-6, -0x1.535694c03beap-2, 0x1.fd81bf106dd29p-6, 0x1.93a0945cb009fp-3, -0x1.fb5a9137ef3f6p-6, -0x1.1ca138b1f15e5p-3, 0x1.f88c52a3243fcp-6, 0x1.b3531eb58605ap-4, -0x1.f518e2cc41b0ap-6}},
+    {{0x1.7fb818430da2ap-5, -0x1.86ef8f794f105p-63}, {0x1.fee0a1a513254p-1, -0x1.3c4e1414b45a9p-55}, {-0x1.7e516b6f5fb61p-5, -0x1.50dba2b652209p-2, 0x1.7bce9d05eab95p-5, 0x1.8c3cce1b89dc7p-3, -0x1.7833cbf47e098p-5, -0x1.12dd7e8827ec8p-3, 0x1.73868acdf7c56p-5, 0x1.9b2f347db0a29p-4, -0x1.6dcdd5b82ad47p-5}},
+    {{0x1.ff55bb72cfdeap-5, -0x1.c934d86d23f1dp-60}, {0x1.fe01fe01fe02p-1, -0x1.fe01fe01fe02p-57}, {-0x1.fc05f809f40dfp-5, -0x1.4d69303ba878bp-2, 0x1.f61bc46d4b167p-5, 0x1.82084cab634dp-3, -0x1.eda84feb05beap-5, -0x1.057e3669247d6p-3, 0x1.e2c2b10d370ecp-5, 0x1.7a77ef4ff3f8fp-4, -0x1.d5879be0af0e6p-5}},
+    {{0x1.3f59f0e7c559dp-4, 0x1.ac4ce285df847p-58}, {0x1.fce4da6ab93e9p-1, -0x1.be46b18a97736p-57}, {-0x1.3c2114d22b635p-4, -0x1.49059c4d74033p-2, 0x1.36662c0896a7cp-4, 0x1.75261a13a97a2p-3, -0x1.2e4315fdd1509p-4, -0x1.e99996e52db32p-4, 0x1.23da4b0a71e9fp-4, 0x1.52335e3bc8178p-4, -0x1.175631ce245f4p-4}},
+    {{0x1.7ee182602f10fp-4, -0x1.cfb654c0c3d98p-58}, {0x1.fb8a096acfaccp-1, -0x1.2962e18495af3p-55}, {-0x1.7956846635c89p-4, -0x1.43b8f2037b997p-2, 0x1.6f8857900c4eep-4, 0x1.65c1f4409ba0ep-3, -0x1.61b651d176e0cp-4, -0x1.c24738ad65152p-4, 0x1.5033f7bc246c1p-4, 0x1.239e96db30b46p-4, -0x1.3b66af01bca6p-4}},
+    {{0x1.be39ebe6f07c3p-4, 0x1.f7b8f29a05987p-58}, {0x1.f9f2893bb9192p-1, 0x1.8260b7cd1bdabp-56}, {-0x1.b578772759741p-4, -0x1.3d8ccd45bbe91p-2, 0x1.a61404fa31d26p-4, 0x1.540f60668fd66p-3, -0x1.9092dcb2f6e8fp-4, -0x1.95d668d902073p-4, 0x1.75a3e99c53d16p-4, 0x1.e040c8f475e61p-5, -0x1.56183e072a50fp-4}},
+    {{0x1.fd5ba9aac2f6ep-4, -0x1.cd37686760c17p-59}, {0x1.f81f81f81f82p-1, -0x1.f81f81f81f82p-55}, {-0x1.f05e09d0dc11bp-4, -0x1.368c3aa76e1d7p-2, 0x1.d9b16b391c2e3p-4, 0x1.4048994488c86p-3, -0x1.ba55da98401c8p-4, -0x1.652e4e5127e64p-4, 0x1.93943442e53aep-4, 0x1.7275386286f75p-5, -0x1.66ee6cd9fe96fp-4}},
+    {{0x1.1e1fafb043727p-3, -0x1.b485914dacf8cp-59}, {0x1.f612438a14f5ep-1, 0x1.98e9e001f6124p-56}, {-0x1.14f0459d3fb7cp-3, -0x1.2ec3931219b34p-2, 0x1.0509268736312p-3, 0x1.2aad607eca5ecp-3, -0x1.de969e19fe31cp-4, -0x1.31455db6b9127p-4, 0x1.a9a62f53dd9eep-4, 0x1.00f5ba8e4edep-5, -0x1.6dce8d02714ffp-4}},
+    {{0x1.3d6eee8c6626cp-3, 0x1.61a3b0ce9281bp-57}, {0x1.f3cc435b0713cp-1, 0x1.1d0a7e69ea094p-55}, {-0x1.30eddb7d169fp-3, -0x1.264053fd62b3cp-2, 0x1.1b795e8e57ee3p-3, 0x1.1381bbe93b8e5p-3, -0x1.fd07f394e1bf7p-4, -0x1.f634c37bb5315p-5, 0x1.b7b30e501e57bp-4, 0x1.1dae120503792p-6, -0x1.6afc07ec85d9bp-4}},
+    {{0x1.5c9811e3ec26ap-3, -0x1.054ab2c010f3dp-58}, {0x1.f14f19cce28ebp-1, -0x1.b7c252708cd6ep-55}, {-0x1.4c16f42678d07p-3, -0x1.1d10f4fccc153p-2, 0x1.300cd74979f8cp-3, 0x1.f6194fbe70208p-4, -0x1.0abc54b1c266fp-3, -0x1.875b23b74e858p-5, 0x1.bdca692e46f11p-4, 0x1.f0b179de94aefp-9, -0x1.5f1053244a013p-4}},
+    {{0x1.7b97b4bce5b02p-3, 0x1.347b0b4f881cap-58}, {0x1.ee9c7f8458e02p-1, -0x1.163807ba71fe1p-57}, {-0x1.665c226d69eebp-3, -0x1.1344bb737e8f3p-2, 0x1.42aca8b929b0bp-3, 0x1.c32d8f683981cp-4, -0x1.13e9ad22d5eccp-3, -0x1.17f3ed35c8c33p-5, 0x1.bc2ee2a73307ep-4, -0x1.2ee042bddc834p-7, -0x1.4aef3c93c1534p-4}},
+    {{0x1.9a6a8e96c8626p-3, 0x1.cf601e7b4348ep-59}, {0x1.ebb64a8c932d7p-1, 0x1.0538d79aae302p-61}, {-0x1.7faf6f88295fep-3, -0x1.08eb8d3f5a07bp-2, 0x1.53479d6814372p-3, 0x1.8ed239c562d77p-4, -0x1.1a0ec2cdd89fdp-3, -0x1.53bd4fec9df82p-6, 0x1.b3512d9d3f0f6p-4, -0x1.5e1ab4534ccf5p-6, -0x1.2fb8741e17632p-4}},
+    {{0x1.b90d7529260a2p-3, 0x1.17b10d2e0e5abp-61}, {0x1.e89e6b5ccf172p-1, 0x1.20357153be26ap-55}, {-0x1.980467f79bfd6p-3, -0x1.fc2b8650d32f4p-3, 0x1.61d22d625e475p-3, 0x1.599799e54f3p-4, -0x1.1d3b0365c2b85p-3, -0x1.f6cc90afb6b97p-8, 0x1.a3c9c28035c12p-4, -0x1.08f0d8331488ap-5, -0x1.0eb751c5fcd04p-4}},
+    {{0x1.d77d5df205736p-3, 0x1.c648d1534597ep-57}, {0x1.e556e9c86d7c6p-1, -0x1.30c2534c9abfdp-55}, {-0x1.af50242f10c89p-3, -0x1.e5a7f7b1596d9p-3, 0x1.6e466171949b1p-3, 0x1.2409fa3d6f244p-4, -0x1.1d8980dceacbfp-3, 0x1.3c3b6dc71508p-8, 0x1.8e519f78687abp-4, -0x1.57cac6b1251ecp-5, -0x1.d2a3bb4170164p-5}},
+    {{0x1.f5b75f92c80ddp-3, 0x1.8ab6e3cf7afbdp-57}, {0x1.e1e1e1e1e1e1ep-1, 0x1.e1e1e1e1e1e1ep-57}, {-0x1.c5894d10d4986p-3, -0x1.ce6de0253d27ep-3, 0x1.78a3a08d88b02p-3, 0x1.dd5f26a622b44p-5, -0x1.1b1faecd7c4ep-3, 0x1.0fc3e1fc8b549p-6, 0x1.73ba725728acfp-4, -0x1.9a753eeba051fp-5, -0x1.81f0251c71d2ap-5}},
+    {{0x1.09dc597d86362p-2, 0x1.62e47390cb865p-56}, {0x1.de4180d8b5ae6p-1, 0x1.1929823f66cfp-56}, {-0x1.daa81c655a596p-3, -0x1.b69e91974fd6cp-3, 0x1.80ee69dcd2641p-3, 0x1.740d764b143bep-5, -0x1.162bf4b6b733p-3, 0x1.c21477a20d203p-6, 0x1.54e68a0d6b625p-4, -0x1.d03cd7b6e81adp-5, -0x1.2e2871a0cf67ep-5}},
+    {{0x1.18bf5a30bf178p-2, 0x1.30ca4748b1bf9p-57}, {0x1.da7801da7801ep-1, -0x1.61ff8961ff896p-55}, {-0x1.eea659814cb11p-3, -0x1.9e5aef76f9fa1p-3, 0x1.872ffdf090624p-3, 0x1.0d08b83fe02bcp-5, -0x1.0ee4231b98637p-3, 0x1.320e65b309f28p-5, 0x1.32c0e755cbc43p-4, -0x1.f8dca5dea1ddbp-5, -0x1.b3f437b8c43d8p-6}},
+    {{0x1.278372057ef46p-2, -0x1.077cdd36dfc81p-56}, {0x1.d687aafdfd5bap-1, -0x1.82e68e19d8d3dp-56}, {-0x1.00bfa92db6fdbp-2, -0x1.85c325b640da2p-3, 0x1.8b75fa1da32d2p-3, 0x1.524adee810d6p-6, -0x1.0583d95a69deap-3, 0x1.7a3792b4d3decp-5, 0x1.0e35ba3290dfep-4, -0x1.0a3b219e12287p-4, -0x1.0fa90078835p-6}},
+    {{0x1.362773707ebccp-2, -0x1.963a544b672d8p-57}, {0x1.d272ca3fc5b1ap-1, 0x1.ae01d272ca3fcp-55}, {-0x1.0997e8aec9d8ep-2, -0x1.6cf6666d5c0ffp-3, 0x1.8dd1e8f2617b5p-3, 0x1.2483b33966883p-7, -0x1.f495d2b05b16bp-4, 0x1.b9096074fdeafp-5, 0x1.d05719c4605c9p-5, -0x1.11c35280318fdp-4, -0x1.ceb9120a724bep-8}},
+    {{0x1.44aa436c2af0ap-2, -0x1.5d5e43c55b3bap-56}, {0x1.ce3bb295c0773p-1, -0x1.26fd591851b41p-55}, {-0x1.11db08221a582p-2, -0x1.5412aeb9ef661p-3, 0x1.8e58cacc06b3ap-3, -0x1.25ff7cfe3f01ep-9, -0x1.daf789dae4b1cp-4, 0x1.ee3fb8e4e3e16p-5, 0x1.82fa9c2c60fedp-5, -0x1.136c4e13555d9p-4, 0x1.c74f3de9d1831p-10}},
+    {{0x1.530ad9951cd4ap-2, -0x1.2566480884082p-57}, {0x1.c9e4b91ff8d87p-1, -0x1.723ff1b0da37p-56}, {-0x1.1988d432f5908p-2, -0x1.3b3493403e07cp-3, 0x1.8d22997d0e938p-3, -0x1.a3464c2fe9cdep-7, -0x1.beb3fefb6f244p-4, 0x1.0ce5a39e67c0bp-4, 0x1.35eab93b4fb73p-5, -0x1.0fbaef4d86f78p-4, 0x1.3bfddd37ba6b1p-7}},
+    {{0x1.614840309cfe2p-2, -0x1.a725715711fp-56}, {0x1.c570327afd9ebp-1, 0x1.3c2abb32c1d72p-57}, {-0x1.20a1c06000419p-2, -0x1.22771486ad2c8p-3, 0x1.8a49c9d027817p-3, -0x1.73831eaabcb23p-6, -0x1.a051d8c46fbcep-4, 0x1.1de669132e9ccp-4, 0x1.d5269d48d5d65p-6, -0x1.074bb712354a4p-4, 0x1.0ef6551a55039p-6}},
+    {{0x1.6f61941e4def1p-2, -0x1.c63aae6f6e918p-56}, {0x1.c0e070381c0ep-1, 0x1.c0e070381c0ep-55}, {-0x1.2726dd135c174p-2, -0x1.09f37b38cc8cfp-3, 0x1.85eacd7da413cp-3, -0x1.04d6980fcc815p-5, -0x1.8054c1df326f9p-4, 0x1.2a47e082bda6p-4, 0x1.446397091d5a4p-6, -0x1.f5961e072e48cp-5, 0x1.6e2448b00bbfdp-6}},
+    {{0x1.7d5604b63b3f7p-2, 0x1.69c885c2b249ap-56}, {0x1.bc37be7ec7a8dp-1, -0x1.f12462b0e2727p-57}, {-0x1.2d19ccfbdd7fap-2, -0x1.e382786f8309bp-4, 0x1.802397e6de8dep-3, -0x1.49cf94f6d8017p-5, -0x1.5f3b3de917e27p-4, 0x1.324208e455cc2p-4, 0x1.77470b9fc88fep-7, -0x1.d5dbdc6b10536p-5, 0x1.bb070147d2bd5p-6}},
+    {{0x1.8b24d394a1b25p-2, 0x1.b6d0ba3748fa8p-56}, {0x1.b77861d9cdc98p-1, -0x1.2e22c345bd7a8p-57}, {-0x1.327cb9d57b8f5p-2, -0x1.b3ebc8761b154p-4, 0x1.7913279f68c54p-3, -0x1.888285872d73cp-5, -0x1.3d7cd567be75p-4, 0x1.361c00a24fc71p-4, 0x1.e4b7a46aa98b6p-9, -0x1.b0d643bad3a76p-5, 0x1.f5beada74e507p-6}},
+    {{0x1.98cd5454d6b18p-2, 0x1.9e6c988fd0a77p-56}, {0x1.b2a495323eb6ap-1, -0x1.7220270cc9678p-58}, {-0x1.375248cd58cc4p-2, -0x1.854a154d5f784p-4, 0x1.70d9167aa0c46p-3, -0x1.c0db0d0665a46p-5, -0x1.1b889b428e30dp-4, 0x1.3628d134448bp-4, -0x1.bbbc167619c9cp-9, -0x1.87ead53e1f653p-5, 0x1.0f7b2bdc4928dp-5}},
+    {{0x1.a64eec3cc23fdp-2, -0x1.24dec1b50b7ffp-56}, {0x1.adbe87f94905ep-1, 0x1.adbe87f94905ep-61}, {-0x1.3b9d8eab54af9p-2, -0x1.57c09645a7f9ep-4, 0x1.67953180938f2p-3, -0x1.f2d8bff0ea012p-5, -0x1.f388166c7250cp-5, 0x1.32c44c95ff694p-4, -0x1.3f3f025d7ff49p-7, -0x1.5c6d1b848e1d1p-5, 0x1.1be53ebc410dcp-5}},
+    {{0x1.b3a911da65c6cp-2, 0x1.ae187b1ca504p-56}, {0x1.a8c85c81a2254p-1, -0x1.3c1918d67728bp-55}, {-0x1.3f6203e8218ep-2, -0x1.2b6e8adb5f398p-4, 0x1.5d6719d9e25fcp-3, -0x1.0f46a19cc29ap-4, -0x1.b1147c1a6975p-5, 0x1.2c5012c826e6bp-4, -0x1.f6a95cbc1b186p-7, -0x1.2f96d2de89811p-5, 0x1.20d7737cd042bp-5}},
+    {{0x1.c0db4c94ec9fp-2, -0x1.cc1ce70934c34p-56}, {0x1.a3c4268881898p-1, 0x1.f907fe5c3bd97p-55}, {-0x1.42a378d38076dp-2, -0x1.006f45a36f1bdp-4, 0x1.526def7221a2ap-3, -0x1.220d267b0229ap-4, -0x1.7056dc74d0c66p-5, 0x1.2330d0ff472e2p-4, -0x1.4a5e99cb74216p-6, -0x1.02821992b9e1fp-5, 0x1.1f2a84fa0a7c8p-5}},
+    {{0x1.cde53432c1351p-2, -0x1.a2cfa4418f1adp-56}, {0x1.9eb3e9edacaccp-1, -0x1.942c587d23ca5p-55}, {-0x1.456609eaa285dp-2, -0x1.adb4828319af3p-5, 0x1.46c805c4ee7c2p-3, -0x1.31d7ca73bc33fp-4, -0x1.31d98b8a731f5p-5, 0x1.17cbc798f7481p-4, -0x1.8ccf3f977e9cap-6, -0x1.ac4b236ea1578p-6, 0x1.17ca051196434p-5}},
+    {{0x1.dac670561bb4fp-2, 0x1.a2b7f222f65e2p-56}, {0x1.999999999999ap-1, -0x1.999999999999ap-55}, {-0x1.47ae147ae147bp-2, -0x1.5d867c3ece2a5p-5, 0x1.3a92a30553261p-3, -0x1.3ec460ed80a18p-4, -0x1.ec21b514d88d8p-6, 0x1.0a849f929a833p-4, -0x1.c2f8b88dfb80cp-6, -0x1.56a498245bf09p-6, 0x1.0ba9908c71945p-5}},
+    {{0x1.e77eb7f175a34p-2, 0x1.0e53dc1bf3435p-56}, {0x1.9477169044ba4p-1, -0x1.d53e292d5fbc1p-56}, {-0x1.49802ba91fd89p-2, -0x1.1074cf33546d5p-5, 0x1.2de9c99222665p-3, -0x1.48f5afa031cb1p-4, -0x1.7ab74bc0c642p-6, 0x1.f7772876d0f75p-5, -0x1.ed628e431fc96p-6, -0x1.05668c64515ecp-6, 0x1.f776f5280c0c4p-6}},
+    {{0x1.f40dd0b541418p-2, -0x1.a3992dc382a23p-57}, {0x1.8f4e2f2efd135p-1, -0x1.4c3c0d4218911p-56}, {-0x1.4ae10df24b2d1p-2, -0x1.8d31fd7365f3fp-6, 0x1.20e80b7567664p-3, -0x1.5092724d80dddp-4, -0x1.100881b0516abp-6, 0x1.d797e4a356567p-5, -0x1.065f8e14758edp-5, -0x1.7338f73d2f6bbp-7, 0x1.d1d2295d62336p-6}},
+    {{0x1.0039c73c1a40cp-1, -0x1.b32c949c9d593p-55}, {0x1.8a209e931fcd3p-1, 0x1.cb8f08e68c94cp-57}, {-0x1.4bd59b35ad2d8p-2, -0x1.000c36dc339efp-6, 0x1.13a667812ee2dp-3, -0x1.55c46b5955c9cp-4, -0x1.5906b0fd2b503p-7, 0x1.b615d577de2dap-5, -0x1.10f0aa34d31ecp-5, -0x1.d02cbefe48adp-8, 0x1.a8193add71bf1p-6}},
+    {{0x1.0657e94db30dp-1, -0x1.d5b495f6349e6p-56}, {0x1.84f00c2780614p-1, -0x1.fe7b0ff3d87fap-56}, {-0x1.4c62cb562c625p-2, -0x1.e6495b3a4bcb7p-8, 0x1.063c2f78c0dc4p-3, -0x1.58b78459eb443p-4, -0x1.41c831386e6b4p-8, 0x1.938d6944ff706p-5, -0x1.16d9966ad4037p-5, -0x1.a9b1a01fc736ap-9, 0x1.7bd993ed938c9p-6}},
+    {{0x1.0c6145b5b43dap-1, 0x1.974fa13b5404fp-58}, {0x1.7fbe0b560d35cp-1, -0x1.4f066ae5a0887p-55}, {-0x1.4c8da57c2e1cbp-2, 0x1.8b34161c69f3cp-12, 0x1.f17ded351e8edp-4, -0x1.599900e77234cp-4, 0x1.006ef99f594eep-12, 0x1.708bf1a75a6ccp-5, -0x1.1896731a471d5p-5, 0x1.4cc7e59bf0521p-13, 0x1.4e739b06e1f19p-6}},
+    {{0x1.1255d9bfbd2a9p-1, -0x1.2bdaee1c0ee35p-58}, {0x1.7a8c1b5b1ffa1p-1, 0x1.73e4a4e005ea3p-55}, {-0x1.4c5b37fead5b8p-2, 0x1.fcb3101e4c97p-8, 0x1.d6850f983ecf1p-4, -0x1.5896c532f49b6p-4, 0x1.432e2eaefcf7fp-8, 0x1.4d8efe1db38fp-5, -0x1.16a6a7c5c9defp-5, 0x1.9a7427b6fe5dp-9, 0x1.21176c5fd4aeep-6}},
+    {{0x1.1835a88be7c13p-1, 0x1.c621cec00c301p-55}, {0x1.755ba737d49cap-1, -0x1.abaf3d4cb44c6p-55}, {-0x1.4bd090f73c4b3p-2, 0x1.e2e4f8920477fp-7, 0x1.bbb1c53aaefap-4, -0x1.55deb13f5f619p-4, 0x1.2bf14e675741ep-7, 0x1.2b042a05e0ebfp-5, -0x1.11898bf95c5c1p-5, 0x1.73fafe421ee51p-8, 0x1.e987bb2451595p-7}},
+    {{0x1.1e00babdefeb4p-1, -0x1.928df287a668fp-58}, {0x1.702e05c0b817p-1, 0x1.702e05c0b817p-56}, {-0x1.4af2b78215a76p-2, 0x1.5d0b7e9e4a9dp-6, 0x1.a1247ca629942p-4, -0x1.519e1100385b4p-4, 0x1.a759232616ed8p-7, 0x1.09494cda1223ap-5, -0x1.09bb9a5a5c251p-5, 0x1.ff915f489d8bap-8, 0x1.948ec86fd304p-7}},
+    {{0x1.23b71e2cc9e6ap-1, 0x1.c421c9f38224ep-57}, {0x1.6b0479c620595p-1, 0x1.867df07d7f0c2p-55}, {-0x1.49c6a5a920887p-2, 0x1.c20cfbb7e5931p-6, 0x1.86fa2451c4a5dp-4, -0x1.4c012120917dap-4, 0x1.0a1da6b9c3fadp-6, 0x1.d159f708543e5p-6, -0x1.ff6856d929bcep-6, 0x1.38ac0d0361a66p-7, 0x1.4484f04991a4bp-7}},
+    {{0x1.2958e59308e31p-1, -0x1.09e73b0c6c087p-56}, {0x1.65e032538713cp-1, -0x1.0139242c09163p-57}, {-0x1.485142f6d4575p-2, 0x1.104979386fd1dp-5, 0x1.6d4c43fc6c18p-4, -0x1.4532a7ca4cfdp-4, 0x1.3991d90eb1d3p-6, 0x1.92de946163051p-6, -0x1.e7c762de874ffp-6, 0x1.65806fc0c1cb2p-7, 0x1.f4ac3b1bed19fp-8}},
+    {{0x1.2ee628406cbcap-1, 0x1.c5d5e9ff0cf8dp-55}, {0x1.60c24b0350d38p-1, 0x1.1ffe9f3db4fcbp-55}, {-0x1.46975fac420bdp-2, 0x1.3c5fad098b4eep-5, 0x1.54311d57c5b53p-4, -0x1.3d5ba071017ep-4, 0x1.625b9f11b08a7p-6, 0x1.57857e25bbc6fp-6, -0x1.cd64d7384981fp-6, 0x1.873d73da3b8d5p-7, 0x1.6d43573946a29p-8}},
+    {{0x1.345f01cce37bbp-1, 0x1.1021137c71102p-55}, {0x1.5babcc647fa91p-1, 0x1.4339b8056eaf3p-55}, {-0x1.449db094286dp-2, 0x1.655caac4cf102p-5, 0x1.3bbbd2933dd9cp-4, -0x1.34a2f9636afc9p-4, 0x1.84d71a2400f6fp-6, 0x1.1f9acfcc53cabp-6, -0x1.b0ff09ec31ef1p-6, 0x1.9eee3b1615b05p-7, 0x1.e70ef159fe3fp-9}},
+    {{0x1.39c391cd4171ap-1, -0x1.2304331d8bf46p-55}, {0x1.569dac6feb417p-1, 0x1.03ce50625e45p-55}, {-0x1.4268cb6bde98p-2, 0x1.8b56386705749p-5, 0x1.23fc9171a8768p-4, -0x1.2b2d61b8904fdp-4, 0x1.a1677ca70ce88p-6, 0x1.d6a8162963581p-7, -0x1.9341232c353bbp-6, 0x1.ada7ad7354ecp-7, 0x1.0f7ba54d41c16p-9}},
+    {{0x1.3f13fb89e96f4p-1, 0x1.ecf8b492644fp-56}, {0x1.5198cf0ab6f99p-1, 0x1.1b8755e1ffabap-56}, {-0x1.3ffd23da059f4p-2, 0x1.ae63f4c5d36dcp-5, 0x1.0d00c1b178adap-4, -0x1.211d261093929p-4, 0x1.b874b30c5dd59p-6, 0x1.75a50b0b899edp-7, -0x1.74c2b9c404912p-6, 0x1.b4803d3249a4dp-7, 0x1.4e5e3e11efa33p-11}},
+    {{0x1.445065b795b56p-1, -0x1.f76d0163f79c8p-56}, {0x1.4c9e0693e0015p-1, -0x1.b0fcb60fff59bp-56}, {-0x1.3d5f08ea521a8p-2, 0x1.ce9f01d4b9b62p-5, 0x1.eda66b5db8847p-5, -0x1.16921a92559e3p-4, 0x1.ca69513b2a17dp-6, 0x1.1c4bb355982b3p-7, -0x1.5607f65bec936p-6, 0x1.b48924e349f67p-7, -0x1.35b505c3aa961p-11}},
+    {{0x1.4978fa3269ee1p-1, 0x1.2419a87f2a458p-56}, {0x1.47ae147ae147bp-1, -0x1.eb851eb851eb8p-57}, {-0x1.3a92a30553261p-2, 0x1.ec21b514d88d8p-5, 0x1.c2f8b88dfb80cp-5, -0x1.0ba9908c71945p-4, 0x1.d7b0c3d79f13fp-6, 0x1.95393357dfc67p-8, -0x1.378223aa97829p-6, 0x1.aec90a8b90dbp-7, -0x1.a9b62ef307e0dp-10}},
+    {{0x1.4e8de5bb6ec04p-1, 0x1.4a33dbeb3796cp-55}, {0x1.42c9a9dd8fdc1p-1, 0x1.192daaf80050bp-58}, {-0x1.379bf25adf97fp-2, 0x1.0383a724dbb01p-4, 0x1.9a04e646e65dfp-5, -0x1.007e562771c79p-4, 0x1.e0b5c37a45544p-6, 0x1.00fc754993092p-8, -0x1.1990937534c25p-6, 0x1.a437eae51732ap-7, -0x1.445369e08d5b8p-9}},
+    {{0x1.538f57b89061fp-1, -0x1.1bb74abda520cp-55}, {0x1.3df1682b78014p-1, -0x1.074bea43ff61p-56}, {-0x1.347ecdb5be2e4p-2, 0x1.0fb5da3a11be4p-4, 0x1.72d371677817p-5, -0x1.ea517d4cdbd49p-5, 0x1.e5e106bc61b6fp-6, 0x1.ee0afd0517524p-10, -0x1.f90384f2ec799p-7, 0x1.95bc2a9aaa5bbp-7, -0x1.9db547a33f95fp-9}},
+    {{0x1.587d81f732fbbp-1, -0x1.5e5c9d8c5a95p-56}, {0x1.3925e1cd28c98p-1, 0x1.c84431ffec6dap-55}, {-0x1.313ee1af2c622p-2, 0x1.1ab59c7f683c3p-4, 0x1.4d693a7039179p-5, -0x1.d37d6391400b3p-5, 0x1.e7982f2148a36p-6, 0x1.12956b6df63cap-14, -0x1.c1294fbd0f7eep-7, 0x1.8428a8b0b0a0ep-7, -0x1.e305809d0ab52p-9}},
+    {{0x1.5d58987169b18p-1, 0x1.0028e4bc5e7cap-57}, {0x1.34679ace01346p-1, 0x1.e6b3804d19e6bp-55}, {-0x1.2ddfb03913da2p-2, 0x1.2491307b46905p-4, 0x1.29c7e4b96b773p-5, -0x1.bca781f071f44p-5, 0x1.e63cec4b7b7c4p-6, -0x1.9529a125f35bp-10, -0x1.8bf43ed369b2bp-7, 0x1.703bac97185cdp-7, -0x1.0b2d44f8f2b6ep-8}},
+    {{0x1.6220d115d7b8ep-1, -0x1.2b785350ee8c1p-57}, {0x1.2fb7098736048p-1, 0x1.7a7514df7c4fap-55}, {-0x1.2a64907603054p-2, 0x1.2d56da0cac592p-4, 0x1.07ee31fa53ce5p-5, -0x1.a5f2821eb5271p-5, 0x1.e22c508df7f4fp-6, -0x1.83dca107b528fp-9, -0x1.59acc0a22f693p-7, 0x1.5a9e8b39536bap-7, -0x1.1ce5fbe408e44p-8}},
+    {{0x1.66d663923e087p-1, -0x1.6ea6febe8bbbap-56}, {0x1.2b14974aea886p-1, 0x1.68ffda9d6d16ap-55}, {-0x1.26d0aed65571ep-2, 0x1.3514c8be1339fp-4, 0x1.cfb0b300f8f9bp-6, -0x1.8f7ccf34b004fp-5, 0x1.dbbe51bd3bdep-6, -0x1.126379bf7dcebp-8, -0x1.2a84ea146e5b2p-7, 0x1.43e5e05f2718ep-7, -0x1.27b2a6e3d62b3p-8}},
+    {{0x1.6b798920b3d99p-1, -0x1.a80386188c50ep-55}, {0x1.2680a10e5813ep-1, -0x1.f54972242a6bcp-55}, {-0x1.23270d725fa1cp-2, 0x1.3bd904bf2f124p-4, 0x1.9300b53ea1533p-6, -0x1.7960d53a4e537p-5, 0x1.d345711f5f086p-6, -0x1.5776019baa1dap-8, -0x1.fd36ab2a2ca7ep-8, 0x1.2c923c7a02081p-7, -0x1.2c8debce66e52p-8}},
+    {{0x1.700a7c5784634p-1, -0x1.8c34d25aadef6p-56}, {0x1.21fb78121fb78p-1, 0x1.21fb78121fb78p-57}, {-0x1.1f6a8499e4889p-2, 0x1.41b15e5decb17p-4, 0x1.59bc940a374b5p-6, -0x1.63b54400d3c9ap-5, 0x1.c90e857717232p-6, -0x1.91f786bfa704ep-8, -0x1.abfbc643da6ddp-8, 0x1.15112a418ed31p-7, -0x1.2c6398bf559bfp-8}},
+    {{0x1.748978fba8e0fp-1, 0x1.7b2a6165884a1p-59}, {0x1.1d856287ffb8ap-1, -0x1.58a1ffee27a9dp-57}, {-0x1.1b9dc3919524p-2, 0x1.46ab5fd4fa866p-4, 0x1.23d13384eda2cp-6, -0x1.4e8d53cff324cp-5, 0x1.bd60a25b0d0adp-6, -0x1.c2bb4e063d1e6p-8, -0x1.61589dcb54dd5p-8, 0x1.fb7ce61077b85p-8, -0x1.280e12938fca6p-8}},
+    {{0x1.78f6bbd5d315ep-1, 0x1.406a08980374p-55}, {0x1.191e9c35424cap-1, -0x1.fa3c1f4be863fp-55}, {-0x1.17c35177d9a85p-2, 0x1.4ad44144fffaep-4, 0x1.e2516fb2b5523p-7, -0x1.39f90aa1cc641p-5, 0x1.b07d185304289p-6, -0x1.ea930756fd193p-8, -0x1.1d352e2a9a0dep-8, 0x1.cdcb1886fc912p-8, -0x1.2054c036bffbap-8}},
+    {{0x1.7d528289fa093p-1, 0x1.560821e2f3aa9p-55}, {0x1.14c75711551bbp-1, -0x1.0c88e71970f2cp-55}, {-0x1.13dd8e4aa5095p-2, 0x1.4e38dead4c211p-4, 0x1.8355ff6b74576p-7, -0x1.260580de0faaap-5, 0x1.a29f8989371fp-6, -0x1.052612b085d9ap-7, -0x1.beccb2511c555p-9, 0x1.a186387b9d333p-8, -0x1.15eb475d0e624p-8}},
+    {{0x1.819d0b7158a4dp-1, -0x1.bf76229d3b917p-56}, {0x1.107fbbe01108p-1, -0x1.107fbbe01108p-55}, {-0x1.0feeb40894fcdp-2, 0x1.50e5afb9125f7p-4, 0x1.2a7c2843ba55ap-7, -0x1.12bd24b4ae875p-5, 0x1.93fe0f3b1b1eep-6, -0x1.1156dd4c2083bp-7, -0x1.4f63b0c35aa9cp-9, 0x1.770d0e5d0462fp-8, -0x1.097172647f464p-8}},
+    {{0x1.85d69576cc2c5p-1, 0x1.6b66e7fc8b8c3p-57}, {0x1.0c47eac74fadcp-1, -0x1.035f877bb1887p-55}, {-0x1.0bf8d7e8202a9p-2, 0x1.52e6c13725c73p-4, 0x1.af1a37d9c2711p-8, -0x1.0027fb643d11fp-5, 0x1.84c96c756b7d7p-6, -0x1.1a3b66c3ca3aep-7, -0x1.d747013459246p-10, 0x1.4ea6f1e70d9a4p-8, -0x1.f6e735ded322cp-9}},
+    {{0x1.89ff5ff57f1f8p-1, -0x1.55b9a5e177a1bp-55}, {0x1.081ffbdf80108p-1, 0x1.ffbdf801082p-57}, {-0x1.07fdeba010928p-2, 0x1.5447b0136e69fp-4, 0x1.149fc55103947p-8, -0x1.dc97bfbe9a2eep-6, 0x1.752d4b08adda9p-6, -0x1.202e8b540d106p-7, -0x1.25de5859de3e9p-10, 0x1.2886c4afd9f21p-8, -0x1.d8d6f1ff313bcp-9}},
+    {{0x1.8e17aa99cc05ep-1, -0x1.ec182ab042f61p-56}, {0x1.0407ffbefe001p-1, 0x1.01ffefbf80041p-59}, {-0x1.03ffbebd00209p-2, 0x1.5513a5aaf6d91p-4, 0x1.0a27fc6ac4038p-9, -0x1.ba597ccd6032ap-6, 0x1.65508002bb974p-6, -0x1.23860d2d1068bp-7, -0x1.1277e666265bcp-11, 0x1.04cdc656b66eap-8, -0x1.b982755927a4fp-9}},
+    {{0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55}, {0x1p-1, 0x0p+0}, {-0x1p-2, 0x1.5555555555555p-4, -0x0p+0, -0x1.999999999999ap-6, 0x1.5555555555555p-6, -0x1.2492492492492p-7, -0x0p+0, 0x1.c71c71c71c71cp-9, -0x1.999999999999ap-9}},
+};
+
 constexpr double kSplitter = 134217729.0;  // 2^27 + 1
 
 // The high 26 bits of a (Veltkamp's split); a minus them is the low part.
@@ -598,17 +670,6 @@ inline DoubleDouble divide(DoubleDouble a, DoubleDouble b) {
     r = add(r, negate(multiply(b, q2)));
     const double q3 = r.hi / b.hi;
     return add(fastTwoSum(q1, q2), {q3, 0.0});
-}
-
-// a / b to about 2^-100 for the common path; a and b normalized. One
-// division: the quotient and its correction both multiply by 1/b.hi (the
-// first quotient need not be the rounded one, only within a few ulps).
-inline DoubleDouble divideFast(DoubleDouble a, DoubleDouble b) {
-    const double inverse = 1.0 / b.hi;
-    const double q = a.hi * inverse;
-    const DoubleDouble p = twoProduct(q, b.hi);
-    const double r = (((a.hi - p.hi) - p.lo) + a.lo - q * b.lo) * inverse;
-    return fastTwoSum(q, r);
 }
 
 inline double squareRoot(double x) {
@@ -943,15 +1004,25 @@ DoubleDouble acosInside(double x) {
     return x < 0 ? add(kPiPair, negate(a)) : a;
 }
 
-// atan x for 2^-27 <= x <= 2^54, to about 2^-66 relative, with one
-// division: with (p, q) = (x, 1) for x <= 1 and (1, x) above, z = p/q,
-// j/64 nearest z and b = j/64,
-//   atan z = atan b + atan w, w = (z - b) / (1 + z b) = (p - b q) / (q + b p),
-// and atan x = atan z for x <= 1, pi/2 - atan z above. b has at most 7
-// significant bits, so b x is the exact sum of b times the two halves of x;
-// p - b q is exact up to the low part of b x (the two are within a factor
-// of 2 of each other). The two cases are blended by factors 0 and 1 rather
-// than branched on.
+// The slope c1 of each row of kAtanSeries as a 26-bit high part and the
+// rest, for an exact c1 d.
+constexpr auto kAtanSlope = [] {
+    std::array<ShortPair, std::size(kAtanSeries)> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double high = splitHigh(kAtanSeries[i].c1.hi);
+        rows[i] = {high, (kAtanSeries[i].c1.hi - high) + kAtanSeries[i].c1.lo};
+    }
+    return rows;
+}();
+
+// atan x for 2^-27 <= x <= 2^54, to about 2^-64 relative, with one
+// division: with (p, q) = (x, 1) for x <= 1 and (1, x) above, z = p/q in
+// [0, 1] as z + zLow (the residual p - z q is exact; zero when q = 1), and
+// atan z from the Taylor series at j/64 nearest z (|d| <= 1/128); atan x is
+// atan z for x <= 1, pi/2 - atan z above. The two cases are blended by
+// factors 0 and 1 and a table picked, not branched on. The leading
+// c0 + c1h dHigh is summed exactly: the product has at most 52 bits and is
+// below c0 (or pi/2 - c0) unless c0 is 0.
 DoubleDouble atanFastPositive(double x) {
     static constexpr double kFactor[2][2] = {{0.0, 1.0}, {1.0, 0.0}};  // above, below
     const int big = static_cast<int>(x > 1.0);
@@ -959,38 +1030,52 @@ DoubleDouble atanFastPositive(double x) {
     const double below = kFactor[big][1];
     const double p = above + below * x;
     const double q = below + above * x;
-    const int index = static_cast<int>(p / q * 64.0 + 0.5);
-    const double b = index * 0.015625;
-    const double split = kSplitter * x;
-    const double xHigh = split - (split - x);
-    const DoubleDouble bx = fastTwoSum(b * xHigh, b * (x - xHigh));  // b x
-    // p - b q and q + b p: b q is b x above 1 and b below; b p the other.
-    const double bqHi = above * bx.hi + below * b;
-    const double bqLo = above * bx.lo;
-    const double bpHi = below * bx.hi + above * b;
-    const double bpLo = below * bx.lo;
-    const DoubleDouble numerator = fastTwoSum(p - bqHi, -bqLo);
-    DoubleDouble denominator = fastTwoSum(q, bpHi);
-    denominator.lo += bpLo;
-    const DoubleDouble w = divideFast(numerator, denominator);
-    const double w2 = w.hi * w.hi;
-    const double tail =
-        w.hi * w2 * (-1.0 / 3 + w2 * (1.0 / 5 + w2 * (-1.0 / 7 + w2 * (1.0 / 9 + w2 * (-1.0 / 11)))));
-    // atan b + atan w below 1, (pi/2 - atan b) - atan w above.
-    static constexpr const DoubleDouble* kTables[2] = {kAtan, kAtanComplement};
-    const DoubleDouble& a = kTables[big][index];
+    const double z = p / q;
+    const DoubleDouble zq = twoProduct(z, q);
+    const double zLow = ((p - zq.hi) - zq.lo) * z;  // (p - z q) / q; 1/q is z when p is 1
+    const int index = static_cast<int>(z * 64.0 + 0.5);
+    const AsinRow& row = kAtanSeries[index];
+    const ShortPair& slope = kAtanSlope[index];
+    const double d = z - index * 0.015625;  // exact
+    const double dd = d + zLow;
+    const double* c = row.c;
+    const double d2 = dd * dd;
+    const double d4 = d2 * d2;
+    const double low = (c[0] + c[1] * dd) + (c[2] + c[3] * dd) * d2;
+    const double high = (c[4] + c[5] * dd) + (c[6] + c[7] * dd) * d2;
+    const double tail = (low + (high + c[8] * d4) * d4) * d2;
+    const double split = kSplitter * d;
+    const double dHigh = split - (split - d);
     const double sign = below - above;
-    DoubleDouble v = fastTwoSum(a.hi, sign * w.hi);
-    v.lo += a.lo + sign * (w.lo + tail);
-    return v;
+    const double product = sign * (slope.hi * dHigh);
+    // atan b below 1, pi/2 - atan b above.
+    const DoubleDouble* const bases[2] = {&row.c0, &kAtanComplement[index]};
+    const DoubleDouble& base = *bases[big];
+    const double hi = base.hi + product;
+    const double sumError = (base.hi - hi) + product;
+    const double rest = (slope.hi * (d - dHigh) + slope.lo * d) + (row.c1.hi * zLow + tail);
+    return {hi, (sumError + base.lo) + sign * rest};
 }
 
-// asin u for 0 <= u = uHigh + uLow <= 1/2, to about 2^-66 relative: the
-// Taylor series at i/128 nearest u (|d| <= 1/256), its first two terms in
-// double-double arithmetic.
+// The slope c1 of each asin row as a 26-bit high part and the rest, split
+// once at compile time, so that c1 d is exact after d is split in two.
+constexpr auto kAsinSlope = [] {
+    std::array<ShortPair, std::size(kAsin)> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double high = splitHigh(kAsin[i].c1.hi);
+        rows[i] = {high, (kAsin[i].c1.hi - high) + kAsin[i].c1.lo};
+    }
+    return rows;
+}();
+
+// asin u for 0 <= u = uHigh + uLow <= 1/2, to about 2^-64 relative: the
+// Taylor series at i/128 nearest u (|d| <= 1/256). c0 + c1h dHigh is summed
+// exactly: the product has at most 52 bits and is below c0 = asin(i/128)
+// unless i is 0.
 inline DoubleDouble asinFast(double uHigh, double uLow) {
     const int index = static_cast<int>(uHigh * 128.0 + 0.5);
     const AsinRow& row = kAsin[index];
+    const ShortPair& slope = kAsinSlope[index];
     const double d = uHigh - index * 0.0078125;  // exact
     const double dd = d + uLow;
     const double* c = row.c;
@@ -1002,10 +1087,13 @@ inline DoubleDouble asinFast(double uHigh, double uLow) {
     const double high = (c[4] + c[5] * dd) + (c[6] + c[7] * dd) * d2;
     const double h = low + (high + c[8] * d4) * d4;
     const double tail = h * d2;
-    const DoubleDouble product = twoProduct(row.c1.hi, d);
-    DoubleDouble v = fastTwoSum(row.c0.hi, product.hi);
-    v.lo += product.lo + row.c0.lo + row.c1.hi * uLow + row.c1.lo * d + tail;
-    return v;
+    const double split = kSplitter * d;
+    const double dHigh = split - (split - d);
+    const double p = slope.hi * dHigh;
+    const double hi = row.c0.hi + p;
+    const double sumError = (row.c0.hi - hi) + p;
+    const double lo = (sumError + row.c0.lo) + (slope.hi * (d - dHigh) + slope.lo * d) + (row.c1.hi * uLow + tail);
+    return {hi, lo};
 }
 
 // acos x for 0 < |x| < 1 on the common path, through asin of a number in
@@ -1027,7 +1115,8 @@ DoubleDouble acosFast(double x) {
     };
     const double ax = magnitude(x);
     const int outer = static_cast<int>(ax > 0.5);
-    // A branch here costs less than the square root it saves half the time.
+    // A branch here costs less than the square root and the division it
+    // saves half the time (measured: picking both costs more).
     double uHigh = ax;
     double uLow = 0.0;
     if (outer != 0) {

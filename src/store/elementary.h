@@ -6,8 +6,8 @@
 // the C runtime. Each function returns the correctly rounded result (round
 // to nearest) except, possibly, for arguments whose exact value lies within
 // about 2^-98 of a rounding boundary (none is known). The common path works
-// to about 2^-64; when that cannot decide the rounding, an evaluation in
-// double-double arithmetic (about 2^-100) decides.
+// to about 2^-64 in plain doubles; when that cannot decide the rounding, an
+// evaluation in double-double arithmetic (about 2^-100) decides.
 #pragma once
 
 namespace kwarel::elementary {

@@ -47,6 +47,15 @@ struct Random {  // splitmix64: the same sequence on every platform
 
 double radians(double degrees) { return degrees * 6.2832 * 0.002777777777777778; }
 
+// Where the table rows of sin, cos and tan meet: i/128 (the accurate path)
+// and the midpoints (n + 1/2) pi/256 of the common path, give or take a few
+// ulps.
+double tableEnd(Random& random) {
+    if (random.next() & 1) return random.integer(0, 101) / 128.0 + random.integer(-8, 8) * 0x1p-60;
+    const double x = (random.integer(-2000, 2000) + 0.5) * (3.141592653589793 / 256);
+    return x + random.integer(-8, 8) * std::ldexp(1.0, std::ilogb(x) - 52);
+}
+
 // The next argument for f; `i` runs over the sample.
 double argument(Function f, Random& random, uint64_t i) {
     const int kind = static_cast<int>(i % 8);
@@ -62,7 +71,7 @@ double argument(Function f, Random& random, uint64_t i) {
                     const double near = random.integer(1, 1000000) * 1.5707963267948966;
                     return std::nextafter(near, 0.0) + random.integer(-64, 64) * std::ldexp(near, -52);
                 }
-                case 5: return random.integer(0, 101) / 128.0 + random.integer(-8, 8) * 0x1p-60;  // table ends
+                case 5: return tableEnd(random);
                 case 6: return random.logUniform(20, 1000);                // huge
                 default: return random.uniform(-1e6, 1e6);
             }
@@ -76,7 +85,7 @@ double argument(Function f, Random& random, uint64_t i) {
                     const double near = random.integer(1, 1000000) * 1.5707963267948966;
                     return std::nextafter(near, 0.0) + random.integer(-64, 64) * std::ldexp(near, -52);
                 }
-                case 5: return random.integer(0, 101) / 128.0 + random.integer(-8, 8) * 0x1p-60;
+                case 5: return tableEnd(random);
                 case 6: return random.logUniform(20, 1000);
                 default: return random.uniform(-1e6, 1e6);
             }
@@ -90,7 +99,7 @@ double argument(Function f, Random& random, uint64_t i) {
                 }
                 case 2: return random.uniform(0.0, 4.0);
                 case 3: return random.logUniform(-40, 60) * (random.next() & 1 ? 1 : -1);
-                case 4: return random.integer(0, 64) / 64.0 + random.integer(-8, 8) * 0x1p-58;  // table ends
+                case 4: return random.integer(0, 128) / 128.0 + random.integer(-8, 8) * 0x1p-58;  // table ends, midpoints
                 case 5: return 1.0 / (random.integer(0, 64) / 64.0 + random.integer(1, 8) * 0x1p-58);
                 default: return random.uniform(-1.0, 1.0);
             }
