@@ -1170,8 +1170,6 @@ bool atanSpecial(double x, double& result) {
     return false;
 }
 
-// The common path of each function, special arguments included; false when
-// it cannot decide the rounding.
 // Arguments sin, cos and tan settle without the series: NaN and infinities
 // (NaN), and |x| < 2^-27, where sin x and tan x round to x and cos x to 1.
 inline bool sinCosTanSpecial(double x) {
