@@ -494,6 +494,18 @@ void ReportCollector::stopDrawing() {
 }
 
 void ReportCollector::finishDrawing() {
+    // The job is done: this thread draws the pieces still waiting beside
+    // the drawing thread (each task's page data is the same whoever draws it).
+    while (drawingThread_.joinable()) {
+        DrawingTask* task = nullptr;
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            if (waiting_.empty() || drawingFailure_) break;
+            task = waiting_.front();
+            waiting_.pop_front();
+        }
+        helper_.draw(report_, *task);
+    }
     stopDrawing();
     if (drawingFailure_) std::rethrow_exception(drawingFailure_);
     for (const std::unique_ptr<DrawingTask>& task : tasks_) {

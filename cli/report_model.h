@@ -245,8 +245,10 @@ private:
     // Refusals of the cut piece being listed; kept only if it fails.
     std::vector<Refusal> refusals_;
 
-    // The drawings: made by drawer_, on drawingThread_ when it runs.
+    // The drawings: made by drawer_, on drawingThread_ when it runs; once
+    // the job is done, the calling thread helps with helper_.
     RunDrawer drawer_;
+    RunDrawer helper_;
     std::vector<std::unique_ptr<DrawingTask>> tasks_;  // not yet given to their pieces
     std::thread drawingThread_;
     std::mutex mutex_;
