@@ -65,5 +65,8 @@ int main(int argc, char** argv) {
                 "most runs for one piece %lld, most simulations %lld; cut short by the guard: %d\n",
                 count, total, total > 0 ? count / total : 0.0, over1, over5, slowest,
                 static_cast<long long>(mostRuns), static_cast<long long>(mostSimulations), state->piecesCutShort);
+    std::printf("point turns: %lld taken from the kept ones, %lld computed\n",
+                static_cast<long long>(state->clash.pointTurns.hits),
+                static_cast<long long>(state->clash.pointTurns.computed));
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "clash/point_turns.h"
 #include "store/limits.h"
 #include "store/decision_observer.h"
 #include "store/records.h"
@@ -99,6 +100,7 @@ struct ClashState {
     RecordList<PipeShapeRecord> pipeShapes;
     SimulationCheckpoints checkpoints;
     std::vector<TurnMemo> turnMemos;
+    PointTurns pointTurns;  // used only with the shortcuts
 
     // Clash report of the current cut piece.
     char clashLines[kMaxClashLines][kClashLineWidth] = {};

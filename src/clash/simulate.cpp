@@ -651,6 +651,45 @@ void turnAboutArcEnd(const BendMotion& m, double& x, double& y) {
     y = m.cy + d * sine;
 }
 
+// Turns every point of the formed pipe with `turn`: the start, end and (of
+// an arc) centre of each piece, in the plane of coordinates u and v of
+// PipeShapeRecord (x and y for a bend, y and z for a rotation). With the
+// shortcuts a turn already made with the same bits is taken from the
+// thread's point turns; the slots of all points are fetched first, together.
+template <typename Turn>
+void turnPoints(ClashState& state, const PointTurns::Step& turns, double PipeShapeRecord::*const u[3],
+                double PipeShapeRecord::*const v[3], Turn turn) {
+    const int32_t count = state.pipeShapes.count;
+    if (!state.shortcuts || count > kMaxPositions || !state.pointTurns.ready()) {
+        for (int32_t i = 0; i < count; ++i) {
+            PipeShapeRecord& piece = state.pipeShapes.at(i);
+            const int points = piece.pieceType == kArcPiece ? 3 : 2;
+            for (int k = 0; k < points; ++k) turn(piece.*u[k], piece.*v[k]);
+        }
+        return;
+    }
+    std::size_t slots[3 * kMaxPositions];
+    int32_t n = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const PipeShapeRecord& piece = state.pipeShapes.at(i);
+        const int points = piece.pieceType == kArcPiece ? 3 : 2;
+        for (int k = 0; k < points; ++k) slots[n++] = state.pointTurns.slotOf(turns, piece.*u[k], piece.*v[k]);
+    }
+    n = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        PipeShapeRecord& piece = state.pipeShapes.at(i);
+        const int points = piece.pieceType == kArcPiece ? 3 : 2;
+        for (int k = 0; k < points; ++k) state.pointTurns.apply(slots[n++], turns, piece.*u[k], piece.*v[k], turn);
+    }
+}
+
+constexpr double PipeShapeRecord::*kXs[3] = {&PipeShapeRecord::startX, &PipeShapeRecord::endX,
+                                             &PipeShapeRecord::centreX};
+constexpr double PipeShapeRecord::*kYs[3] = {&PipeShapeRecord::startY, &PipeShapeRecord::endY,
+                                             &PipeShapeRecord::centreY};
+constexpr double PipeShapeRecord::*kZs[3] = {&PipeShapeRecord::startZ, &PipeShapeRecord::endZ,
+                                             &PipeShapeRecord::centreZ};
+
 // One bend step, leaving the pieces marked in `clear` out of the test.
 int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
                    int32_t bendRadius, const bool clear[]) {
@@ -659,19 +698,20 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     const BendMotion m = bendMotion(hand, fromAngle, toAngle, bendRadius);
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
-        const bool arc = piece.pieceType == kArcPiece;
         piece.startX = piece.startX + m.dx;
         piece.endX = piece.endX + m.dx;
         piece.startY = piece.startY + m.dy;
         piece.endY = piece.endY + m.dy;
-        if (arc) {
+        if (piece.pieceType == kArcPiece) {
             piece.centreX = piece.centreX + m.dx;
             piece.centreY = piece.centreY + m.dy;
         }
-        turnAboutArcEnd(m, piece.startX, piece.startY);
-        turnAboutArcEnd(m, piece.endX, piece.endY);
-        if (arc) turnAboutArcEnd(m, piece.centreX, piece.centreY);
     }
+    // A point's turn reads the point, the arc's end it turns about, the
+    // angle and whether the hand is the left one.
+    const PointTurns::Step turns =
+        PointTurns::step(hand == kLeftHand ? TurnKind::BendLeft : TurnKind::BendOther, m.cx, m.cy, m.turn);
+    turnPoints(state, turns, kXs, kYs, [&m](double& x, double& y) { turnAboutArcEnd(m, x, y); });
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }
@@ -684,18 +724,14 @@ int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t out
     if (angle == 0) return 0;
     const double cy = static_cast<double>(feedLineY(bendRadius, hand));
     const double cz = axisHeight(state, outsideDiameter);
-    auto turnPoint = [&](double& y, double& z) {
+    auto turn = [cy, cz, angle](double& y, double& z) {
         double phi = axialAngle(cy, cz, y, z) + angle;
         if (phi > 360) phi = phi - 360;
         if (angle < 0) phi = phi + 360;
         placeAtAxialAngle(cy, cz, phi, y, z);
     };
-    for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
-        PipeShapeRecord& piece = state.pipeShapes.at(i);
-        turnPoint(piece.startY, piece.startZ);
-        turnPoint(piece.endY, piece.endZ);
-        if (piece.pieceType == kArcPiece) turnPoint(piece.centreY, piece.centreZ);
-    }
+    // A point's turn reads the point, the feed line and the angle.
+    turnPoints(state, PointTurns::step(TurnKind::Rotation, cy, cz, angle), kYs, kZs, turn);
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }

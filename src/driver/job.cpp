@@ -146,6 +146,7 @@ int32_t endWithoutMemory(JobState& state, JobObserver* observer) {
     releaseRecordLists(state);
     state.prep.bendOptions.release();
     state.clash.pipeShapes.release();
+    state.clash.pointTurns.release();
     state.resultBuffer = nullptr;
     state.statusDetail = nullptr;
     if (state.resultTarget.stream != nullptr) {

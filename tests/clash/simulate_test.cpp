@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 
 #include "clash/envelope.h"
@@ -357,6 +358,58 @@ TEST(Simulate, LeavingOutClearPiecesChangesNoResult) {
     for (int count : clearRuns) EXPECT_GT(count, 20);
     EXPECT_GT(clashes, 200);
     EXPECT_LT(clashes, 800);
+}
+
+// Bend and rotation steps take a point's turn from the kept turns when the
+// same bits were turned the same way before. Random pipes moved by random
+// steps, each twice (the second time from the kept turns), must end bit for
+// bit where computing every turn leaves them.
+TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
+    std::mt19937 gen(5);
+    std::uniform_real_distribution<double> coord(-3000, 3000);
+    std::uniform_int_distribution<int> pick(0, 5);
+    auto kept = testing::freshState();
+    auto computed = testing::freshState();
+    computed->clash.shortcuts = false;
+    for (auto* s : {kept.get(), computed.get()}) {
+        testing::addRoom(*s, testing::room());
+        s->clash.machine = s->shop.machines.at(0);
+        s->clash.framesUntested = true;  // the motions alone
+    }
+    auto samePipe = [](const ClashState& a, const ClashState& b) {
+        return a.pipeShapes.count == b.pipeShapes.count &&
+               std::memcmp(a.pipeShapes.entries.data(), b.pipeShapes.entries.data(),
+                           sizeof(PipeShapeRecord) * static_cast<std::size_t>(a.pipeShapes.count)) == 0;
+    };
+    for (int trial = 0; trial < 200; ++trial) {
+        std::vector<Point> corners;
+        for (int c = 0; c < 4; ++c) corners.push_back({coord(gen), coord(gen), 1050 + coord(gen) / 3});
+        int motions[24];
+        for (int& m : motions) m = pick(gen);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (auto* s : {kept.get(), computed.get()}) {
+                s->clash.pipeShapes.clear();
+                testing::addPiece(*s, corners[0], corners[1]);
+                testing::addPiece(*s, corners[1], corners[2], corners[3], 90);
+                // A piece that starts where the last one ends: the same point twice in one step.
+                testing::addPiece(*s, corners[2], corners[0]);
+            }
+            for (int k = 0; k < 24; ++k) {
+                const int16_t hand = static_cast<int16_t>(1 + motions[k] % 2);
+                for (auto* s : {kept.get(), computed.get()}) {
+                    if (motions[k] < 4) {
+                        rotatePipeStep(s->clash, hand, motions[k] < 2 ? 5 : -35, 100, 400);
+                    } else {
+                        bendPipeStep(s->clash, hand, 5 * k, 5 * k + 5, 100, 400);
+                    }
+                }
+                ASSERT_TRUE(samePipe(kept->clash, computed->clash)) << "trial " << trial << " pass " << pass;
+            }
+        }
+    }
+    EXPECT_EQ(computed->clash.pointTurns.hits + computed->clash.pointTurns.computed, 0);
+    // At least every second pass, and the repeated point of each step.
+    EXPECT_GT(kept->clash.pointTurns.hits, kept->clash.pointTurns.computed);
 }
 
 }  // namespace
