@@ -46,9 +46,15 @@ bool fileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION& info) {
 
 enum class Existing { none, regular, special, refused };
 
+// A new file gets the permissions of its folder: nothing is carried over.
+using Permissions = int;
+
+// The path is used as given.
+std::string resolvedPath(const char* path) { return path; }
+
 // Whether the final path can be written, without changing it: an open for
 // reading and writing that neither creates nor truncates.
-Existing examineFinal(const std::string& path) {
+Existing examineFinal(const std::string& path, Permissions&) {
     HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -60,22 +66,16 @@ Existing examineFinal(const std::string& path) {
     return type == FILE_TYPE_DISK ? Existing::regular : Existing::special;
 }
 
-std::FILE* createTemporary(const std::string& finalPath, std::string& tempPath) {
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        tempPath = temporaryName(finalPath);
-        const int fd = ::_open(tempPath.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_TEXT, _S_IREAD | _S_IWRITE);
-        if (fd < 0) {
-            if (errno == EEXIST) continue;
-            break;
-        }
-        std::FILE* stream = ::_fdopen(fd, "w+t");  // text mode: line ends become CR LF
-        if (stream != nullptr) return stream;
-        ::_close(fd);
-        ::_unlink(tempPath.c_str());
-        break;
-    }
-    tempPath.clear();
-    return nullptr;
+// Creates a file that does not exist yet: its descriptor, or -1 with errno.
+int createExclusive(const std::string& path, bool, Permissions) {
+    return ::_open(path.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_TEXT, _S_IREAD | _S_IWRITE);
+}
+
+std::FILE* streamOver(int fd) { return ::_fdopen(fd, "w+t"); }  // text mode: line ends become CR LF
+
+void discardCreated(int fd, const std::string& path) {
+    ::_close(fd);
+    ::_unlink(path.c_str());
 }
 
 std::FILE* openInPlace(const std::string& path) { return std::fopen(path.c_str(), "w+t"); }
@@ -93,6 +93,9 @@ void removeFile(const std::string& path) { ::_unlink(path.c_str()); }
 #else  // POSIX
 
 enum class Existing { none, regular, special, refused };
+
+// The permission bits of the file a new result replaces.
+using Permissions = mode_t;
 
 // The file a path finally names: a symbolic link is followed, so that the
 // result replaces the file it points to and the link stays a link.
@@ -112,7 +115,7 @@ std::string resolvedPath(const char* path) {
 // Whether the final path can be written, without changing it: an open for
 // reading and writing that neither creates nor truncates. `mode` receives
 // the permission bits of an existing regular file.
-Existing examineFinal(const std::string& path, mode_t& mode) {
+Existing examineFinal(const std::string& path, Permissions& mode) {
     struct stat info;
     if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? Existing::none : Existing::refused;
     if (S_ISDIR(info.st_mode)) return Existing::refused;
@@ -124,24 +127,19 @@ Existing examineFinal(const std::string& path, mode_t& mode) {
     return Existing::regular;
 }
 
-std::FILE* createTemporary(const std::string& finalPath, std::string& tempPath, bool keepMode, mode_t mode) {
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        tempPath = temporaryName(finalPath);
-        const int fd = ::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST) continue;
-            break;
-        }
-        // The new file keeps the permissions of the one it replaces.
-        if (keepMode) (void)::fchmod(fd, mode);
-        std::FILE* stream = ::fdopen(fd, "w+");
-        if (stream != nullptr) return stream;
-        ::close(fd);
-        ::unlink(tempPath.c_str());
-        break;
-    }
-    tempPath.clear();
-    return nullptr;
+// Creates a file that does not exist yet: its descriptor, or -1 with errno.
+int createExclusive(const std::string& path, bool keepMode, Permissions mode) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // The new file keeps the permissions of the one it replaces.
+    if (fd >= 0 && keepMode) (void)::fchmod(fd, mode);
+    return fd;
+}
+
+std::FILE* streamOver(int fd) { return ::fdopen(fd, "w+"); }
+
+void discardCreated(int fd, const std::string& path) {
+    ::close(fd);
+    ::unlink(path.c_str());
 }
 
 std::FILE* openInPlace(const std::string& path) { return std::fopen(path.c_str(), "w+"); }
@@ -169,6 +167,25 @@ void removeFile(const std::string& path) { ::unlink(path.c_str()); }
 
 #endif
 
+// A temporary file beside the final path that did not exist before (another
+// process's or a leftover is never reused), or null.
+std::FILE* createTemporary(const std::string& finalPath, std::string& tempPath, bool keepMode, Permissions mode) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        tempPath = temporaryName(finalPath);
+        const int fd = createExclusive(tempPath, keepMode, mode);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            break;
+        }
+        std::FILE* stream = streamOver(fd);
+        if (stream != nullptr) return stream;
+        discardCreated(fd, tempPath);
+        break;
+    }
+    tempPath.clear();
+    return nullptr;
+}
+
 }  // namespace
 
 bool sameFile(const char* first, const char* second) {
@@ -188,24 +205,15 @@ bool sameFile(const char* first, const char* second) {
 bool openResultTarget(ResultFileTarget& target, const char* path) {
     target = ResultFileTarget{};
     if (path == nullptr || path[0] == '\0') return false;
-#if defined(_WIN32)
-    target.finalPath = path;
-    const Existing existing = examineFinal(target.finalPath);
-#else
     target.finalPath = resolvedPath(path);
-    mode_t mode = 0;
+    Permissions mode = 0;
     const Existing existing = examineFinal(target.finalPath, mode);
-#endif
     if (existing == Existing::refused) return false;
     if (existing == Existing::special) {
         target.stream = openInPlace(target.finalPath);
         return target.stream != nullptr;
     }
-#if defined(_WIN32)
-    target.stream = createTemporary(target.finalPath, target.tempPath);
-#else
     target.stream = createTemporary(target.finalPath, target.tempPath, existing == Existing::regular, mode);
-#endif
     if (target.stream != nullptr) return true;
     // A folder that takes no new file: a writable file there is written in
     // place, as a plain open would; a missing file cannot be made.

@@ -78,100 +78,98 @@ struct Fields {
 // Factor of a record's own units field: 2 means inches, anything else millimetres.
 int32_t recordFactor(int32_t unitsCode) { return unitsCode == 2 ? 254 : 10; }
 
-void storeMachine(Shop& shop, const char* line, int32_t factor) {
+// Cuts the line's first `fieldCount` fields, lets `fill` set the fields of a
+// zeroed record from them and appends the record to the list.
+template <typename Record, typename Fill>
+void storeRecord(RecordList<Record>& list, const char* line, int fieldCount, Fill fill) {
     Fields f;
-    f.cut(line, 17);
-    auto& list = shop.machines;
+    f.cut(line, fieldCount);
     list.zeroCurrent();
-    MachineRecord& r = list.current;
-    copyText(r.name, f[1]);
-    r.priority = f.integer(2);
-    copyText(r.benderNames, f[3]);
-    r.hand = lowBits16(f.integer(4));
-    r.maxPipeLength = f.length(5, factor);
-    r.maxBendAngle = f.integer(6);
-    r.machineHeight = f.length(7, factor);
-    r.hasPit = lowBits16(f.integer(8));
-    r.pitDepth = f.length(9, factor);
-    r.pitRadius = f.length(10, factor);
-    r.frontRadius = f.length(11, factor);
-    r.bodyHalfWidth = f.length(12, factor);
-    r.leftWall = f.length(13, factor);
-    r.rightWall = f.length(14, factor);
-    r.frontWall = f.length(15, factor);
-    r.backWall = f.length(16, factor);
-    r.ceilingHeight = f.length(17, factor);
+    fill(list.current, f);
     list.append();
     list.store(list.count - 1);
+}
+
+void storeMachine(Shop& shop, const char* line, int32_t factor) {
+    storeRecord(shop.machines, line, 17, [&](MachineRecord& r, const Fields& f) {
+        copyText(r.name, f[1]);
+        r.priority = f.integer(2);
+        copyText(r.benderNames, f[3]);
+        r.hand = lowBits16(f.integer(4));
+        r.maxPipeLength = f.length(5, factor);
+        r.maxBendAngle = f.integer(6);
+        r.machineHeight = f.length(7, factor);
+        r.hasPit = lowBits16(f.integer(8));
+        r.pitDepth = f.length(9, factor);
+        r.pitRadius = f.length(10, factor);
+        r.frontRadius = f.length(11, factor);
+        r.bodyHalfWidth = f.length(12, factor);
+        r.leftWall = f.length(13, factor);
+        r.rightWall = f.length(14, factor);
+        r.frontWall = f.length(15, factor);
+        r.backWall = f.length(16, factor);
+        r.ceilingHeight = f.length(17, factor);
+    });
 }
 
 void storeBender(Shop& shop, const char* line, int32_t factor) {
-    Fields f;
-    f.cut(line, 5);
-    auto& list = shop.benders;
-    list.zeroCurrent();
-    BenderRecord& r = list.current;
-    copyText(r.name, f[1]);
-    r.priority = f.integer(2);
-    r.minFirstStraight = f.length(3, factor);
-    r.minMiddleStraight = f.length(4, factor);
-    r.minLastStraight = f.length(5, factor);
-    list.append();
-    list.store(list.count - 1);
+    storeRecord(shop.benders, line, 5, [&](BenderRecord& r, const Fields& f) {
+        copyText(r.name, f[1]);
+        r.priority = f.integer(2);
+        r.minFirstStraight = f.length(3, factor);
+        r.minMiddleStraight = f.length(4, factor);
+        r.minLastStraight = f.length(5, factor);
+    });
 }
 
 void storeBendCapability(Shop& shop, const char* line) {
-    Fields f;
-    f.cut(line, 5);
-    auto& list = shop.bendCapabilities;
-    list.zeroCurrent();
-    BendCapabilityRecord& r = list.current;
-    copyText(r.benderName, f[1]);
-    r.nominalBore = f.number(2);
-    r.auxValue = f.integer(3);
-    r.radiusUnits = f.integer(5);
-    r.bendRadius = f.length(4, recordFactor(r.radiusUnits));
-    list.append();
-    list.store(list.count - 1);
+    storeRecord(shop.bendCapabilities, line, 5, [&](BendCapabilityRecord& r, const Fields& f) {
+        copyText(r.benderName, f[1]);
+        r.nominalBore = f.number(2);
+        r.auxValue = f.integer(3);
+        r.radiusUnits = f.integer(5);
+        r.bendRadius = f.length(4, recordFactor(r.radiusUnits));
+    });
 }
 
 void storeMaterialCapability(Shop& shop, const char* line) {
-    Fields f;
-    f.cut(line, 6);
-    auto& list = shop.materialCapabilities;
-    list.zeroCurrent();
-    MaterialCapabilityRecord& r = list.current;
-    copyText(r.benderName, f[1]);
-    copyText(r.materialSpec, f[2]);
-    r.thicknessUnits = f.integer(6);
-    const int32_t factor = recordFactor(r.thicknessUnits);
-    r.minWallThickness = f.length(3, factor);
-    r.maxWallThickness = f.length(4, factor);
-    // Only an uppercase Y in the field's first character means a mandrel.
-    r.mandrel = f[5][0] == 'Y' ? 1 : 0;
-    list.append();
-    list.store(list.count - 1);
+    storeRecord(shop.materialCapabilities, line, 6, [&](MaterialCapabilityRecord& r, const Fields& f) {
+        copyText(r.benderName, f[1]);
+        copyText(r.materialSpec, f[2]);
+        r.thicknessUnits = f.integer(6);
+        const int32_t factor = recordFactor(r.thicknessUnits);
+        r.minWallThickness = f.length(3, factor);
+        r.maxWallThickness = f.length(4, factor);
+        // Only an uppercase Y in the field's first character means a mandrel.
+        r.mandrel = f[5][0] == 'Y' ? 1 : 0;
+    });
 }
 
 void storeTubeData(Shop& shop, const char* line, int32_t factor) {
-    Fields f;
-    f.cut(line, 10);
-    auto& list = shop.tubeData;
-    list.zeroCurrent();
-    TubeDataRecord& r = list.current;
-    copyText(r.itemCode, f[1]);
-    r.nominalBore = f.number(2);
-    copyText(r.materialSpec, f[3]);
-    r.sizeUnits = f.integer(10);
-    const int32_t sizeFactor = recordFactor(r.sizeUnits);
-    r.wallThickness = f.length(4, sizeFactor);
-    r.outsideDiameter = f.length(5, sizeFactor);
-    r.maxDeliveryLength = f.length(6, factor);
-    r.springbackAngle = f.integer(7);
-    r.stretchPercent = f.integer(8);
-    r.weldShrinkage = f.length(9, factor);
-    list.append();
-    list.store(list.count - 1);
+    storeRecord(shop.tubeData, line, 10, [&](TubeDataRecord& r, const Fields& f) {
+        copyText(r.itemCode, f[1]);
+        r.nominalBore = f.number(2);
+        copyText(r.materialSpec, f[3]);
+        r.sizeUnits = f.integer(10);
+        const int32_t sizeFactor = recordFactor(r.sizeUnits);
+        r.wallThickness = f.length(4, sizeFactor);
+        r.outsideDiameter = f.length(5, sizeFactor);
+        r.maxDeliveryLength = f.length(6, factor);
+        r.springbackAngle = f.integer(7);
+        r.stretchPercent = f.integer(8);
+        r.weldShrinkage = f.length(9, factor);
+    });
+}
+
+// Reads the next line into `line` (left empty at the end of the file) and
+// its first word, as far as the keywords go, into `word`. Returns whether a
+// line was read.
+int readDatabaseLine(std::FILE* file, char (&line)[kLineBuffer], char (&word)[kLineBuffer], Checking* checking) {
+    std::memset(line, 0, sizeof line);
+    const int gotLine = readTextLine(file, line, kLineBuffer);
+    if (checking != nullptr && gotLine) checking->readPiece(file, line);
+    firstWord(line, word, kKeywordLength);
+    return gotLine;
 }
 
 // Reads the record lines of one section up to its end keyword or the end of
@@ -186,10 +184,7 @@ void readSection(Shop& shop, std::FILE* file, Section section, const char* start
     char line[kLineBuffer];
     char word[kLineBuffer];
     for (;;) {
-        std::memset(line, 0, sizeof line);
-        const int gotLine = readTextLine(file, line, kLineBuffer);
-        if (checking != nullptr && gotLine) checking->readPiece(file, line);
-        firstWord(line, word, kKeywordLength);
+        const int gotLine = readDatabaseLine(file, line, word, checking);
         if (equalsNoCase(word, endKeyword)) return;
         if (!gotLine) break;
         if (checking != nullptr) {
@@ -258,13 +253,10 @@ void readBenderDatabase(Shop& shop, const char* path, Diagnostics* diagnostics) 
     char line[kLineBuffer];
     char word[kLineBuffer];
     for (;;) {
-        std::memset(line, 0, sizeof line);
-        const int gotLine = readTextLine(file, line, kLineBuffer);
+        const int gotLine = readDatabaseLine(file, line, word, checking);
         if (checking != nullptr && gotLine) {
-            checking->readPiece(file, line);
             checkDatabaseTopLine(*diagnostics, checking->file, checking->lines.line, line);
         }
-        firstWord(line, word, kKeywordLength);
         if (equalsNoCase(word, "UNITS")) {
             char units[kLineBuffer];
             nextWord(line, 5, units);
