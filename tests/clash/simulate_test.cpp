@@ -93,17 +93,9 @@ std::unique_ptr<JobState> runOf(const std::vector<testing::StepSetup>& steps, co
     s->options.INCLUDE_BEND_SPRINGBACK = springback != 0;
     for (const MachineRecord& room : rooms) testing::addRoom(*s, room);
     for (std::size_t p = 0; p < positions.size(); ++p) {
-        BendOptionRecord& o = s->prep.bendOptions.current;
-        s->prep.bendOptions.zeroCurrent();
-        copyText(o.cutId, "C1");
-        copyText(o.spoolId, "S1");
-        o.stepIndex = static_cast<int32_t>(p), o.direction = 1;
-        o.machineIndex = positions[p].machine, o.hand = positions[p].hand;
-        o.rotation = positions[p].rotation, o.extraBefore = positions[p].extraBefore;
-        s->prep.bendOptions.append();
-        s->prep.bendOptions.store(s->prep.bendOptions.count - 1);
+        const Position& at = positions[p];
+        testing::addOption(*s, {static_cast<int32_t>(p), at.machine, 0, at.hand, 0, at.extraBefore, 0, at.rotation});
     }
-    indexOptions(s->prep, s->cutFile.cutPieces.current);
     return s;
 }
 
@@ -185,17 +177,6 @@ TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
 }
 
-// Another direction-1 option of the run's piece at `position`.
-void addOptionAt(JobState& s, int32_t position, int32_t machine) {
-    BendOptionRecord option{};
-    copyText(option.cutId, "C1");
-    copyText(option.spoolId, "S1");
-    option.stepIndex = position, option.direction = 1, option.machineIndex = machine, option.hand = 1;
-    s.prep.bendOptions.append();
-    s.prep.bendOptions.at(s.prep.bendOptions.count - 1) = option;
-    indexOptions(s.prep, s.cutFile.cutPieces.current);
-}
-
 TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
     // The rotation clash of the run above, which the long way round gets
     // past, and no probe: the run is clear with one clash line. A second run
@@ -206,7 +187,7 @@ TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
     rooms[0].bodyHalfWidth = 190, rooms[0].frontRadius = 100;
     auto s = runOf({straight(2000), bend(1570.8, 180, 500), straight(300), bend(0, 0, 500), straight(500)}, rooms,
                    {{}, {}, {0, 1, 90}, {}, {}});
-    addOptionAt(*s, 4, 0);
+    testing::addOption(*s, {4});
     ASSERT_EQ(simulate(*s, kFirstRun), 1);
     ASSERT_EQ(s->clash.clashLineCount, 1);
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
@@ -230,7 +211,7 @@ TEST(TrialSearch, ReplayedClashesLowerRotationsAndOnlyFiftyTriedRowsAreSearched)
     auto s = runOf({straight(1000), bend(1000, 90, 500), straight(300, 0, 1, 0), bend(0, 90, 500),
                     straight(300, 0, 0, 1), bend(0, 90, 500), straight(500)},
                    roomAndProbe(), {{}, {}, {}, {1}, {}, {}, {}});
-    for (int k = 1; k < 8; ++k) addOptionAt(*s, 5, 0), addOptionAt(*s, 6, 0);
+    for (int k = 1; k < 8; ++k) testing::addOption(*s, {5}), testing::addOption(*s, {6});
     s->options.DO_CLASH_CHECKING = 1;
     s->options.ALLOW_MACHINE_CHANGE = 1;
     s->options.NUMBER_OF_PROGRAMS = 1;

@@ -85,11 +85,6 @@ void expectOne(const std::vector<std::string>& messages, const std::string& wher
     EXPECT_EQ(found, 1) << where << " ... " << words << " in:" << all;
 }
 
-TEST(CheckInput, ReferenceJobBaseIsClean) {
-    Job job;
-    EXPECT_TRUE(job.check().empty());
-}
-
 TEST(CheckInput, LineEndsAndByteOrderMark) {
     Job bom;
     bom.db = "\xEF\xBB\xBF" + bom.db;

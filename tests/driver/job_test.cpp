@@ -12,35 +12,13 @@
 namespace kwarel {
 namespace {
 
-using testing::readFile;
-using testing::writeFile;
-
-const char* const kDatabase =
-    "STARTMACHINE\nM1|5|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n"
-    "STARTBENDER\nB1|5|100|150|120\nENDBENDER\n"
-    "STARTBENDCAPABILITY\nB1|2|0|150|1\nENDBENDCAPABILITY\n"
-    "STARTMATERIALCAPABILITY\nB1|A1|2|10|Y|1\nENDMATERIALCAPABILITY\n"
-    "STARTTUBEDATA\nP50|2|A1|3.9|60.3|6000|0|0|0|1\nENDTUBEDATA\n";
-
 const char* const kCutFile =
     "/HEADER\nPIPELINE LINE-7\nDATE 01-02-26\nUNITS-LENGTH MM\nPIPING-SPEC A1\n/SPOOL\nSPOOL-ID S1\n"
     "/CUT\nCUT-ID 1\nITEM-CODE P50\nND 2\nSTART 0 0 1000\nFINISH 0 200 740\nBEND 0 0 740 150 90\n/END\n";
 
-struct Job {
-    testing::ScratchDir dir;
-    testing::ParameterLines params =
-        testing::defaultParameters(dir.file("cut.txt"), dir.file("result.txt"), dir.file("db.txt"));
-    std::string paramPath = dir.file("params.txt");
-
-    Job(const std::string& cut = kCutFile, const std::string& db = kDatabase) {
-        writeFile(dir.file("cut.txt"), cut);
-        writeFile(dir.file("db.txt"), db);
-    }
-    int run(JobState& state) {
-        writeFile(paramPath, params.text());
-        return runJob(state, paramPath.c_str());
-    }
-    std::string result() const { return readFile(dir.file("result.txt")); }
+// The one-bend job, or a job of the given files.
+struct Job : testing::JobFolder {
+    Job(const std::string& cut = kCutFile, const std::string& db = testing::kOneBenderDatabase) : JobFolder(cut, db) {}
 };
 
 bool endsWith(const std::string& text, const std::string& tail) {
@@ -58,9 +36,9 @@ TEST(JobDriver, CompleteJobEndsWithEndfileAndBothEntryPointsAgree) {
     EXPECT_EQ(state->shop.machines.count, 0);  // lists released at the end of the job
     EXPECT_EQ(state->cutFile.cutPieces.count, 0);
 
-    EXPECT_EQ(TORVEX(job.paramPath.c_str()), 0);
+    EXPECT_EQ(TORVEX(job.paramPath().c_str()), 0);
     EXPECT_EQ(job.result(), first);
-    EXPECT_EQ(TORVEXStdcall(job.paramPath.c_str()), 0);
+    EXPECT_EQ(TORVEXStdcall(job.paramPath().c_str()), 0);
     EXPECT_EQ(job.result(), first);
 }
 
@@ -103,12 +81,6 @@ TEST(JobDriver, StatusesOfMissingAndUnreadableFiles) {
     }
     {
         Job job;
-        job.params.lines[1] = job.dir.file("missing/result.txt");
-        EXPECT_EQ(job.run(*state), 12);
-        EXPECT_FALSE(testing::fileExists(job.dir.file("missing")));
-    }
-    {
-        Job job;
         job.params.lines[0] = job.dir.path();  // a folder as cut-piece file: no cut pieces
         EXPECT_EQ(job.run(*state), 8);
         EXPECT_TRUE(endsWith(job.result(), "BORE-UNITS     INCH\n\nERROR - No cut pieces in VELMOR bend file."));
@@ -127,7 +99,7 @@ TEST(JobDriver, StatusesOfMissingAndUnreadableFiles) {
 
 TEST(JobDriver, ForcedMachineAndBenderRewritePriorities) {
     auto state = testing::freshState();
-    Job job(kCutFile, std::string(kDatabase) + "STARTMACHINE\nM2|0|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n");
+    Job job(kCutFile, std::string(testing::kOneBenderDatabase) + "STARTMACHINE\nM2|0|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n");
     job.params.lines[7] = "1";  // USE_MACHINE_PRIORITY
     job.params.lines[22] = "1 m2";
     ASSERT_EQ(job.run(*state), 0);
@@ -148,10 +120,10 @@ TEST(JobDriver, GarbageInputNeverStopsAJob) {
     std::string garbage;
     for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
     std::string longLine(5000, 'X');
-    Job job(std::string(kCutFile) + garbage + "\n" + longLine, std::string(kDatabase) + garbage + longLine);
+    Job job(std::string(kCutFile) + garbage + "\n" + longLine, std::string(testing::kOneBenderDatabase) + garbage + longLine);
     EXPECT_EQ(job.run(*state), 0);
     const char withNul[] = "/CUT\0\nCUT-ID 1\r\nITEM-CODE P50\rND 2\n";
-    Job nuls(std::string(withNul, sizeof withNul - 1) + kCutFile, kDatabase);
+    Job nuls(std::string(withNul, sizeof withNul - 1) + kCutFile);
     EXPECT_EQ(nuls.run(*state), 0);
 }
 

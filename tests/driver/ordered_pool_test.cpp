@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver/ordered_pool.h"
+#include "support/test_support.h"
 
 namespace kwarel {
 namespace {
@@ -100,22 +101,15 @@ TEST(OrderedPool, NoItemsAndThreadCountFromTheEnvironment) {
     runOrdered(none, [&](int32_t, int32_t, std::string&) { ++calls; }, [&](int32_t, const std::string&) { ++calls; });
     EXPECT_EQ(calls, 0);
 
-    const char* saved = std::getenv("KWAREL_THREADS");
-    const std::string keep = saved != nullptr ? saved : "";
-    ::setenv("KWAREL_THREADS", "3", 1);
+    const testing::EnvironmentSetting setting("KWAREL_THREADS", "3");
     EXPECT_EQ(jobThreadCount(), 3);
-    ::setenv("KWAREL_THREADS", "100000000000000000000", 1);
+    setting.set("100000000000000000000");
     EXPECT_EQ(jobThreadCount(), kMaxJobThreads);
     for (const char* unusable : {"0", "-2", "two", "2x", ""}) {
-        ::setenv("KWAREL_THREADS", unusable, 1);
+        setting.set(unusable);
         const int32_t threads = jobThreadCount();
         EXPECT_GE(threads, 1) << unusable;
         EXPECT_LE(threads, kMaxJobThreads) << unusable;
-    }
-    if (saved != nullptr) {
-        ::setenv("KWAREL_THREADS", keep.c_str(), 1);
-    } else {
-        ::unsetenv("KWAREL_THREADS");
     }
 }
 

@@ -30,13 +30,6 @@ namespace fs = std::filesystem;
 using testing::readFile;
 using testing::writeFile;
 
-const char* const kDatabase =
-    "STARTMACHINE\nM1|5|B1|3|60000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n"
-    "STARTBENDER\nB1|5|100|150|120\nENDBENDER\n"
-    "STARTBENDCAPABILITY\nB1|2|0|150|1\nENDBENDCAPABILITY\n"
-    "STARTMATERIALCAPABILITY\nB1|A1|2|10|Y|1\nENDMATERIALCAPABILITY\n"
-    "STARTTUBEDATA\nP50|2|A1|3.9|60.3|6000|0|0|0|1\nENDTUBEDATA\n";
-
 // `pieces` cut pieces of one bend each; item X is unknown, so its pieces
 // fail at once and cost only memory.
 std::string cutFile(int pieces, const char* item = "P50") {
@@ -48,21 +41,11 @@ std::string cutFile(int pieces, const char* item = "P50") {
     return text;
 }
 
-struct Job {
-    testing::ScratchDir dir;
-    testing::ParameterLines params =
-        testing::defaultParameters(dir.file("cut.txt"), dir.file("result.txt"), dir.file("db.txt"));
-
-    explicit Job(const std::string& cut = cutFile(1)) {
-        writeFile(dir.file("cut.txt"), cut);
-        writeFile(dir.file("db.txt"), kDatabase);
-    }
-    std::string paramPath() const { return dir.file("params.txt"); }
-    void writeParams() const { writeFile(paramPath(), params.text()); }
+struct Job : testing::JobFolder {
+    explicit Job(const std::string& cut = cutFile(1)) : JobFolder(cut) {}
     int run() const {
-        writeParams();
         auto state = testing::freshState();
-        return runJob(*state, paramPath().c_str());
+        return JobFolder::run(*state);
     }
     // Every file in the folder with its contents.
     std::set<std::pair<std::string, std::string>> snapshot() const {
@@ -94,6 +77,14 @@ int runCli(const Job& job, Limit limit, const char* argument = nullptr) {
     int raw = 0;
     ::waitpid(child, &raw, 0);
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -WTERMSIG(raw);
+}
+
+// What a job that ran out of memory may leave: the previous file, or a new
+// one that ends with the memory text.
+bool oldOrOutOfMemory(const std::string& result) {
+    const std::string text = "ERROR - Not enough memory to complete the job.";
+    return result == "OLD" ||
+           (result.size() >= text.size() && result.compare(result.size() - text.size(), text.size(), text) == 0);
 }
 
 bool noTemporaryFiles(const Job& job) {
@@ -269,7 +260,6 @@ TEST(ResultFaults, RunningOutOfMemoryNeverPrintsAnotherPlan) {
     Job job(cutFile(10000, "X") + cutFile(1).substr(cutFile(0).size()));
     ASSERT_EQ(job.run(), 0);
     const std::string complete = readFile(job.dir.file("result.txt"));
-    const std::string text = "ERROR - Not enough memory to complete the job.";
     const auto limitTo = [](rlim_t bytes) {
         return [bytes] {
             const rlimit limit{bytes, bytes};
@@ -295,8 +285,7 @@ TEST(ResultFaults, RunningOutOfMemoryNeverPrintsAnotherPlan) {
         } else {
             ASSERT_EQ(status, 17) << margin << " " << readFile(job.dir.file("err.txt"));
             ++outOfMemory;
-            EXPECT_TRUE(result == "OLD" || result.compare(result.size() - text.size(), text.size(), text) == 0)
-                << margin;
+            EXPECT_TRUE(oldOrOutOfMemory(result)) << margin;
         }
         EXPECT_TRUE(noTemporaryFiles(job)) << margin;
     }
@@ -307,14 +296,11 @@ TEST(ResultFaults, RunningOutOfMemoryNeverPrintsAnotherPlan) {
 // either comes out whole or ends with status 17 and the memory text, also
 // when the allocation was an append to a planning thread's own list.
 TEST(ResultFaults, OneFailedAllocationOnAnyThreadEndsTheJob) {
-    const char* saved = std::getenv("KWAREL_THREADS");
-    const std::string keep = saved != nullptr ? saved : "";
-    ::setenv("KWAREL_THREADS", "3", 1);
+    const testing::EnvironmentSetting threads("KWAREL_THREADS", "3");
     Job job(cutFile(8));
     job.params.lines[10] = "1";  // clash checking: the formed pipe is a list too
     ASSERT_EQ(job.run(), 0);
     const std::string complete = readFile(job.dir.file("result.txt"));
-    const std::string text = "ERROR - Not enough memory to complete the job.";
 
     const std::string params = job.paramPath();
     const auto runFailing = [&](long failAt) {
@@ -341,18 +327,12 @@ TEST(ResultFaults, OneFailedAllocationOnAnyThreadEndsTheJob) {
             ASSERT_EQ(status, 17) << failAt;
             ++outOfMemory;
             if (testing::AllocationFault::lastFailedOffMainThread()) ++offMainThread;
-            EXPECT_TRUE(result == "OLD" || result.compare(result.size() - text.size(), text.size(), text) == 0)
-                << failAt;
+            EXPECT_TRUE(oldOrOutOfMemory(result)) << failAt;
         }
         EXPECT_TRUE(noTemporaryFiles(job)) << failAt;
     }
     EXPECT_GT(outOfMemory, 0);
     EXPECT_GT(offMainThread, 0);
-    if (saved != nullptr) {
-        ::setenv("KWAREL_THREADS", keep.c_str(), 1);
-    } else {
-        ::unsetenv("KWAREL_THREADS");
-    }
 }
 
 TEST(ResultFaults, KilledJobLeavesNothingTheOldFileOrTheWholeNewOne) {

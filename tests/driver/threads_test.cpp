@@ -32,28 +32,6 @@ constexpr int32_t kScale = 1;
 
 const int32_t kThreadCounts[] = {1, 2, 7};
 
-// Sets KWAREL_THREADS for the life of the object and puts back what was there.
-class ThreadsSetting {
-public:
-    ThreadsSetting() {
-        const char* old = std::getenv("KWAREL_THREADS");
-        had_ = old != nullptr;
-        if (had_) old_ = old;
-    }
-    ~ThreadsSetting() {
-        if (had_) {
-            ::setenv("KWAREL_THREADS", old_.c_str(), 1);
-        } else {
-            ::unsetenv("KWAREL_THREADS");
-        }
-    }
-    void set(int32_t threads) { ::setenv("KWAREL_THREADS", std::to_string(threads).c_str(), 1); }
-
-private:
-    bool had_ = false;
-    std::string old_;
-};
-
 struct Outcome {
     int status = -1;
     std::string result;
@@ -63,12 +41,12 @@ struct Outcome {
 // per thread count.
 std::map<int32_t, Outcome> runAtEachThreadCount(const std::string& folder, const std::string& parameterFile,
                                                 const std::string& resultFile) {
-    ThreadsSetting setting;
+    const testing::EnvironmentSetting setting("KWAREL_THREADS", "1");
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     std::map<int32_t, Outcome> outcomes;
     for (const int32_t threads : kThreadCounts) {
-        setting.set(threads);
+        setting.set(std::to_string(threads));
         std::filesystem::remove(resultFile);
         Outcome& outcome = outcomes[threads];
         outcome.status = TORVEX(parameterFile.c_str());

@@ -10,42 +10,13 @@
 namespace kwarel {
 namespace {
 
+using testing::addOption;
 using testing::bend;
 using testing::straight;
 
 // The clash-checked search of cut piece `index`; returns the runs found.
 int32_t searchRuns(JobState& s, int32_t index) {
     return searchBendingRuns(SearchParts{s.options, s.shop, s.cutFile, s.prep, s.search, s.clash}, index);
-}
-
-struct OptionSetup {
-    int32_t position;
-    int32_t machine = 0;
-    int32_t bender = 0;
-    int16_t hand = 1;
-    int32_t priority = 0;
-    int32_t extraBefore = 0;
-    int32_t extraAfter = 0;
-};
-
-// Appends a direction-1 option of the current cut piece (whose steps start at
-// list index 0) and groups the options by position, as the listing does.
-void addOption(JobState& s, const OptionSetup& o) {
-    s.prep.bendOptions.zeroCurrent();
-    BendOptionRecord& r = s.prep.bendOptions.current;
-    copyText(r.cutId, s.cutFile.cutPieces.current.cutId);
-    copyText(r.spoolId, s.cutFile.cutPieces.current.spoolId);
-    r.stepIndex = o.position;
-    r.machineIndex = o.machine;
-    r.benderIndex = o.bender;
-    r.direction = 1;
-    r.hand = o.hand;
-    r.priorityValue = o.priority;
-    r.extraBefore = o.extraBefore;
-    r.extraAfter = o.extraAfter;
-    s.prep.bendOptions.append();
-    s.prep.bendOptions.store(s.prep.bendOptions.count - 1);
-    indexOptions(s.prep, s.cutFile.cutPieces.current);
 }
 
 std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {

@@ -37,6 +37,14 @@ std::vector<testing::StepSetup> oneBend(double first = 4000, double last = 3000,
     return {straight(first), bend(1570.8, angle, 1000), straight(last, 0, 1, 0)};
 }
 
+// Bender `name` that bends bore 2 at `radius` in material A1.
+void addCapableBender(JobState& s, const char* name, int32_t priority = 1, int32_t radius = 1000, int32_t minFirst = 0,
+                      int32_t minMiddle = 0, int32_t minLast = 0) {
+    addBender(s, name, priority, minFirst, minMiddle, minLast);
+    addBendCapability(s, name, 2.0, radius);
+    addMaterialCapability(s, name, "A1", 0, 100, 0);
+}
+
 std::string optionName(JobState& s, int32_t index) {
     const BendOptionRecord& o = s.prep.bendOptions.at(index);
     return "d" + std::to_string(o.direction) + "h" + std::to_string(o.hand) + std::string(s.shop.machines.at(o.machineIndex).name) +
@@ -47,11 +55,7 @@ TEST(ToolingOptions, GenerationOrderAtPositionZero) {
     auto s = testing::freshState();
     addMachine(*s, MachineSetup{"M1", 1, "B1,B2", 3});
     addMachine(*s, MachineSetup{"M2", 1, "B3", 1});
-    for (const char* b : {"B1", "B2", "B3"}) {
-        addBender(*s, b, 1);
-        addBendCapability(*s, b, 2.0, 1000);
-        addMaterialCapability(*s, b, "A1", 0, 100, 0);
-    }
+    for (const char* b : {"B1", "B2", "B3"}) addCapableBender(*s, b);
     addPreparedPiece(*s, {}, oneBend());
     listOptions(*s, 0);
     const char* expected[] = {"d1h1M1B1", "d1h1M1B2", "d1h1M2B3", "d1h2M1B1", "d1h2M1B2",
@@ -76,12 +80,10 @@ TEST(ToolingOptions, UnknownOrZeroPriorityBenderEndsTheMachineList) {
     addMachine(*s, MachineSetup{"M1", 1, "B1,NOPE,B2", 3});
     addMachine(*s, MachineSetup{"M2", 1, "B1,B0,B2", 3});
     addMachine(*s, MachineSetup{"M3", 1, "BX,B2", 3});  // BX cannot bend: the list goes on
-    for (const char* b : {"B1", "B2", "BX"}) addBender(*s, b, 1);
-    addBender(*s, "B0", 0);
-    for (const char* b : {"B1", "B2", "B0"}) {
-        addBendCapability(*s, b, 2.0, 1000);
-        addMaterialCapability(*s, b, "A1", 0, 100, 0);
-    }
+    addCapableBender(*s, "B1");
+    addCapableBender(*s, "B2");
+    addBender(*s, "BX", 1);
+    addCapableBender(*s, "B0", 0);
     addPreparedPiece(*s, {}, oneBend());
     listOptions(*s, 0);
     std::vector<std::string> names;
@@ -95,9 +97,7 @@ TEST(ToolingOptions, HandsFollowTheMachine) {
     for (int16_t hand : {1, 2, 3}) {
         auto s = testing::freshState();
         addMachine(*s, MachineSetup{"M1", 1, "B1", hand});
-        testing::addBender(*s, "B1", 1);
-        addBendCapability(*s, "B1", 2.0, 1000);
-        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addCapableBender(*s, "B1");
         addPreparedPiece(*s, {}, oneBend());
         listOptions(*s, 0);
         ASSERT_EQ(optionCount(*s, 0), hand == 3 ? 4 : 2) << hand;
@@ -137,9 +137,7 @@ TEST(ToolingOptions, AdditionalMaterial) {
         s->options.ALLOW_ADDITIONAL_MATERIAL = c.allowAdditional;
         s->options.INCLUDE_WELD_SHRINKAGE = c.includeWeld;
         addMachine(*s, MachineSetup{"M1", 1, "B1", 1});
-        addBender(*s, "B1", 1, 500, 500, 350);
-        addBendCapability(*s, "B1", 2.0, 1000);
-        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addCapableBender(*s, "B1", 1, 1000, 500, 500, 350);
         testing::PieceSetup piece;
         piece.weldShrinkage = 7;
         addPreparedPiece(*s, piece, c.steps);
@@ -165,9 +163,7 @@ TEST(ToolingOptions, PriorityValues) {
         s->options.USE_BENDER_PRIORITY = row.b;
         s->options.MACHINE_OVER_BENDER_PRIORITY = row.mob;
         addMachine(*s, MachineSetup{"M1", 3, "B1", 1});
-        addBender(*s, "B1", 7);
-        addBendCapability(*s, "B1", 2.0, 1000);
-        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addCapableBender(*s, "B1", 7);
         addPreparedPiece(*s, {}, oneBend());
         listOptions(*s, 0);
         loadOptionAt(*s, 0, 0);
@@ -182,9 +178,7 @@ TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
         auto s = testing::freshState();
         s->options.INCLUDE_BEND_SPRINGBACK = 1;
         addMachine(*s, MachineSetup{"M1", 1, "B1", 1, 1000000, maxAngle});
-        addBender(*s, "B1", 1);
-        addBendCapability(*s, "B1", 2.0, 1000);
-        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addCapableBender(*s, "B1");
         testing::PieceSetup piece;
         piece.springbackAngle = 3;
         addPreparedPiece(*s, piece, oneBend(4000, 3000, 88));
@@ -207,9 +201,7 @@ TEST(ToolingOptions, DeliveryLengthUsesTheUntruncatedSum) {
     for (int32_t delivery : {900, 987, 988}) {
         auto s = testing::freshState();
         addMachine(*s, MachineSetup{"M1", 1, "B1", 1});
-        addBender(*s, "B1", 1);
-        addBendCapability(*s, "B1", 2.0, 100);
-        addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+        addCapableBender(*s, "B1", 1, 100);
         testing::PieceSetup piece;
         piece.maxDeliveryLength = delivery;
         addPreparedPiece(*s, piece, steps);
@@ -232,9 +224,7 @@ TEST(ToolingOptions, MachineLengthAndTemplateLength) {
     s->options.TEMPLATE_LENGTH = 1000;
     addMachine(*s, MachineSetup{"M1", 1, "B1", 1, 9570});  // too short once the template is added
     addMachine(*s, MachineSetup{"M2", 1, "B1", 1, 9571});
-    addBender(*s, "B1", 1, 1401, 0, 0);
-    addBendCapability(*s, "B1", 2.0, 1000);
-    addMaterialCapability(*s, "B1", "A1", 0, 100, 0);
+    addCapableBender(*s, "B1", 1, 1000, 1401);
     addPreparedPiece(*s, {}, oneBend(400, 3000));  // 400 + 1570.8 + 3000 + 2 x 1000 = 6970.8
     listOptions(*s, 0);
     s->cutFile.cutPieces.load(0);

@@ -12,13 +12,6 @@
 namespace kwarel {
 namespace {
 
-const char* const kDatabase =
-    "STARTMACHINE\nM1|5|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n"
-    "STARTBENDER\nB1|5|100|150|120\nENDBENDER\n"
-    "STARTBENDCAPABILITY\nB1|2|0|150|1\nENDBENDCAPABILITY\n"
-    "STARTMATERIALCAPABILITY\nB1|A1|2|10|Y|1\nENDMATERIALCAPABILITY\n"
-    "STARTTUBEDATA\nP50|2|A1|3.9|60.3|6000|0|0|0|1\nENDTUBEDATA\n";
-
 // Key 1/S1: two pieces (a second FINISH) with other end points. Key 2/S1: the
 // first piece fails (unknown item), so the second builds the key's block.
 // Key c3/S1 and C3/s1: one key in two spellings, two bends each.
@@ -34,7 +27,7 @@ const char* const kSharedKeys =
 
 std::string runWith(const testing::ScratchDir& dir, bool oncePerKey, int templateLength, bool clash) {
     testing::writeFile(dir.file("cut.txt"), kSharedKeys);
-    testing::writeFile(dir.file("db.txt"), kDatabase);
+    testing::writeFile(dir.file("db.txt"), testing::kOneBenderDatabase);
     auto params = testing::defaultParameters(dir.file("cut.txt"), dir.file("result.txt"), dir.file("db.txt"));
     params.lines[10] = clash ? "1" : "0";
     params.lines[11] = templateLength != 0 ? "1" : "0";
@@ -62,7 +55,7 @@ TEST(SharedCutPieceKey, OneStepBlockPerKeyWritesTheSameResult) {
 TEST(SharedCutPieceKey, StepsGrowWithKeysNotWithPieces) {
     testing::ScratchDir dir;
     testing::writeFile(dir.file("cut.txt"), kSharedKeys);
-    testing::writeFile(dir.file("db.txt"), kDatabase);
+    testing::writeFile(dir.file("db.txt"), testing::kOneBenderDatabase);
     for (bool oncePerKey : {true, false}) {
         auto state = testing::freshState();
         state->prep.buildStepsOncePerKey = oncePerKey;

@@ -1,5 +1,7 @@
 #include "support/builders.h"
 
+#include "prepare/options.h"
+
 namespace kwarel::testing {
 
 void addMachine(JobState& state, const MachineSetup& setup) {
@@ -95,6 +97,21 @@ int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::ve
     }
     pieces.load(index);
     return index;
+}
+
+void addOption(JobState& state, const OptionSetup& o) {
+    auto& list = state.prep.bendOptions;
+    list.zeroCurrent();
+    BendOptionRecord& r = list.current;
+    copyText(r.cutId, state.cutFile.cutPieces.current.cutId);
+    copyText(r.spoolId, state.cutFile.cutPieces.current.spoolId);
+    r.stepIndex = o.position, r.direction = 1;
+    r.machineIndex = o.machine, r.benderIndex = o.bender, r.hand = o.hand;
+    r.priorityValue = o.priority, r.extraBefore = o.extraBefore, r.extraAfter = o.extraAfter;
+    r.rotation = o.rotation;
+    list.append();
+    list.store(list.count - 1);
+    indexOptions(state.prep, state.cutFile.cutPieces.current);
 }
 
 void addSimpleShop(JobState& state, std::initializer_list<int32_t> radii) {

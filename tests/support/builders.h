@@ -56,6 +56,21 @@ struct PieceSetup {
 };
 int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::vector<StepSetup>& steps);
 
+// Appends a direction-1 option of the current cut piece at `position` (its
+// steps start at list index 0) and groups the options by position, as the
+// listing does.
+struct OptionSetup {
+    int32_t position;
+    int32_t machine = 0;
+    int32_t bender = 0;
+    int16_t hand = 1;
+    int32_t priority = 0;
+    int32_t extraBefore = 0;
+    int32_t extraAfter = 0;
+    int32_t rotation = 0;
+};
+void addOption(JobState& state, const OptionSetup& setup);
+
 // A shop with one machine M1 (hand 3) and one bender B1 that can bend bore 2
 // at every radius used by `radii` in material A1.
 void addSimpleShop(JobState& state, std::initializer_list<int32_t> radii);

@@ -1,10 +1,13 @@
 #include "support/test_support.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
+
+#include "driver/job.h"
 
 namespace kwarel::testing {
 
@@ -66,5 +69,39 @@ ParameterLines defaultParameters(const std::string& cutPath, const std::string& 
     for (int i = 0; i < 21; ++i) p.lines[3 + i] = rest[i];
     return p;
 }
+
+const char* const kOneBenderDatabase =
+    "STARTMACHINE\nM1|5|B1|3|6000|180|900|0|0|0|300|400|3000|3000|8000|8000|2500\nENDMACHINE\n"
+    "STARTBENDER\nB1|5|100|150|120\nENDBENDER\n"
+    "STARTBENDCAPABILITY\nB1|2|0|150|1\nENDBENDCAPABILITY\n"
+    "STARTMATERIALCAPABILITY\nB1|A1|2|10|Y|1\nENDMATERIALCAPABILITY\n"
+    "STARTTUBEDATA\nP50|2|A1|3.9|60.3|6000|0|0|0|1\nENDTUBEDATA\n";
+
+JobFolder::JobFolder(const std::string& cut, const std::string& db) {
+    writeFile(dir.file("cut.txt"), cut);
+    writeFile(dir.file("db.txt"), db);
+}
+
+int JobFolder::run(JobState& state) const {
+    writeParams();
+    return runJob(state, paramPath().c_str());
+}
+
+EnvironmentSetting::EnvironmentSetting(const char* name, const std::string& value) : name_(name) {
+    const char* old = std::getenv(name);
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    set(value);
+}
+
+EnvironmentSetting::~EnvironmentSetting() {
+    if (had_) {
+        ::setenv(name_.c_str(), old_.c_str(), 1);
+    } else {
+        ::unsetenv(name_.c_str());
+    }
+}
+
+void EnvironmentSetting::set(const std::string& value) const { ::setenv(name_.c_str(), value.c_str(), 1); }
 
 }  // namespace kwarel::testing

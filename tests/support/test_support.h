@@ -40,4 +40,38 @@ struct ParameterLines {
 ParameterLines defaultParameters(const std::string& cutPath, const std::string& resultPath,
                                  const std::string& dbPath);
 
+// A database of one machine M1 (pipes up to 6000 mm) and one bender B1 that
+// bends bore 2 at radius 150 mm in material A1, with tube data P50.
+extern const char* const kOneBenderDatabase;
+
+// A job folder: the cut-piece file and the database written into a scratch
+// folder, and the usual parameters naming them and result.txt beside them.
+struct JobFolder {
+    ScratchDir dir;
+    ParameterLines params = defaultParameters(dir.file("cut.txt"), dir.file("result.txt"), dir.file("db.txt"));
+
+    JobFolder(const std::string& cut, const std::string& db = kOneBenderDatabase);
+    std::string paramPath() const { return dir.file("params.txt"); }
+    void writeParams() const { writeFile(paramPath(), params.text()); }
+    // Writes the parameter file and runs the job in `state`.
+    int run(JobState& state) const;
+    std::string result() const { return readFile(dir.file("result.txt")); }
+};
+
+// Sets an environment variable for the life of the object, then puts back
+// what was there.
+class EnvironmentSetting {
+public:
+    EnvironmentSetting(const char* name, const std::string& value);
+    ~EnvironmentSetting();
+    EnvironmentSetting(const EnvironmentSetting&) = delete;
+    EnvironmentSetting& operator=(const EnvironmentSetting&) = delete;
+    void set(const std::string& value) const;
+
+private:
+    std::string name_;
+    bool had_ = false;
+    std::string old_;
+};
+
 }  // namespace kwarel::testing
