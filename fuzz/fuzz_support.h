@@ -27,4 +27,21 @@ void checkText(const char (&field)[N], const char* what) {
     if (std::memchr(field, '\0', N) == nullptr) fail(what);
 }
 
+// The text fields `fields` (pointers to members) of every record of a list
+// must each hold their terminator.
+template <typename List, typename... Fields>
+void checkTexts(const List& list, const char* what, Fields... fields) {
+    for (int32_t i = 0; i < list.count; ++i) (checkText(list.at(i).*fields, what), ...);
+}
+
+// Whether two record lists hold the same records, byte for byte.
+template <typename List>
+bool sameRecords(const List& a, const List& b) {
+    if (a.count != b.count) return false;
+    for (int32_t i = 0; i < a.count; ++i) {
+        if (std::memcmp(&a.at(i), &b.at(i), sizeof a.at(i)) != 0) return false;
+    }
+    return true;
+}
+
 }  // namespace kwarel::fuzz

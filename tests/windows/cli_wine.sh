@@ -44,40 +44,17 @@ exe=$build/kwarel.exe
 [ -f "$exe" ] || { echo "FAIL: $exe was not built"; exit 1; }
 
 # --- wine ------------------------------------------------------------------
-# A private prefix in the build tree; no display, no debug output, and no
-# offer to install Mono or Gecko (which would wait for a download).
-export WINEPREFIX=$work/wineprefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
-unset DISPLAY WAYLAND_DISPLAY
-
-wait_for_wineserver() {
-    if [ -n "$wineserver" ]; then timeout 300 "$wineserver" -w >/dev/null 2>&1 || true; fi
-}
-
-# The first start creates the prefix, which can take minutes on a slow
-# machine. A prefix counts as ready only once the CLI has run in it; a
-# half-made one (an interrupted earlier run) is made again, once more on failure.
-ready=$WINEPREFIX/.kwarel-ready
+. "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh"
 smoke_test() {
     local out
     out=$(cd "$work" && timeout 300 "$wine" "$exe" --version 2>/dev/null | tr -d '\r')
     [ "$out" = "kwarel 1.0.0" ]
 }
-if [ ! -f "$ready" ]; then
-    for attempt in 1 2; do
-        echo "== preparing wine prefix $WINEPREFIX (attempt $attempt)"
-        rm -rf "$WINEPREFIX"
-        (cd "$work" && timeout "${WINE_INIT_TIMEOUT:-900}" "$wine" wineboot --init >"$work/wineboot.log" 2>&1)
-        wait_for_wineserver
-        if smoke_test; then touch "$ready"; break; fi
-    done
-    if [ ! -f "$ready" ]; then
-        cat "$work/wineboot.log"
-        echo "FAIL: kwarel.exe --version does not run under $wine"
-        exit 1
-    fi
+if ! prepare_wine_prefix smoke_test; then
+    cat "$work/wineboot.log"
+    echo "FAIL: kwarel.exe --version does not run under $wine"
+    exit 1
 fi
 
 # --- jobs ------------------------------------------------------------------

@@ -83,34 +83,17 @@ else
     cp "$library" "$work/kwarel.dll"
     library=$work/kwarel.dll
 
-    # A private prefix in the work folder; no display, no debug output, and
-    # no offer to install Mono or Gecko (which would wait for a download).
-    export WINEPREFIX=$work/wineprefix
-    export WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml="
-    unset DISPLAY WAYLAND_DISPLAY
+    . "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh"
     winpath() { printf 'Z:%s' "${1//\//\\}"; }
     host_command=("$wine" "$host")
-    cleanup() {
-        if [ -n "$wineserver" ]; then timeout 300 "$wineserver" -w >/dev/null 2>&1 || true; fi
-    }
+    cleanup() { wait_for_wineserver; }
     expected_exports="exports: TORVEX @1, _TORVEXStdcall@4 @2, no undecorated name"
     host_output_ok() {  # the export checks alone, no job
         local out
         out=$(cd "$work" && timeout 300 "$wine" "$host" "$(winpath "$library")" 2>/dev/null | tr -d '\r')
         [ "$out" = "$expected_exports"$'\n''host: 0 jobs run, 0 failures' ]
     }
-    ready=$WINEPREFIX/.kwarel-ready
-    if [ ! -f "$ready" ]; then
-        for attempt in 1 2; do
-            echo "== preparing wine prefix $WINEPREFIX (attempt $attempt)"
-            rm -rf "$WINEPREFIX"
-            (cd "$work" && timeout "${WINE_INIT_TIMEOUT:-900}" "$wine" wineboot --init >"$work/wineboot.log" 2>&1)
-            cleanup
-            if host_output_ok; then touch "$ready"; break; fi
-        done
-    fi
-    if [ ! -f "$ready" ]; then
+    if ! prepare_wine_prefix host_output_ok; then
         out=$(cd "$work" && timeout 300 "$wine" "$host" "$(winpath "$library")" 2>&1 | tr -d '\r')
         [ -n "$out" ] || missing "wine runs no 32-bit program (is wine32 installed?)"
         echo "$out"
