@@ -6,7 +6,6 @@
 #include <string>
 
 #include "driver/job.h"
-#include "kwarel.h"
 #include "support/test_support.h"
 
 namespace kwarel {
@@ -25,7 +24,7 @@ bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-TEST(JobDriver, CompleteJobEndsWithEndfileAndBothEntryPointsAgree) {
+TEST(JobDriver, CompleteJobEndsWithEndfileAndReleasesItsLists) {
     Job job;
     auto state = testing::freshState();
     ASSERT_EQ(job.run(*state), 0);
@@ -35,11 +34,6 @@ TEST(JobDriver, CompleteJobEndsWithEndfileAndBothEntryPointsAgree) {
               std::string::npos);
     EXPECT_EQ(state->shop.machines.count, 0);  // lists released at the end of the job
     EXPECT_EQ(state->cutFile.cutPieces.count, 0);
-
-    EXPECT_EQ(TORVEX(job.paramPath().c_str()), 0);
-    EXPECT_EQ(job.result(), first);
-    EXPECT_EQ(TORVEXStdcall(job.paramPath().c_str()), 0);
-    EXPECT_EQ(job.result(), first);
 }
 
 TEST(JobDriver, ProgramCountFromOneToFifty) {
@@ -56,18 +50,6 @@ TEST(JobDriver, ProgramCountFromOneToFifty) {
         EXPECT_EQ(job.run(*state), c.status) << c.programs;
         EXPECT_TRUE(endsWith(job.result(), c.tail)) << c.programs;
     }
-}
-
-TEST(JobDriver, HeaderTextsCarryOverToAJobWithoutThem) {
-    auto state = testing::freshState();
-    Job first;
-    ASSERT_EQ(first.run(*state), 0);
-    // The second cut-piece file has neither PIPELINE nor DATE nor units lines.
-    Job second(
-        "/SPOOL\nSPOOL-ID S1\n/CUT\nCUT-ID 1\nITEM-CODE P50\nND 2\nSTART 0 0 1000\nFINISH 0 200 740\n"
-        "BEND 0 0 740 150 90\n");
-    ASSERT_EQ(second.run(*state), 0);
-    EXPECT_NE(second.result().find("PIPELINE       LINE-7\nDATE           01-02-26\n"), std::string::npos);
 }
 
 TEST(JobDriver, StatusesOfMissingAndUnreadableFiles) {
