@@ -19,13 +19,9 @@ namespace kwarel {
 namespace {
 
 using testing::bend;
+using testing::searchRuns;
 using testing::Point;
 using testing::straight;
-
-// The clash-checked search of cut piece `index`; returns the runs found.
-int32_t searchRuns(JobState& s, int32_t index) {
-    return searchBendingRuns(SearchParts{s.options, s.shop, s.cutFile, s.prep, s.search, s.clash}, index);
-}
 
 // Simulates a run of the current cut piece.
 int32_t simulate(JobState& s, const int16_t* run) {

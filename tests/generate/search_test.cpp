@@ -12,12 +12,8 @@ namespace {
 
 using testing::addOption;
 using testing::bend;
+using testing::searchRuns;
 using testing::straight;
-
-// The clash-checked search of cut piece `index`; returns the runs found.
-int32_t searchRuns(JobState& s, int32_t index) {
-    return searchBendingRuns(SearchParts{s.options, s.shop, s.cutFile, s.prep, s.search, s.clash}, index);
-}
 
 std::unique_ptr<JobState> pieceWithBends(int bends, int32_t programs) {
     auto s = testing::freshState();

@@ -1,5 +1,6 @@
 #include "support/builders.h"
 
+#include "generate/search.h"
 #include "prepare/options.h"
 
 namespace kwarel::testing {
@@ -112,6 +113,10 @@ void addOption(JobState& state, const OptionSetup& o) {
     list.append();
     list.store(list.count - 1);
     indexOptions(state.prep, state.cutFile.cutPieces.current);
+}
+
+int32_t searchRuns(JobState& s, int32_t index) {
+    return searchBendingRuns(SearchParts{s.options, s.shop, s.cutFile, s.prep, s.search, s.clash}, index);
 }
 
 void addSimpleShop(JobState& state, std::initializer_list<int32_t> radii) {

@@ -71,6 +71,9 @@ struct OptionSetup {
 };
 void addOption(JobState& state, const OptionSetup& setup);
 
+// The search of cut piece `index`, as the job runs it; returns the runs found.
+int32_t searchRuns(JobState& state, int32_t index);
+
 // A shop with one machine M1 (hand 3) and one bender B1 that can bend bore 2
 // at every radius used by `radii` in material A1.
 void addSimpleShop(JobState& state, std::initializer_list<int32_t> radii);
