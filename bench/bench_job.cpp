@@ -31,13 +31,8 @@ private:
 
 void runWholeJob(benchmark::State& bm, const JobRecipe& recipe, int64_t threads = 0) {
     const JobThreads setting(threads);
-    const GeneratedJob* job = nullptr;
-    try {
-        job = &cachedJob(recipe);
-    } catch (const std::exception& e) {
-        bm.SkipWithError(e.what());
-        return;
-    }
+    const GeneratedJob* job = cachedJobOrSkip(bm, recipe);
+    if (job == nullptr) return;
     // One state for every run, as the library keeps one while it is loaded.
     auto state = std::make_unique<JobState>();
     int32_t status = 0;

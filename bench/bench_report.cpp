@@ -72,13 +72,8 @@ void BM_ReportAgainstJob(benchmark::State& bm) {
     recipe.programs = 10;
     recipe.clashChecking = bm.range(2) != 0;
     const int64_t threads = bm.range(3);
-    const GeneratedJob* job = nullptr;
-    try {
-        job = &cachedJob(recipe);
-    } catch (const std::exception& e) {
-        bm.SkipWithError(e.what());
-        return;
-    }
+    const GeneratedJob* job = cachedJobOrSkip(bm, recipe);
+    if (job == nullptr) return;
     const std::string page = job->folder + "/report.html";
     ChildRun bestJob{true, 1e30, 1e30};
     ChildRun bestReport{true, 1e30, 1e30};

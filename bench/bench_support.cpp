@@ -47,6 +47,15 @@ const GeneratedJob& cachedJob(const JobRecipe& recipe) {
     return cache.jobs.emplace(key, job).first->second;
 }
 
+const GeneratedJob* cachedJobOrSkip(benchmark::State& bm, const JobRecipe& recipe) {
+    try {
+        return &cachedJob(recipe);
+    } catch (const std::exception& e) {
+        bm.SkipWithError(e.what());
+        return nullptr;
+    }
+}
+
 std::unique_ptr<JobState> prepareJob(const GeneratedJob& job) {
     auto state = std::make_unique<JobState>();
     JobState& s = *state;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include <benchmark/benchmark.h>
+
 #include "job_generator.h"
 #include "driver/job_state.h"
 
@@ -14,6 +16,10 @@ namespace kwarel::bench {
 // The job of this recipe, written once per process into a temporary folder
 // that is removed when the program ends.
 const GeneratedJob& cachedJob(const JobRecipe& recipe);
+
+// The same job, or null with the benchmark marked as skipped (and why) when
+// the job could not be written.
+const GeneratedJob* cachedJobOrSkip(benchmark::State& bm, const JobRecipe& recipe);
 
 // Reads and prepares the job into a new state with the driver's first two
 // phases. Throws std::runtime_error when the job would end with an error
