@@ -1,15 +1,20 @@
 // Prints the constant tables of src/store/elementary.cpp, computed with MPFR:
 // sin and cos of i/128 (i = 0..101), atan of j/64 and pi/2 - atan of j/64
 // (j = 0..64) as pairs of doubles (high part rounded to nearest, low part the
-// rounded remainder), the Taylor coefficients of asin at i/128 (i = 0..64),
+// rounded remainder), the acos tables (Taylor series of asin at i/128, i = 0..64,
+// and of acos(1 - z) on 64 rows in each binade of z from 2^-4 to 2^-1),
 // and the constants the argument reduction and the quadrant sums use.
 //   g++ -O2 tools/elementary_tables.cpp -lmpfr -lgmp && ./a.out
 #include <mpfr.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
 namespace {
+
+constexpr int kAcosTerms = 10;  // f_0 .. f_9
 
 // Prints value as "hi, lo" with hi + lo = value to about 106 bits.
 void printPair(mpfr_t value) {
@@ -59,6 +64,124 @@ void printParts(const char* name, mpfr_t value, int parts, int bits) {
     mpfr_clear(part);
 }
 
+
+// The Taylor coefficients f_0 .. f_(count - 1) of asin at u0: with
+// g = asin' = (1 - u^2)^(-1/2) and a = 1 - u0^2, (1 - u^2) g' = u g gives
+// g_(n+1) = ((2n + 1) u0 g_n + n g_(n-1)) / (a (n + 1)), and f_(n+1) = g_n / (n + 1).
+void asinSeries(const mpfr_t u0, mpfr_t* f, int count) {
+    mpfr_t a, t, y;
+    mpfr_inits2(1400, a, t, y, static_cast<mpfr_ptr>(nullptr));
+    mpfr_t g[kAcosTerms];
+    for (auto& v : g) mpfr_init2(v, 1400);
+    mpfr_sqr(a, u0, MPFR_RNDN);
+    mpfr_ui_sub(a, 1, a, MPFR_RNDN);
+    mpfr_rec_sqrt(g[0], a, MPFR_RNDN);
+    for (int n = 0; n + 2 < count; ++n) {
+        mpfr_mul(t, u0, g[n], MPFR_RNDN);
+        mpfr_mul_ui(t, t, 2 * n + 1, MPFR_RNDN);
+        if (n > 0) {
+            mpfr_mul_ui(y, g[n - 1], n, MPFR_RNDN);
+            mpfr_add(t, t, y, MPFR_RNDN);
+        }
+        mpfr_div(t, t, a, MPFR_RNDN);
+        mpfr_div_ui(g[n + 1], t, n + 1, MPFR_RNDN);
+    }
+    mpfr_asin(f[0], u0, MPFR_RNDN);
+    for (int n = 1; n < count; ++n) mpfr_div_ui(f[n], g[n - 1], n, MPFR_RNDN);
+    for (auto& v : g) mpfr_clear(v);
+    mpfr_clears(a, t, y, static_cast<mpfr_ptr>(nullptr));
+}
+
+// One AcosRow: the two bases as pairs, c1 as a 24-bit slope (its products
+// with the 28-bit high part of an offset are exact), then c1 - slope and
+// c2 .. c8. Returns |c9| h^9 / smallest, the first term left out relative to
+// the smallest result of the row, for the bound printed at the end.
+double printAcosRow(mpfr_t basePlus, mpfr_t baseMinus, mpfr_t* c, double halfWidth, double smallest) {
+    mpfr_t part, y;
+    mpfr_init2(part, 24);
+    mpfr_init2(y, 1400);
+    std::printf("    {{");
+    printPair(basePlus);
+    std::printf(", ");
+    printPair(baseMinus);
+    mpfr_set(part, c[1], MPFR_RNDN);
+    const double slope = mpfr_get_d(part, MPFR_RNDN);
+    mpfr_sub_d(y, c[1], slope, MPFR_RNDN);
+    std::printf("}, %a, {%a", slope, mpfr_get_d(y, MPFR_RNDN));
+    for (int n = 2; n <= 8; ++n) std::printf(", %a", mpfr_get_d(c[n], MPFR_RNDN));
+    std::printf("}},\n");
+    const double leftOut = std::fabs(mpfr_get_d(c[9], MPFR_RNDN)) * std::pow(halfWidth, 9);
+    mpfr_clear(part);
+    mpfr_clear(y);
+    return smallest > 0 ? leftOut / smallest : 0.0;
+}
+
+// The acos tables: rows of acos(x) for |x| <= 1/2 at u0 = i/128 (the asin
+// series, also used near |x| = 1 through acos |x| = 2 asin sqrt((1 - |x|)/2)),
+// the bases of that form, and the rows of acos(1 - z) for z in the binades
+// [2^-4, 2^-1), 64 rows to a binade, at the row midpoints zc.
+void printAcosTables(mpfr_t pi) {
+    mpfr_t x, half, plus, minus, f[kAcosTerms], c[kAcosTerms];
+    mpfr_inits2(1400, x, half, plus, minus, static_cast<mpfr_ptr>(nullptr));
+    for (auto& v : f) mpfr_init2(v, 1400);
+    for (auto& v : c) mpfr_init2(v, 1400);
+    mpfr_div_ui(half, pi, 2, MPFR_RNDN);
+    double worst = 0.0;
+
+    std::printf("// acos(+-(i/128 + d)) = base[0 or 1] -+ (c1 d + c2 d^2 + ... + c8 d^8), i = 0..64\n");
+    std::printf("constexpr AcosRow kAcosSmall[] = {\n");
+    for (int i = 0; i <= 64; ++i) {
+        mpfr_set_ui(x, i, MPFR_RNDN);
+        mpfr_div_ui(x, x, 128, MPFR_RNDN);
+        asinSeries(x, f, kAcosTerms);
+        mpfr_sub(plus, half, f[0], MPFR_RNDN);
+        mpfr_add(minus, half, f[0], MPFR_RNDN);
+        // The smallest result a row gives: pi/3 for |x| <= 1/2, 2 asin u >= 2u near 1.
+        const double smallest = i == 0 ? 0.0 : std::min(1.0, 2 * (i - 0.5) / 128);
+        worst = std::max(worst, printAcosRow(plus, minus, f, 1.0 / 256, smallest));
+    }
+    std::printf("};\n\n// {2 asin(i/128), pi - 2 asin(i/128)} for sqrt((1 - |x|)/2) <= 2^-2.5\n");
+    std::printf("constexpr DoubleDouble kAcosNearOne[][2] = {\n");
+    for (int i = 0; i <= 23; ++i) {
+        mpfr_set_ui(x, i, MPFR_RNDN);
+        mpfr_div_ui(x, x, 128, MPFR_RNDN);
+        mpfr_asin(plus, x, MPFR_RNDN);
+        mpfr_mul_ui(plus, plus, 2, MPFR_RNDN);
+        mpfr_sub(minus, pi, plus, MPFR_RNDN);
+        std::printf("    {");
+        printPair(plus);
+        std::printf(", ");
+        printPair(minus);
+        std::printf("},\n");
+    }
+    std::printf("};\n\n// acos(+-(1 - zc - h)) = base[0 or 1] +- (c1 h + c2 h^2 + ... + c8 h^8),\n");
+    std::printf("// zc = 2^e (1 + (m + 1/2)/64), e = -4..-2, m = 0..63\nconstexpr AcosRow kAcosBinades[] = {\n");
+    for (int e = -4; e <= -2; ++e) {
+        for (int m = 0; m < 64; ++m) {
+            const double zc = std::ldexp(1.0 + (m + 0.5) / 64, e);
+            mpfr_set_d(x, zc, MPFR_RNDN);
+            mpfr_ui_sub(x, 1, x, MPFR_RNDN);  // xc = 1 - zc, exact
+            asinSeries(x, f, kAcosTerms);
+            // acos(xc - h) = pi/2 - asin(xc - h) = (pi/2 - f0) + sum (-1)^(n+1) f_n h^n
+            mpfr_sub(plus, half, f[0], MPFR_RNDN);
+            mpfr_sub(minus, pi, plus, MPFR_RNDN);
+            for (int n = 1; n < kAcosTerms; ++n) {
+                if (n % 2 == 0) {
+                    mpfr_neg(c[n], f[n], MPFR_RNDN);
+                } else {
+                    mpfr_set(c[n], f[n], MPFR_RNDN);
+                }
+            }
+            worst = std::max(worst, printAcosRow(plus, minus, c, std::ldexp(1.0 / 128, e),
+                                                 std::acos(1 - std::ldexp(1.0, e))));
+        }
+    }
+    std::printf("};\n// The first term left out is at most 2^%.1f of the result.\n\n", std::log2(worst));
+    for (auto& v : f) mpfr_clear(v);
+    for (auto& v : c) mpfr_clear(v);
+    mpfr_clears(x, half, plus, minus, static_cast<mpfr_ptr>(nullptr));
+}
+
 }  // namespace
 
 int main() {
@@ -73,6 +196,7 @@ int main() {
     mpfr_ui_div(y, 256, pi, MPFR_RNDN);
     std::printf("constexpr double k256OverPi = %a;\n", mpfr_get_d(y, MPFR_RNDN));
     std::printf("constexpr DoubleDouble kHalfPiPair = ");
+    mpfr_div_ui(y, pi, 2, MPFR_RNDN);
     printPair(y);
     std::printf(";\nconstexpr DoubleDouble kPiPair = ");
     printPair(pi);
@@ -145,49 +269,18 @@ int main() {
         std::printf(",\n");
     }
 
-    // Taylor coefficients of asin at u0 = i/128: asin(u0 + d) = sum f_n d^n.
-    // With g = asin' = (1 - u^2)^(-1/2) and a = 1 - u0^2, (1 - u^2) g' = u g
-    // gives g_(n+1) = ((2n + 1) u0 g_n + n g_(n-1)) / (a (n + 1)), and
-    // f_(n+1) = g_n / (n + 1).
-    std::printf("};\n\n// asin(i/128 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10\nconstexpr AsinRow kAsin[] = {\n");
+    std::printf("};\n\n");
+    printAcosTables(pi);
+
     constexpr int kTerms = 11;
     mpfr_t g[kTerms], a, t;
     for (auto& v : g) mpfr_init2(v, 1400);
     mpfr_inits2(1400, a, t, static_cast<mpfr_ptr>(nullptr));
-    for (int i = 0; i <= 64; ++i) {
-        mpfr_set_ui(x, i, MPFR_RNDN);
-        mpfr_div_ui(x, x, 128, MPFR_RNDN);
-        mpfr_sqr(a, x, MPFR_RNDN);
-        mpfr_ui_sub(a, 1, a, MPFR_RNDN);
-        mpfr_rec_sqrt(g[0], a, MPFR_RNDN);
-        for (int n = 0; n + 1 < kTerms; ++n) {
-            mpfr_mul(t, x, g[n], MPFR_RNDN);
-            mpfr_mul_ui(t, t, 2 * n + 1, MPFR_RNDN);
-            if (n > 0) {
-                mpfr_mul_ui(y, g[n - 1], n, MPFR_RNDN);
-                mpfr_add(t, t, y, MPFR_RNDN);
-            }
-            mpfr_div(t, t, a, MPFR_RNDN);
-            mpfr_div_ui(g[n + 1], t, n + 1, MPFR_RNDN);
-        }
-        std::printf("    {");
-        mpfr_asin(y, x, MPFR_RNDN);
-        printPair(y);  // f_0
-        std::printf(", ");
-        printPair(g[0]);  // f_1
-        std::printf(", {");
-        for (int n = 2; n <= 10; ++n) {  // f_n = g_(n-1) / n
-            mpfr_div_ui(y, g[n - 1], n, MPFR_RNDN);
-            std::printf("%s%a", n == 2 ? "" : ", ", mpfr_get_d(y, MPFR_RNDN));
-        }
-        std::printf("}},\n");
-    }
-    std::printf("};\n");
 
     // Taylor coefficients of atan at b = j/64: with g = atan' = 1/(1 + u^2),
     // (1 + (b + d)^2) g(b + d) = 1 gives g_0 = 1/(1 + b^2) and
     // g_n = -(2 b g_(n-1) + g_(n-2)) / (1 + b^2); f_(n+1) = g_n / (n + 1).
-    std::printf("\n// atan(j/64 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10\nconstexpr AsinRow kAtanSeries[] = {\n");
+    std::printf("// atan(j/64 + d) = c0 + c1 d + c[0] d^2 + ... + c[8] d^10\nconstexpr AsinRow kAtanSeries[] = {\n");
     for (int j = 0; j <= 64; ++j) {
         mpfr_set_ui(x, j, MPFR_RNDN);
         mpfr_div_ui(x, x, 64, MPFR_RNDN);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "store/elementary.h"
 
@@ -65,6 +66,44 @@ TEST(Elementary, KnownValues) {
     EXPECT_EQ(el::sin(1.5708), 0x1.fffffffff12a3p-1);
     EXPECT_EQ(el::atan(1.0), 0x1.921fb54442d18p-1);
     EXPECT_EQ(el::acos(0.5), 0x1.0c152382d7366p+0);
+}
+
+// acos takes three forms by |x| (the asin series up to 1/2, rows by the
+// binade of 1 - |x| down to 2^-4, a square root nearer to 1): correctly
+// rounded values (MPFR) on both sides of each edge, and no step backwards
+// across the edges of the ranges and of the table rows, where a wrong row
+// or a wrong base would show.
+TEST(Elementary, AcosAcrossItsRanges) {
+    EXPECT_EQ(el::acos(0x1.0000000000001p-1), 0x1.0c152382d7365p+0);
+    EXPECT_EQ(el::acos(-0x1.0000000000001p-1), 0x1.0c152382d7366p+1);
+    EXPECT_EQ(el::acos(0.75), 0x1.720a392c1d955p-1);
+    EXPECT_EQ(el::acos(-0.75), 0x1.359d26f93b6c3p+1);
+    EXPECT_EQ(el::acos(-0.875), 0x1.51700e0c14b25p+1);
+    EXPECT_EQ(el::acos(0.9375), 0x1.6bf3891642142p-2);
+    EXPECT_EQ(el::acos(0x1.e000000000001p-1), 0x1.6bf389164213cp-2);
+    EXPECT_EQ(el::acos(0x1.fffffffffffffp-1), 0x1p-26);
+    EXPECT_EQ(el::acos(-0x1.fffffffffffffp-1), 0x1.921fb52442d18p+1);
+    EXPECT_EQ(el::acos(0x1.02p-8), 0x1.911db51896119p+0);
+
+    std::vector<double> edges;
+    for (int i = 0; i <= 64; ++i) edges.push_back((i + 0.5) / 128);                      // rows up to 1/2
+    for (int e = -4; e <= -1; ++e) {
+        for (int m = 0; m <= 64; ++m) edges.push_back(1.0 - std::ldexp(1.0 + m / 64.0, e));  // binade rows
+    }
+    for (int i = 0; i <= 23; ++i) edges.push_back(1.0 - 2.0 * ((i + 0.5) / 128) * ((i + 0.5) / 128));  // near 1
+    for (const double edge : edges) {
+        for (const double sign : {1.0, -1.0}) {
+            double x = sign * edge;
+            for (int k = 0; k < 8; ++k) x = std::nextafter(x, -1.0);
+            double previous = el::acos(x);
+            for (int k = 0; k < 16 && x < 1.0; ++k) {
+                x = std::nextafter(x, 1.0);
+                const double now = el::acos(x);
+                EXPECT_LE(now, previous) << x;
+                previous = now;
+            }
+        }
+    }
 }
 
 // sinCos shares the work of sin and cos and must give their bits exactly:
