@@ -1386,6 +1386,7 @@ inline bool acosSeries(const AcosRow& row, const DoubleDouble& base, double d, d
 // The first binade of z = 1 - |x| with its own rows; below it, the square
 // root form.
 constexpr int kAcosBinadeLow = -4;
+constexpr double kAcosBinadesFrom = 0x1p-4;  // 2^kAcosBinadeLow
 
 // acos x on the common path, special arguments included; false when it
 // cannot decide. Three forms by |x|:
@@ -1409,7 +1410,7 @@ inline bool acosCommon(double x, double& result) {
         return acosSeries<false>(row, row.base[negative], d, kSign[1 - negative], 0.0, result);
     }
     const double z = 1.0 - ax;  // exact
-    if (z > powerOfTwo(kAcosBinadeLow)) {
+    if (z > kAcosBinadesFrom) {
         // z = 2^e (1 + m/64 + ...): the biased exponent and m index the row,
         // and the row midpoint keeps those bits with a one after them.
         const uint64_t bits = bitsOf(z);
