@@ -343,7 +343,7 @@ void explainSearch(std::ostringstream& out, const JobReport& report, const Piece
         << counts[static_cast<int>(RunOutcome::Clash)] + counts[static_cast<int>(RunOutcome::RepeatClash)]
         << " clashed, " << counts[static_cast<int>(RunOutcome::Duplicate)] << " tried before).\n";
     if (piece.searchCutShort) {
-        out << "  The search ended at the guard of " << kMaxSimulationStepsPerPiece
+        out << "  The search ended at the guard of " << kSearchGuard.runs << " runs or " << kSearchGuard.steps
             << " simulation steps per cut piece: the runs above are those tried before it, and the runs chosen are"
                " the best of them; later runs and levels were not searched.\n";
     }

@@ -63,9 +63,10 @@ int runJobCommand(const JobSettings& settings) {
     const int cutShort = processJobState().piecesCutShort;
     if (cutShort > 0) {
         std::fprintf(stderr,
-                     "kwarel: the search of %d cut piece%s ended at the guard of %lld simulation steps per piece; "
-                     "their runs are those found before it\n",
-                     cutShort, cutShort == 1 ? "" : "s", static_cast<long long>(kMaxSimulationStepsPerPiece));
+                     "kwarel: the search of %d cut piece%s ended at the guard of %lld runs or %lld simulation steps "
+                     "per piece; their runs are those found before it\n",
+                     cutShort, cutShort == 1 ? "" : "s", static_cast<long long>(kSearchGuard.runs),
+                     static_cast<long long>(kSearchGuard.steps));
     }
     if (status != 0) {
         // For status 12 the job tells why the result file could not be written.

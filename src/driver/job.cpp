@@ -284,6 +284,7 @@ std::unique_ptr<JobState> planningState(JobState& job) {
     state->prep.stepsIndexedCount = job.prep.stepsIndexedCount;
 
     std::memcpy(state->search.criteriaLevels, job.search.criteriaLevels, sizeof job.search.criteriaLevels);
+    state->search.guard = job.search.guard;
 
     state->clash.feedStep = job.clash.feedStep;
     state->clash.angleStep = job.clash.angleStep;

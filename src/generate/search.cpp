@@ -73,10 +73,17 @@ struct PieceSearch {
         return shortcuts() && !clashChecking() && count >= kMaxCandidates &&
                tables().triedRowsInUse >= kTriedRowsSearched;
     }
-    // The guard: with clash checking, no run is tried once the steps of
-    // simulating every run so far from its load reach the bound.
+    // Runs of the piece enumerated so far, one by one or in blocks: the
+    // same count in every build.
+    int64_t runsEnumerated() const { return tables().runsTried + tables().runsSkipped; }
+    // The guard: with clash checking, no run is tried once the runs
+    // enumerated, or the steps of simulating each of them from its load,
+    // reach their bound.
     bool guardReached() const {
-        if (!clashChecking() || parts.clash.simulationSteps < kMaxSimulationStepsPerPiece) return false;
+        const SearchGuard& guard = tables().guard;
+        if (!clashChecking() || (runsEnumerated() < guard.runs && parts.clash.simulationSteps < guard.steps)) {
+            return false;
+        }
         tables().searchCutShort = true;
         return true;
     }
@@ -496,8 +503,12 @@ bool skipClashBlock(const PieceSearch& s, const RunRegister& known, int16_t run[
     const int64_t simulated = left - blockDuplicates(s, known, run, digits, lastIsDuplicate);
     const ClashReplay& memo = s.tables().clashReplay;
     ClashState& clash = s.parts.clash;
-    if (memo.steps > 0 && simulated > (kMaxSimulationStepsPerPiece - 1 - clash.simulationSteps) / memo.steps) {
-        return false;  // the guard would end the search inside the block
+    // The guard must not end the search inside the block: runs and steps stay
+    // below their bounds up to its end.
+    const SearchGuard& guard = s.tables().guard;
+    if (left >= guard.runs - s.runsEnumerated() || clash.simulationSteps >= guard.steps ||
+        (memo.steps > 0 && simulated > (guard.steps - 1 - clash.simulationSteps) / memo.steps)) {
+        return false;
     }
 
     clash.simulationSteps += simulated * memo.steps;

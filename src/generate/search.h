@@ -11,15 +11,6 @@
 
 namespace kwarel {
 
-// Guard against searches that would not end in a lifetime: with clash
-// checking on, once simulating every run tried so far for one cut piece from
-// its load would have made this many feed, bend and rotation steps, no
-// further run is tried and the piece keeps the runs chosen so far
-// (SearchState::searchCutShort tells). The count is that of the full
-// simulation whatever shortcut saved the work, so every build stops at the
-// same run.
-constexpr int64_t kMaxSimulationStepsPerPiece = 100000000000;
-
 // What the search of one cut piece reads and changes: the cut piece in the
 // slot (marked failed when no run is found), its options (rotations are
 // written into them), the search tables and, with clash checking, the

@@ -65,6 +65,20 @@ struct OutcomeMemo {
     std::vector<ClashLineText> lines;
 };
 
+// The guard against searches that would not end in a lifetime: with clash
+// checking on, once the runs enumerated for one cut piece (visited one by one
+// or accounted for in blocks) reach `runs`, or the feed, bend and rotation
+// steps of simulating every one of them from its load reach `steps`, no
+// further run is tried and the piece keeps the runs chosen so far
+// (SearchState::searchCutShort tells). Both counts are those of the plain
+// enumeration and simulation whatever shortcut saved the work, so every build
+// stops at the same run.
+struct SearchGuard {
+    int64_t runs;
+    int64_t steps;
+};
+constexpr SearchGuard kSearchGuard{1000000000, 10000000000000000};
+
 struct SearchState {
     // Told every level reached and every run enumerated, when set (never by
     // the entry points).
@@ -88,14 +102,16 @@ struct SearchState {
     ClashReplay clashReplay;
     OutcomeMemo outcomeMemo;
 
-    // Whether the guard on the steps ended the search of the current cut
-    // piece, and how many of its runs were accounted for in blocks instead of
-    // one by one.
+    // The guard's bounds: kSearchGuard, lowered only by tests.
+    SearchGuard guard = kSearchGuard;
+    // Whether the guard ended the search of the current cut piece, and how
+    // many of its runs were accounted for in blocks instead of one by one.
     bool searchCutShort = false;
     int64_t runsSkipped = 0;
-    // Runs of the current cut piece visited one by one, of those the ones
-    // simulated (neither duplicates nor replayed), and the ones whose outcome
-    // the outcome memo gave; for the benchmarks and tests.
+    // Runs of the current cut piece visited one by one (with runsSkipped, the
+    // runs the guard counts), of those the ones simulated (neither duplicates
+    // nor replayed), and the ones whose outcome the outcome memo gave; the
+    // last two for the benchmarks and tests.
     int64_t runsTried = 0;
     int64_t runsSimulated = 0;
     int64_t outcomesGivenAgain = 0;

@@ -8,14 +8,15 @@
 
 #include "driver/job.h"
 #include "job_generator.h"
+#include "support/test_support.h"
 #include <memory>
 
 namespace kwarel {
 namespace {
 
 // Plans piece `piece` of a generated clash-checking job (80 pieces drawn,
-// up to 6 bends) and returns the state it leaves.
-void planGeneratedPiece(JobState& state, uint64_t seed, int32_t piece) {
+// up to 6 bends) in the state given and returns the result file.
+std::string planGeneratedPiece(JobState& state, uint64_t seed, int32_t piece) {
     bench::JobRecipe recipe;
     recipe.cutPieces = 80;
     recipe.maxBends = 6;
@@ -24,8 +25,12 @@ void planGeneratedPiece(JobState& state, uint64_t seed, int32_t piece) {
     recipe.onlyPieces = {piece};
     const std::string folder = bench::makeTempFolder("kwarel-shortcuts");
     const bench::GeneratedJob job = bench::writeJob(folder, recipe);
-    ASSERT_EQ(runJob(state, job.parameterFile.c_str()), 0);
+    EXPECT_EQ(runJob(state, job.parameterFile.c_str()), 0);
+    // The echo names the job's folder, which differs from job to job.
+    std::string result = testing::readFile(job.resultFile);
+    for (std::size_t at; (at = result.find(folder)) != std::string::npos;) result.erase(at, folder.size());
     std::filesystem::remove_all(folder);
+    return result;
 }
 
 TEST(Shortcuts, RotationFallingAFullTurnPerRunGoesOnFromTheEarlierRotation) {
@@ -54,6 +59,47 @@ TEST(Shortcuts, RunsTheSimulationCannotTellApartAreSimulatedOnce) {
     EXPECT_GT(search.outcomesGivenAgain, search.runsSimulated / 10);
     EXPECT_LE(search.runsSimulated + search.outcomesGivenAgain, search.runsTried);
 }
+
+// The guard, lowered, ends the search at the same run with and without the
+// shortcuts: runs accounted for in blocks and steps replayed, resumed or taken
+// up count as if made one by one.
+struct GuardCase {
+    uint64_t seed;
+    int32_t piece;
+    SearchGuard guard;
+};
+
+class GuardTest : public ::testing::TestWithParam<GuardCase> {};
+
+TEST_P(GuardTest, EndsTheSearchAtTheSameRunInEveryBuild) {
+    const GuardCase& c = GetParam();
+    std::string results[2];
+    int64_t enumerated[2] = {};
+    for (const bool shortcuts : {true, false}) {
+        auto state = std::make_unique<JobState>();
+        state->search.guard = c.guard;
+        state->clash.shortcuts = shortcuts;
+        results[shortcuts] = planGeneratedPiece(*state, c.seed, c.piece);
+        const SearchState& search = state->search;
+        EXPECT_EQ(state->piecesCutShort, 1) << "shortcuts " << shortcuts;
+        enumerated[shortcuts] = search.runsTried + search.runsSkipped;
+        // The guard is read before each run: the runs stop at the bound, the
+        // steps just past it.
+        EXPECT_LE(enumerated[shortcuts], c.guard.runs);
+        if (enumerated[shortcuts] < c.guard.runs) EXPECT_GE(state->clash.simulationSteps, c.guard.steps);
+        if (shortcuts) EXPECT_GT(search.runsSkipped + state->clash.stepsTakenUp, 0);
+    }
+    EXPECT_EQ(enumerated[0], enumerated[1]);
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_NE(results[1].find("RUNS-PRODUCED"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shortcuts, GuardTest,
+    ::testing::Values(GuardCase{3, 9, SearchGuard{9000, kSearchGuard.steps}},    // runs, inside blocks
+                      GuardCase{3, 9, SearchGuard{kSearchGuard.runs, 2000000}},  // steps, skipped in blocks
+                      GuardCase{4, 37, SearchGuard{kSearchGuard.runs, 3000000}}  // steps, rotations taken up
+                      ));
 
 }  // namespace
 }  // namespace kwarel
