@@ -97,8 +97,8 @@ TEST_P(GuardTest, EndsTheSearchAtTheSameRunInEveryBuild) {
 INSTANTIATE_TEST_SUITE_P(
     Shortcuts, GuardTest,
     ::testing::Values(GuardCase{3, 9, SearchGuard{9000, kSearchGuard.steps}},    // runs, inside blocks
-                      GuardCase{3, 9, SearchGuard{kSearchGuard.runs, 2000000}},  // steps, skipped in blocks
-                      GuardCase{4, 37, SearchGuard{kSearchGuard.runs, 3000000}}  // steps, rotations taken up
+                      GuardCase{3, 9, SearchGuard{kSearchGuard.runs, 1000000}},  // steps, skipped in blocks
+                      GuardCase{4, 37, SearchGuard{kSearchGuard.runs, 1500000}}  // steps, rotations taken up
                       ));
 
 }  // namespace
