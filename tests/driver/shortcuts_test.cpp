@@ -64,6 +64,7 @@ TEST(Shortcuts, RunsTheSimulationCannotTellApartAreSimulatedOnce) {
 // shortcuts: runs accounted for in blocks and steps replayed, resumed or taken
 // up count as if made one by one.
 struct GuardCase {
+    const char* name;
     uint64_t seed;
     int32_t piece;
     SearchGuard guard;
@@ -86,8 +87,12 @@ TEST_P(GuardTest, EndsTheSearchAtTheSameRunInEveryBuild) {
         // The guard is read before each run: the runs stop at the bound, the
         // steps just past it.
         EXPECT_LE(enumerated[shortcuts], c.guard.runs);
-        if (enumerated[shortcuts] < c.guard.runs) EXPECT_GE(state->clash.simulationSteps, c.guard.steps);
-        if (shortcuts) EXPECT_GT(search.runsSkipped + state->clash.stepsTakenUp, 0);
+        if (enumerated[shortcuts] < c.guard.runs) {
+            EXPECT_GE(state->clash.simulationSteps, c.guard.steps);
+        }
+        if (shortcuts) {
+            EXPECT_GT(search.runsSkipped + state->clash.stepsTakenUp, 0);
+        }
     }
     EXPECT_EQ(enumerated[0], enumerated[1]);
     EXPECT_EQ(results[0], results[1]);
@@ -96,10 +101,10 @@ TEST_P(GuardTest, EndsTheSearchAtTheSameRunInEveryBuild) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shortcuts, GuardTest,
-    ::testing::Values(GuardCase{3, 9, SearchGuard{9000, kSearchGuard.steps}},    // runs, inside blocks
-                      GuardCase{3, 9, SearchGuard{kSearchGuard.runs, 1000000}},  // steps, skipped in blocks
-                      GuardCase{4, 37, SearchGuard{kSearchGuard.runs, 1500000}}  // steps, rotations taken up
-                      ));
+    ::testing::Values(GuardCase{"RunsInsideABlock", 3, 9, SearchGuard{9000, kSearchGuard.steps}},
+                      GuardCase{"StepsInsideABlock", 3, 9, SearchGuard{kSearchGuard.runs, 1000000}},
+                      GuardCase{"StepsTakenUpByRotations", 4, 37, SearchGuard{kSearchGuard.runs, 1500000}}),
+    [](const ::testing::TestParamInfo<GuardCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kwarel
