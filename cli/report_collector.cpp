@@ -451,6 +451,7 @@ void RunDrawer::draw(const JobReport& report, DrawingTask& task) {
         }
         std::vector<Frame>().swap(run.frames);
         std::vector<ShapePiece>().swap(run.pieces);
+        std::vector<RunOption>().swap(run.options);  // the page needs only the number of runs now
         std::vector<ShapePiece>().swap(run.clash.pieces);
     }
     task.replays = DrawingRuns();

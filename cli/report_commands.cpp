@@ -1,8 +1,8 @@
 // The report and explain commands of the command-line tool.
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
+#include "driver/result_file.h"
 #include "report_model.h"
 #include "store/text.h"
 
@@ -12,20 +12,14 @@ int reportCommand(const std::string& parameterFile, const std::string& output) {
     JobReport report;
     const int32_t status = runObservedJob(parameterFile.c_str(), report, true);
     if (status == 13 || status == 12) return status;  // no result file: nothing to report on
-    std::string text;
-    {
-        std::ifstream in(report.resultPath, std::ios::binary | std::ios::ate);
-        const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
-        if (size > 0) {
-            text.resize(static_cast<std::size_t>(size));
-            in.seekg(0);
-            in.read(text.data(), size);
-            text.resize(static_cast<std::size_t>(in.gcount()));
-        }
-    }
     const std::string path = output.empty() ? report.resultPath + ".html" : output;
     std::string error;
-    if (!writeHtmlReport(report, text, path, error)) {
+    // The page is written while the result file is read for its programs.
+    if (sameFile(path.c_str(), report.resultPath.c_str())) {
+        std::fprintf(stderr, "kwarel: the report %s would overwrite the result file\n", path.c_str());
+        return kCannotWriteReport;
+    }
+    if (!writeHtmlReport(report, report.resultPath, path, error)) {
         std::fprintf(stderr, "kwarel: %s\n", error.c_str());
         return kCannotWriteReport;
     }

@@ -5,8 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report_model.h"
 
@@ -172,37 +174,99 @@ void writeFrame(Out& out, const Frame& frame) {
 }
 
 // The run blocks (STARTRUN to ENDRUN) of each cut piece of the result file,
-// one text per run: every line as its label, one blank and its value.
-std::vector<std::vector<std::string>> programsOf(const std::string& text) {
-    std::vector<std::vector<std::string>> pieces;
-    std::string* run = nullptr;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line == "STARTCUTPIECE") {
-            pieces.emplace_back();
-            run = nullptr;
-        } else if (line.substr(0, 8) == "STARTRUN" && !pieces.empty()) {
-            run = &pieces.back().emplace_back();
-        } else if (line == "ENDRUN" || line == "ENDCUTPIECE") {
-            run = nullptr;
-        } else if (run != nullptr && !line.empty()) {
-            const std::size_t gap = line.find(' ');
-            const std::size_t value = gap == std::string_view::npos ? gap : line.find_first_not_of(' ', gap);
-            run->append(line.substr(0, gap));
-            if (value != std::string_view::npos) {
-                *run += ' ';
-                run->append(line.substr(value));
+// read from the file one cut piece at a time, one text per run: every line
+// as its label, one blank and its value. Lines before the first STARTCUTPIECE
+// belong to no piece; a cut piece's lines run to the next STARTCUTPIECE.
+class ProgramReader {
+public:
+    explicit ProgramReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
+        buffer_.resize(1 << 16);
+        // Up to the first cut piece.
+        std::string_view line;
+        while (nextLine(line)) {
+            if (line == "STARTCUTPIECE") {
+                atPiece_ = true;
+                break;
             }
-            *run += '\n';
         }
     }
-    return pieces;
-}
+    ~ProgramReader() {
+        if (file_ != nullptr) std::fclose(file_);
+    }
+    ProgramReader(const ProgramReader&) = delete;
+    ProgramReader& operator=(const ProgramReader&) = delete;
+
+    // The runs of the next cut piece; false when the file has no more.
+    // `runs` is refilled, its first `count` texts in use.
+    bool next(std::vector<std::string>& runs, std::size_t& count) {
+        count = 0;
+        if (!atPiece_) return false;
+        atPiece_ = false;
+        std::string* run = nullptr;
+        std::string_view line;
+        while (nextLine(line)) {
+            if (line == "STARTCUTPIECE") {
+                atPiece_ = true;
+                break;
+            }
+            if (line.substr(0, 8) == "STARTRUN") {
+                if (count == runs.size()) runs.emplace_back();
+                run = &runs[count++];
+                run->clear();
+            } else if (line == "ENDRUN" || line == "ENDCUTPIECE") {
+                run = nullptr;
+            } else if (run != nullptr && !line.empty()) {
+                const std::size_t gap = line.find(' ');
+                const std::size_t value = gap == std::string_view::npos ? gap : line.find_first_not_of(' ', gap);
+                run->append(line.substr(0, gap));
+                if (value != std::string_view::npos) {
+                    *run += ' ';
+                    run->append(line.substr(value));
+                }
+                *run += '\n';
+            }
+        }
+        return true;
+    }
+
+private:
+    // The next line without its line end (and a carriage return before it).
+    bool nextLine(std::string_view& line) {
+        if (file_ == nullptr) return false;
+        for (;;) {
+            const char* from = buffer_.data() + at_;
+            const void* end = std::memchr(from, '\n', filled_ - at_);
+            if (end != nullptr) {
+                line = std::string_view(from, static_cast<const char*>(end) - from);
+                at_ += line.size() + 1;
+                break;
+            }
+            if (eof_) {
+                if (at_ == filled_) return false;
+                line = std::string_view(from, filled_ - at_);  // the last line, without a line end
+                at_ = filled_;
+                break;
+            }
+            // Keep the part of a line already read and read more.
+            const std::size_t kept = filled_ - at_;
+            if (kept == buffer_.size()) buffer_.resize(2 * buffer_.size());
+            std::memmove(buffer_.data(), from, kept);
+            at_ = 0;
+            filled_ = kept;
+            const std::size_t got = std::fread(buffer_.data() + filled_, 1, buffer_.size() - filled_, file_);
+            filled_ += got;
+            if (got == 0) eof_ = true;
+        }
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return true;
+    }
+
+    std::FILE* file_;
+    std::vector<char> buffer_;
+    std::size_t at_ = 0, filled_ = 0;
+    bool eof_ = false;
+    bool atPiece_ = false;  // a STARTCUTPIECE line was read and its piece not yet
+};
 
 const char* const kStyle = R"CSS(
 body{font:14px/1.4 system-ui,sans-serif;margin:0;color:#1d2630;background:#f4f6f8}
@@ -555,7 +619,7 @@ void writeMachines(Out& out, const JobReport& report) {
 // One cut piece's page data: its steps, clash lines, the explanation of a
 // failure, the first clash, its runs and their programs.
 void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
-                    const std::vector<std::string>* programs) {
+                    const std::vector<std::string>& programs, std::size_t programCount) {
     out << "{\"od\":";
     out.mm(piece.record.outsideDiameter);
     out << ",\"b\":[";
@@ -590,21 +654,22 @@ void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
     out << ",\"r\":" << piece.runsJson << ",\"pg\":[";
     for (std::size_t r = 0; r < piece.runs.size(); ++r) {
         if (r > 0) out << ',';
-        out << json(programs != nullptr && r < programs->size() ? (*programs)[r] : std::string());
+        out << json(r < programCount ? programs[r] : std::string());
     }
     out << "]}";
 }
 
 }  // namespace
 
-bool writeHtmlReport(const JobReport& report, const std::string& resultText, const std::string& path,
+bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
                      std::string& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         error = "cannot write " + path;
         return false;
     }
-    const auto blocks = programsOf(resultText);
+    ProgramReader blocks(resultPath);
+    std::vector<std::string> programs;
     Tally tally;
     for (const PieceReport& piece : report.pieces) {
         if (piece.record.failed == 0) ++tally.passed;
@@ -623,7 +688,9 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultText, con
         out << ",\"pieces\":[";
         for (std::size_t i = 0; i < report.pieces.size(); ++i) {
             if (i > 0) out << ",\n";
-            writePieceData(out, report, report.pieces[i], i < blocks.size() ? &blocks[i] : nullptr);
+            std::size_t programCount = 0;
+            blocks.next(programs, programCount);
+            writePieceData(out, report, report.pieces[i], programs, programCount);
         }
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();

@@ -264,9 +264,9 @@ int32_t runObservedJob(const char* parameterFile, JobReport& report, bool drawRu
 // The explanation of a cut piece's outcome, in plain text, one fact a line.
 std::string explainPiece(const JobReport& report, const PieceReport& piece);
 
-// Writes the HTML report; `resultText` is the result file the job wrote.
-// Returns false when the file cannot be written.
-bool writeHtmlReport(const JobReport& report, const std::string& resultText, const std::string& path,
+// Writes the HTML report; `resultPath` is the result file the job wrote,
+// whose programs the page shows. Returns false when the file cannot be written.
+bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
                      std::string& error);
 
 // Chosen runs of a piece as the page's data holds them (frames, placements,

@@ -39,6 +39,14 @@ class PointTurns {
 public:
     static constexpr int kSlotBits = 18;  // 262,144 slots of 64 bytes: 16 MB per planning thread
 
+    // A table of 2^slotBits slots (1 to 30; kSlotBits unless set). The
+    // number of slots decides only how many turns are kept, never a point.
+    void setSlotBits(int slotBits) {
+        release();
+        slotBits_ = slotBits < 1 ? 1 : slotBits > 30 ? 30 : slotBits;
+    }
+    int slotBits() const { return slotBits_; }
+
     // The centre, angle and kind of the turns of one motion step.
     struct Step {
         double cu, cv;
@@ -59,7 +67,7 @@ public:
     // The slot of the turn of (u, v), asked for ahead of its use so that the
     // slots of all the points of a step are fetched from memory together.
     std::size_t slotOf(const Step& s, double u, double v) const {
-        const std::size_t slot = mix(mix(s.seed, bits(u)), bits(v)) >> (64 - kSlotBits);
+        const std::size_t slot = mix(mix(s.seed, bits(u)), bits(v)) >> (64 - slotBits_);
         __builtin_prefetch(&slots_[slot]);
         return slot;
     }
@@ -106,6 +114,7 @@ private:
     bool allocate();
 
     std::unique_ptr<PointTurn[]> slots_;
+    int slotBits_ = kSlotBits;
     bool unavailable_ = false;  // the allocation failed: compute every turn
 };
 
