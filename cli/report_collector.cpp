@@ -339,14 +339,29 @@ void ReportCollector::recordPiece(JobState& state, int32_t index, PieceReport& p
     refusals_.clear();
 }
 
-void ReportCollector::recordChosenRuns(const JobState& state, int32_t runs, PieceReport& piece) {
+void ReportCollector::recordChosenRuns(const JobState& state, int32_t runs, int32_t bendCount,
+                                       std::vector<ChosenRun>& into) {
     const PrepareState& prep = state.prep;
     const SearchState& search = state.search;
-    const int32_t n = piece.record.bendCount;
-    for (int32_t r = 0; r < runs && r < kMaxSelected; ++r) {
-        ChosenRun& chosen = piece.runs.emplace_back();
+    const int32_t count = std::clamp(runs, 0, kMaxSelected);
+    into.resize(static_cast<std::size_t>(count));
+    for (int32_t r = 0; r < count; ++r) {
+        // Refilled in place: a drawing task's runs keep their storage from piece to piece.
+        ChosenRun& chosen = into[static_cast<std::size_t>(r)];
         chosen.score = search.selectedScores[r];
-        for (int32_t p = 0; p <= 2 * n; ++p) {
+        chosen.options.clear();
+        chosen.pieces.clear();
+        chosen.frames.clear();
+        chosen.pipeLength = 0.0;
+        chosen.sameMotionsAs = -1;
+        chosen.replayClear = true;
+        chosen.hasClash = false;
+        chosen.clash.machine = -1;
+        chosen.clash.surface.clear();
+        chosen.clash.line.clear();
+        chosen.clash.position = 0;
+        chosen.clash.pieces.clear();
+        for (int32_t p = 0; p <= 2 * bendCount; ++p) {
             const int32_t ordinal = search.selectedRuns[r][p];
             const auto& at = prep.optionsAtPosition[p];
             if (ordinal < 0 || static_cast<std::size_t>(ordinal) >= at.size()) break;
@@ -375,54 +390,65 @@ void ReportCollector::keptRotationsOf(const int16_t* run, std::size_t length, in
 }
 
 void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport& piece) {
+    std::unique_ptr<DrawingTask> task;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (!spareTasks_.empty()) {
+            task = std::move(spareTasks_.back());
+            spareTasks_.pop_back();
+        }
+    }
+    if (!task) task = std::make_unique<DrawingTask>();
+    task->piece = activePiece_;
+    recordChosenRuns(state, runs, piece.record.bendCount, task->runs);
+    // The page needs only how many runs the piece has; the runs themselves
+    // go to the drawing.
+    piece.runs.resize(task->runs.size());
+    for (std::size_t r = 0; r < task->runs.size(); ++r) piece.runs[r].score = task->runs[r].score;
+
     // What the simulation reads of a run, per position: the step, the
     // machine, the hand, the additional material and the rotation. Runs
     // that agree on all of it (say, that differ only in the bender) move
     // alike, so each such group is replayed and embedded once.
     const std::size_t length = static_cast<std::size_t>(2 * piece.record.bendCount + 1);
-    const int32_t count = std::min<int32_t>(runs, kMaxSelected);
-    std::vector<std::vector<int64_t>> motionKeys;
-    std::vector<int32_t> rows;
-    std::vector<int32_t> rotations(static_cast<std::size_t>(std::max(count, 0)) * kMaxPositions, 0);
+    const int32_t count = static_cast<int32_t>(task->runs.size());
+    motionKeys_.resize(static_cast<std::size_t>(count));
+    rows_.clear();
+    rotations_.assign(static_cast<std::size_t>(count) * kMaxPositions, 0);
     for (int32_t r = 0; r < count; ++r) {
-        ChosenRun& chosen = piece.runs[static_cast<std::size_t>(r)];
-        int32_t* turns = rotations.data() + static_cast<std::ptrdiff_t>(r) * kMaxPositions;
+        ChosenRun& chosen = task->runs[static_cast<std::size_t>(r)];
+        int32_t* turns = rotations_.data() + static_cast<std::ptrdiff_t>(r) * kMaxPositions;
         keptRotationsOf(state.search.selectedRuns[r], length, turns);
-        std::vector<int64_t>& key = motionKeys.emplace_back();
+        std::vector<int64_t>& key = motionKeys_[static_cast<std::size_t>(r)];
+        key.clear();
         for (std::size_t p = 0; p < length && p < chosen.options.size(); ++p) {
             const RunOption& option = chosen.options[p];
             key.insert(key.end(), {option.stepIndex, option.machine, option.hand, option.extraBefore,
                                    option.extraAfter, turns[p]});
         }
         for (int32_t earlier = 0; earlier < r; ++earlier) {
-            if (motionKeys[static_cast<std::size_t>(earlier)] == key) {
+            if (motionKeys_[static_cast<std::size_t>(earlier)] == key) {
                 chosen.sameMotionsAs = earlier;
                 break;
             }
         }
-        rows.push_back(r);
+        rows_.push_back(r);
     }
-    auto task = std::make_unique<DrawingTask>();
-    task->piece = activePiece_;
-    copyRunsForDrawing(state, rows.data(), rotations.data(), count, task->replays);
-    task->runs = std::move(piece.runs);
-    piece.runs.clear();
+    copyRunsForDrawing(state, rows_.data(), rotations_.data(), count, task->replays);
     if (!drawingThread_.joinable()) {
-        // Drawn at once: the piece gets its page data back straight away.
+        // Drawn at once; the task is used again for the next piece.
         drawer_.draw(report_, *task);
-        piece.runs = std::move(task->runs);
-        piece.runsJson = std::move(task->json);
+        spareTasks_.push_back(std::move(task));
         return;
     }
     {
         const std::lock_guard<std::mutex> lock(mutex_);
-        waiting_.push_back(task.get());
+        waiting_.push_back(std::move(task));
     }
-    tasks_.push_back(std::move(task));
     wake_.notify_one();
 }
 
-void RunDrawer::draw(const JobReport& report, DrawingTask& task) {
+void RunDrawer::draw(JobReport& report, DrawingTask& task) {
     if (machinesGiven_ != static_cast<int32_t>(report.machines.size())) {
         setDrawingMachines(room_, report.machines.data(), static_cast<int32_t>(report.machines.size()));
         machinesGiven_ = static_cast<int32_t>(report.machines.size());
@@ -443,18 +469,18 @@ void RunDrawer::draw(const JobReport& report, DrawingTask& task) {
         placeFrames(chosen);
     }
     // Kept as page data only: a large job would hold every frame otherwise.
-    task.json = runsJson(report, task.runs);
+    json_.clear();
+    runsJson(report, task.runs, json_);
+    report.runs.put(task.piece, json_);
+    // The frames go back to this drawer; the rest of the task keeps its
+    // storage for the piece it is used for next.
     for (ChosenRun& run : task.runs) {
         if (spareFrames_.size() < kMaxSelected && run.frames.capacity() > 0) {
             run.frames.clear();
             spareFrames_.push_back(std::move(run.frames));
         }
         std::vector<Frame>().swap(run.frames);
-        std::vector<ShapePiece>().swap(run.pieces);
-        std::vector<RunOption>().swap(run.options);  // the page needs only the number of runs now
-        std::vector<ShapePiece>().swap(run.clash.pieces);
     }
-    task.replays = DrawingRuns();
 }
 
 ReportCollector::ReportCollector(JobReport& report, bool drawRuns) : report_(report), drawRuns_(drawRuns) {
@@ -466,12 +492,12 @@ ReportCollector::~ReportCollector() { stopDrawing(); }
 
 void ReportCollector::drawOnThread() {
     for (;;) {
-        DrawingTask* task = nullptr;
+        std::unique_ptr<DrawingTask> task;
         {
             std::unique_lock<std::mutex> lock(mutex_);
             wake_.wait(lock, [this] { return !waiting_.empty() || noMoreTasks_; });
             if (waiting_.empty()) return;
-            task = waiting_.front();
+            task = std::move(waiting_.front());
             waiting_.pop_front();
             if (drawingFailure_) continue;  // the drawings are lost; the rest are only dropped
         }
@@ -480,7 +506,10 @@ void ReportCollector::drawOnThread() {
         } catch (...) {
             const std::lock_guard<std::mutex> lock(mutex_);
             drawingFailure_ = std::current_exception();
+            continue;
         }
+        const std::lock_guard<std::mutex> lock(mutex_);
+        spareTasks_.push_back(std::move(task));
     }
 }
 
@@ -498,23 +527,18 @@ void ReportCollector::finishDrawing() {
     // The job is done: this thread draws the pieces still waiting beside
     // the drawing thread (each task's page data is the same whoever draws it).
     while (drawingThread_.joinable()) {
-        DrawingTask* task = nullptr;
+        std::unique_ptr<DrawingTask> task;
         {
             const std::lock_guard<std::mutex> lock(mutex_);
             if (waiting_.empty() || drawingFailure_) break;
-            task = waiting_.front();
+            task = std::move(waiting_.front());
             waiting_.pop_front();
         }
         helper_.draw(report_, *task);
     }
     stopDrawing();
     if (drawingFailure_) std::rethrow_exception(drawingFailure_);
-    for (const std::unique_ptr<DrawingTask>& task : tasks_) {
-        PieceReport& piece = report_.pieces[static_cast<std::size_t>(task->piece)];
-        piece.runs = std::move(task->runs);
-        piece.runsJson = std::move(task->json);
-    }
-    tasks_.clear();
+    spareTasks_.clear();
 }
 
 void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
@@ -522,8 +546,11 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
     activePiece_ = index;
     PieceReport& piece = current();
     recordPiece(state, index, piece);
-    recordChosenRuns(state, runs, piece);
-    if (drawRuns_) drawChosenRuns(state, runs, piece);
+    if (drawRuns_) {
+        drawChosenRuns(state, runs, piece);
+    } else {
+        recordChosenRuns(state, runs, piece.record.bendCount, piece.runs);
+    }
     keptRuns_.clear();
     keptRotations_.clear();
     lastClashLine_.clear();

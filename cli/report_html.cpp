@@ -17,9 +17,12 @@ namespace {
 
 class Out {
 public:
-    // Writes to `file`, or, without one, keeps everything for take().
-    explicit Out(std::FILE* file) : file_(file) { buffer_.reserve(file != nullptr ? 1 << 16 : 1 << 10); }
-    std::string take() { return std::move(buffer_); }
+    // Writes to `file` through a buffer of its own.
+    explicit Out(std::FILE* file) : file_(file), buffer_(own_) { own_.reserve(1 << 16); }
+    // Appends to `into`.
+    explicit Out(std::string& into) : file_(nullptr), buffer_(into) {}
+    Out(const Out&) = delete;
+    Out& operator=(const Out&) = delete;
     void reserve(std::size_t size) { buffer_.reserve(size); }
     ~Out() { flush(); }
     Out& operator<<(const char* text) {
@@ -66,7 +69,8 @@ private:
         if (file_ != nullptr && buffer_.size() > (1 << 16)) flush();
     }
     std::FILE* file_;
-    std::string buffer_;
+    std::string own_;
+    std::string& buffer_;
     bool failed_ = false;
 };
 
@@ -472,9 +476,9 @@ window.kwarelRender=renderPiece;
 
 }  // namespace
 
-std::string runsJson(const JobReport& report, const std::vector<ChosenRun>& runs) {
-    Out out(nullptr);
-    std::size_t estimate = 256;
+void runsJson(const JobReport& report, const std::vector<ChosenRun>& runs, std::string& into) {
+    Out out(into);
+    std::size_t estimate = into.size() + 256;
     for (const ChosenRun& run : runs) estimate += 128 + 100 * run.frames.size() + 64 * run.pieces.size();
     out.reserve(estimate);
     out << '[';
@@ -516,7 +520,6 @@ std::string runsJson(const JobReport& report, const std::vector<ChosenRun>& runs
         out << "]}";
     }
     out << ']';
-    return out.take();
 }
 
 namespace {
@@ -618,7 +621,7 @@ void writeMachines(Out& out, const JobReport& report) {
 
 // One cut piece's page data: its steps, clash lines, the explanation of a
 // failure, the first clash, its runs and their programs.
-void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
+void writePieceData(Out& out, const JobReport& report, const PieceReport& piece, const std::string& runs,
                     const std::vector<std::string>& programs, std::size_t programCount) {
     out << "{\"od\":";
     out.mm(piece.record.outsideDiameter);
@@ -651,7 +654,7 @@ void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
     } else {
         out << "null";
     }
-    out << ",\"r\":" << piece.runsJson << ",\"pg\":[";
+    out << ",\"r\":" << runs << ",\"pg\":[";
     for (std::size_t r = 0; r < piece.runs.size(); ++r) {
         if (r > 0) out << ',';
         out << json(r < programCount ? programs[r] : std::string());
@@ -670,6 +673,7 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
     }
     ProgramReader blocks(resultPath);
     std::vector<std::string> programs;
+    std::string runs;
     Tally tally;
     for (const PieceReport& piece : report.pieces) {
         if (piece.record.failed == 0) ++tally.passed;
@@ -690,7 +694,11 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
             if (i > 0) out << ",\n";
             std::size_t programCount = 0;
             blocks.next(programs, programCount);
-            writePieceData(out, report, report.pieces[i], programs, programCount);
+            if (!report.runs.get(static_cast<int32_t>(i), runs)) {
+                error = "cannot read back the page data of the drawings";
+                break;
+            }
+            writePieceData(out, report, report.pieces[i], runs, programs, programCount);
         }
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <array>
 #include <condition_variable>
 #include <deque>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -124,7 +126,6 @@ struct PieceReport {
     bool hasClash = false;
     ClashMoment firstClash;
     std::vector<ChosenRun> runs;
-    std::string runsJson;  // the runs as the page embeds them, written once replayed
     // Option descriptions per position for the runs tried (positions of
     // pieces that failed at the search).
     std::vector<std::vector<RunOption>> optionsAtPosition;
@@ -132,6 +133,36 @@ struct PieceReport {
 
 struct MachineRoom {
     MachineRecord record{};
+};
+
+// The chosen runs of every cut piece as the page embeds them (runsJson),
+// from the moment they are drawn until the page is written. They go to a
+// temporary file when one can be made: the page data of a large job is
+// tens of megabytes that would otherwise all be held in memory at once. A
+// piece whose write failed, and every later one, is held in memory instead.
+// Safe to use from several threads.
+class RunsData {
+public:
+    RunsData();
+    ~RunsData();
+    RunsData(const RunsData&) = delete;
+    RunsData& operator=(const RunsData&) = delete;
+
+    void put(int32_t piece, std::string_view json);
+    // The data of `piece` (empty when none was kept); false when it cannot
+    // be read back.
+    bool get(int32_t piece, std::string& into) const;
+
+private:
+    struct Entry {
+        int64_t offset = -1;  // in the file, or -1: held
+        std::size_t size = 0;
+        std::string held;
+    };
+    mutable std::mutex mutex_;
+    std::FILE* file_ = nullptr;
+    int64_t end_ = 0;
+    std::vector<Entry> entries_;
 };
 
 struct JobReport {
@@ -150,15 +181,16 @@ struct JobReport {
     double seconds = 0.0;
     std::string resultPath;
     int64_t clashLineTotal = 0;
+    RunsData runs;  // each cut piece's drawn runs, as page data
 };
 
 // A cut piece's chosen runs on their way to the page: copied out of the job
-// when the piece is done, replayed and written as page data later.
+// when the piece is done, replayed and written as page data later. Tasks are
+// used again, piece after piece, so their lists keep their storage.
 struct DrawingTask {
     int32_t piece = 0;
     std::vector<ChosenRun> runs;  // the piece's, while they are drawn
     DrawingRuns replays;          // run r of the piece is replays' run r
-    std::string json;             // the runs as the page embeds them
 };
 
 // Replays chosen runs in a prepare and clash part of its own and writes
@@ -167,8 +199,8 @@ struct DrawingTask {
 class RunDrawer : public DecisionObserver {
 public:
     // Replays the runs of the task that are not drawn alike by an earlier
-    // run, and writes the task's page data; frames are not kept.
-    void draw(const JobReport& report, DrawingTask& task);
+    // run, and gives the report the task's page data; frames are not kept.
+    void draw(JobReport& report, DrawingTask& task);
 
     void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
                     int32_t count) override;
@@ -188,6 +220,7 @@ private:
     // page data, and the points placeFrames compares.
     std::vector<std::vector<Frame>> spareFrames_;
     std::vector<std::array<double, 3>> pointsFrom_, pointsTo_;
+    std::string json_;  // a piece's page data, on its way to the report
 };
 
 // The observer that fills a JobReport. With `drawRuns` the chosen runs are
@@ -221,7 +254,7 @@ private:
     // refusals; its chosen runs with their options and pipe lengths; the
     // copy of those runs their drawings are made from.
     void recordPiece(JobState& state, int32_t index, PieceReport& piece);
-    void recordChosenRuns(const JobState& state, int32_t runs, PieceReport& piece);
+    void recordChosenRuns(const JobState& state, int32_t runs, int32_t bendCount, std::vector<ChosenRun>& into);
     void drawChosenRuns(JobState& state, int32_t runs, PieceReport& piece);
     // The rotations the search simulated `run` with (the first kept run
     // equal to it); `rotations` is left as it is when none is.
@@ -249,11 +282,16 @@ private:
     // the job is done, the calling thread helps with helper_.
     RunDrawer drawer_;
     RunDrawer helper_;
-    std::vector<std::unique_ptr<DrawingTask>> tasks_;  // not yet given to their pieces
     std::thread drawingThread_;
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<DrawingTask*> waiting_;  // for the drawing thread
+    std::deque<std::unique_ptr<DrawingTask>> waiting_;  // for the drawing thread
+    // Tasks drawn, used again for later pieces with the storage they have.
+    std::vector<std::unique_ptr<DrawingTask>> spareTasks_;
+    // drawChosenRuns' working lists, kept from piece to piece.
+    std::vector<std::vector<int64_t>> motionKeys_;
+    std::vector<int32_t> rows_;
+    std::vector<int32_t> rotations_;
     bool noMoreTasks_ = false;
     std::exception_ptr drawingFailure_;
 };
@@ -269,9 +307,9 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece);
 bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
                      std::string& error);
 
-// Chosen runs of a piece as the page's data holds them (frames, placements,
-// clashes), without their programs.
-std::string runsJson(const JobReport& report, const std::vector<ChosenRun>& runs);
+// Appends the chosen runs of a piece to `out` as the page's data holds them
+// (frames, placements, clashes), without their programs.
+void runsJson(const JobReport& report, const std::vector<ChosenRun>& runs, std::string& out);
 
 // Lengths as the result file writes them (e.g. "1234 MM").
 std::string lengthText(const JobReport& report, double tenths);

@@ -64,14 +64,18 @@ int16_t copyOption(const PrepareState& prep, const RunPosition& at, int32_t posi
 void copyRunsForDrawing(const JobState& state, const int32_t* rows, const int32_t* rotations, int32_t count,
                         DrawingRuns& out) {
     copySettings(state, out);
+    // Lists emptied, not freed: a copy made again and again keeps its storage.
     out.steps.clear();
     out.options.clear();
-    out.optionsAtPosition.assign(kMaxPositions, {});
+    out.optionsAtPosition.resize(kMaxPositions);
+    for (std::vector<int32_t>& copies : out.optionsAtPosition) copies.clear();
     out.runs.clear();
     out.rotations.clear();
     const int32_t n = out.piece.bendCount;
-    std::vector<int32_t> optionFrom;  // the job's option and step indexes of the copies
-    std::vector<int32_t> stepFrom;
+    std::vector<int32_t>& optionFrom = out.optionFrom;  // the job's option and step indexes of the copies
+    std::vector<int32_t>& stepFrom = out.stepFrom;
+    optionFrom.clear();
+    stepFrom.clear();
     for (int32_t i = 0; i < count; ++i) {
         std::array<int16_t, kMaxPositions>& run = out.runs.emplace_back();
         run.fill(-1);

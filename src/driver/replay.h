@@ -38,10 +38,13 @@ struct DrawingRuns {
     // straight by position.
     std::vector<std::array<int16_t, kMaxPositions>> runs;
     std::vector<std::array<int32_t, kMaxPositions>> rotations;
+    // The job's option and step index of each copy, while copying.
+    std::vector<int32_t> optionFrom, stepFrom;
 };
 
 // Copies chosen runs `rows[0 .. count)` of the cut piece in the slot, with
-// the rotations `rotations[i * kMaxPositions + p]` for straight p of run i.
+// the rotations `rotations[i * kMaxPositions + p]` for straight p of run i,
+// into `out` (whatever it held before is replaced; its storage is reused).
 // Call only while the cut piece's options are listed (JobWatcher::cutPieceDone).
 void copyRunsForDrawing(const JobState& state, const int32_t* rows, const int32_t* rotations, int32_t count,
                         DrawingRuns& out);
