@@ -9,7 +9,6 @@
 
 #include "clash/report.h"
 #include "driver/job.h"
-#include "driver/ordered_pool.h"
 #include "driver/replay.h"
 #include "prepare/bend_steps.h"
 #include "prepare/options.h"
@@ -62,6 +61,28 @@ void ReportCollector::captureShop(const JobState& state) {
     report_.pipeline = state.cutFile.headerPipeline;
     report_.date = state.cutFile.headerDate;
     report_.pieces.resize(static_cast<std::size_t>(state.cutFile.cutPieces.count));
+}
+
+ReportCollector::ReportCollector(JobReport& report, bool drawRuns) : ReportCollector(report, drawRuns, nullptr) {}
+
+ReportCollector::ReportCollector(JobReport& report, bool drawRuns, const ReportCollector* parent)
+    : report_(report), drawRuns_(drawRuns), parent_(parent) {}
+
+void ReportCollector::planningBegins(const JobState& state) { captureShop(state); }
+
+JobWatcher* ReportCollector::watcherForThread(int32_t thread) {
+    if (parent_ != nullptr || thread < 0) return nullptr;
+    while (threads_.size() <= static_cast<std::size_t>(thread)) {
+        threads_.push_back(std::unique_ptr<ReportCollector>(new ReportCollector(report_, drawRuns_, this)));
+    }
+    return threads_[static_cast<std::size_t>(thread)].get();
+}
+
+void ReportCollector::cutPieceBegins(int32_t piece) { activePiece_ = piece; }
+
+void ReportCollector::finish() {
+    report_.clashLineTotal = clashLines_;
+    for (const std::unique_ptr<ReportCollector>& thread : threads_) report_.clashLineTotal += thread->clashLines_;
 }
 
 PieceReport& ReportCollector::current() {
@@ -300,14 +321,16 @@ void RunDrawer::placeFrames(ChosenRun& run) {
 
 void ReportCollector::recordPiece(JobState& state, int32_t index, PieceReport& piece) {
     piece.record = state.cutFile.cutPieces.current;
-    if (static_cast<std::size_t>(index) < tubeIndexOf_.size()) piece.tubeIndex = tubeIndexOf_[static_cast<std::size_t>(index)];
+    // The item lookups were made before planning, on the job's collector.
+    const std::vector<int32_t>& tubes = parent_ != nullptr ? parent_->tubeIndexOf_ : tubeIndexOf_;
+    if (static_cast<std::size_t>(index) < tubes.size()) piece.tubeIndex = tubes[static_cast<std::size_t>(index)];
     const ClashState& clash = state.clash;
     for (int32_t i = 0; i < clash.clashLineCount && i < kMaxClashLines; ++i) {
         std::string line = clash.clashLines[i];
         if (!line.empty() && line.back() == '\n') line.pop_back();
         piece.clashLines.push_back(line);
     }
-    report_.clashLineTotal += clash.clashLineCount;
+    clashLines_ += clash.clashLineCount;
     piece.searchCutShort = state.search.searchCutShort;
 
     PrepareState& prep = state.prep;
@@ -390,15 +413,7 @@ void ReportCollector::keptRotationsOf(const int16_t* run, std::size_t length, in
 }
 
 void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport& piece) {
-    std::unique_ptr<DrawingTask> task;
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        if (!spareTasks_.empty()) {
-            task = std::move(spareTasks_.back());
-            spareTasks_.pop_back();
-        }
-    }
-    if (!task) task = std::make_unique<DrawingTask>();
+    DrawingTask* task = &task_;
     task->piece = activePiece_;
     recordChosenRuns(state, runs, piece.record.bendCount, task->runs);
     // The page needs only how many runs the piece has; the runs themselves
@@ -435,17 +450,7 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
         rows_.push_back(r);
     }
     copyRunsForDrawing(state, rows_.data(), rotations_.data(), count, task->replays);
-    if (!drawingThread_.joinable()) {
-        // Drawn at once; the task is used again for the next piece.
-        drawer_.draw(report_, *task);
-        spareTasks_.push_back(std::move(task));
-        return;
-    }
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        waiting_.push_back(std::move(task));
-    }
-    wake_.notify_one();
+    drawer_.draw(report_, *task);
 }
 
 void RunDrawer::draw(JobReport& report, DrawingTask& task) {
@@ -483,66 +488,8 @@ void RunDrawer::draw(JobReport& report, DrawingTask& task) {
     }
 }
 
-ReportCollector::ReportCollector(JobReport& report, bool drawRuns) : report_(report), drawRuns_(drawRuns) {
-    // A second thread draws while the job plans, when the job may use one.
-    if (drawRuns_ && jobThreadCount() > 1) drawingThread_ = std::thread([this] { drawOnThread(); });
-}
-
-ReportCollector::~ReportCollector() { stopDrawing(); }
-
-void ReportCollector::drawOnThread() {
-    for (;;) {
-        std::unique_ptr<DrawingTask> task;
-        {
-            std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait(lock, [this] { return !waiting_.empty() || noMoreTasks_; });
-            if (waiting_.empty()) return;
-            task = std::move(waiting_.front());
-            waiting_.pop_front();
-            if (drawingFailure_) continue;  // the drawings are lost; the rest are only dropped
-        }
-        try {
-            drawer_.draw(report_, *task);
-        } catch (...) {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            drawingFailure_ = std::current_exception();
-            continue;
-        }
-        const std::lock_guard<std::mutex> lock(mutex_);
-        spareTasks_.push_back(std::move(task));
-    }
-}
-
-void ReportCollector::stopDrawing() {
-    if (!drawingThread_.joinable()) return;
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        noMoreTasks_ = true;
-    }
-    wake_.notify_one();
-    drawingThread_.join();
-}
-
-void ReportCollector::finishDrawing() {
-    // The job is done: this thread draws the pieces still waiting beside
-    // the drawing thread (each task's page data is the same whoever draws it).
-    while (drawingThread_.joinable()) {
-        std::unique_ptr<DrawingTask> task;
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            if (waiting_.empty() || drawingFailure_) break;
-            task = std::move(waiting_.front());
-            waiting_.pop_front();
-        }
-        helper_.draw(report_, *task);
-    }
-    stopDrawing();
-    if (drawingFailure_) std::rethrow_exception(drawingFailure_);
-    spareTasks_.clear();
-}
-
 void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs) {
-    captureShop(state);
+    if (parent_ == nullptr) captureShop(state);  // a planning thread's collector finds it captured
     activePiece_ = index;
     PieceReport& piece = current();
     recordPiece(state, index, piece);
@@ -564,7 +511,7 @@ int32_t runObservedJob(const char* parameterFile, JobReport& report, bool drawRu
     watchJob(*state, &collector);
     const auto begin = std::chrono::steady_clock::now();
     report.status = runJob(*state, parameterFile);
-    collector.finishDrawing();
+    collector.finish();
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     report.resultPath = state->resultFilePath;
     report.pipeline = state->cutFile.headerPipeline;

@@ -6,14 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <array>
-#include <condition_variable>
-#include <deque>
-#include <exception>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "driver/job_state.h"
@@ -185,8 +181,8 @@ struct JobReport {
 };
 
 // A cut piece's chosen runs on their way to the page: copied out of the job
-// when the piece is done, replayed and written as page data later. Tasks are
-// used again, piece after piece, so their lists keep their storage.
+// when the piece is done, then replayed and written as page data. A task is
+// used again, piece after piece, so its lists keep their storage.
 struct DrawingTask {
     int32_t piece = 0;
     std::vector<ChosenRun> runs;  // the piece's, while they are drawn
@@ -223,14 +219,15 @@ private:
     std::string json_;  // a piece's page data, on its way to the report
 };
 
-// The observer that fills a JobReport. With `drawRuns` the chosen runs are
-// replayed to record their motions: on a thread of their own while the job
-// plans, when the job may use more than one thread, or else right after each
-// cut piece; the page data is the same either way.
+// The observer that fills a JobReport. With `drawRuns` the chosen runs of
+// each cut piece are replayed to record their motions, right after the
+// piece, on the thread that planned it. A job that may use several threads
+// plans its pieces side by side, each planning thread with a collector of
+// its own (watcherForThread) that writes only the entries of the pieces that
+// thread plans; the page data is the same on any number of threads.
 class ReportCollector : public JobWatcher {
 public:
     ReportCollector(JobReport& report, bool drawRuns);
-    ~ReportCollector() override;
 
     void itemLookedUp(int32_t piece, int32_t tubeIndex) override;
     void lengthsComputed(double developed, int64_t largestAngle) override;
@@ -241,13 +238,20 @@ public:
     void runTried(const int16_t* run, int32_t length, const int32_t* rotations, RunOutcome outcome) override;
     void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
                     int32_t count) override;
+    void planningBegins(const JobState& state) override;
+    void cutPieceBegins(int32_t piece) override;
     void cutPieceDone(JobState& state, int32_t piece, int32_t runs) override;
+    JobWatcher* watcherForThread(int32_t thread) override;
 
-    // Waits for the drawings still being made and gives each piece its page
-    // data; rethrows what stopped the drawing thread.
-    void finishDrawing();
+    // Once the job is done: adds up what the planning threads' collectors
+    // counted.
+    void finish();
 
 private:
+    // A planning thread's collector: it shares the report and the item
+    // lookups of `parent`.
+    ReportCollector(JobReport& report, bool drawRuns, const ReportCollector* parent);
+
     void captureShop(const JobState& state);
     PieceReport& current();
     // The parts of cutPieceDone: the piece's record, steps, options and
@@ -259,15 +263,15 @@ private:
     // The rotations the search simulated `run` with (the first kept run
     // equal to it); `rotations` is left as it is when none is.
     void keptRotationsOf(const int16_t* run, std::size_t length, int32_t* rotations) const;
-    void drawOnThread();
-    void stopDrawing();
 
     JobReport& report_;
     bool drawRuns_;
+    const ReportCollector* parent_;  // null for the job's own collector
     bool shopCaptured_ = false;
     int32_t level_ = 0;
     int32_t activePiece_ = 0;  // the cut piece whose options and runs are being worked out
-    std::vector<int32_t> tubeIndexOf_;  // per cut piece, from the item lookup
+    std::vector<int32_t> tubeIndexOf_;  // per cut piece, from the item lookup (the job's collector only)
+    int64_t clashLines_ = 0;  // clash lines of the pieces this collector recorded
     std::string lastClashLine_;  // the last clash a simulation of the search found
     std::string lastRunClash_;   // the clash that ended the last run simulated to a clash
     // Runs the search kept (clear or not simulated), kRunWidth entries
@@ -278,22 +282,15 @@ private:
     // Refusals of the cut piece being listed; kept only if it fails.
     std::vector<Refusal> refusals_;
 
-    // The drawings: made by drawer_, on drawingThread_ when it runs; once
-    // the job is done, the calling thread helps with helper_.
+    // The drawings, made with a task whose lists keep their storage from
+    // piece to piece, and drawChosenRuns' working lists.
     RunDrawer drawer_;
-    RunDrawer helper_;
-    std::thread drawingThread_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::unique_ptr<DrawingTask>> waiting_;  // for the drawing thread
-    // Tasks drawn, used again for later pieces with the storage they have.
-    std::vector<std::unique_ptr<DrawingTask>> spareTasks_;
-    // drawChosenRuns' working lists, kept from piece to piece.
+    DrawingTask task_;
     std::vector<std::vector<int64_t>> motionKeys_;
     std::vector<int32_t> rows_;
     std::vector<int32_t> rotations_;
-    bool noMoreTasks_ = false;
-    std::exception_ptr drawingFailure_;
+
+    std::vector<std::unique_ptr<ReportCollector>> threads_;  // the planning threads' collectors
 };
 
 // Runs one job with a collector. Returns the job status.

@@ -324,7 +324,10 @@ bool planCutPiecesInParallel(JobState& job, int32_t threads) {
     work.threads = threads;
     work.after = planningChains(job);  // also completes the first-step index, which the threads then only read
     std::vector<std::unique_ptr<JobState>> planners;
-    for (int32_t t = 0; t < std::min(threads, work.count); ++t) planners.push_back(planningState(job));
+    for (int32_t t = 0; t < std::min(threads, work.count); ++t) {
+        planners.push_back(planningState(job));
+        if (job.watcher != nullptr) watchJob(*planners.back(), job.watcher->watcherForThread(t));
+    }
     try {
         runOrdered(
             work,
@@ -461,6 +464,7 @@ void prepareCutPieces(JobState& state) {
 }
 
 int32_t planCutPiece(JobState& state, int32_t index) {
+    if (state.watcher != nullptr) state.watcher->cutPieceBegins(index);
     state.cutFile.cutPieces.load(index);
     startClashReport(state.clash);
     listBendOptions(state.options, state.shop, state.cutFile, state.prep, index);
@@ -485,10 +489,14 @@ int32_t runJobPhases(JobState& state, const char* parameterFilePath, JobObserver
     if (status != KWAREL_JOB_COMPLETED) return status;
     prepareCutPieces(state);
     if (anyAppendFailed(state)) throw std::bad_alloc();
-    // A watcher or an observer sees every piece on the calling thread, in order.
+    // An observer, and a watcher without watchers for the planning threads,
+    // sees every piece on the calling thread, in order.
     const int32_t count = state.cutFile.cutPieces.count;
-    const int32_t threads =
-        state.watcher != nullptr || observer != nullptr ? 1 : std::min(jobThreadCount(), count);
+    int32_t threads = observer != nullptr ? 1 : std::min(jobThreadCount(), count);
+    if (state.watcher != nullptr) {
+        state.watcher->planningBegins(state);
+        if (threads > 1 && state.watcher->watcherForThread(0) == nullptr) threads = 1;
+    }
     if (threads <= 1) {
         const bool wantsPlan = observer != nullptr && observer->wantsPlan();
         PlanCutPiece plan;

@@ -26,12 +26,25 @@ struct JobState;
 
 // An observer of a whole job: what each room reports (DecisionObserver), and each
 // cut piece once its block is written, while its options are still listed.
-// It expects its calls from one thread, cut piece by cut piece in file order:
-// a job that plans cut pieces side by side plans them one at a time when a
-// watcher is set.
+// A watcher hears of one cut piece at a time, from its beginning to its
+// block. Unless it gives a watcher of its own to each planning thread
+// (watcherForThread), it hears of all of them on the calling thread, in file
+// order: the job then plans its cut pieces one after another.
 class JobWatcher : public DecisionObserver {
 public:
+    // Once the cut pieces are prepared, before the first is planned, on the
+    // calling thread.
+    virtual void planningBegins(const JobState&) {}
+    // The planning of cut piece `piece` begins; what the rooms report until
+    // its cutPieceDone is about that piece.
+    virtual void cutPieceBegins(int32_t /*piece*/) {}
     virtual void cutPieceDone(JobState&, int32_t /*piece*/, int32_t /*runs*/) {}
+    // The watcher for planning thread `thread` of a job planned side by
+    // side, asked (maybe more than once, the same each time) on the calling
+    // thread before planning begins; it must outlive the job and hears only
+    // of the pieces that thread plans, in the order it plans them. Null (the
+    // default) keeps the job on one thread.
+    virtual JobWatcher* watcherForThread(int32_t /*thread*/) { return nullptr; }
 };
 
 struct JobState {
