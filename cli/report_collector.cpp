@@ -450,10 +450,13 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
         rows_.push_back(r);
     }
     copyRunsForDrawing(state, rows_.data(), rotations_.data(), count, task->replays);
-    drawer_.draw(report_, *task);
+    json_.clear();
+    pieceDataHead(report_, piece, json_);
+    drawer_.draw(report_, *task, json_);
+    report_.runs.put(task->piece, json_);
 }
 
-void RunDrawer::draw(JobReport& report, DrawingTask& task) {
+void RunDrawer::draw(const JobReport& report, DrawingTask& task, std::string& into) {
     if (machinesGiven_ != static_cast<int32_t>(report.machines.size())) {
         setDrawingMachines(room_, report.machines.data(), static_cast<int32_t>(report.machines.size()));
         machinesGiven_ = static_cast<int32_t>(report.machines.size());
@@ -474,9 +477,7 @@ void RunDrawer::draw(JobReport& report, DrawingTask& task) {
         placeFrames(chosen);
     }
     // Kept as page data only: a large job would hold every frame otherwise.
-    json_.clear();
-    runsJson(report, task.runs, json_);
-    report.runs.put(task.piece, json_);
+    runsJson(report, task.runs, into);
     // The frames go back to this drawer; the rest of the task keeps its
     // storage for the piece it is used for next.
     for (ChosenRun& run : task.runs) {

@@ -621,8 +621,10 @@ void writeMachines(Out& out, const JobReport& report) {
 
 // One cut piece's page data: its steps, clash lines, the explanation of a
 // failure, the first clash, its runs and their programs.
-void writePieceData(Out& out, const JobReport& report, const PieceReport& piece, const std::string& runs,
-                    const std::vector<std::string>& programs, std::size_t programCount) {
+// The part of a cut piece's page data before its programs: its steps, clash
+// lines, the explanation of a failure, the first clash, and the key of its
+// runs, which follow.
+void writePieceHead(Out& out, const JobReport& report, const PieceReport& piece) {
     out << "{\"od\":";
     out.mm(piece.record.outsideDiameter);
     out << ",\"b\":[";
@@ -631,11 +633,11 @@ void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
         if (s > 0) out << ',';
         out << '[';
         out.number(step.type);
-        out << ",\"" << lengthText(report, step.length) .substr(0, lengthText(report, step.length).find(' '))
-            << "\",";
+        const std::string length = lengthText(report, step.length);
+        out << ",\"" << length.substr(0, length.find(' ')) << "\",";
         out.number(step.bendAngle);
-        out << ",\"" << lengthText(report, step.bendRadius).substr(0, lengthText(report, step.bendRadius).find(' '))
-            << "\"]";
+        const std::string radius = lengthText(report, step.bendRadius);
+        out << ",\"" << radius.substr(0, radius.find(' ')) << "\"]";
     }
     out << "],\"cl\":[";
     for (std::size_t l = 0; l < piece.clashLines.size(); ++l) {
@@ -654,7 +656,13 @@ void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
     } else {
         out << "null";
     }
-    out << ",\"r\":" << runs << ",\"pg\":[";
+    out << ",\"r\":";
+}
+
+// The rest of a cut piece's page data, after its runs: its programs.
+void writePieceTail(Out& out, const PieceReport& piece, const std::vector<std::string>& programs,
+                    std::size_t programCount) {
+    out << ",\"pg\":[";
     for (std::size_t r = 0; r < piece.runs.size(); ++r) {
         if (r > 0) out << ',';
         out << json(r < programCount ? programs[r] : std::string());
@@ -663,6 +671,11 @@ void writePieceData(Out& out, const JobReport& report, const PieceReport& piece,
 }
 
 }  // namespace
+
+void pieceDataHead(const JobReport& report, const PieceReport& piece, std::string& into) {
+    Out out(into);
+    writePieceHead(out, report, piece);
+}
 
 bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
                      std::string& error) {
@@ -673,7 +686,6 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
     }
     ProgramReader blocks(resultPath);
     std::vector<std::string> programs;
-    std::string runs;
     Tally tally;
     for (const PieceReport& piece : report.pieces) {
         if (piece.record.failed == 0) ++tally.passed;
@@ -694,11 +706,18 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
             if (i > 0) out << ",\n";
             std::size_t programCount = 0;
             blocks.next(programs, programCount);
-            if (!report.runs.get(static_cast<int32_t>(i), runs)) {
-                error = "cannot read back the page data of the drawings";
-                break;
+            // The head and runs were written when the piece was drawn.
+            const int32_t piece = static_cast<int32_t>(i);
+            if (report.runs.has(piece)) {
+                out.flush();
+                if (!report.runs.copyTo(piece, file)) {
+                    error = "cannot read back the page data of the drawings";
+                    break;
+                }
+            } else {
+                writePieceHead(out, report, report.pieces[i]);
             }
-            writePieceData(out, report, report.pieces[i], runs, programs, programCount);
+            writePieceTail(out, report.pieces[i], programs, programCount);
         }
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();

@@ -131,8 +131,8 @@ struct MachineRoom {
     MachineRecord record{};
 };
 
-// The chosen runs of every cut piece as the page embeds them (runsJson),
-// from the moment they are drawn until the page is written. They go to a
+// The page data of every cut piece up to its programs (pieceDataHead and
+// runsJson), from the moment its runs are drawn until the page is written. They go to a
 // temporary file when one can be made: the page data of a large job is
 // tens of megabytes that would otherwise all be held in memory at once. A
 // piece whose write failed, and every later one, is held in memory instead.
@@ -145,20 +145,25 @@ public:
     RunsData& operator=(const RunsData&) = delete;
 
     void put(int32_t piece, std::string_view json);
-    // The data of `piece` (empty when none was kept); false when it cannot
-    // be read back.
-    bool get(int32_t piece, std::string& into) const;
+    // Whether data was kept for `piece`.
+    bool has(int32_t piece) const;
+    // Writes the data of `piece` to `out`; false when it cannot be read back
+    // or written.
+    bool copyTo(int32_t piece, std::FILE* out) const;
 
 private:
     struct Entry {
         int64_t offset = -1;  // in the file, or -1: held
         std::size_t size = 0;
+        bool kept = false;
         std::string held;
     };
     mutable std::mutex mutex_;
     std::FILE* file_ = nullptr;
+    bool writable_ = true;  // no write to the file has failed
     int64_t end_ = 0;
     std::vector<Entry> entries_;
+    mutable std::vector<char> chunk_;  // copyTo's buffer
 };
 
 struct JobReport {
@@ -195,8 +200,9 @@ struct DrawingTask {
 class RunDrawer : public DecisionObserver {
 public:
     // Replays the runs of the task that are not drawn alike by an earlier
-    // run, and gives the report the task's page data; frames are not kept.
-    void draw(JobReport& report, DrawingTask& task);
+    // run, and appends their page data (runsJson) to `into`; frames are
+    // not kept.
+    void draw(const JobReport& report, DrawingTask& task, std::string& into);
 
     void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
                     int32_t count) override;
@@ -216,7 +222,6 @@ private:
     // page data, and the points placeFrames compares.
     std::vector<std::vector<Frame>> spareFrames_;
     std::vector<std::array<double, 3>> pointsFrom_, pointsTo_;
-    std::string json_;  // a piece's page data, on its way to the report
 };
 
 // The observer that fills a JobReport. With `drawRuns` the chosen runs of
@@ -289,6 +294,7 @@ private:
     std::vector<std::vector<int64_t>> motionKeys_;
     std::vector<int32_t> rows_;
     std::vector<int32_t> rotations_;
+    std::string json_;  // a piece's page data, on its way to the report
 
     std::vector<std::unique_ptr<ReportCollector>> threads_;  // the planning threads' collectors
 };
@@ -303,6 +309,10 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece);
 // whose programs the page shows. Returns false when the file cannot be written.
 bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
                      std::string& error);
+
+// Appends the start of a cut piece's page data to `into`: everything before
+// its runs (its steps, clash lines, explanation and first clash).
+void pieceDataHead(const JobReport& report, const PieceReport& piece, std::string& into);
 
 // Appends the chosen runs of a piece to `out` as the page's data holds them
 // (frames, placements, clashes), without their programs.

@@ -1,5 +1,6 @@
 // The page data of the chosen runs, kept from the moment a cut piece's runs
 // are drawn until the page is written.
+#include <climits>
 #include <cstdio>
 #include <mutex>
 
@@ -29,7 +30,10 @@ void RunsData::put(int32_t piece, std::string_view json) {
     Entry& entry = entries_[at];
     entry.size = json.size();
     entry.offset = -1;
-    if (file_ != nullptr && !json.empty()) {
+    entry.kept = true;
+    // Offsets go through fseek's long, which may have 32 bits.
+    if (end_ + static_cast<int64_t>(json.size()) > static_cast<int64_t>(LONG_MAX)) writable_ = false;
+    if (file_ != nullptr && writable_ && !json.empty()) {
         if (std::fseek(file_, static_cast<long>(end_), SEEK_SET) == 0 &&
             std::fwrite(json.data(), 1, json.size(), file_) == json.size()) {
             entry.offset = end_;
@@ -38,27 +42,33 @@ void RunsData::put(int32_t piece, std::string_view json) {
             return;
         }
         // The file took it only in part, if at all: this piece and every
-        // later one stay in memory.
-        std::fclose(file_);
-        file_ = nullptr;
+        // later one stay in memory (the earlier ones are read back as written).
+        writable_ = false;
     }
     entry.held.assign(json);
 }
 
-bool RunsData::get(int32_t piece, std::string& into) const {
-    into.clear();
+bool RunsData::has(int32_t piece) const {
     const std::lock_guard<std::mutex> lock(mutex_);
     const std::size_t at = static_cast<std::size_t>(piece);
-    if (piece < 0 || at >= entries_.size()) return true;
+    return piece >= 0 && at < entries_.size() && entries_[at].kept;
+}
+
+bool RunsData::copyTo(int32_t piece, std::FILE* out) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::size_t at = static_cast<std::size_t>(piece);
+    if (piece < 0 || at >= entries_.size() || !entries_[at].kept) return true;
     const Entry& entry = entries_[at];
-    if (entry.offset < 0) {
-        into = entry.held;
-        return true;
+    if (entry.offset < 0) return std::fwrite(entry.held.data(), 1, entry.held.size(), out) == entry.held.size();
+    if (file_ == nullptr || std::fseek(file_, static_cast<long>(entry.offset), SEEK_SET) != 0) return false;
+    chunk_.resize(1 << 16);
+    for (std::size_t left = entry.size; left > 0;) {
+        const std::size_t size = left < chunk_.size() ? left : chunk_.size();
+        if (std::fread(chunk_.data(), 1, size, file_) != size) return false;
+        if (std::fwrite(chunk_.data(), 1, size, out) != size) return false;
+        left -= size;
     }
-    if (file_ == nullptr) return false;
-    into.resize(entry.size);
-    return std::fseek(file_, static_cast<long>(entry.offset), SEEK_SET) == 0 &&
-           std::fread(into.data(), 1, entry.size, file_) == entry.size;
+    return true;
 }
 
 }  // namespace kwarel::cli
