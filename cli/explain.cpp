@@ -379,7 +379,7 @@ std::string explainPiece(const JobReport& report, const PieceReport& piece) {
         << ", BORE " << boreText(record.nominalBore) << ", PIPING-SPEC " << record.pipingSpec << ", "
         << record.bendCount << (record.bendCount == 1 ? " bend" : " bends") << "\n";
     if (record.failed == 0) {
-        out << "RESULT PASS: " << piece.runs.size() << (piece.runs.size() == 1 ? " run" : " runs") << " chosen.\n";
+        out << "RESULT PASS: " << piece.runCount << (piece.runCount == 1 ? " run" : " runs") << " chosen.\n";
     } else if (record.failed == 1) {
         out << "RESULT FAIL: " << record.failureText << "\n";
     } else {

@@ -416,10 +416,6 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
     DrawingTask* task = &task_;
     task->piece = activePiece_;
     recordChosenRuns(state, runs, piece.record.bendCount, task->runs);
-    // The page needs only how many runs the piece has; the runs themselves
-    // go to the drawing.
-    piece.runs.resize(task->runs.size());
-    for (std::size_t r = 0; r < task->runs.size(); ++r) piece.runs[r].score = task->runs[r].score;
 
     // What the simulation reads of a run, per position: the step, the
     // machine, the hand, the additional material and the rotation. Runs
@@ -494,11 +490,8 @@ void ReportCollector::cutPieceDone(JobState& state, int32_t index, int32_t runs)
     activePiece_ = index;
     PieceReport& piece = current();
     recordPiece(state, index, piece);
-    if (drawRuns_) {
-        drawChosenRuns(state, runs, piece);
-    } else {
-        recordChosenRuns(state, runs, piece.record.bendCount, piece.runs);
-    }
+    piece.runCount = std::clamp(runs, 0, kMaxSelected);
+    if (drawRuns_) drawChosenRuns(state, runs, piece);
     keptRuns_.clear();
     keptRotations_.clear();
     lastClashLine_.clear();

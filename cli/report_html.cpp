@@ -572,13 +572,13 @@ void writeSections(Out& out, const JobReport& report, const Tally& tally) {
         const char* status = r.failed == 0 ? "PASS" : r.failed == 1 ? "FAIL" : "STRAIGHT";
         out << "<section class=\"piece " << status << "\" id=\"p" << std::to_string(i) << "\" data-piece=\""
             << std::to_string(i) << "\" data-status=\"" << status << "\" data-runs=\""
-            << std::to_string(piece.runs.size()) << "\" data-clash=\"" << (piece.hasClash ? "1" : "0")
+            << std::to_string(piece.runCount) << "\" data-clash=\"" << (piece.hasClash ? "1" : "0")
             << "\"><h2>CUT-ID " << html(r.cutId) << " &middot; SPOOL-ID " << html(r.spoolId) << "</h2><div>"
             << "PIPING-SPEC " << html(r.pipingSpec) << " &middot; ITEM-CODE " << html(r.itemCode) << " &middot; BORE "
             << html(std::to_string(static_cast<long long>(r.nominalBore))) << " &middot; "
             << std::to_string(r.bendCount) << (r.bendCount == 1 ? " bend" : " bends") << "</div><p class=\"status\">";
         if (r.failed == 0) {
-            out << "PASS &middot; " << std::to_string(piece.runs.size()) << " runs produced";
+            out << "PASS &middot; " << std::to_string(piece.runCount) << " runs produced";
         } else if (r.failed == 1) {
             out << "FAIL &middot; " << html(r.failureText);
         } else {
@@ -663,7 +663,7 @@ void writePieceHead(Out& out, const JobReport& report, const PieceReport& piece)
 void writePieceTail(Out& out, const PieceReport& piece, const std::vector<std::string>& programs,
                     std::size_t programCount) {
     out << ",\"pg\":[";
-    for (std::size_t r = 0; r < piece.runs.size(); ++r) {
+    for (std::size_t r = 0; r < static_cast<std::size_t>(piece.runCount); ++r) {
         if (r > 0) out << ',';
         out << json(r < programCount ? programs[r] : std::string());
     }
@@ -691,7 +691,7 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
         if (piece.record.failed == 0) ++tally.passed;
         else if (piece.record.failed == 1) ++tally.failed;
         else ++tally.straight;
-        tally.programs += static_cast<int64_t>(piece.runs.size());
+        tally.programs += piece.runCount;
     }
     {
         Out out(file);

@@ -121,7 +121,7 @@ struct PieceReport {
     std::vector<std::string> clashLines;
     bool hasClash = false;
     ClashMoment firstClash;
-    std::vector<ChosenRun> runs;
+    int32_t runCount = 0;  // chosen runs
     // Option descriptions per position for the runs tried (positions of
     // pieces that failed at the search).
     std::vector<std::vector<RunOption>> optionsAtPosition;

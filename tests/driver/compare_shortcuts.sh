@@ -4,7 +4,9 @@
 # taken up where an earlier one got to, no block of runs skipped, no pruned
 # pieces or tests, no early end of a level) and compares its result files,
 # stderr and exit statuses with those of this build on generated
-# clash-checking jobs.
+# clash-checking jobs; then the report's pages (its replays keep point turns
+# and copies of the runs between pieces) of both builds, on one and on two
+# threads, on a generated job without clash checking and one with it.
 #
 # usage: compare_shortcuts.sh SOURCE_DIR WORK_DIR MAKE_JOB KWAREL
 set -u
@@ -55,5 +57,37 @@ done <<'JOBS'
 small-pieces 30 4 2 -
 runaway-rotation 80 6 4 37
 many-runs 80 6 3 9
+JOBS
+# name, pieces, most bends, clash checking, seed
+untimed='s#<div id="sum-time"><b>[^<]*</b>##'
+while read -r name pieces bends clash seed; do
+    job=$work/report-$name
+    rm -rf "$job"
+    if ! "$make_job" "$job" "$pieces" "$bends" "$clash" "$seed" >/dev/null; then
+        echo "report-$name: cannot write the job"
+        failed=1
+        continue
+    fi
+    KWAREL_THREADS=2 "$kwarel" report "$job/params.txt" -o "$job/normal.html" >/dev/null 2>&1
+    normal=$?
+    KWAREL_THREADS=1 "$kwarel" report "$job/params.txt" -o "$job/serial.html" >/dev/null 2>&1
+    serial=$?
+    KWAREL_THREADS=2 "$literal" report "$job/params.txt" -o "$job/literal.html" >/dev/null 2>&1
+    plain=$?
+    if [ "$normal" != 0 ] || [ "$serial" != 0 ] || [ "$plain" != 0 ]; then
+        echo "report-$name: status $normal / $serial on one thread / $plain without shortcuts"
+        failed=1
+    elif ! cmp -s <(sed "$untimed" "$job/normal.html") <(sed "$untimed" "$job/literal.html"); then
+        echo "report-$name: the pages of the builds differ"
+        failed=1
+    elif ! cmp -s <(sed "$untimed" "$job/normal.html") <(sed "$untimed" "$job/serial.html"); then
+        echo "report-$name: the page differs on one thread"
+        failed=1
+    else
+        echo "report-$name: same pages"
+    fi
+done <<'JOBS'
+no-clash 120 12 0 7
+clash 12 5 1 2
 JOBS
 exit $failed
