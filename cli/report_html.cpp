@@ -49,12 +49,12 @@ public:
     // the quaternion, and four decimals place a 10 m pipe to a millimetre.
     Out& fraction(double value) {
         if (!std::isfinite(value)) return number(0);
-        return number(static_cast<int64_t>(std::llround(value * 10000.0)));
+        return number(nearest(value * 10000.0));
     }
     // Tenths of a millimetre as whole millimetres: the drawings need no more.
     Out& mm(double tenths) {
         if (!std::isfinite(tenths)) return number(0);
-        return number(static_cast<int64_t>(std::llround(tenths / 10.0)));
+        return number(nearest(tenths / 10.0));
     }
     void flush() {
         if (file_ != nullptr && !buffer_.empty()) {
@@ -65,6 +65,20 @@ public:
     bool failed() const { return failed_; }
 
 private:
+    // std::llround(x) (the nearest whole number, halves away from zero)
+    // without the library call for the values the page holds: below 2^52
+    // the part after the point, x minus x cut towards zero, is exact.
+    static int64_t nearest(double x) {
+        if (!(std::fabs(x) < 4503599627370496.0)) return static_cast<int64_t>(std::llround(x));
+        int64_t whole = static_cast<int64_t>(x);
+        const double rest = x - static_cast<double>(whole);
+        if (rest >= 0.5) {
+            ++whole;
+        } else if (rest <= -0.5) {
+            --whole;
+        }
+        return whole;
+    }
     void spill() {
         if (file_ != nullptr && buffer_.size() > (1 << 16)) flush();
     }
