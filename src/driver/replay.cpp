@@ -148,6 +148,8 @@ int32_t replayForDrawing(DrawingRoom& room, const DrawingRuns& runs, int32_t ind
         if (runPosition(room.prep, run, q).option != nullptr) setRunRotation(room.prep, run, q, rotations[q]);
     }
     ClashState& clash = room.clash;
+    const int slotBits = runs.clashChecking ? PointTurns::kSlotBits : DrawingRoom::kUntestedSlotBits;
+    if (clash.pointTurns.slotBits() != slotBits) clash.pointTurns.setSlotBits(slotBits);
     loadClash(clash, runs, observer);
     clash.recordFrames = true;
     clash.framesUntested = !runs.clashChecking;

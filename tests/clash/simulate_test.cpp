@@ -340,15 +340,18 @@ TEST(Simulate, LeavingOutClearPiecesChangesNoResult) {
 // Bend and rotation steps take a point's turn from the kept turns when the
 // same bits were turned the same way before. Random pipes moved by random
 // steps, each twice (the second time from the kept turns), must end bit for
-// bit where computing every turn leaves them.
+// bit where computing every turn leaves them, with the planning threads'
+// table and with one of four slots, where turns keep replacing each other.
 TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
     std::mt19937 gen(5);
     std::uniform_real_distribution<double> coord(-3000, 3000);
     std::uniform_int_distribution<int> pick(0, 5);
     auto kept = testing::freshState();
+    auto few = testing::freshState();
     auto computed = testing::freshState();
     computed->clash.shortcuts = false;
-    for (auto* s : {kept.get(), computed.get()}) {
+    few->clash.pointTurns.setSlotBits(2);
+    for (auto* s : {kept.get(), few.get(), computed.get()}) {
         testing::addRoom(*s, testing::room());
         s->clash.machine = s->shop.machines.at(0);
         s->clash.framesUntested = true;  // the motions alone
@@ -364,7 +367,7 @@ TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
         int motions[24];
         for (int& m : motions) m = pick(gen);
         for (int pass = 0; pass < 2; ++pass) {
-            for (auto* s : {kept.get(), computed.get()}) {
+            for (auto* s : {kept.get(), few.get(), computed.get()}) {
                 s->clash.pipeShapes.clear();
                 testing::addPiece(*s, corners[0], corners[1]);
                 testing::addPiece(*s, corners[1], corners[2], corners[3], 90);
@@ -373,7 +376,7 @@ TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
             }
             for (int k = 0; k < 24; ++k) {
                 const int16_t hand = static_cast<int16_t>(1 + motions[k] % 2);
-                for (auto* s : {kept.get(), computed.get()}) {
+                for (auto* s : {kept.get(), few.get(), computed.get()}) {
                     if (motions[k] < 4) {
                         rotatePipeStep(s->clash, hand, motions[k] < 2 ? 5 : -35, 100, 400);
                     } else {
@@ -381,12 +384,15 @@ TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
                     }
                 }
                 ASSERT_TRUE(samePipe(kept->clash, computed->clash)) << "trial " << trial << " pass " << pass;
+                ASSERT_TRUE(samePipe(few->clash, computed->clash)) << "trial " << trial << " pass " << pass;
             }
         }
     }
     EXPECT_EQ(computed->clash.pointTurns.hits + computed->clash.pointTurns.computed, 0);
     // At least every second pass, and the repeated point of each step.
     EXPECT_GT(kept->clash.pointTurns.hits, kept->clash.pointTurns.computed);
+    EXPECT_GT(few->clash.pointTurns.hits, 0);
+    EXPECT_GT(few->clash.pointTurns.computed, kept->clash.pointTurns.computed);
 }
 
 }  // namespace
