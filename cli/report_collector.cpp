@@ -449,7 +449,14 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
     json_.clear();
     pieceDataHead(report_, piece, json_);
     drawer_.draw(report_, *task, json_);
-    report_.runs.put(task->piece, json_);
+    // A planning thread has the piece's block at hand (the serial job
+    // writes it straight to the result file, which is read for it later).
+    if (state.resultBuffer != nullptr) {
+        pieceDataTail(piece, *state.resultBuffer, programs_, json_);
+        report_.runs.put(task->piece, json_, RunsData::Kept::Whole);
+    } else {
+        report_.runs.put(task->piece, json_, RunsData::Kept::UpToPrograms);
+    }
 }
 
 void RunDrawer::draw(const JobReport& report, DrawingTask& task, std::string& into) {

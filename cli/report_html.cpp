@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -191,7 +192,29 @@ void writeFrame(Out& out, const Frame& frame) {
     out << ']';
 }
 
-// The run blocks (STARTRUN to ENDRUN) of each cut piece of the result file,
+// One line of a cut piece's block, added to its programs: every run block
+// (STARTRUN to ENDRUN) is one text, every line as its label, one blank and
+// its value. `run` is the text being filled (null outside a run block).
+void addProgramLine(std::string_view line, std::vector<std::string>& runs, std::size_t& count, std::string*& run) {
+    if (line.substr(0, 8) == "STARTRUN") {
+        if (count == runs.size()) runs.emplace_back();
+        run = &runs[count++];
+        run->clear();
+    } else if (line == "ENDRUN" || line == "ENDCUTPIECE") {
+        run = nullptr;
+    } else if (run != nullptr && !line.empty()) {
+        const std::size_t gap = line.find(' ');
+        const std::size_t value = gap == std::string_view::npos ? gap : line.find_first_not_of(' ', gap);
+        run->append(line.substr(0, gap));
+        if (value != std::string_view::npos) {
+            *run += ' ';
+            run->append(line.substr(value));
+        }
+        *run += '\n';
+    }
+}
+
+// The run blocks of each cut piece of the result file,
 // read from the file one cut piece at a time, one text per run: every line
 // as its label, one blank and its value. Lines before the first STARTCUTPIECE
 // belong to no piece; a cut piece's lines run to the next STARTCUTPIECE.
@@ -227,24 +250,15 @@ public:
                 atPiece_ = true;
                 break;
             }
-            if (line.substr(0, 8) == "STARTRUN") {
-                if (count == runs.size()) runs.emplace_back();
-                run = &runs[count++];
-                run->clear();
-            } else if (line == "ENDRUN" || line == "ENDCUTPIECE") {
-                run = nullptr;
-            } else if (run != nullptr && !line.empty()) {
-                const std::size_t gap = line.find(' ');
-                const std::size_t value = gap == std::string_view::npos ? gap : line.find_first_not_of(' ', gap);
-                run->append(line.substr(0, gap));
-                if (value != std::string_view::npos) {
-                    *run += ' ';
-                    run->append(line.substr(value));
-                }
-                *run += '\n';
-            }
+            addProgramLine(line, runs, count, run);
         }
         return true;
+    }
+
+    // Passes over the next cut piece.
+    void skip() {
+        std::size_t count = 0;
+        next(skipped_, count);
     }
 
 private:
@@ -284,7 +298,28 @@ private:
     std::size_t at_ = 0, filled_ = 0;
     bool eof_ = false;
     bool atPiece_ = false;  // a STARTCUTPIECE line was read and its piece not yet
+    std::vector<std::string> skipped_;
 };
+
+// The programs of the one cut piece whose block (from its STARTCUTPIECE line
+// on, as the result file gets it) is `block`, as ProgramReader reads them.
+void programsOfBlock(std::string_view block, std::vector<std::string>& runs, std::size_t& count) {
+    count = 0;
+    std::string* run = nullptr;
+    bool inPiece = false;
+    while (!block.empty()) {
+        const std::size_t end = block.find('\n');
+        std::string_view line = block.substr(0, end);
+        block.remove_prefix(end == std::string_view::npos ? block.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line == "STARTCUTPIECE") {
+            if (inPiece) break;
+            inPiece = true;
+        } else if (inPiece) {
+            addProgramLine(line, runs, count, run);
+        }
+    }
+}
 
 const char* const kStyle = R"CSS(
 body{font:14px/1.4 system-ui,sans-serif;margin:0;color:#1d2630;background:#f4f6f8}
@@ -691,6 +726,14 @@ void pieceDataHead(const JobReport& report, const PieceReport& piece, std::strin
     writePieceHead(out, report, piece);
 }
 
+void pieceDataTail(const PieceReport& piece, std::string_view block, std::vector<std::string>& programs,
+                   std::string& into) {
+    std::size_t count = 0;
+    programsOfBlock(block, programs, count);
+    Out out(into);
+    writePieceTail(out, piece, programs, count);
+}
+
 bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
                      std::string& error) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -698,8 +741,11 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
         error = "cannot write " + path;
         return false;
     }
-    ProgramReader blocks(resultPath);
+    // Opened only when some piece's programs were not kept with its data.
+    std::unique_ptr<ProgramReader> blocks;
+    std::size_t blocksRead = 0;
     std::vector<std::string> programs;
+    std::size_t programCount = 0;
     Tally tally;
     for (const PieceReport& piece : report.pieces) {
         if (piece.record.failed == 0) ++tally.passed;
@@ -718,11 +764,18 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
         out << ",\"pieces\":[";
         for (std::size_t i = 0; i < report.pieces.size(); ++i) {
             if (i > 0) out << ",\n";
-            std::size_t programCount = 0;
-            blocks.next(programs, programCount);
-            // The head and runs were written when the piece was drawn.
+            // The data written when the piece was drawn: all of it when the
+            // piece's block was at hand then, else up to its programs, which
+            // are read from the result file.
             const int32_t piece = static_cast<int32_t>(i);
-            if (report.runs.has(piece)) {
+            const RunsData::Kept kept = report.runs.kept(piece);
+            if (kept != RunsData::Kept::Whole) {
+                if (blocks == nullptr) blocks = std::make_unique<ProgramReader>(resultPath);
+                for (; blocksRead < i; ++blocksRead) blocks->skip();
+                blocks->next(programs, programCount);
+                ++blocksRead;
+            }
+            if (kept != RunsData::Kept::None) {
                 out.flush();
                 if (!report.runs.copyTo(piece, file)) {
                     error = "cannot read back the page data of the drawings";
@@ -731,7 +784,7 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
             } else {
                 writePieceHead(out, report, report.pieces[i]);
             }
-            writePieceTail(out, report.pieces[i], programs, programCount);
+            if (kept != RunsData::Kept::Whole) writePieceTail(out, report.pieces[i], programs, programCount);
         }
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();

@@ -131,8 +131,9 @@ struct MachineRoom {
     MachineRecord record{};
 };
 
-// The page data of every cut piece up to its programs (pieceDataHead and
-// runsJson), from the moment its runs are drawn until the page is written. They go to a
+// The page data of every cut piece (pieceDataHead, runsJson and, when the
+// piece's block was at hand, pieceDataTail), from the moment its runs are
+// drawn until the page is written. They go to a
 // temporary file when one can be made: the page data of a large job is
 // tens of megabytes that would otherwise all be held in memory at once. A
 // piece whose write failed, and every later one, is held in memory instead.
@@ -144,9 +145,10 @@ public:
     RunsData(const RunsData&) = delete;
     RunsData& operator=(const RunsData&) = delete;
 
-    void put(int32_t piece, std::string_view json);
-    // Whether data was kept for `piece`.
-    bool has(int32_t piece) const;
+    // How much of a piece's data is kept: none, up to its programs, or all.
+    enum class Kept { None, UpToPrograms, Whole };
+    void put(int32_t piece, std::string_view json, Kept kept);
+    Kept kept(int32_t piece) const;
     // Writes the data of `piece` to `out`; false when it cannot be read back
     // or written.
     bool copyTo(int32_t piece, std::FILE* out) const;
@@ -155,7 +157,7 @@ private:
     struct Entry {
         int64_t offset = -1;  // in the file, or -1: held
         std::size_t size = 0;
-        bool kept = false;
+        Kept kept = Kept::None;
         std::string held;
     };
     mutable std::mutex mutex_;
@@ -295,6 +297,7 @@ private:
     std::vector<int32_t> rows_;
     std::vector<int32_t> rotations_;
     std::string json_;  // a piece's page data, on its way to the report
+    std::vector<std::string> programs_;
 
     std::vector<std::unique_ptr<ReportCollector>> threads_;  // the planning threads' collectors
 };
@@ -313,6 +316,12 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
 // Appends the start of a cut piece's page data to `into`: everything before
 // its runs (its steps, clash lines, explanation and first clash).
 void pieceDataHead(const JobReport& report, const PieceReport& piece, std::string& into);
+
+// Appends the end of a cut piece's page data to `into`: its programs, from
+// `block`, the piece's block as the result file gets it (from its
+// STARTCUTPIECE line on). `programs` is working storage.
+void pieceDataTail(const PieceReport& piece, std::string_view block, std::vector<std::string>& programs,
+                   std::string& into);
 
 // Appends the chosen runs of a piece to `out` as the page's data holds them
 // (frames, placements, clashes), without their programs.

@@ -22,7 +22,7 @@ RunsData::~RunsData() {
     if (file_ != nullptr) std::fclose(file_);
 }
 
-void RunsData::put(int32_t piece, std::string_view json) {
+void RunsData::put(int32_t piece, std::string_view json, Kept kept) {
     if (piece < 0) return;
     const std::lock_guard<std::mutex> lock(mutex_);
     const std::size_t at = static_cast<std::size_t>(piece);
@@ -30,7 +30,7 @@ void RunsData::put(int32_t piece, std::string_view json) {
     Entry& entry = entries_[at];
     entry.size = json.size();
     entry.offset = -1;
-    entry.kept = true;
+    entry.kept = kept;
     // Offsets go through fseek's long, which may have 32 bits.
     if (end_ + static_cast<int64_t>(json.size()) > static_cast<int64_t>(LONG_MAX)) writable_ = false;
     if (file_ != nullptr && writable_ && !json.empty()) {
@@ -48,16 +48,16 @@ void RunsData::put(int32_t piece, std::string_view json) {
     entry.held.assign(json);
 }
 
-bool RunsData::has(int32_t piece) const {
+RunsData::Kept RunsData::kept(int32_t piece) const {
     const std::lock_guard<std::mutex> lock(mutex_);
     const std::size_t at = static_cast<std::size_t>(piece);
-    return piece >= 0 && at < entries_.size() && entries_[at].kept;
+    return piece >= 0 && at < entries_.size() ? entries_[at].kept : Kept::None;
 }
 
 bool RunsData::copyTo(int32_t piece, std::FILE* out) const {
     const std::lock_guard<std::mutex> lock(mutex_);
     const std::size_t at = static_cast<std::size_t>(piece);
-    if (piece < 0 || at >= entries_.size() || !entries_[at].kept) return true;
+    if (piece < 0 || at >= entries_.size() || entries_[at].kept == Kept::None) return true;
     const Entry& entry = entries_[at];
     if (entry.offset < 0) return std::fwrite(entry.held.data(), 1, entry.held.size(), out) == entry.held.size();
     if (file_ == nullptr || std::fseek(file_, static_cast<long>(entry.offset), SEEK_SET) != 0) return false;
