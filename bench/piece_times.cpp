@@ -2,11 +2,15 @@
 // and prints what each one cost: CPU seconds, the runs of its search (visited
 // one by one, and accounted for in blocks), the simulations and the steps the
 // guard counts. Ends with the job's cut pieces per second, the pieces over 1 s
-// and over 5 s, and the largest counts for one piece.
+// and over 5 s, and the largest counts for one piece. "taken-up" is the part
+// of the steps that rotations took up from an earlier rotation of the same pipe.
 //
-// usage: kwarel_piece_times PARAMETER_FILE [--quiet]
+// usage: kwarel_piece_times PARAMETER_FILE [--quiet] [--from N] [--count M]
+// (--from and --count plan only pieces N .. N + M - 1, 0-based; the pieces
+// before them are prepared but not planned)
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -24,11 +28,26 @@ double cpuSeconds() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PARAMETER_FILE [--quiet]\n", argv[0]);
+    bool quiet = false;
+    long long from = 0, wanted = -1;
+    bool usage = argc < 2;
+    for (int a = 2; a < argc && !usage; ++a) {
+        if (std::strcmp(argv[a], "--quiet") == 0) {
+            quiet = true;
+        } else if ((std::strcmp(argv[a], "--from") == 0 || std::strcmp(argv[a], "--count") == 0) && a + 1 < argc) {
+            char* end = nullptr;
+            const long long value = std::strtoll(argv[a + 1], &end, 10);
+            if (end == argv[a + 1] || *end != '\0' || value < 0) usage = true;
+            (argv[a][2] == 'f' ? from : wanted) = value;
+            ++a;
+        } else {
+            usage = true;
+        }
+    }
+    if (usage) {
+        std::fprintf(stderr, "usage: %s PARAMETER_FILE [--quiet] [--from N] [--count M]\n", argv[0]);
         return 2;
     }
-    const bool quiet = argc > 2 && std::strcmp(argv[2], "--quiet") == 0;
     auto state = std::make_unique<kwarel::JobState>();
     const int32_t status = kwarel::readAndCheckJob(*state, argv[1]);
     if (status != 0) {
@@ -36,12 +55,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     kwarel::prepareCutPieces(*state);
-    const int32_t count = state->cutFile.cutPieces.count;
+    const int32_t pieces = state->cutFile.cutPieces.count;
+    const int32_t first = static_cast<int32_t>(std::min<long long>(from, pieces));
+    const int32_t end = wanted < 0 ? pieces : static_cast<int32_t>(std::min<long long>(first + wanted, pieces));
+    const int32_t count = end - first;
     int32_t over1 = 0, over5 = 0;
     int64_t mostRuns = 0, mostSimulations = 0;
     double slowest = 0.0, total = 0.0;
-    if (!quiet) std::printf("piece cut-id seconds runs tried skipped simulated steps\n");
-    for (int32_t i = 0; i < count; ++i) {
+    if (!quiet) std::printf("piece cut-id seconds runs tried skipped simulated steps taken-up\n");
+    for (int32_t i = first; i < end; ++i) {
         const double start = cpuSeconds();
         const int32_t runs = kwarel::planCutPiece(*state, i);
         kwarel::writeCutPieceResult(*state, i, runs);
@@ -55,10 +77,11 @@ int main(int argc, char** argv) {
         mostRuns = std::max(mostRuns, enumerated);
         mostSimulations = std::max(mostSimulations, search.runsSimulated);
         if (!quiet) {
-            std::printf("%d %s %.3f %lld %lld %lld %lld %lld\n", i, state->cutFile.cutPieces.at(i).cutId, seconds,
+            std::printf("%d %s %.3f %lld %lld %lld %lld %lld %lld\n", i, state->cutFile.cutPieces.at(i).cutId, seconds,
                         static_cast<long long>(enumerated), static_cast<long long>(search.runsTried),
                         static_cast<long long>(search.runsSkipped), static_cast<long long>(search.runsSimulated),
-                        static_cast<long long>(state->clash.simulationSteps));
+                        static_cast<long long>(state->clash.simulationSteps),
+                        static_cast<long long>(state->clash.stepsTakenUp));
         }
     }
     std::printf("%d cut pieces in %.1f s of CPU: %.1f cut pieces/s; over 1 s: %d, over 5 s: %d, slowest %.2f s; "

@@ -63,6 +63,7 @@ struct TurnMemo {
     int64_t sense = 0;
     int64_t turned = 0;  // degrees turned in full steps, every one clear
     std::vector<PipeShapeRecord> reached;
+    uint64_t lastUse = 0;  // when it was last looked up (ClashState::turnClock)
 };
 
 struct ClashState {
@@ -100,6 +101,7 @@ struct ClashState {
     RecordList<PipeShapeRecord> pipeShapes;
     SimulationCheckpoints checkpoints;
     std::vector<TurnMemo> turnMemos;
+    uint64_t turnClock = 0;
     PointTurns pointTurns;  // used only with the shortcuts
 
     // Clash report of the current cut piece.

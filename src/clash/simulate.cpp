@@ -179,24 +179,52 @@ bool sameRoom(const MachineRecord& a, const MachineRecord& b) {
            a.ceilingHeight == b.ceilingHeight;
 }
 
-// Most rotations remembered per cut piece; past it the memo starts afresh.
+// Most rotations remembered per cut piece.
 constexpr std::size_t kMaxTurnMemos = 64;
+
+// Rotations of at most this many degrees are the ones given up first when
+// the memo is full. A straight whose rotation falls by a full turn with
+// every run that passes it turns further each time from the same pipe; its
+// memo saves a whole growing rotation per run and must outlive the many
+// short rotations every run makes.
+constexpr int64_t kShortTurn = 720;
+
+// The memo to give up for a new one: the least recently used of the short
+// rotations, or of all of them when none is short.
+TurnMemo& memoToReplace(std::vector<TurnMemo>& memos) {
+    TurnMemo* oldest = nullptr;
+    TurnMemo* oldestShort = nullptr;
+    for (TurnMemo& memo : memos) {
+        if (oldest == nullptr || memo.lastUse < oldest->lastUse) oldest = &memo;
+        if (memo.turned <= kShortTurn && (oldestShort == nullptr || memo.lastUse < oldestShort->lastUse)) {
+            oldestShort = &memo;
+        }
+    }
+    return oldestShort != nullptr ? *oldestShort : *oldest;
+}
 
 // The memo of the forward rotations that began from the pipe as it is now,
 // with everything else a rotation step reads the same; a new one when none.
 TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, int64_t sense) {
     const int32_t count = state.pipeShapes.count;
+    const uint64_t now = ++state.turnClock;
     for (TurnMemo& memo : state.turnMemos) {
         if (memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od && memo.hand == hand &&
             memo.halfDiameter == state.halfDiameter && memo.angleStep == state.angleStep &&
             static_cast<int32_t>(memo.start.size()) == count &&
             samePieces(memo.start.data(), state.pipeShapes.entries.data(), count) &&
             sameRoom(memo.machine, state.machine)) {
+            memo.lastUse = now;
             return memo;
         }
     }
-    if (state.turnMemos.size() >= kMaxTurnMemos) state.turnMemos.clear();
-    TurnMemo fresh;
+    TurnMemo* replaced = nullptr;
+    if (state.turnMemos.size() < kMaxTurnMemos) {
+        replaced = &state.turnMemos.emplace_back();
+    } else {
+        replaced = &memoToReplace(state.turnMemos);
+    }
+    TurnMemo& fresh = *replaced;
     fresh.start.assign(state.pipeShapes.entries.begin(), state.pipeShapes.entries.begin() + count);
     fresh.machine = state.machine;
     fresh.hand = hand;
@@ -205,8 +233,10 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
     fresh.halfDiameter = state.halfDiameter;
     fresh.angleStep = state.angleStep;
     fresh.sense = sense;
-    state.turnMemos.push_back(std::move(fresh));
-    return state.turnMemos.back();
+    fresh.turned = 0;
+    fresh.reached.clear();
+    fresh.lastUse = now;
+    return fresh;
 }
 
 // Turns the pipe by `total` degrees (> 0) in the sense `sense`, in angleStep
