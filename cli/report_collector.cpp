@@ -452,7 +452,7 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
     // A planning thread has the piece's block at hand (the serial job
     // writes it straight to the result file, which is read for it later).
     if (state.resultBuffer != nullptr) {
-        pieceDataTail(piece, *state.resultBuffer, programs_, json_);
+        pieceDataTail(piece, *state.resultBuffer, json_);
         report_.runs.put(task->piece, json_, RunsData::Kept::Whole);
     } else {
         report_.runs.put(task->piece, json_, RunsData::Kept::UpToPrograms);

@@ -2,6 +2,7 @@
 // as JSON (each machine room once, each chosen run's pipe after every motion
 // of its program); a small script draws a cut piece's runs when the piece
 // is shown, so a large job does not become thousands of drawings at once.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -16,34 +17,32 @@
 namespace kwarel::cli {
 namespace {
 
+// Page text, written through a cursor into a buffer with room ahead (no
+// check of the capacity per character): appended to a string, or to a file
+// through a buffer of its own.
 class Out {
 public:
     // Writes to `file` through a buffer of its own.
-    explicit Out(std::FILE* file) : file_(file), buffer_(own_) { own_.reserve(1 << 16); }
+    explicit Out(std::FILE* file) : file_(file), buffer_(own_) { begin(0, kFileChunk); }
     // Appends to `into`.
-    explicit Out(std::string& into) : file_(nullptr), buffer_(into) {}
+    explicit Out(std::string& into) : file_(nullptr), buffer_(into) { begin(into.size(), kStringChunk); }
     Out(const Out&) = delete;
     Out& operator=(const Out&) = delete;
-    void reserve(std::size_t size) { buffer_.reserve(size); }
-    ~Out() { flush(); }
-    Out& operator<<(const char* text) {
-        buffer_ += text;
-        spill();
-        return *this;
+    void reserve(std::size_t size) { room(size > used() ? size - used() : 0); }
+    ~Out() {
+        flush();
+        buffer_.resize(used());  // the room left over goes
     }
-    Out& operator<<(const std::string& text) {
-        buffer_ += text;
-        spill();
-        return *this;
-    }
+    Out& operator<<(const char* text) { return append(text, std::strlen(text)); }
+    Out& operator<<(const std::string& text) { return append(text.data(), text.size()); }
     Out& operator<<(char c) {
-        buffer_ += c;
+        room(1);
+        *at_++ = c;
         return *this;
     }
     Out& number(int64_t value) {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        buffer_.append(digits, end);
+        room(24);
+        at_ = std::to_chars(at_, at_ + 24, value).ptr;
         return *this;
     }
     // A unit quaternion component in ten-thousandths: the page normalises
@@ -57,15 +56,70 @@ public:
         if (!std::isfinite(tenths)) return number(0);
         return number(nearest(tenths / 10.0));
     }
-    void flush() {
-        if (file_ != nullptr && !buffer_.empty()) {
-            if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
-            buffer_.clear();
+    // `size` characters of text as they stand inside a JSON string that may
+    // stand inside a <script> element (as json() writes them, without the
+    // quotes). Runs of characters that need no escape are copied whole.
+    Out& jsonText(const char* text, std::size_t size) {
+        std::size_t plain = 0;  // start of the run not yet copied
+        for (std::size_t i = 0; i < size; ++i) {
+            const unsigned char c = static_cast<unsigned char>(text[i]);
+            if (c >= 0x20 && c != '"' && c != '\\' && c != '<' && c != '>' && c != '&') continue;
+            append(text + plain, i - plain);
+            plain = i + 1;
+            switch (c) {
+                case '"': append("\\\"", 2); break;
+                case '\\': append("\\\\", 2); break;
+                case '\n': append("\\n", 2); break;
+                case '\r': append("\\r", 2); break;
+                case '\t': append("\\t", 2); break;
+                case '<': append("\\u003c", 6); break;
+                case '>': append("\\u003e", 6); break;
+                case '&': append("\\u0026", 6); break;
+                default: {
+                    char code[8];
+                    std::snprintf(code, sizeof code, "\\u%04x", c);
+                    append(code, 6);
+                }
+            }
         }
+        return append(text + plain, size - plain);
+    }
+    // Gives the text written so far to the file (a string has it already).
+    void flush() {
+        if (file_ == nullptr) return;
+        const std::size_t size = used();
+        if (size > 0 && std::fwrite(buffer_.data(), 1, size, file_) != size) failed_ = true;
+        at_ = buffer_.data();
     }
     bool failed() const { return failed_; }
 
 private:
+    // Text up to `size` is kept; the rest of the buffer, at least `ahead`
+    // characters, is room to write in.
+    void begin(std::size_t size, std::size_t ahead) {
+        buffer_.resize(size + ahead);
+        at_ = buffer_.data() + size;
+        end_ = buffer_.data() + buffer_.size();
+    }
+    std::size_t used() const { return static_cast<std::size_t>(at_ - buffer_.data()); }
+    // Makes room for `size` more characters.
+    void room(std::size_t size) {
+        if (static_cast<std::size_t>(end_ - at_) >= size) return;
+        if (file_ != nullptr && used() > 0) {
+            flush();
+            if (static_cast<std::size_t>(end_ - at_) >= size) return;
+        }
+        const std::size_t kept = used();
+        buffer_.resize(std::max(2 * buffer_.size(), kept + size + kStringChunk));
+        at_ = buffer_.data() + kept;
+        end_ = buffer_.data() + buffer_.size();
+    }
+    Out& append(const char* text, std::size_t size) {
+        room(size);
+        std::memcpy(at_, text, size);
+        at_ += size;
+        return *this;
+    }
     // std::llround(x) (the nearest whole number, halves away from zero)
     // without the library call for the values the page holds: below 2^52
     // the part after the point, x minus x cut towards zero, is exact.
@@ -80,12 +134,13 @@ private:
         }
         return whole;
     }
-    void spill() {
-        if (file_ != nullptr && buffer_.size() > (1 << 16)) flush();
-    }
+    static constexpr std::size_t kFileChunk = std::size_t{1} << 16;
+    static constexpr std::size_t kStringChunk = 4096;
     std::FILE* file_;
     std::string own_;
     std::string& buffer_;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
     bool failed_ = false;
 };
 
@@ -301,11 +356,16 @@ private:
     std::vector<std::string> skipped_;
 };
 
-// The programs of the one cut piece whose block (from its STARTCUTPIECE line
-// on, as the result file gets it) is `block`, as ProgramReader reads them.
-void programsOfBlock(std::string_view block, std::vector<std::string>& runs, std::size_t& count) {
-    count = 0;
-    std::string* run = nullptr;
+// The programs of the one cut piece whose block (from its STARTCUTPIECE
+// line on, as the result file gets it) is `block`, written as the page's
+// list of `runCount` texts: the runs as ProgramReader reads them (each run
+// block one text, every line as its label, one blank and its value), the
+// texts past the block's runs empty.
+void writeProgramsOfBlock(Out& out, std::string_view block, int32_t runCount) {
+    out << "[";
+    int32_t runs = 0;      // run blocks begun
+    bool inRun = false;    // between a STARTRUN line and its end
+    bool open = false;     // a text of the list is being written
     bool inPiece = false;
     while (!block.empty()) {
         const std::size_t end = block.find('\n');
@@ -315,10 +375,39 @@ void programsOfBlock(std::string_view block, std::vector<std::string>& runs, std
         if (line == "STARTCUTPIECE") {
             if (inPiece) break;
             inPiece = true;
-        } else if (inPiece) {
-            addProgramLine(line, runs, count, run);
+            continue;
+        }
+        if (!inPiece) continue;
+        if (line.substr(0, 8) == "STARTRUN") {
+            if (open) out << '"';
+            open = runs < runCount;
+            if (open) {
+                if (runs > 0) out << ',';
+                out << '"';
+            }
+            ++runs;
+            inRun = true;
+        } else if (line == "ENDRUN" || line == "ENDCUTPIECE") {
+            inRun = false;
+        } else if (inRun && open && !line.empty()) {
+            std::size_t gap = line.find(' ');
+            if (gap == std::string_view::npos) gap = line.size();
+            std::size_t value = gap;
+            while (value < line.size() && line[value] == ' ') ++value;
+            out.jsonText(line.data(), gap);
+            if (value < line.size()) {
+                out << ' ';
+                out.jsonText(line.data() + value, line.size() - value);
+            }
+            out << "\\n";
         }
     }
+    if (open) out << '"';
+    for (; runs < runCount; ++runs) {
+        if (runs > 0) out << ',';
+        out << "\"\"";
+    }
+    out << ']';
 }
 
 const char* const kStyle = R"CSS(
@@ -726,12 +815,11 @@ void pieceDataHead(const JobReport& report, const PieceReport& piece, std::strin
     writePieceHead(out, report, piece);
 }
 
-void pieceDataTail(const PieceReport& piece, std::string_view block, std::vector<std::string>& programs,
-                   std::string& into) {
-    std::size_t count = 0;
-    programsOfBlock(block, programs, count);
+void pieceDataTail(const PieceReport& piece, std::string_view block, std::string& into) {
     Out out(into);
-    writePieceTail(out, piece, programs, count);
+    out << ",\"pg\":";
+    writeProgramsOfBlock(out, block, piece.runCount);
+    out << '}';
 }
 
 bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,

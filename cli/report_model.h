@@ -297,7 +297,6 @@ private:
     std::vector<int32_t> rows_;
     std::vector<int32_t> rotations_;
     std::string json_;  // a piece's page data, on its way to the report
-    std::vector<std::string> programs_;
 
     std::vector<std::unique_ptr<ReportCollector>> threads_;  // the planning threads' collectors
 };
@@ -319,9 +318,8 @@ void pieceDataHead(const JobReport& report, const PieceReport& piece, std::strin
 
 // Appends the end of a cut piece's page data to `into`: its programs, from
 // `block`, the piece's block as the result file gets it (from its
-// STARTCUTPIECE line on). `programs` is working storage.
-void pieceDataTail(const PieceReport& piece, std::string_view block, std::vector<std::string>& programs,
-                   std::string& into);
+// STARTCUTPIECE line on).
+void pieceDataTail(const PieceReport& piece, std::string_view block, std::string& into);
 
 // Appends the chosen runs of a piece to `out` as the page's data holds them
 // (frames, placements, clashes), without their programs.

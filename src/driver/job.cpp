@@ -477,8 +477,19 @@ int32_t planCutPiece(JobState& state, int32_t index) {
 void forgetCutPieceOptions(JobState& state) { state.prep.bendOptions.clear(); }
 
 void writeCutPieceResult(JobState& state, int32_t index, int32_t runs, PlanCutPiece* plan) {
+    // A watcher is given the piece's block as the result file gets it: a
+    // job on one thread collects the block first and then writes it whole.
+    const bool collect = state.watcher != nullptr && state.resultBuffer == nullptr && state.resultFile != nullptr;
+    if (collect) {
+        state.watchedBlock.clear();
+        state.resultBuffer = &state.watchedBlock;
+    }
     writeCutPieceBlock(state, runs, plan);
     if (state.watcher != nullptr) state.watcher->cutPieceDone(state, index, runs);
+    if (collect) {
+        state.resultBuffer = nullptr;
+        std::fwrite(state.watchedBlock.data(), 1, state.watchedBlock.size(), state.resultFile);
+    }
     forgetCutPieceOptions(state);
 }
 

@@ -66,6 +66,8 @@ struct JobState {
     // When set, result text goes here instead of the result file: a planning
     // thread collects one cut piece's block for the ordered writer.
     std::string* resultBuffer = nullptr;
+    // The block of the cut piece a watched job on one thread is writing.
+    std::string watchedBlock;
 
     // Each room's own part.
     Shop shop;              // input: the bender database
