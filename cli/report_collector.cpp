@@ -248,8 +248,16 @@ std::array<Vec, 3> basisOf(const Vec& p0, const Vec& p1, const Vec& p2) {
 // onto `to` (a frame's pieces); false when it does not reproduce them.
 // `a` holds the points of the last frame's pieces (pointsOf); its first
 // b.size() points are those of the first `count` pieces.
+// The basis of the last frame's points i1 and i2 (with its first point),
+// kept from frame to frame: the frames of a run mostly pick the same two.
+struct BasisFrom {
+    std::size_t i1 = 0, i2 = 0;
+    bool known = false;
+    std::array<Vec, 3> basis{};
+};
+
 bool placementOf(const std::vector<Vec>& a, const ShapePiece* to, int32_t count, double q[4], double t[3],
-                 std::vector<Vec>& b) {
+                 std::vector<Vec>& b, BasisFrom& from) {
     pointsOf(to, count, b);
     if (b.empty()) return true;
     if (b.size() > a.size()) return false;
@@ -267,7 +275,11 @@ bool placementOf(const std::vector<Vec>& a, const ShapePiece* to, int32_t count,
         const Vec off = cross(d, axis);
         if (dot(off, off) > far) far = dot(off, off), i2 = i;
     }
-    const auto bf = basisOf(a[0], a[i1], a[i2]);
+    if (!from.known || from.i1 != i1 || from.i2 != i2) {
+        from.basis = basisOf(a[0], a[i1], a[i2]);
+        from.i1 = i1, from.i2 = i2, from.known = true;
+    }
+    const std::array<Vec, 3>& bf = from.basis;
     const auto bt = basisOf(b[0], b[i1], b[i2]);
     double r[3][3];
     for (int i = 0; i < 3; ++i) {
@@ -307,11 +319,12 @@ void RunDrawer::placeFrames(ChosenRun& run) {
     std::vector<std::array<double, 3>>& a = pointsFrom_;
     std::vector<std::array<double, 3>>& b = pointsTo_;
     pointsOf(run.pieces.data(), static_cast<int32_t>(run.pieces.size()), a);
+    BasisFrom from;
     for (std::size_t f = 0; f < run.frames.size(); ++f) {
         Frame& frame = run.frames[f];
         const ShapePiece* own = framePieces_.data() + frameBegin_[f];
         if (frame.count > static_cast<int32_t>(run.pieces.size()) ||
-            !placementOf(a, own, frame.count, frame.q, frame.t, b)) {
+            !placementOf(a, own, frame.count, frame.q, frame.t, b, from)) {
             frame.own.assign(own, own + frame.count);
         }
     }
@@ -447,6 +460,7 @@ void ReportCollector::drawChosenRuns(JobState& state, int32_t runs, PieceReport&
     }
     copyRunsForDrawing(state, rows_.data(), rotations_.data(), count, task->replays);
     json_.clear();
+    if (task->piece > 0) json_ += ",\n";  // the page's separator from the piece before
     pieceDataHead(report_, piece, json_);
     drawer_.draw(report_, *task, json_);
     // A planning thread has the piece's block at hand (the serial job

@@ -3,6 +3,7 @@
 // of its program); a small script draws a cut piece's runs when the piece
 // is shown, so a large job does not become thousands of drawings at once.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -63,7 +64,7 @@ public:
         std::size_t plain = 0;  // start of the run not yet copied
         for (std::size_t i = 0; i < size; ++i) {
             const unsigned char c = static_cast<unsigned char>(text[i]);
-            if (c >= 0x20 && c != '"' && c != '\\' && c != '<' && c != '>' && c != '&') continue;
+            if (!kEscaped[c]) continue;
             append(text + plain, i - plain);
             plain = i + 1;
             switch (c) {
@@ -125,15 +126,18 @@ private:
     // the part after the point, x minus x cut towards zero, is exact.
     static int64_t nearest(double x) {
         if (!(std::fabs(x) < 4503599627370496.0)) return static_cast<int64_t>(std::llround(x));
-        int64_t whole = static_cast<int64_t>(x);
+        const int64_t whole = static_cast<int64_t>(x);
         const double rest = x - static_cast<double>(whole);
-        if (rest >= 0.5) {
-            ++whole;
-        } else if (rest <= -0.5) {
-            --whole;
-        }
-        return whole;
+        // Without branches: which way a number rounds cannot be foreseen.
+        return whole + static_cast<int64_t>(rest >= 0.5) - static_cast<int64_t>(rest <= -0.5);
     }
+    // The characters jsonText escapes.
+    static constexpr std::array<bool, 256> kEscaped = [] {
+        std::array<bool, 256> escaped{};
+        for (int c = 0; c < 0x20; ++c) escaped[static_cast<std::size_t>(c)] = true;
+        for (unsigned char c : {'"', '\\', '<', '>', '&'}) escaped[c] = true;
+        return escaped;
+    }();
     static constexpr std::size_t kFileChunk = std::size_t{1} << 16;
     static constexpr std::size_t kStringChunk = 4096;
     std::FILE* file_;
@@ -851,28 +855,41 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
         writeMachines(out, report);
         out << ",\"pieces\":[";
         for (std::size_t i = 0; i < report.pieces.size(); ++i) {
-            if (i > 0) out << ",\n";
-            // The data written when the piece was drawn: all of it when the
-            // piece's block was at hand then, else up to its programs, which
-            // are read from the result file.
+            // The data written when the piece was drawn (with the separator
+            // before it): all of it when the piece's block was at hand then,
+            // else up to its programs, which are read from the result file.
             const int32_t piece = static_cast<int32_t>(i);
             const RunsData::Kept kept = report.runs.kept(piece);
-            if (kept != RunsData::Kept::Whole) {
-                if (blocks == nullptr) blocks = std::make_unique<ProgramReader>(resultPath);
-                for (; blocksRead < i; ++blocksRead) blocks->skip();
-                blocks->next(programs, programCount);
-                ++blocksRead;
-            }
-            if (kept != RunsData::Kept::None) {
+            if (kept == RunsData::Kept::Whole) {
+                // This piece and the whole ones after it in one copy.
+                std::size_t next = i + 1;
+                while (next < report.pieces.size() &&
+                       report.runs.kept(static_cast<int32_t>(next)) == RunsData::Kept::Whole) {
+                    ++next;
+                }
                 out.flush();
-                if (!report.runs.copyTo(piece, file)) {
+                if (!report.runs.copyTo(piece, static_cast<int32_t>(next), file)) {
+                    error = "cannot read back the page data of the drawings";
+                    break;
+                }
+                i = next - 1;
+                continue;
+            }
+            if (kept == RunsData::Kept::None && i > 0) out << ",\n";
+            if (blocks == nullptr) blocks = std::make_unique<ProgramReader>(resultPath);
+            for (; blocksRead < i; ++blocksRead) blocks->skip();
+            blocks->next(programs, programCount);
+            ++blocksRead;
+            if (kept == RunsData::Kept::UpToPrograms) {
+                out.flush();
+                if (!report.runs.copyTo(piece, piece + 1, file)) {
                     error = "cannot read back the page data of the drawings";
                     break;
                 }
             } else {
                 writePieceHead(out, report, report.pieces[i]);
             }
-            if (kept != RunsData::Kept::Whole) writePieceTail(out, report.pieces[i], programs, programCount);
+            writePieceTail(out, report.pieces[i], programs, programCount);
         }
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();

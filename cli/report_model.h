@@ -131,8 +131,9 @@ struct MachineRoom {
     MachineRecord record{};
 };
 
-// The page data of every cut piece (pieceDataHead, runsJson and, when the
-// piece's block was at hand, pieceDataTail), from the moment its runs are
+// The page data of every cut piece (after the first, the separator from
+// the piece before; then pieceDataHead, runsJson and, when the piece's
+// block was at hand, pieceDataTail), from the moment its runs are
 // drawn until the page is written. They go to a
 // temporary file when one can be made: the page data of a large job is
 // tens of megabytes that would otherwise all be held in memory at once. A
@@ -149,9 +150,9 @@ public:
     enum class Kept { None, UpToPrograms, Whole };
     void put(int32_t piece, std::string_view json, Kept kept);
     Kept kept(int32_t piece) const;
-    // Writes the data of `piece` to `out`; false when it cannot be read back
-    // or written.
-    bool copyTo(int32_t piece, std::FILE* out) const;
+    // Writes the data of pieces `first` to `last - 1` to `out`, one after
+    // another; false when it cannot be read back or written.
+    bool copyTo(int32_t first, int32_t last, std::FILE* out) const;
 
 private:
     struct Entry {
@@ -160,6 +161,7 @@ private:
         Kept kept = Kept::None;
         std::string held;
     };
+    bool copySegment(int64_t offset, std::size_t size, std::FILE* out) const;
     mutable std::mutex mutex_;
     std::FILE* file_ = nullptr;
     bool writable_ = true;  // no write to the file has failed
