@@ -70,17 +70,9 @@ void number(CutPieceCheck& c, const std::string& keyword, const char* name, cons
     if (index >= values.size()) return;
     const char* text = values[index].c_str();
     if (integer ? readsFullyAsInteger(text) : readsFullyAsNumber(text)) return;
-    std::string readAs;
-    if (integer) {
-        readAs = std::to_string(toInteger(text));
-    } else {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.15g", toNumber(text));
-        readAs = buffer;
-    }
     c.diagnostics.warning(c.file, c.lines.line,
                           keyword + " " + name + " " + quoted(text) + " is not " +
-                              (integer ? "a whole number" : "a number") + ": read as " + readAs);
+                              (integer ? "a whole number" : "a number") + ": read as " + readAs(text, integer));
 }
 
 // A one-word text value: present, one word, within its field's width.

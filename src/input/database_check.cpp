@@ -75,21 +75,13 @@ void checkNumber(Diagnostics& d, const std::string& file, int32_t line, const ch
     const bool integer = layout.kind == Kind::Integer || layout.kind == Kind::Hand || layout.kind == Kind::UnitsCode;
     if (integer ? readsFullyAsInteger(text) : readsFullyAsNumber(text)) return;
     const std::string value = trimmed(text);
-    std::string readAs;
-    if (integer) {
-        readAs = std::to_string(toInteger(text));
-    } else {
-        char number[64];
-        std::snprintf(number, sizeof number, "%.15g", toNumber(text));
-        readAs = number;
-    }
     if (value.empty()) {
         d.warning(file, line,
                   std::string(section) + " field " + std::to_string(number) + " (" + layout.name + ") is empty: read as 0");
     } else {
         d.warning(file, line,
                   std::string(section) + " field " + std::to_string(number) + " (" + layout.name + ") " +
-                      quoted(value.c_str()) + " is not " + kindWord(layout.kind) + ": read as " + readAs);
+                      quoted(value.c_str()) + " is not " + kindWord(layout.kind) + ": read as " + readAs(text, integer));
     }
 }
 

@@ -1,7 +1,10 @@
 #include "input/diagnostics.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+
+#include "store/numbers.h"
 
 namespace kwarel {
 namespace {
@@ -117,6 +120,13 @@ bool readsFullyAsNumber(const char* text) {
         if (exponentDigits) p = q;
     }
     return onlySpaceLeft(p);
+}
+
+std::string readAs(const char* text, bool integer) {
+    if (integer) return std::to_string(toInteger(text));
+    char number[64];
+    std::snprintf(number, sizeof number, "%.15g", toNumber(text));
+    return number;
 }
 
 void noteTextWidth(Diagnostics& diagnostics, const std::string& file, int32_t line, const char* name,

@@ -93,6 +93,10 @@ const char* closestKeyword(const std::string& upper, std::initializer_list<const
 bool readsFullyAsInteger(const char* text);
 bool readsFullyAsNumber(const char* text);
 
+// The value a reader takes from `text`, as a message shows it: the whole
+// number (`integer`), or the number to 15 significant digits.
+std::string readAs(const char* text, bool integer);
+
 // Reports a text cut to `width` - 1 characters by its record field.
 void noteTextWidth(Diagnostics& diagnostics, const std::string& file, int32_t line, const char* name,
                    const char* text, int width);

@@ -3,13 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <limits>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 // How the functions work. Every argument is brought to a small range where
 // a table of exact values and a short series do the rest. The common path:
@@ -40,6 +35,11 @@
 
 namespace kwarel::elementary {
 namespace {
+
+using detail::bitsOf;
+using detail::fromBits;
+using detail::powerOfTwo;
+using detail::squareRoot;
 
 struct DoubleDouble {
     double hi;
@@ -912,14 +912,6 @@ inline DoubleDouble divide(DoubleDouble a, DoubleDouble b) {
     return add(fastTwoSum(q1, q2), {q3, 0.0});
 }
 
-inline double squareRoot(double x) {
-#if defined(__SSE2__)
-    return _mm_cvtsd_f64(_mm_sqrt_sd(_mm_setzero_pd(), _mm_set_sd(x)));
-#else
-    return __builtin_sqrt(x);
-#endif
-}
-
 // sqrt(a) to about 2^-104, a > 0.
 inline DoubleDouble squareRoot(DoubleDouble a) {
     const double s = squareRoot(a.hi);
@@ -938,13 +930,6 @@ inline bool decide(DoubleDouble v, double error, double& result) {
     return true;
 }
 
-inline double powerOfTwo(int exponent) {  // -1022 <= exponent <= 1023
-    const uint64_t bits = static_cast<uint64_t>(exponent + 1023) << 52;
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
-}
-
 // --- argument reduction ----------------------------------------------------
 
 struct Reduced {
@@ -956,8 +941,7 @@ struct Reduced {
 // x - k pi/2 for x >= 2^20: the product of x's 53-bit significand with the
 // bits of 2/pi in 24-bit pieces, each product exact, summed modulo 4.
 Reduced reduceLarge(double x) {
-    uint64_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
+    const uint64_t bits = bitsOf(x);
     const int exponent = static_cast<int>((bits >> 52) & 0x7ff) - 1075;  // x = m 2^exponent
     const uint64_t m = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
     const double mHigh = static_cast<double>(m >> 27);  // 26 bits, times 2^27
@@ -1318,18 +1302,6 @@ bool acosSpecial(double x, double& result) {
 }
 
 // --- acos on the common path -----------------------------------------------
-
-inline uint64_t bitsOf(double v) {
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    return bits;
-}
-
-inline double fromBits(uint64_t bits) {
-    double v;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
 
 // Adding and subtracting 1.5 * 2^45 rounds a number in [0, 2^44) to a
 // multiple of 1/128; the row number is then in the low bits of the sum.

@@ -10,6 +10,13 @@
 // evaluation in double-double arithmetic (about 2^-100) decides.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kwarel::elementary {
 
 double sin(double x);
@@ -29,6 +36,33 @@ namespace detail {
 enum class Function { sin, cos, tan, atan, acos };
 bool fast(Function f, double x, double& result);
 double accurate(Function f, double x);
+
+// The bits of a double and back.
+inline uint64_t bitsOf(double v) {
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+
+inline double fromBits(uint64_t bits) {
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+inline double powerOfTwo(int exponent) {  // -1022 <= exponent <= 1023
+    return fromBits(static_cast<uint64_t>(exponent + 1023) << 52);
+}
+
+// The correctly rounded square root by the SSE2 instruction, never a call
+// into the C runtime.
+inline double squareRoot(double x) {
+#if defined(__SSE2__)
+    return _mm_cvtsd_f64(_mm_sqrt_sd(_mm_setzero_pd(), _mm_set_sd(x)));
+#else
+    return __builtin_sqrt(x);
+#endif
+}
 }  // namespace detail
 
 }  // namespace kwarel::elementary

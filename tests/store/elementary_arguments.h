@@ -13,47 +13,22 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "store/elementary.h"
 
 namespace kwarel::elementary_arguments {
 
 using elementary::detail::Function;
-
-inline uint64_t bitsOf(double v) {
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    return bits;
-}
-
-inline double fromBits(uint64_t bits) {
-    double v;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
-
-inline double powerOfTwo(int exponent) {  // -1022 <= exponent <= 1023
-    return fromBits(static_cast<uint64_t>(exponent + 1023) << 52);
-}
+using elementary::detail::bitsOf;
+using elementary::detail::fromBits;
+using elementary::detail::powerOfTwo;
+using elementary::detail::squareRoot;
 
 // The exponent of a normal, finite x != 0 (as ilogb).
 inline int exponentOf(double x) { return static_cast<int>((bitsOf(x) >> 52) & 0x7ff) - 1023; }
 
 // The next double below a positive finite x.
 inline double below(double x) { return fromBits(bitsOf(x) - 1); }
-
-inline double squareRoot(double x) {
-#if defined(__SSE2__)
-    return _mm_cvtsd_f64(_mm_sqrt_sd(_mm_setzero_pd(), _mm_set_sd(x)));
-#else
-    return __builtin_sqrt(x);
-#endif
-}
 
 struct Random {  // splitmix64: the same sequence on every platform
     uint64_t state;

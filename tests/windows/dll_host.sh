@@ -47,34 +47,9 @@ if [ "$mode" = linux ]; then
     cleanup() { :; }
     expected_exports="exports: TORVEX, TORVEXStdcall"
 else
-    missing() {
-        if [ -n "${CI:-}" ]; then
-            echo "FAIL: $* (needed in CI)"
-            exit 1
-        fi
-        echo "SKIP: $*"
-        exit 77
-    }
+    . "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh"
     command -v $triple-gcc >/dev/null 2>&1 || missing "$triple-gcc not found"
-    wine=$(command -v wine 2>/dev/null) || missing "wine not found"
-    wineserver=$(command -v wineserver 2>/dev/null || true)
-    # wine32's loader is a 32-bit Linux program: on a kernel built without
-    # 32-bit support it cannot start at all, installed or not.
-    loader=""
-    for candidate in /usr/lib/wine/wine /usr/lib/i386-linux-gnu/wine/wine /opt/wine-stable/bin/wine; do
-        if [ -x "$candidate" ]; then loader=$candidate; break; fi
-    done
-    [ -n "$loader" ] || missing "32-bit wine (wine32) is not installed"
-    # A kernel that boots with 32-bit support off refuses the loader ("Exec
-    # format error"); tools/enable-32bit.sh (run by .ci/run) then hands
-    # 32-bit programs to qemu's i386 emulator.
-    "$loader" --version >/dev/null 2>&1
-    if [ $? -eq 126 ]; then
-        missing "this machine's kernel runs no 32-bit program ($loader: exec format error) and no emulator is registered for them: run tools/enable-32bit.sh as root"
-    fi
-    if [ -e /proc/sys/fs/binfmt_misc/kwarel-i386 ] && grep -q '^enabled' /proc/sys/fs/binfmt_misc/kwarel-i386; then
-        echo "note: 32-bit programs run under $(sed -n 's/^interpreter //p' /proc/sys/fs/binfmt_misc/kwarel-i386) (the kernel runs none itself)"
-    fi
+    find_wine32
 
     host=$work/dll_host.exe
     $triple-gcc -std=c11 -O2 -Wall -Wextra -Werror -o "$host" "$src/tests/windows/dll_host.c" ||
@@ -83,23 +58,19 @@ else
     cp "$library" "$work/kwarel.dll"
     library=$work/kwarel.dll
 
-    . "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh"
     winpath() { printf 'Z:%s' "${1//\//\\}"; }
     host_command=("$wine" "$host")
     cleanup() { wait_for_wineserver; }
     expected_exports="exports: TORVEX @1, _TORVEXStdcall@4 @2, no undecorated name"
-    host_output_ok() {  # the export checks alone, no job
+    host_exports() {  # the export checks alone, no job
+        (cd "$work" && timeout 300 "$wine" "$host" "$(winpath "$library")" 2>&1 | tr -d '\r')
+    }
+    host_output_ok() {
         local out
         out=$(cd "$work" && timeout 300 "$wine" "$host" "$(winpath "$library")" 2>/dev/null | tr -d '\r')
         [ "$out" = "$expected_exports"$'\n''host: 0 jobs run, 0 failures' ]
     }
-    if ! prepare_wine_prefix host_output_ok; then
-        out=$(cd "$work" && timeout 300 "$wine" "$host" "$(winpath "$library")" 2>&1 | tr -d '\r')
-        [ -n "$out" ] || missing "wine runs no 32-bit program (is wine32 installed?)"
-        echo "$out"
-        echo "FAIL: dll_host.exe does not pass its export checks under $wine"
-        exit 1
-    fi
+    prepare_wine32_prefix host_output_ok host_exports "dll_host.exe does not pass its export checks under $wine"
 fi
 
 # --- jobs --------------------------------------------------------------------

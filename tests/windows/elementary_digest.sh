@@ -21,20 +21,12 @@ linux_digest=$(absolute "$4")
 count=${5:-200000}
 triple=i686-w64-mingw32
 
-missing() {
-    if [ -n "${CI:-}" ]; then
-        echo "FAIL: $* (needed in CI)"
-        exit 1
-    fi
-    echo "SKIP: $*"
-    exit 77
-}
+mkdir -p "$work"
+. "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh"
 for tool in $triple-g++ $triple-gcc; do
     command -v "$tool" >/dev/null 2>&1 || missing "$tool not found"
 done
-wine=$(command -v wine 2>/dev/null) || missing "wine not found"
-wineserver=$(command -v wineserver 2>/dev/null || true)
-mkdir -p "$work"
+find_wine32
 
 # The program in the DLL's build tree (windows_dll_exports configures it).
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -47,15 +39,10 @@ cmake --build "$build" --target kwarel_elementary_digest -j2 >"$work/build.log" 
 program=$work/kwarel_elementary_digest.exe
 cp "$build/kwarel_elementary_digest.exe" "$program"
 
-. "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh"
 run_windows() { (cd "$work" && timeout 900 "$wine" "$program" "$@" 2>/dev/null | tr -d '\r'); }
 program_runs() { [ "$(run_windows 1 | tail -n 1)" = "elementary digest: 6 functions" ]; }
-if ! prepare_wine_prefix program_runs; then
-    [ -n "$(run_windows 1)" ] || missing "wine runs no 32-bit program (is wine32 installed?)"
-    run_windows 1
-    echo "FAIL: kwarel_elementary_digest.exe does not run under $wine"
-    exit 1
-fi
+show_program() { run_windows 1; }
+prepare_wine32_prefix program_runs show_program "kwarel_elementary_digest.exe does not run under $wine"
 
 "$linux_digest" "$count" >"$work/linux.txt" || { echo "FAIL: $linux_digest"; exit 1; }
 run_windows "$count" >"$work/windows.txt"
