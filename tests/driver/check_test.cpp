@@ -3,8 +3,6 @@
 // example job, which must check without errors.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -20,6 +18,18 @@ using kwarel::testing::readFile;
 using kwarel::testing::writeFile;
 
 const std::string kGolden = std::string(KWAREL_SOURCE_DIR) + "/tests/golden/";
+
+// "file:line: severity: message" for every message, files named without
+// `folder`.
+std::vector<std::string> formatted(const kwarel::Diagnostics& d, const std::string& folder) {
+    std::vector<std::string> out;
+    for (const kwarel::Diagnostic& m : d.items) {
+        const std::string file = m.file.rfind(folder, 0) == 0 ? m.file.substr(folder.size()) : m.file;
+        out.push_back(file + ":" + std::to_string(m.line) + ": " +
+                      (m.severity == kwarel::Severity::Error ? "error" : "warning") + ": " + m.message);
+    }
+    return out;
+}
 
 // A job made of the one-bend reference job's files, which check clean, for
 // tests to change one line of.
@@ -44,8 +54,7 @@ struct Job {
         text.replace(at, from.size(), to);
     }
 
-    // "file:line: severity: message" for every message, files named without
-    // the scratch folder.
+    // The messages on the job's files (see formatted()).
     std::vector<std::string> check() {
         std::string joined;
         for (const std::string& line : params) joined += line + "\n";
@@ -55,21 +64,9 @@ struct Job {
         kwarel::CheckRequest request;
         const std::string path = dir.file("params.txt");
         request.parameterFile = path.c_str();
-        return run(request);
-    }
-
-    std::vector<std::string> run(const kwarel::CheckRequest& request) {
         kwarel::Diagnostics d;
-        auto state = kwarel::testing::freshState();
-        kwarel::checkJobFiles(*state, request, d);
-        std::vector<std::string> out;
-        for (const kwarel::Diagnostic& m : d.items) {
-            std::string file = m.file;
-            if (file.rfind(dir.path() + "/", 0) == 0) file = file.substr(dir.path().size() + 1);
-            out.push_back(file + ":" + std::to_string(m.line) + ": " +
-                          (m.severity == kwarel::Severity::Error ? "error" : "warning") + ": " + m.message);
-        }
-        return out;
+        kwarel::checkJobFiles(*kwarel::testing::freshState(), request, d);
+        return formatted(d, dir.path() + "/");
     }
 };
 
@@ -236,16 +233,8 @@ TEST(CheckInput, ParameterFileAndOptions) {
 // status jobs are checked in status_test.cpp); the pieces the checker
 // says will fail are the result file's FAIL blocks, all but those the search
 // itself gives up on ("Unable to manufacture cutpiece.").
-// Checks a reference job as `kwarel check params.txt` does in its folder.
 std::vector<std::string> checkReferenceJob(const std::string& name) {
-    char previous[4096];
-    if (getcwd(previous, sizeof previous) == nullptr || chdir((kGolden + name).c_str()) != 0) return {"no folder"};
-    Job job;
-    kwarel::CheckRequest request;
-    request.parameterFile = "params.txt";
-    const auto messages = job.run(request);
-    if (chdir(previous) != 0) return {"no way back"};
-    return messages;
+    return formatted(kwarel::testing::checkInFolder(kGolden + name), "");
 }
 
 TEST(CheckInput, ReferenceJobs) {

@@ -10,35 +10,24 @@
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome runCli(const std::string& arguments) {
-    kwarel::testing::ScratchDir dir;
-    const std::string command = std::string(KWAREL_CLI) + " " + arguments + " >" + dir.file("out") + " 2>" +
-                                dir.file("err");
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, kwarel::testing::readFile(dir.file("out")),
-            kwarel::testing::readFile(dir.file("err"))};
-}
+using kwarel::testing::CliOutcome;
+using kwarel::testing::readFile;
+using kwarel::testing::runCli;
 
 TEST(CommandLine, HelpVersionAndUsage) {
-    const Outcome help = runCli("--help");
+    const CliOutcome help = runCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: kwarel [-j N] PARAMETER_FILE"), std::string::npos);
     EXPECT_NE(help.out.find("13  parameter file not found"), std::string::npos);
 
     for (const char* flag : {"--version", "-V"}) {
-        const Outcome version = runCli(flag);
+        const CliOutcome version = runCli(flag);
         EXPECT_EQ(version.status, 0);
         EXPECT_EQ(version.out, "kwarel 1.0.0\n");
     }
     EXPECT_EQ(runCli("-h").out, help.out);
 
-    const Outcome checkHelp = runCli("help check");
+    const CliOutcome checkHelp = runCli("help check");
     EXPECT_EQ(checkHelp.status, 0);
     EXPECT_NE(checkHelp.out.find("usage: kwarel check"), std::string::npos);
     EXPECT_NE(checkHelp.out.find("--strict"), std::string::npos);
@@ -47,7 +36,7 @@ TEST(CommandLine, HelpVersionAndUsage) {
     EXPECT_EQ(runCli("check").status, 64);
 
     for (const char* wrong : {"", "a b", "--frobnicate", "-j 0 params.txt", "-j", "-jtwo params.txt", "-j 2"}) {
-        const Outcome usage = runCli(wrong);
+        const CliOutcome usage = runCli(wrong);
         EXPECT_EQ(usage.status, 64) << wrong;
         EXPECT_TRUE(usage.out.empty());
         EXPECT_NE(usage.err.find("usage:"), std::string::npos);
@@ -55,7 +44,7 @@ TEST(CommandLine, HelpVersionAndUsage) {
 }
 
 TEST(CommandLine, JobStatusIsTheExitStatus) {
-    const Outcome missing = runCli("/nonexistent/params.txt");
+    const CliOutcome missing = runCli("/nonexistent/params.txt");
     EXPECT_EQ(missing.status, 13);
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(missing.err, "kwarel: status 13: the parameter file does not exist\n");
@@ -67,30 +56,27 @@ TEST(CommandLine, JobStatusIsTheExitStatus) {
 // Copies the example job into a scratch folder.
 void copyExample(const kwarel::testing::ScratchDir& dir) {
     for (const char* name : {"demo.par", "pipeline.bend", "shop.db"}) {
-        kwarel::testing::writeFile(dir.file(name),
-                                   kwarel::testing::readFile(std::string(KWAREL_SOURCE_DIR) + "/examples/" + name));
+        kwarel::testing::writeFile(dir.file(name), readFile(std::string(KWAREL_SOURCE_DIR) + "/examples/" + name));
     }
 }
 
 TEST(CommandLine, JsonBesideTheResultFile) {
     kwarel::testing::ScratchDir dir;
     copyExample(dir);
-    const std::string in = "cd " + dir.path() + " && ";
     // Not on a terminal: no progress bar, nothing on stderr.
-    const int raw = std::system((in + KWAREL_CLI + " demo.par --json plan.json 2>err.txt").c_str());
-    EXPECT_EQ(WEXITSTATUS(raw), 0);
-    EXPECT_TRUE(kwarel::testing::readFile(dir.file("err.txt")).empty());
-    EXPECT_NE(kwarel::testing::readFile(dir.file("plan.json")).find("\"format\": \"kwarel-plan\""), std::string::npos);
+    const CliOutcome job = runCli("demo.par --json plan.json", dir.path());
+    EXPECT_EQ(job.status, 0);
+    EXPECT_TRUE(job.err.empty());
+    EXPECT_NE(readFile(dir.file("plan.json")).find("\"format\": \"kwarel-plan\""), std::string::npos);
 
     // A JSON file that cannot be written after a completed job: status 74.
-    const int unwritable = std::system((in + KWAREL_CLI + " demo.par --json no-such-dir/plan.json 2>err.txt").c_str());
-    EXPECT_EQ(WEXITSTATUS(unwritable), 74);
-    EXPECT_NE(kwarel::testing::readFile(dir.file("err.txt")).find("cannot write no-such-dir/plan.json"), std::string::npos);
+    const CliOutcome unwritable = runCli("demo.par --json no-such-dir/plan.json", dir.path());
+    EXPECT_EQ(unwritable.status, 74);
+    EXPECT_NE(unwritable.err.find("cannot write no-such-dir/plan.json"), std::string::npos);
 
     // A job that ends early still writes its status.
-    const int missing = std::system((in + KWAREL_CLI + " nothing.par --json early.json 2>/dev/null").c_str());
-    EXPECT_EQ(WEXITSTATUS(missing), 13);
-    EXPECT_NE(kwarel::testing::readFile(dir.file("early.json")).find("\"status\": 13"), std::string::npos);
+    EXPECT_EQ(runCli("nothing.par --json early.json", dir.path()).status, 13);
+    EXPECT_NE(readFile(dir.file("early.json")).find("\"status\": 13"), std::string::npos);
 }
 
 // On a terminal a job of more than a second shows its progress on stderr and
@@ -112,7 +98,7 @@ TEST(CommandLine, ProgressBarOnATerminalOnly) {
     const int raw = std::system((in + "script -qec '" + KWAREL_CLI + " demo.par' /dev/null >tty.txt").c_str());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_EQ(WEXITSTATUS(raw), 0);
-    const std::string tty = kwarel::testing::readFile(dir.file("tty.txt"));
+    const std::string tty = readFile(dir.file("tty.txt"));
     if (!tty.empty()) {
         EXPECT_NE(tty.find("/8000 cut pieces, "), std::string::npos) << tty.substr(0, 200);
         EXPECT_EQ(tty.substr(tty.size() - 4), "\r\033[K");
@@ -121,26 +107,26 @@ TEST(CommandLine, ProgressBarOnATerminalOnly) {
     }
 
     // The same job with stderr in a file: nothing.
-    EXPECT_EQ(WEXITSTATUS(std::system((in + KWAREL_CLI + " demo.par 2>err.txt").c_str())), 0);
-    EXPECT_TRUE(kwarel::testing::readFile(dir.file("err.txt")).empty());
+    const CliOutcome plain = runCli("demo.par", dir.path());
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_TRUE(plain.err.empty());
 }
 
 TEST(CommandLine, CheckExitStatus) {
     kwarel::testing::ScratchDir dir;
     copyExample(dir);
-    const std::string in = "cd " + dir.path() + " && " + KWAREL_CLI;
     // The example job: its failing pieces are warnings, so clean without --strict.
-    EXPECT_EQ(WEXITSTATUS(std::system((in + " check demo.par >out.txt").c_str())), 0);
-    const std::string out = kwarel::testing::readFile(dir.file("out.txt"));
-    EXPECT_NE(out.find("pipeline.bend:"), std::string::npos);
-    EXPECT_NE(out.find("0 errors, "), std::string::npos);
-    EXPECT_EQ(WEXITSTATUS(std::system((in + " check --strict demo.par >/dev/null").c_str())), 1);
-    EXPECT_EQ(WEXITSTATUS(std::system((in + " check --database shop.db --strict >/dev/null").c_str())), 0);
+    const CliOutcome clean = runCli("check demo.par", dir.path());
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_NE(clean.out.find("pipeline.bend:"), std::string::npos);
+    EXPECT_NE(clean.out.find("0 errors, "), std::string::npos);
+    EXPECT_EQ(runCli("check --strict demo.par", dir.path()).status, 1);
+    EXPECT_EQ(runCli("check --database shop.db --strict", dir.path()).status, 0);
 
     kwarel::testing::writeFile(dir.file("bad.db"), "STARTMACHINE\nM1|5\n");
-    EXPECT_EQ(WEXITSTATUS(std::system((in + " check --database bad.db >out.txt").c_str())), 2);
-    EXPECT_NE(kwarel::testing::readFile(dir.file("out.txt")).find("bad.db:1: error: STARTMACHINE is never closed"),
-              std::string::npos);
+    const CliOutcome bad = runCli("check --database bad.db", dir.path());
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.out.find("bad.db:1: error: STARTMACHINE is never closed"), std::string::npos);
 }
 
 }  // namespace

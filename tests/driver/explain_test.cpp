@@ -2,9 +2,6 @@
 // reference jobs whose derivations give the reason by hand.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,29 +9,21 @@
 
 namespace {
 
+using kwarel::testing::CliOutcome;
 using kwarel::testing::readFile;
 using kwarel::testing::ScratchDir;
 using kwarel::testing::writeFile;
 
-struct Explained {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // Copies the reference job `name` into `dir` and explains CUT-ID `cutId`.
-Explained explain(const ScratchDir& dir, const std::string& name, const std::string& cutId) {
+CliOutcome explain(const ScratchDir& dir, const std::string& name, const std::string& cutId) {
     const std::string source = std::string(KWAREL_SOURCE_DIR) + "/tests/golden/" + name;
     for (const char* file : {"params.txt", "cut.txt", "db.txt"}) {
         if (!kwarel::testing::fileExists(dir.file(file))) writeFile(dir.file(file), readFile(source + "/" + file));
     }
-    const std::string command = "cd '" + dir.path() + "' && " + KWAREL_CLI + " explain params.txt " + cutId +
-                                " >out.txt 2>err.txt";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir.file("out.txt")), readFile(dir.file("err.txt"))};
+    return kwarel::testing::runCli("explain params.txt " + cutId, dir.path());
 }
 
-void expectLines(const Explained& got, const std::vector<std::string>& lines) {
+void expectLines(const CliOutcome& got, const std::vector<std::string>& lines) {
     EXPECT_EQ(got.status, 0) << got.err;
     for (const std::string& line : lines) EXPECT_NE(got.out.find(line), std::string::npos) << line << "\n" << got.out;
 }
@@ -81,7 +70,7 @@ TEST(Explain, EachFailureOfTheReferenceJob) {
 // including the six found after the ten-line report was full.
 TEST(Explain, RunsThatClashed) {
     ScratchDir dir;
-    const Explained got = explain(dir, "clash_every_run_mm", "1");
+    const CliOutcome got = explain(dir, "clash_every_run_mm", "1");
     expectLines(got, {"RESULT FAIL: Unable to manufacture cutpiece.",
                       "16 clashed, 24 tried before",
                       "level 0, from the START end, M1/B1 left hand: Machine: M1  Pipe hitting Front wall. before "
@@ -110,7 +99,7 @@ TEST(Explain, TooManyBendsAndUnknownCutId) {
                 {"RESULT FAIL: Cut piece has more than 20 bends, which is more than can be planned.",
                  "The cut piece has 21 bends; a run holds at most 20."});
 
-    const Explained unknown = explain(dir, "pieces_fail_mm", "NOSUCH");
+    const CliOutcome unknown = explain(dir, "pieces_fail_mm", "NOSUCH");
     EXPECT_EQ(unknown.status, 65);
     EXPECT_EQ(unknown.err, "kwarel: no cut piece has CUT-ID NOSUCH\n");
 }

@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
-#include <set>
 #include <string>
 #include <thread>
 
@@ -47,14 +46,7 @@ struct Job : testing::JobFolder {
         auto state = testing::freshState();
         return JobFolder::run(*state);
     }
-    // Every file in the folder with its contents.
-    std::set<std::pair<std::string, std::string>> snapshot() const {
-        std::set<std::pair<std::string, std::string>> files;
-        for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
-            files.emplace(entry.path().string(), entry.is_regular_file() ? readFile(entry.path().string()) : "");
-        }
-        return files;
-    }
+    auto snapshot() const { return testing::snapshot(dir.path()); }
 };
 
 // Runs the command-line tool on the job (or with `argument` instead of the
@@ -82,9 +74,7 @@ int runCli(const Job& job, Limit limit, const char* argument = nullptr) {
 // What a job that ran out of memory may leave: the previous file, or a new
 // one that ends with the memory text.
 bool oldOrOutOfMemory(const std::string& result) {
-    const std::string text = "ERROR - Not enough memory to complete the job.";
-    return result == "OLD" ||
-           (result.size() >= text.size() && result.compare(result.size() - text.size(), text.size(), text) == 0);
+    return result == "OLD" || result.ends_with("ERROR - Not enough memory to complete the job.");
 }
 
 bool noTemporaryFiles(const Job& job) {

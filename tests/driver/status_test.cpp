@@ -6,16 +6,11 @@
 // nothing. The checker names the same status.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "driver/check.h"
 #include "support/test_support.h"
 
 namespace {
@@ -122,12 +117,6 @@ const StatusCase kCases[] = {
      "ERROR - The forced bender ID does not exist."},
 };
 
-std::set<std::string> listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) names.insert(entry.path().string());
-    return names;
-}
-
 void PrintTo(const StatusCase& c, std::ostream* out) { *out << c.folder; }
 
 class JobStatus : public ::testing::TestWithParam<StatusCase> {};
@@ -137,14 +126,12 @@ TEST_P(JobStatus, ResultFileAndChecker) {
     ScratchDir dir;
     fs::copy(fs::path(KWAREL_SOURCE_DIR) / "tests" / "golden" / c.folder, dir.path(), fs::copy_options::recursive);
     fs::remove(dir.file("expected_status"));
-    const std::set<std::string> before = listing(dir.path());
+    const auto before = kwarel::testing::snapshot(dir.path());
 
-    const std::string command = "cd " + dir.path() + " && " + KWAREL_CLI + " params.txt >/dev/null 2>&1 </dev/null";
-    const int raw = std::system(command.c_str());
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status);
+    EXPECT_EQ(kwarel::testing::runCli("params.txt", dir.path()).status, c.status);
 
     if (c.tail == nullptr) {
-        EXPECT_EQ(listing(dir.path()), before);
+        EXPECT_EQ(kwarel::testing::snapshot(dir.path()), before);
     } else {
         std::string expected = kEcho;
         for (const auto& [from, to] : c.echoChanges) {
@@ -155,19 +142,11 @@ TEST_P(JobStatus, ResultFileAndChecker) {
         EXPECT_EQ(readFile(dir.file("result.txt")), expected + c.tail);
     }
 
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
-    kwarel::CheckRequest request;
-    request.parameterFile = "params.txt";
-    kwarel::Diagnostics diagnostics;
-    kwarel::checkJobFiles(*kwarel::testing::freshState(), request, diagnostics);
-    ASSERT_EQ(chdir(previous), 0);
+    const kwarel::Diagnostics diagnostics = kwarel::testing::checkInFolder(dir.path());
     const std::string naming = "ends with status " + std::to_string(c.status);
     int named = 0;
     for (const kwarel::Diagnostic& m : diagnostics.items) {
-        named += m.severity == kwarel::Severity::Error && m.message.size() >= naming.size() &&
-                 m.message.compare(m.message.size() - naming.size(), naming.size(), naming) == 0;
+        named += m.severity == kwarel::Severity::Error && m.message.ends_with(naming);
     }
     EXPECT_GE(named, 1);
 }

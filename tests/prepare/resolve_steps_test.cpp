@@ -4,52 +4,41 @@
 
 #include "prepare/bend_steps.h"
 #include "prepare/resolve.h"
+#include "support/builders.h"
 #include "support/test_support.h"
 
 namespace kwarel {
 namespace {
 
+using testing::appendRecord;
+
 void addTube(JobState& s, const char* code, double bore, const char* material, int32_t delivery, int32_t units,
              int32_t stretch = 0) {
-    s.shop.tubeData.zeroCurrent();
-    copyText(s.shop.tubeData.current.itemCode, code);
-    s.shop.tubeData.current.nominalBore = bore;
-    copyText(s.shop.tubeData.current.materialSpec, material);
-    s.shop.tubeData.current.wallThickness = 40;
-    s.shop.tubeData.current.outsideDiameter = 600;
-    s.shop.tubeData.current.maxDeliveryLength = delivery;
-    s.shop.tubeData.current.stretchPercent = stretch;
-    s.shop.tubeData.current.sizeUnits = units;
-    s.shop.tubeData.append();
-    s.shop.tubeData.store(s.shop.tubeData.count - 1);
+    appendRecord(s.shop.tubeData, [&](TubeDataRecord& t) {
+        copyText(t.itemCode, code);
+        copyText(t.materialSpec, material);
+        t.nominalBore = bore, t.wallThickness = 40, t.outsideDiameter = 600, t.maxDeliveryLength = delivery;
+        t.stretchPercent = stretch, t.sizeUnits = units;
+    });
 }
 
-int32_t addPiece(JobState& s, const char* cut, const char* spool, const char* item, double bore,
-                 int32_t devLength = 0) {
-    s.cutFile.cutPieces.zeroCurrent();
-    copyText(s.cutFile.cutPieces.current.cutId, cut);
-    copyText(s.cutFile.cutPieces.current.spoolId, spool);
-    copyText(s.cutFile.cutPieces.current.pipingSpec, "A1");
-    copyText(s.cutFile.cutPieces.current.itemCode, item);
-    s.cutFile.cutPieces.current.nominalBore = bore;
-    s.cutFile.cutPieces.current.devLength = devLength;
-    s.cutFile.cutPieces.append();
-    s.cutFile.cutPieces.store(s.cutFile.cutPieces.count - 1);
-    return s.cutFile.cutPieces.count - 1;
+void addPiece(JobState& s, const char* cut, const char* spool, const char* item, double bore, int32_t devLength = 0) {
+    appendRecord(s.cutFile.cutPieces, [&](CutPieceRecord& p) {
+        copyText(p.cutId, cut);
+        copyText(p.spoolId, spool);
+        copyText(p.pipingSpec, "A1");
+        copyText(p.itemCode, item);
+        p.nominalBore = bore, p.devLength = devLength;
+    });
 }
 
 void addBendPoint(JobState& s, const char* cut, const char* spool, double x, double y, double z, int32_t radius,
                   int32_t angle) {
-    s.cutFile.pipeBends.zeroCurrent();
-    copyText(s.cutFile.pipeBends.current.cutId, cut);
-    copyText(s.cutFile.pipeBends.current.spoolId, spool);
-    s.cutFile.pipeBends.current.bendX = x;
-    s.cutFile.pipeBends.current.bendY = y;
-    s.cutFile.pipeBends.current.bendZ = z;
-    s.cutFile.pipeBends.current.bendRadius = radius;
-    s.cutFile.pipeBends.current.bendAngle = angle;
-    s.cutFile.pipeBends.append();
-    s.cutFile.pipeBends.store(s.cutFile.pipeBends.count - 1);
+    appendRecord(s.cutFile.pipeBends, [&](PipeBendRecord& b) {
+        copyText(b.cutId, cut);
+        copyText(b.spoolId, spool);
+        b.bendX = x, b.bendY = y, b.bendZ = z, b.bendRadius = radius, b.bendAngle = angle;
+    });
 }
 
 TEST(ItemResolution, FailureTexts) {

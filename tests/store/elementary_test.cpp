@@ -1,5 +1,6 @@
 // The edges of the elementary functions; tests/store/mpfr checks their
-// rounding against MPFR on millions of arguments.
+// rounding against MPFR on many arguments, edges of the tables and huge
+// arguments among them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,34 +58,12 @@ TEST(Elementary, Symmetry) {
     }
 }
 
-// Correctly rounded values (MPFR), including arguments past 2^20 (the
-// second reduction) and the planner's 90 and 180 degrees.
-TEST(Elementary, KnownValues) {
-    EXPECT_EQ(el::sin(1e22), -0x1.b453ab76bf397p-1);  // -0.8522008497671888...
-    EXPECT_EQ(el::cos(0x1p1000), 0x1.f9785160c8815p-1);
-    EXPECT_EQ(el::tan(1.5708000000000002), -0x1.09dc73bcb53c5p+18);
-    EXPECT_EQ(el::sin(1.5708), 0x1.fffffffff12a3p-1);
-    EXPECT_EQ(el::atan(1.0), 0x1.921fb54442d18p-1);
-    EXPECT_EQ(el::acos(0.5), 0x1.0c152382d7366p+0);
-}
-
 // acos takes three forms by |x| (the asin series up to 1/2, rows by the
-// binade of 1 - |x| down to 2^-4, a square root nearer to 1): correctly
-// rounded values (MPFR) on both sides of each edge, and no step backwards
-// across the edges of the ranges and of the table rows, where a wrong row
-// or a wrong base would show.
+// binade of 1 - |x| down to 2^-4, a square root nearer to 1): no step
+// backwards across the edges of the ranges and of the table rows, where a
+// wrong row or a wrong base would show. (Correct rounding on both sides of
+// each edge, as of huge arguments: the MPFR check.)
 TEST(Elementary, AcosAcrossItsRanges) {
-    EXPECT_EQ(el::acos(0x1.0000000000001p-1), 0x1.0c152382d7365p+0);
-    EXPECT_EQ(el::acos(-0x1.0000000000001p-1), 0x1.0c152382d7366p+1);
-    EXPECT_EQ(el::acos(0.75), 0x1.720a392c1d955p-1);
-    EXPECT_EQ(el::acos(-0.75), 0x1.359d26f93b6c3p+1);
-    EXPECT_EQ(el::acos(-0.875), 0x1.51700e0c14b25p+1);
-    EXPECT_EQ(el::acos(0.9375), 0x1.6bf3891642142p-2);
-    EXPECT_EQ(el::acos(0x1.e000000000001p-1), 0x1.6bf389164213cp-2);
-    EXPECT_EQ(el::acos(0x1.fffffffffffffp-1), 0x1p-26);
-    EXPECT_EQ(el::acos(-0x1.fffffffffffffp-1), 0x1.921fb52442d18p+1);
-    EXPECT_EQ(el::acos(0x1.02p-8), 0x1.911db51896119p+0);
-
     std::vector<double> edges;
     for (int i = 0; i <= 64; ++i) edges.push_back((i + 0.5) / 128);                      // rows up to 1/2
     for (int e = -4; e <= -1; ++e) {

@@ -5,16 +5,14 @@
 #include "driver/job_state.h"
 #include "store/records.h"
 #include "store/text.h"
+#include "support/builders.h"
 
 namespace kwarel {
 namespace {
 
-// Adds a bender by the producers' idiom: zeroed slot, append, store.
+// Adds a bender by the producers' idiom (zeroed slot, append, store).
 void addBender(RecordList<BenderRecord>& list, const char* name) {
-    list.zeroCurrent();
-    copyText(list.current.name, name);
-    list.append();
-    list.store(list.count - 1);
+    testing::appendRecord(list, [&](BenderRecord& b) { copyText(b.name, name); });
 }
 
 // The names of every entry, reached by index through the slot.

@@ -6,112 +6,74 @@
 namespace kwarel::testing {
 
 void addMachine(JobState& state, const MachineSetup& setup) {
-    auto& list = state.shop.machines;
-    list.zeroCurrent();
-    copyText(list.current.name, setup.name.c_str());
-    list.current.priority = setup.priority;
-    copyText(list.current.benderNames, setup.benderNames.c_str());
-    list.current.hand = setup.hand;
-    list.current.maxPipeLength = setup.maxPipeLength;
-    list.current.maxBendAngle = setup.maxBendAngle;
-    list.current.machineHeight = setup.machineHeight;
-    list.current.frontWall = list.current.backWall = 1000000;
-    list.current.leftWall = list.current.rightWall = 1000000;
-    list.current.ceilingHeight = 1000000;
-    list.append();
-    list.store(list.count - 1);
+    appendRecord(state.shop.machines, [&](MachineRecord& m) {
+        copyText(m.name, setup.name.c_str());
+        copyText(m.benderNames, setup.benderNames.c_str());
+        m.priority = setup.priority, m.hand = setup.hand, m.maxPipeLength = setup.maxPipeLength;
+        m.maxBendAngle = setup.maxBendAngle, m.machineHeight = setup.machineHeight;
+        m.frontWall = m.backWall = m.leftWall = m.rightWall = m.ceilingHeight = 1000000;
+    });
 }
 
 void addBender(JobState& state, const std::string& name, int32_t priority, int32_t minFirst, int32_t minMiddle,
                int32_t minLast) {
-    auto& list = state.shop.benders;
-    list.zeroCurrent();
-    copyText(list.current.name, name.c_str());
-    list.current.priority = priority;
-    list.current.minFirstStraight = minFirst;
-    list.current.minMiddleStraight = minMiddle;
-    list.current.minLastStraight = minLast;
-    list.append();
-    list.store(list.count - 1);
+    appendRecord(state.shop.benders, [&](BenderRecord& b) {
+        copyText(b.name, name.c_str());
+        b.priority = priority, b.minFirstStraight = minFirst, b.minMiddleStraight = minMiddle;
+        b.minLastStraight = minLast;
+    });
 }
 
 void addBendCapability(JobState& state, const std::string& bender, double bore, int32_t radius) {
-    auto& list = state.shop.bendCapabilities;
-    list.zeroCurrent();
-    copyText(list.current.benderName, bender.c_str());
-    list.current.nominalBore = bore;
-    list.current.bendRadius = radius;
-    list.current.radiusUnits = 1;
-    list.append();
-    list.store(list.count - 1);
+    appendRecord(state.shop.bendCapabilities, [&](BendCapabilityRecord& c) {
+        copyText(c.benderName, bender.c_str());
+        c.nominalBore = bore, c.bendRadius = radius, c.radiusUnits = 1;
+    });
 }
 
 void addMaterialCapability(JobState& state, const std::string& bender, const std::string& material, int32_t minWall,
                            int32_t maxWall, int16_t mandrel) {
-    auto& list = state.shop.materialCapabilities;
-    list.zeroCurrent();
-    copyText(list.current.benderName, bender.c_str());
-    copyText(list.current.materialSpec, material.c_str());
-    list.current.minWallThickness = minWall;
-    list.current.maxWallThickness = maxWall;
-    list.current.mandrel = mandrel;
-    list.current.thicknessUnits = 1;
-    list.append();
-    list.store(list.count - 1);
+    appendRecord(state.shop.materialCapabilities, [&](MaterialCapabilityRecord& c) {
+        copyText(c.benderName, bender.c_str());
+        copyText(c.materialSpec, material.c_str());
+        c.minWallThickness = minWall, c.maxWallThickness = maxWall, c.mandrel = mandrel, c.thicknessUnits = 1;
+    });
 }
 
 int32_t addPreparedPiece(JobState& state, const PieceSetup& setup, const std::vector<StepSetup>& steps) {
     auto& pieces = state.cutFile.cutPieces;
-    pieces.zeroCurrent();
-    CutPieceRecord& piece = pieces.current;
-    copyText(piece.cutId, setup.cutId.c_str());
-    copyText(piece.spoolId, setup.spoolId.c_str());
-    copyText(piece.pipingSpec, "A1");
-    copyText(piece.itemCode, "P1");
-    piece.nominalBore = setup.bore;
-    piece.wallThickness = 40;
-    piece.outsideDiameter = setup.outsideDiameter;
-    piece.maxDeliveryLength = setup.maxDeliveryLength;
-    piece.springbackAngle = setup.springbackAngle;
-    piece.weldShrinkage = setup.weldShrinkage;
-    piece.bendCount = static_cast<int32_t>(steps.size() / 2);
-    pieces.append();
+    appendRecord(pieces, [&](CutPieceRecord& piece) {
+        copyText(piece.cutId, setup.cutId.c_str());
+        copyText(piece.spoolId, setup.spoolId.c_str());
+        copyText(piece.pipingSpec, "A1");
+        copyText(piece.itemCode, "P1");
+        piece.nominalBore = setup.bore, piece.wallThickness = 40, piece.outsideDiameter = setup.outsideDiameter;
+        piece.maxDeliveryLength = setup.maxDeliveryLength, piece.springbackAngle = setup.springbackAngle;
+        piece.weldShrinkage = setup.weldShrinkage, piece.bendCount = static_cast<int32_t>(steps.size() / 2);
+    });
     const int32_t index = pieces.count - 1;
-    pieces.store(index);
-
     for (const StepSetup& s : steps) {
-        auto& list = state.prep.bendSteps;
-        list.zeroCurrent();
-        copyText(list.current.cutId, setup.cutId.c_str());
-        copyText(list.current.spoolId, setup.spoolId.c_str());
-        list.current.length = s.length;
-        list.current.stepType = s.bend ? kBend : kStraight;
-        list.current.bendAngle = s.angle;
-        list.current.bendRadius = s.radius;
-        if (!s.bend) {
-            list.current.directionX = s.dx;
-            list.current.directionY = s.dy;
-            list.current.directionZ = s.dz;
-        }
-        list.append();
-        list.store(list.count - 1);
+        appendRecord(state.prep.bendSteps, [&](BendStepRecord& step) {
+            copyText(step.cutId, setup.cutId.c_str());
+            copyText(step.spoolId, setup.spoolId.c_str());
+            step.length = s.length, step.stepType = s.bend ? kBend : kStraight;
+            step.bendAngle = s.angle, step.bendRadius = s.radius;
+            if (!s.bend) step.directionX = s.dx, step.directionY = s.dy, step.directionZ = s.dz;
+        });
     }
     pieces.load(index);
     return index;
 }
 
 void addOption(JobState& state, const OptionSetup& o) {
-    auto& list = state.prep.bendOptions;
-    list.zeroCurrent();
-    BendOptionRecord& r = list.current;
-    copyText(r.cutId, state.cutFile.cutPieces.current.cutId);
-    copyText(r.spoolId, state.cutFile.cutPieces.current.spoolId);
-    r.stepIndex = o.position, r.direction = 1;
-    r.machineIndex = o.machine, r.benderIndex = o.bender, r.hand = o.hand;
-    r.priorityValue = o.priority, r.extraBefore = o.extraBefore, r.extraAfter = o.extraAfter;
-    r.rotation = o.rotation;
-    list.append();
-    list.store(list.count - 1);
+    appendRecord(state.prep.bendOptions, [&](BendOptionRecord& r) {
+        copyText(r.cutId, state.cutFile.cutPieces.current.cutId);
+        copyText(r.spoolId, state.cutFile.cutPieces.current.spoolId);
+        r.stepIndex = o.position, r.direction = 1;
+        r.machineIndex = o.machine, r.benderIndex = o.bender, r.hand = o.hand;
+        r.priorityValue = o.priority, r.extraBefore = o.extraBefore, r.extraAfter = o.extraAfter;
+        r.rotation = o.rotation;
+    });
     indexOptions(state.prep, state.cutFile.cutPieces.current);
 }
 

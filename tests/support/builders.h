@@ -11,6 +11,16 @@
 
 namespace kwarel::testing {
 
+// Appends a zeroed record that `fill` sets, as the readers do: zeroed slot,
+// append, store.
+template <typename List, typename Fill>
+void appendRecord(List& list, Fill fill) {
+    list.zeroCurrent();
+    fill(list.current);
+    list.append();
+    list.store(list.count - 1);
+}
+
 struct MachineSetup {
     std::string name = "M1";
     int32_t priority = 1;

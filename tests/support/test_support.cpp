@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,6 +9,7 @@
 #include <random>
 #include <sstream>
 
+#include "driver/check.h"
 #include "driver/job.h"
 
 namespace kwarel::testing {
@@ -46,10 +49,37 @@ std::string readFile(const std::string& path) {
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 
+std::set<std::pair<std::string, std::string>> snapshot(const std::string& folder) {
+    std::set<std::pair<std::string, std::string>> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        files.emplace(entry.path().string(), entry.is_regular_file() ? readFile(entry.path().string()) : "");
+    }
+    return files;
+}
+
 std::unique_ptr<JobState> freshState() {
     auto state = std::make_unique<JobState>();
     state->syncResultFile = false;  // scratch files need not survive a power cut
     return state;
+}
+
+CliOutcome runCli(const std::string& arguments, const std::string& folder) {
+    const ScratchDir streams;  // outside `folder`, whose files tests compare
+    const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") + KWAREL_CLI + " " + arguments +
+                                " >" + streams.file("out") + " 2>" + streams.file("err") + " </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(streams.file("out")), readFile(streams.file("err"))};
+}
+
+Diagnostics checkInFolder(const std::string& folder, const char* parameterFile) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    CheckRequest request;
+    request.parameterFile = parameterFile;
+    Diagnostics diagnostics;
+    checkJobFiles(*freshState(), request, diagnostics);
+    std::filesystem::current_path(previous);
+    return diagnostics;
 }
 
 std::string ParameterLines::text() const {

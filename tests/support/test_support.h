@@ -3,9 +3,12 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "driver/job_state.h"
+#include "input/diagnostics.h"
 
 namespace kwarel::testing {
 
@@ -28,8 +31,26 @@ void writeFile(const std::string& path, const std::string& contents);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
 
+// Every file and folder below `folder`, with the contents of the files.
+std::set<std::pair<std::string, std::string>> snapshot(const std::string& folder);
+
 // A JobState on the heap (it is large), fresh as a newly loaded library.
 std::unique_ptr<JobState> freshState();
+
+// What the command-line tool did: its exit status (-1 when it did not exit)
+// and what it wrote to stdout and stderr.
+struct CliOutcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the command-line tool with `arguments` (shell words) in `folder`, or
+// in the current folder when it is empty; stdin is empty.
+CliOutcome runCli(const std::string& arguments, const std::string& folder = "");
+
+// The input checker on `parameterFile` as `kwarel check` runs it in `folder`.
+Diagnostics checkInFolder(const std::string& folder, const char* parameterFile = "params.txt");
 
 // The 24 lines of a parameter file with the given paths and the usual
 // options; callers change single lines before joining them.
