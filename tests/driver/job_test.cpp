@@ -24,10 +24,7 @@ TEST(JobDriver, CompleteJobEndsWithEndfileAndReleasesItsLists) {
     Job job;
     auto state = testing::freshState();
     ASSERT_EQ(job.run(*state), 0);
-    const std::string first = job.result();
-    EXPECT_TRUE(first.ends_with("ENDCUTPIECE\n\nENDFILE\n"));
-    EXPECT_NE(first.find("PIPELINE       LINE-7\nDATE           01-02-26\n\nLENGTH-UNITS   MM\nBORE-UNITS     INCH\n\n"),
-              std::string::npos);
+    EXPECT_TRUE(job.result().ends_with("ENDCUTPIECE\n\nENDFILE\n"));
     EXPECT_EQ(state->shop.machines.count, 0);  // lists released at the end of the job
     EXPECT_EQ(state->cutFile.cutPieces.count, 0);
 }

@@ -43,19 +43,15 @@ TEST(Shortcuts, RotationFallingAFullTurnPerRunGoesOnFromTheEarlierRotation) {
     EXPECT_EQ(state->piecesCutShort, 0);
 }
 
-TEST(Shortcuts, BlocksOfRunsClashingAlikeAreSkipped) {
-    auto state = std::make_unique<JobState>();
-    planGeneratedPiece(*state, 3, 9);
-    EXPECT_GT(state->search.runsSkipped, 100000);
-    EXPECT_EQ(state->piecesCutShort, 0);
-}
-
-TEST(Shortcuts, RunsTheSimulationCannotTellApartAreSimulatedOnce) {
-    // Later criteria levels meet runs of earlier ones again, and runs that
-    // differ only in benders read the same: their outcomes are given again.
+// Blocks of runs that clash alike are skipped; later criteria levels meet
+// runs of earlier ones again, and runs that differ only in benders read the
+// same: their outcomes are given again.
+TEST(Shortcuts, RunsClashingAlikeAreSkippedAndRunsReadingAlikeSimulatedOnce) {
     auto state = std::make_unique<JobState>();
     planGeneratedPiece(*state, 3, 9);
     const SearchState& search = state->search;
+    EXPECT_GT(search.runsSkipped, 100000);
+    EXPECT_EQ(state->piecesCutShort, 0);
     EXPECT_GT(search.outcomesGivenAgain, search.runsSimulated / 10);
     EXPECT_LE(search.runsSimulated + search.outcomesGivenAgain, search.runsTried);
 }

@@ -67,19 +67,8 @@ TEST(ItemResolution, FailureTexts) {
     }
 }
 
-TEST(BendGeometry, SetbackAndArcUseTheJobConstants) {
-    auto s = testing::freshState();
-    double arc = 0.0;
-    const double setback = bendSetbackAndArc(s->options, 90, 100, 2, arc);
-    EXPECT_DOUBLE_EQ(setback, 100.00036732118498);  // 3.1416/180 makes the half angle a little over 45
-    EXPECT_DOUBLE_EQ(arc, 157.07999999999998);
-    s->options.INCLUDE_BEND_STRETCHING = 1;
-    bendSetbackAndArc(s->options, 90, 100, 2, arc);
-    EXPECT_NEAR(arc, 153.9384, 1e-9);
-    bendSetbackAndArc(s->options, 90, 100, 0, arc);
-    EXPECT_NEAR(arc, 157.08, 1e-9);
-}
-
+// The setback and arc formulas with their constants, stretching among them:
+// the reference jobs run_one_bend_mm and run_three_bends_inch.
 TEST(BendGeometry, WorkedExampleGivesThreeSteps) {
     auto s = testing::freshState();
     addTube(*s, "P1", 2.0, "A1", 100000, 1);
