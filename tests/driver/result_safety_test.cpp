@@ -71,16 +71,29 @@ int runCli(const Job& job, Limit limit, const char* argument = nullptr) {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -WTERMSIG(raw);
 }
 
-// What a job that ran out of memory may leave: the previous file, or a new
-// one that ends with the memory text.
-bool oldOrOutOfMemory(const std::string& result) {
-    return result == "OLD" || result.ends_with("ERROR - Not enough memory to complete the job.");
-}
-
 bool noTemporaryFiles(const Job& job) {
     for (const auto& entry : fs::directory_iterator(job.dir.path())) {
         if (entry.path().filename().string().find(".kwarel-") != std::string::npos) return false;
     }
+    return true;
+}
+
+// Runs a job under a memory fault with "OLD" as the previous result file:
+// the job either writes `complete` with status 0, or ends with status 17 and
+// leaves the previous file or a new one that ends with the memory text; no
+// temporary file stays. True when it ran out of memory.
+template <typename Run>
+bool wholeOrOutOfMemory(const Job& job, const std::string& complete, Run run, const std::string& label) {
+    writeFile(job.dir.file("result.txt"), "OLD");
+    const int status = run();
+    const std::string result = readFile(job.dir.file("result.txt"));
+    EXPECT_TRUE(noTemporaryFiles(job)) << label;
+    if (status == 0) {
+        EXPECT_TRUE(result == complete) << "another plan with status 0, " << label;
+        return false;
+    }
+    EXPECT_EQ(status, 17) << label << " " << readFile(job.dir.file("err.txt"));
+    EXPECT_TRUE(result == "OLD" || result.ends_with("ERROR - Not enough memory to complete the job.")) << label;
     return true;
 }
 
@@ -267,17 +280,8 @@ TEST(ResultFaults, RunningOutOfMemoryNeverPrintsAnotherPlan) {
     // until the job fits.
     int outOfMemory = 0;
     for (rlim_t margin = 1 << 18; margin <= 1 << 26; margin *= 2) {
-        writeFile(job.dir.file("result.txt"), "OLD");
-        const int status = runCli(job, limitTo(high + margin));
-        const std::string result = readFile(job.dir.file("result.txt"));
-        if (status == 0) {
-            EXPECT_EQ(result, complete) << margin;
-        } else {
-            ASSERT_EQ(status, 17) << margin << " " << readFile(job.dir.file("err.txt"));
-            ++outOfMemory;
-            EXPECT_TRUE(oldOrOutOfMemory(result)) << margin;
-        }
-        EXPECT_TRUE(noTemporaryFiles(job)) << margin;
+        const auto run = [&] { return runCli(job, limitTo(high + margin)); };
+        outOfMemory += wholeOrOutOfMemory(job, complete, run, "margin " + std::to_string(margin));
     }
     EXPECT_GT(outOfMemory, 0);
 }
@@ -308,18 +312,12 @@ TEST(ResultFaults, OneFailedAllocationOnAnyThreadEndsTheJob) {
     ASSERT_GT(total, 100);
     int outOfMemory = 0, offMainThread = 0;
     for (long failAt = 0; failAt < total; ++failAt) {
-        writeFile(job.dir.file("result.txt"), "OLD");
-        const int status = runFailing(failAt);
-        const std::string result = readFile(job.dir.file("result.txt"));
-        if (status == 0) {
-            EXPECT_TRUE(result == complete) << "another plan with status 0, allocation " << failAt;
-        } else {
-            ASSERT_EQ(status, 17) << failAt;
+        const auto run = [&] { return runFailing(failAt); };
+        if (wholeOrOutOfMemory(job, complete, run, "allocation " + std::to_string(failAt))) {
             ++outOfMemory;
-            if (testing::AllocationFault::lastFailedOffMainThread()) ++offMainThread;
-            EXPECT_TRUE(oldOrOutOfMemory(result)) << failAt;
+            offMainThread += testing::AllocationFault::lastFailedOffMainThread() ? 1 : 0;
         }
-        EXPECT_TRUE(noTemporaryFiles(job)) << failAt;
+        if (::testing::Test::HasFailure()) break;  // one report, not one per allocation
     }
     EXPECT_GT(outOfMemory, 0);
     EXPECT_GT(offMainThread, 0);

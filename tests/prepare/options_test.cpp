@@ -173,47 +173,42 @@ TEST(ToolingOptions, PriorityValues) {
     }
 }
 
-TEST(ToolingOptions, SpringbackCountsAgainstTheMachineAngle) {
-    for (int32_t maxAngle : {90, 91}) {
+// A piece the machine limits refuse or take: springback counts against the
+// machine's angle (88 + 3 on machines of 90 and 91 degrees), and the delivery
+// length is compared with the untruncated sum of the steps (987.6 tenths).
+TEST(ToolingOptions, MachineAngleAndDeliveryLength) {
+    const std::vector<testing::StepSetup> short987 = {straight(400.0), bend(157.6, 90, 100), straight(430.0, 0, 1)};
+    const struct {
+        int32_t maxAngle, springback, delivery, radius;
+        std::vector<testing::StepSetup> steps;
+        const char* failure;  // null: planned, with this developed length
+        int32_t devLength;
+    } cases[] = {
+        {90, 3, 1000000, 1000, oneBend(4000, 3000, 88),
+         "There is no machine available that can handle this pipe length or bend angle.", 0},
+        {91, 3, 1000000, 1000, oneBend(4000, 3000, 88), nullptr, 8570},
+        {180, 0, 900, 100, short987, "Pipe comes to 99 MM which is greater than the max delivery length.", 0},
+        {180, 0, 987, 100, short987, "Pipe comes to 99 MM which is greater than the max delivery length.", 0},
+        {180, 0, 988, 100, short987, nullptr, 987},
+    };
+    for (const auto& c : cases) {
         auto s = testing::freshState();
-        s->options.INCLUDE_BEND_SPRINGBACK = 1;
-        addMachine(*s, MachineSetup{"M1", 1, "B1", 1, 1000000, maxAngle});
-        addCapableBender(*s, "B1");
+        s->options.INCLUDE_BEND_SPRINGBACK = c.springback != 0;
+        addMachine(*s, MachineSetup{"M1", 1, "B1", 1, 1000000, c.maxAngle});
+        addCapableBender(*s, "B1", 1, c.radius);
         testing::PieceSetup piece;
-        piece.springbackAngle = 3;
-        addPreparedPiece(*s, piece, oneBend(4000, 3000, 88));
+        piece.springbackAngle = c.springback;
+        piece.maxDeliveryLength = c.delivery;
+        addPreparedPiece(*s, piece, c.steps);
         listOptions(*s, 0);
         s->cutFile.cutPieces.load(0);
-        if (maxAngle == 90) {
-            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
-            EXPECT_STREQ(s->cutFile.cutPieces.current.failureText,
-                         "There is no machine available that can handle this pipe length or bend angle.");
-        } else {
-            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 0);
-            EXPECT_EQ(optionCount(*s, 1), 2);
-        }
-    }
-}
-
-TEST(ToolingOptions, DeliveryLengthUsesTheUntruncatedSum) {
-    // Steps adding up to 987.6 tenths of a millimetre.
-    const std::vector<testing::StepSetup> steps = {straight(400.0), bend(157.6, 90, 100), straight(430.0, 0, 1)};
-    for (int32_t delivery : {900, 987, 988}) {
-        auto s = testing::freshState();
-        addMachine(*s, MachineSetup{"M1", 1, "B1", 1});
-        addCapableBender(*s, "B1", 1, 100);
-        testing::PieceSetup piece;
-        piece.maxDeliveryLength = delivery;
-        addPreparedPiece(*s, piece, steps);
-        listOptions(*s, 0);
-        s->cutFile.cutPieces.load(0);
-        if (delivery < 988) {
-            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 1);
-            EXPECT_STREQ(s->cutFile.cutPieces.current.failureText,
-                         "Pipe comes to 99 MM which is greater than the max delivery length.");
-        } else {
-            EXPECT_EQ(s->cutFile.cutPieces.current.failed, 0);
-            EXPECT_EQ(s->cutFile.cutPieces.current.devLength, 987);
+        const CutPieceRecord& p = s->cutFile.cutPieces.current;
+        const std::string name = std::to_string(c.maxAngle) + " " + std::to_string(c.delivery);
+        EXPECT_STREQ(p.failureText, c.failure != nullptr ? c.failure : "") << name;
+        EXPECT_EQ(p.failed, c.failure != nullptr ? 1 : 0) << name;
+        if (c.failure == nullptr) {
+            EXPECT_EQ(p.devLength, c.devLength) << name;
+            EXPECT_EQ(optionCount(*s, 1), 2) << name;
         }
     }
 }
