@@ -826,18 +826,9 @@ void pieceDataTail(const PieceReport& piece, std::string_view block, std::string
     out << '}';
 }
 
-bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
-                     std::string& error) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        error = "cannot write " + path;
-        return false;
-    }
-    // Opened only when some piece's programs were not kept with its data.
-    std::unique_ptr<ProgramReader> blocks;
-    std::size_t blocksRead = 0;
-    std::vector<std::string> programs;
-    std::size_t programCount = 0;
+namespace {
+
+Tally tallyOf(const JobReport& report) {
     Tally tally;
     for (const PieceReport& piece : report.pieces) {
         if (piece.record.failed == 0) ++tally.passed;
@@ -845,6 +836,66 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
         else ++tally.straight;
         tally.programs += piece.runCount;
     }
+    return tally;
+}
+
+// The pieces' page data, each with the separator before it: copied whole from
+// where it was kept when its block was at hand as the piece was drawn, else
+// kept up to its programs (or not at all) and finished with the programs read
+// back from the result file. Sets `error` and stops at the first failure.
+void writePiecesData(Out& out, std::FILE* file, const JobReport& report,
+                     const std::string& resultPath, std::string& error) {
+    // Opened only when some piece's programs were not kept with its data.
+    std::unique_ptr<ProgramReader> blocks;
+    std::size_t blocksRead = 0;
+    std::vector<std::string> programs;
+    std::size_t programCount = 0;
+    for (std::size_t i = 0; i < report.pieces.size(); ++i) {
+        const int32_t piece = static_cast<int32_t>(i);
+        const RunsData::Kept kept = report.runs.kept(piece);
+        if (kept == RunsData::Kept::Whole) {
+            // This piece and the whole ones after it in one copy.
+            std::size_t next = i + 1;
+            while (next < report.pieces.size() &&
+                   report.runs.kept(static_cast<int32_t>(next)) == RunsData::Kept::Whole) {
+                ++next;
+            }
+            out.flush();
+            if (!report.runs.copyTo(piece, static_cast<int32_t>(next), file)) {
+                error = "cannot read back the page data of the drawings";
+                return;
+            }
+            i = next - 1;
+            continue;
+        }
+        if (kept == RunsData::Kept::None && i > 0) out << ",\n";
+        if (blocks == nullptr) blocks = std::make_unique<ProgramReader>(resultPath);
+        for (; blocksRead < i; ++blocksRead) blocks->skip();
+        blocks->next(programs, programCount);
+        ++blocksRead;
+        if (kept == RunsData::Kept::UpToPrograms) {
+            out.flush();
+            if (!report.runs.copyTo(piece, piece + 1, file)) {
+                error = "cannot read back the page data of the drawings";
+                return;
+            }
+        } else {
+            writePieceHead(out, report, report.pieces[i]);
+        }
+        writePieceTail(out, report.pieces[i], programs, programCount);
+    }
+}
+
+}  // namespace
+
+bool writeHtmlReport(const JobReport& report, const std::string& resultPath, const std::string& path,
+                     std::string& error) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        error = "cannot write " + path;
+        return false;
+    }
+    const Tally tally = tallyOf(report);
     {
         Out out(file);
         writeHeader(out, report, tally);
@@ -854,46 +905,10 @@ bool writeHtmlReport(const JobReport& report, const std::string& resultPath, con
             << (report.options.DO_CLASH_CHECKING != 0 ? "1" : "0") << ',';
         writeMachines(out, report);
         out << ",\"pieces\":[";
-        for (std::size_t i = 0; i < report.pieces.size(); ++i) {
-            // The data written when the piece was drawn (with the separator
-            // before it): all of it when the piece's block was at hand then,
-            // else up to its programs, which are read from the result file.
-            const int32_t piece = static_cast<int32_t>(i);
-            const RunsData::Kept kept = report.runs.kept(piece);
-            if (kept == RunsData::Kept::Whole) {
-                // This piece and the whole ones after it in one copy.
-                std::size_t next = i + 1;
-                while (next < report.pieces.size() &&
-                       report.runs.kept(static_cast<int32_t>(next)) == RunsData::Kept::Whole) {
-                    ++next;
-                }
-                out.flush();
-                if (!report.runs.copyTo(piece, static_cast<int32_t>(next), file)) {
-                    error = "cannot read back the page data of the drawings";
-                    break;
-                }
-                i = next - 1;
-                continue;
-            }
-            if (kept == RunsData::Kept::None && i > 0) out << ",\n";
-            if (blocks == nullptr) blocks = std::make_unique<ProgramReader>(resultPath);
-            for (; blocksRead < i; ++blocksRead) blocks->skip();
-            blocks->next(programs, programCount);
-            ++blocksRead;
-            if (kept == RunsData::Kept::UpToPrograms) {
-                out.flush();
-                if (!report.runs.copyTo(piece, piece + 1, file)) {
-                    error = "cannot read back the page data of the drawings";
-                    break;
-                }
-            } else {
-                writePieceHead(out, report, report.pieces[i]);
-            }
-            writePieceTail(out, report.pieces[i], programs, programCount);
-        }
+        writePiecesData(out, file, report, resultPath, error);
         out << "]}</script>\n<script>" << kScript << "</script>\n</body></html>\n";
         out.flush();
-        if (out.failed()) error = "cannot write " + path;
+        if (out.failed() && error.empty()) error = "cannot write " + path;
     }
     const bool closed = std::fclose(file) == 0;
     if (!closed && error.empty()) error = "cannot write " + path;
