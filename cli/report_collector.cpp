@@ -157,6 +157,20 @@ void ReportCollector::runTried(const int16_t* run, int32_t length, const int32_t
     }
 }
 
+// Each run is wanted until the clashed runs the piece describes are all
+// known; after that they are only counted, so the search may give outcomes
+// again and account for blocks of runs at once.
+bool ReportCollector::wantsEachRun() const {
+    const std::size_t index = static_cast<std::size_t>(activePiece_);
+    return index >= report_.pieces.size() || report_.pieces[index].clashedRuns.size() < kDescribedClashes;
+}
+
+void ReportCollector::runsAccountedFor(int64_t clashed, int64_t duplicates) {
+    PieceReport& piece = current();
+    piece.outcomeCounts[static_cast<int32_t>(RunOutcome::RepeatClash)] += clashed;
+    piece.outcomeCounts[static_cast<int32_t>(RunOutcome::Duplicate)] += duplicates;
+}
+
 void ReportCollector::clashFound(const char* surface, const char* line, int32_t machine,
                                  const PipeShapeRecord* pieces, int32_t count) {
     lastClashLine_ = line;

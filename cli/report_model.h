@@ -245,6 +245,8 @@ public:
                        const char* name, BenderCheck why) override;
     void levelReached(int32_t level, bool searched) override;
     void runTried(const int16_t* run, int32_t length, const int32_t* rotations, RunOutcome outcome) override;
+    bool wantsEachRun() const override;
+    void runsAccountedFor(int64_t clashed, int64_t duplicates) override;
     void clashFound(const char* surface, const char* line, int32_t machine, const PipeShapeRecord* pieces,
                     int32_t count) override;
     void planningBegins(const JobState& state) override;

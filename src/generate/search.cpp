@@ -251,6 +251,11 @@ void rememberClash(const PieceSearch& s, const int16_t* run, const int32_t rotat
     }
 }
 
+// Whether the search has an observer that must be told of each run.
+bool observerWantsEachRun(const SearchState& tables) {
+    return tables.observer != nullptr && tables.observer->wantsEachRun();
+}
+
 // Simulates the run, or replays the last clashing simulation when the run
 // agrees with it on everything that simulation read, or gives the outcome of
 // an earlier simulation of a run it cannot be told from.
@@ -270,8 +275,8 @@ int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replaye
     const ClashMark before{clash.clashLineCount, clash.simulationSteps};
     OutcomeMemo& remembered = parts.search.outcomeMemo;
     std::string key;
-    // An observer is told of every simulation as it happens.
-    const bool keyed = parts.search.observer == nullptr && outcomeKey(s, run, rotations, load.hitsBackWall(total), key);
+    // An observer that wants each run is told of every simulation as it happens.
+    const bool keyed = !observerWantsEachRun(parts.search) && outcomeKey(s, run, rotations, load.hitsBackWall(total), key);
     const auto found = keyed ? remembered.outcomes.find(key) : remembered.outcomes.end();
     int32_t result = 0;
     if (found != remembered.outcomes.end()) {
@@ -526,6 +531,7 @@ bool skipClashBlock(const PieceSearch& s, const RunRegister& known, int16_t run[
         run[p] = s.tables().keptOptions[p - 1][digits[p]];
     }
     s.tables().runsSkipped += left;
+    if (DecisionObserver* observer = s.tables().observer) observer->runsAccountedFor(simulated, left - simulated);
     return true;
 }
 
@@ -581,8 +587,8 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
             observer->runTried(run, s.length, rotations, outcome);
         }
         if (passes && !duplicate && count < kMaxCandidates) addCandidate(s, count++, run);
-        // An observer is told of every run, so no block is skipped for it.
-        if (!passes && s.shortcuts() && observer == nullptr) skipClashBlock(s, known, run, digits, written);
+        // An observer that wants each run is told of every run, so no block is skipped for it.
+        if (!passes && s.shortcuts() && !observerWantsEachRun(parts.search)) skipClashBlock(s, known, run, digits, written);
     }
     return count;
 }
@@ -598,8 +604,11 @@ int32_t findRunsForLevel(const PieceSearch& s, const LevelFlags& flags) {
     for (int32_t row = 0; row < triedSearched; ++row) {
         known.add(hashRun(tables.triedRuns[row], s.length), tables.triedRuns[row]);
     }
+    // A chosen run is usually among the searched rows as well; it is kept
+    // once, so that counting the known rows of a block counts each run once.
     for (int32_t row = 0; row < kMaxSelected && tables.selectedScores[row] != -1; ++row) {
-        known.add(hashRun(tables.selectedRuns[row], s.length), tables.selectedRuns[row]);
+        const uint64_t hash = hashRun(tables.selectedRuns[row], s.length);
+        if (!known.contains(hash, tables.selectedRuns[row], s.length)) known.add(hash, tables.selectedRuns[row]);
     }
 
     int32_t count = 0;

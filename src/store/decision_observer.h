@@ -80,6 +80,18 @@ public:
     // simulation (if any) read them (entry p for straight p, 0 elsewhere).
     virtual void runTried(const int16_t* /*run*/, int32_t /*length*/, const int32_t* /*rotations*/, RunOutcome) {}
 
+    // Whether the observer must still be told of each run one by one, and of
+    // each simulation as it happens. While it is, the search neither gives
+    // outcomes again from its memo nor accounts for runs in blocks; once it
+    // is not, runs may reach it as counts (runsAccountedFor) and clashes the
+    // memo gives again reach runTried as RepeatClash without clashFound.
+    virtual bool wantsEachRun() const { return true; }
+
+    // A block of runs at the level last reached accounted for at once: each
+    // would have been tried one by one with the outcome RepeatClash
+    // (`clashed` of them) or Duplicate (`duplicates`).
+    virtual void runsAccountedFor(int64_t /*clashed*/, int64_t /*duplicates*/) {}
+
     // The envelope test found the pipe touching `surface`; `line` is the
     // clash line for it (without its line end), `pieces` the formed pipe as it
     // stood, `machine` the list index of the machine tested against. Called

@@ -56,6 +56,49 @@ TEST(Shortcuts, RunsClashingAlikeAreSkippedAndRunsReadingAlikeSimulatedOnce) {
     EXPECT_LE(search.runsSimulated + search.outcomesGivenAgain, search.runsTried);
 }
 
+// Counts the outcomes of the runs it is told of, one by one or in blocks;
+// wants each run only while `wantEach` is set.
+class OutcomeCounter : public JobWatcher {
+public:
+    explicit OutcomeCounter(bool wantEach) : wantEach_(wantEach) {}
+    void runTried(const int16_t*, int32_t, const int32_t*, RunOutcome outcome) override {
+        ++counts[outcome == RunOutcome::RepeatClash ? static_cast<int32_t>(RunOutcome::Clash)
+                                                    : static_cast<int32_t>(outcome)];
+    }
+    bool wantsEachRun() const override { return wantEach_; }
+    void runsAccountedFor(int64_t clashed, int64_t duplicates) override {
+        counts[static_cast<int32_t>(RunOutcome::Clash)] += clashed;
+        counts[static_cast<int32_t>(RunOutcome::Duplicate)] += duplicates;
+    }
+    int64_t counts[5] = {};
+
+private:
+    bool wantEach_;
+};
+
+// An observer that no longer wants each run is told of blocks as counts and
+// of outcomes given again: it learns the same outcomes as one told of each
+// run, and the guard counts the same steps. A chosen run that is also a
+// searched row of the tried-run table counts once as a duplicate in a block.
+TEST(Shortcuts, AnObserverToldOfBlocksCountsTheRunsOneByOne) {
+    std::string results[2];
+    int64_t steps[2] = {};
+    OutcomeCounter counters[2] = {OutcomeCounter(false), OutcomeCounter(true)};
+    for (const int wantEach : {0, 1}) {
+        auto state = std::make_unique<JobState>();
+        watchJob(*state, &counters[wantEach]);
+        results[wantEach] = planGeneratedPiece(*state, 5, 46);
+        steps[wantEach] = state->clash.simulationSteps;
+        EXPECT_EQ(state->search.runsSkipped > 0, wantEach == 0);
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_EQ(steps[0], steps[1]);
+    for (int32_t outcome = 0; outcome < 5; ++outcome) {
+        EXPECT_EQ(counters[0].counts[outcome], counters[1].counts[outcome]) << "outcome " << outcome;
+    }
+    EXPECT_GT(counters[0].counts[static_cast<int32_t>(RunOutcome::Duplicate)], 0);
+}
+
 // The guard, lowered, ends the search at the same run with and without the
 // shortcuts: runs accounted for in blocks and steps replayed, resumed or taken
 // up count as if made one by one.
