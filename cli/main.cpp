@@ -70,7 +70,12 @@ public:
         if (app->get_parent() == nullptr) return std::string("\n") + kUsage;
         std::string usage = CLI::Formatter::make_usage(app, name);
         const std::size_t at = usage.find("Usage:");
-        if (at != std::string::npos) usage.replace(at, 6, "usage: kwarel");
+        if (at != std::string::npos) {
+            // `kwarel help SUB` names the subcommand alone, `kwarel SUB --help`
+            // with the program's name before it.
+            usage.replace(at, 6, "usage:");
+            if (usage.compare(at + 6, 8, " kwarel ") != 0) usage.insert(at + 6, " kwarel");
+        }
         return usage;
     }
 };

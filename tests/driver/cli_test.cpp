@@ -32,6 +32,9 @@ TEST(CommandLine, HelpVersionAndUsage) {
     EXPECT_NE(checkHelp.out.find("usage: kwarel check"), std::string::npos);
     EXPECT_NE(checkHelp.out.find("--strict"), std::string::npos);
     EXPECT_EQ(checkHelp.out.find("13  parameter file not found"), std::string::npos);
+    // Asked of the subcommand itself: the same page, the program named once.
+    EXPECT_EQ(runCli("check --help").out, checkHelp.out);
+    EXPECT_NE(runCli("report --help").out.find("usage: kwarel report [OPTIONS]"), std::string::npos);
     EXPECT_EQ(runCli("help frobnicate").status, 64);
     EXPECT_EQ(runCli("check").status, 64);
 
