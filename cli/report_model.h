@@ -141,7 +141,11 @@ struct MachineRoom {
 // Safe to use from several threads.
 class RunsData {
 public:
+    // Keeps the data in a temporary file, or in memory where none can be made.
     RunsData();
+    // Keeps the data in `file` (owned from here on; null: in memory), whose
+    // writes may fail: the data from the first failed write on stay in memory.
+    explicit RunsData(std::FILE* file);
     ~RunsData();
     RunsData(const RunsData&) = delete;
     RunsData& operator=(const RunsData&) = delete;

@@ -13,8 +13,9 @@
 
 namespace kwarel::cli {
 
-RunsData::RunsData() {
-    file_ = std::tmpfile();
+RunsData::RunsData() : RunsData(std::tmpfile()) {}
+
+RunsData::RunsData(std::FILE* file) : file_(file) {
     // Unbuffered: every write reaches the file at once, so a failed one is
     // known while its text is still at hand.
     if (file_ != nullptr && std::setvbuf(file_, nullptr, _IONBF, 0) != 0) {
