@@ -24,9 +24,9 @@ constexpr int32_t kPhaseRotation = 3;
 // simulated for the current cut piece: the formed pipe, the feed line it was
 // built on, the motion phase, the clash lines each position added and the
 // steps made up to it. A run that agrees with it on everything positions 0
-// to k read (the options up to k; after a straight, the next bend's
-// additional material before and bend radius; the rotations of the
-// straights up to k; and a pipe that passes the load's back-wall test) resumes after position k with the same side effects, instead of
+// to k read (the options up to k, or k + 1 after a straight, the rotations
+// of the straights up to k, and a pipe that passes the load's back-wall
+// test) resumes after position k with the same side effects, instead of
 // simulating those positions again.
 struct SimulationCheckpoints {
     bool valid = false;

@@ -308,32 +308,26 @@ int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od,
     return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned, false);
 }
 
-// Whether two options of a bend agree on what the straight before it (the
-// load, before the first bend) reads of them: the additional material before
-// and the bend radius.
-bool sameForStraightBefore(const PrepareState& prep, const int16_t run[], const int16_t other[], int32_t bend) {
-    if (run[bend] == other[bend]) return true;
-    const RunPosition a = runPosition(prep, run, bend);
-    const RunPosition b = runPosition(prep, other, bend);
-    return a && b && a.option->extraBefore == b.option->extraBefore && a.step->bendRadius == b.step->bendRadius;
-}
-
 // Where a run may resume: the last position k of the previous run's
 // checkpoints such that the run agrees with that run on everything positions
-// 0 to k read: their options, of the bend after a straight what the straight
-// reads, and the rotations of the straights up to k. -1 when it must begin
-// at the load.
-int32_t resumePoint(const SimulationCheckpoints& record, const PrepareState& prep, const CutPieceRecord& piece,
+// 0 to k read. -1 when it must begin at the load.
+int32_t resumePoint(const SimulationCheckpoints& record, const CutPieceRecord& piece, int32_t optionCount,
                     const int16_t run[], const int32_t rotations[], bool backWallClear, int32_t last) {
     if (!record.valid || record.completed < 0 || !backWallClear || record.bendCount != piece.bendCount ||
-        record.optionCount != prep.bendOptions.count || std::strcmp(record.cutId, piece.cutId) != 0 ||
+        record.optionCount != optionCount || std::strcmp(record.cutId, piece.cutId) != 0 ||
         std::strcmp(record.spoolId, piece.spoolId) != 0) {
         return -1;
     }
     int32_t resume = -1;
+    int32_t compared = -1;  // positions 0 .. compared of the run agree with the record
     for (int32_t k = 0; k <= record.completed && k <= last; ++k) {
-        if (run[k] != record.ordinals[k]) return resume;
-        if (k % 2 == 0 && k < last && !sameForStraightBefore(prep, run, record.ordinals, k + 1)) return resume;
+        // A straight reads the option of the bend after it (the load reads the
+        // first bend's); a bend reads only its own.
+        const int32_t reads = (k % 2 == 0) ? std::min(k + 1, last) : k;
+        for (int32_t i = compared + 1; i <= reads; ++i) {
+            if (run[i] != record.ordinals[i]) return resume;
+        }
+        compared = std::max(compared, reads);
         if (k % 2 == 0 && k >= 2 && k <= last - 2 && rotations[k] != record.rotations[k]) return resume;
         resume = k;
     }
@@ -387,7 +381,7 @@ int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
     const bool backWallClear = !loadCheck(state, sim.prep, sim.shop, sim.run).hitsBackWall(sim.total);
     const int32_t resumeAfter =
         state.shortcuts
-            ? resumePoint(record, sim.prep, sim.piece, sim.run, rotations, backWallClear, sim.last)
+            ? resumePoint(record, sim.piece, sim.prep.bendOptions.count, sim.run, rotations, backWallClear, sim.last)
             : -1;
     if (resumeAfter < 0) {
         copyText(record.cutId, sim.piece.cutId);

@@ -196,46 +196,6 @@ TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
 }
 
-TEST(Simulate, ARunResumesAfterAStraightWhenTheNextBendDiffersInNothingTheStraightReads) {
-    // Straight 2 reads of bend 2 only its additional material before and its
-    // radius. After the first run, a run whose bend 2 is another bender's
-    // resumes after straight 2 and turns the pipe in bend 2 alone; one whose
-    // bend 2 needs 40 more before it feeds and turns straight 2 again. Each
-    // ends as the same run simulated from its load.
-    auto make = [](bool shortcuts) {
-        auto s = runOf({straight(1000), bend(1000, 90, 500), straight(300), bend(0, 90, 500), straight(500)},
-                       roomAndProbe(), {{}, {}, {0, 1, 90}, {}, {}});
-        testing::addOption(*s, {3, 0, 1});            // ordinal 1: another bender
-        testing::addOption(*s, {3, 0, 0, 1, 0, 40});  // ordinal 2: 40 more before
-        s->clash.shortcuts = shortcuts;
-        return s;
-    };
-    const int16_t otherBender[kMaxPositions] = {0, 0, 0, 1, 0};
-    const int16_t moreBefore[kMaxPositions] = {0, 0, 0, 2, 0};
-    auto turnsOf = [](const JobState& s) { return s.clash.pointTurns.hits + s.clash.pointTurns.computed; };
-    int64_t turns[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        const int16_t* second = i == 0 ? otherBender : moreBefore;
-        auto resumed = make(true);
-        ASSERT_EQ(simulate(*resumed, kFirstRun), 1);
-        resumed->prep.bendOptions.at(2).rotation = 90;  // as the plane rotations set it again
-        const int64_t before = turnsOf(*resumed);
-        ASSERT_EQ(simulate(*resumed, second), 1);
-        turns[i] = turnsOf(*resumed) - before;
-
-        auto plain = make(false);
-        ASSERT_EQ(simulate(*plain, second), 1);
-        const auto& got = resumed->clash.checkpoints.shapes;
-        const auto& want = plain->clash.checkpoints.shapes;
-        ASSERT_EQ(got.size(), want.size());
-        EXPECT_EQ(std::memcmp(got.data(), want.data(), sizeof(PipeShapeRecord) * want.size()), 0);
-        EXPECT_EQ(resumed->prep.bendOptions.at(2).rotation, plain->prep.bendOptions.at(2).rotation);
-    }
-    // Bend 2 turns the three pieces before it (seven points) in 18 steps.
-    EXPECT_EQ(turns[0], 18 * 7);
-    EXPECT_GT(turns[1], turns[0]);
-}
-
 TEST(TrialSearch, ReplayedClashesLowerRotationsAndOnlyFiftyTriedRowsAreSearched) {
     // Three bends in three planes: the plane rotations give straight 2 a
     // rotation of 90 before every run. Bend 2 is made only on the probe, so
