@@ -38,14 +38,23 @@ struct alignas(64) PointTurn {
 class PointTurns {
 public:
     static constexpr int kSlotBits = 18;  // 262,144 slots of 64 bytes: 16 MB per planning thread
+    // The table starts with 2^12 slots (256 KB) and grows fourfold, up to
+    // 2^slotBits, each time the turns computed since it was made reach half
+    // its slots. A small job thus clears a small table: a hash spreads even
+    // a few thousand turns over every page of a large one, and on a virtual
+    // machine the first touch of each page cost about 12 us (the whole 16 MB
+    // about 50 ms, most of the time of a small clash-checked job).
+    static constexpr int kFirstSlotBits = 12;
 
-    // A table of 2^slotBits slots (1 to 30; kSlotBits unless set). The
-    // number of slots decides only how many turns are kept, never a point.
+    // At most 2^slotBits slots (1 to 30; kSlotBits unless set). The number
+    // of slots decides only how many turns are kept, never a point.
     void setSlotBits(int slotBits) {
         release();
         slotBits_ = slotBits < 1 ? 1 : slotBits > 30 ? 30 : slotBits;
     }
     int slotBits() const { return slotBits_; }
+    // The bits of the table as it is now (0 before its first use).
+    int slotBitsInUse() const { return slots_ ? bitsInUse_ : 0; }
 
     // The centre, angle and kind of the turns of one motion step.
     struct Step {
@@ -61,13 +70,20 @@ public:
         return s;
     }
 
-    // Whether the slots can be used (allocating them on first use).
-    bool ready() { return slots_ || (!unavailable_ && allocate()); }
+    // Whether the slots can be used (allocating them on first use, and a
+    // larger table once the present one is half used). Called before the
+    // slots of a step are looked up, so that none of them moves.
+    bool ready() {
+        if (slots_ && bitsInUse_ < slotBits_ && computed - computedBefore_ >= (int64_t{1} << (bitsInUse_ - 1))) {
+            grow();
+        }
+        return slots_ || (!unavailable_ && allocate());
+    }
 
     // The slot of the turn of (u, v), asked for ahead of its use so that the
     // slots of all the points of a step are fetched from memory together.
     std::size_t slotOf(const Step& s, double u, double v) const {
-        const std::size_t slot = mix(mix(s.seed, bits(u)), bits(v)) >> (64 - slotBits_);
+        const std::size_t slot = mix(mix(s.seed, bits(u)), bits(v)) >> (64 - bitsInUse_);
         __builtin_prefetch(&slots_[slot]);
         return slot;
     }
@@ -94,6 +110,7 @@ public:
     void release() {
         slots_.reset();
         unavailable_ = false;
+        bitsInUse_ = 0;
     }
 
     // Turns taken from a slot and turns computed, for the benchmarks.
@@ -112,9 +129,12 @@ private:
         return h ^ (h >> 31);
     }
     bool allocate();
+    void grow();
 
     std::unique_ptr<PointTurn[]> slots_;
     int slotBits_ = kSlotBits;
+    int bitsInUse_ = 0;
+    int64_t computedBefore_ = 0;  // `computed` when the present table was made
     bool unavailable_ = false;  // the allocation failed: compute every turn
 };
 

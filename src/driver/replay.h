@@ -52,7 +52,7 @@ void copyRunsForDrawing(const JobState& state, const int32_t* rows, const int32_
 // The shop's machines and a prepare and clash part of its own, which replays
 // for drawing work in; one per thread that replays.
 //
-// Without clash checking its point turns keep 2^14 slots (1 MB) instead of a
+// Without clash checking its point turns keep at most 2^14 slots (1 MB) instead of a
 // planning thread's 2^18 (16 MB): a replay then makes one step per motion,
 // and on a generated job of 1,000 pieces the small table takes 1.13 million
 // of the 2.47 million turns from its slots against 1.21 million for the large

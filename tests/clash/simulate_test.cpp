@@ -341,7 +341,8 @@ TEST(Simulate, LeavingOutClearPiecesChangesNoResult) {
 // same bits were turned the same way before. Random pipes moved by random
 // steps, each twice (the second time from the kept turns), must end bit for
 // bit where computing every turn leaves them, with the planning threads'
-// table and with one of four slots, where turns keep replacing each other.
+// table (which grows while they turn) and with one of four slots, where
+// turns keep replacing each other.
 TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
     std::mt19937 gen(5);
     std::uniform_real_distribution<double> coord(-3000, 3000);
@@ -393,6 +394,8 @@ TEST(Simulate, KeptPointTurnsGiveTheComputedBits) {
     EXPECT_GT(kept->clash.pointTurns.hits, kept->clash.pointTurns.computed);
     EXPECT_GT(few->clash.pointTurns.hits, 0);
     EXPECT_GT(few->clash.pointTurns.computed, kept->clash.pointTurns.computed);
+    // The planning threads' table grew on the way, letting its turns go.
+    EXPECT_GT(kept->clash.pointTurns.slotBitsInUse(), PointTurns::kFirstSlotBits);
 }
 
 }  // namespace
