@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "driver/job.h"
+#include "driver/result_file.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     const int32_t status = kwarel::readAndCheckJob(*state, argv[1]);
     if (status != 0) {
         std::fprintf(stderr, "job status %d\n", status);
+        kwarel::abandonResultTarget(state->resultTarget);
         return 1;
     }
     kwarel::prepareCutPieces(*state);
@@ -91,5 +93,7 @@ int main(int argc, char** argv) {
     std::printf("point turns: %lld taken from the kept ones, %lld computed\n",
                 static_cast<long long>(state->clash.pointTurns.hits),
                 static_cast<long long>(state->clash.pointTurns.computed));
+    // The pieces were timed, not written: the job's result file is left as it was.
+    kwarel::abandonResultTarget(state->resultTarget);
     return 0;
 }
