@@ -39,7 +39,7 @@ class PointTurns {
 public:
     static constexpr int kSlotBits = 18;  // 262,144 slots of 64 bytes: 16 MB per planning thread
     // The table starts with 2^12 slots (256 KB) and grows fourfold, up to
-    // 2^slotBits, each time the turns computed since it was made reach half
+    // 2^slotBits, each time the turns computed since it was made reach twice
     // its slots. A small job thus clears a small table: a hash spreads even
     // a few thousand turns over every page of a large one, and on a virtual
     // machine the first touch of each page cost about 12 us (the whole 16 MB
@@ -71,10 +71,10 @@ public:
     }
 
     // Whether the slots can be used (allocating them on first use, and a
-    // larger table once the present one is half used). Called before the
+    // larger table once twice its slots have been computed). Called before the
     // slots of a step are looked up, so that none of them moves.
     bool ready() {
-        if (slots_ && bitsInUse_ < slotBits_ && computed - computedBefore_ >= (int64_t{1} << (bitsInUse_ - 1))) {
+        if (slots_ && bitsInUse_ < slotBits_ && computed - computedBefore_ >= (int64_t{2} << bitsInUse_)) {
             grow();
         }
         return slots_ || (!unavailable_ && allocate());
