@@ -52,13 +52,13 @@ void copyRunsForDrawing(const JobState& state, const int32_t* rows, const int32_
 // The shop's machines and a prepare and clash part of its own, which replays
 // for drawing work in; one per thread that replays.
 //
-// Without clash checking its point turns keep at most 2^14 slots (1 MB) instead of a
-// planning thread's 2^18 (16 MB): a replay then makes one step per motion,
-// and on a generated job of 1,000 pieces the small table takes 1.13 million
-// of the 2.47 million turns from its slots against 1.21 million for the large
-// one, while zeroing the large table cost more than the turns it keeps
-// besides. With clash checking a replay steps through every motion as the
-// search did, and the room keeps as many slots as a planning thread.
+// Without clash checking its point turns keep at most 2^14 slots (1 MB)
+// instead of a planning thread's 2^18 (16 MB): a replay then makes one step
+// per motion, and on a generated job of 1,000 pieces the small table takes
+// 1.13 million of the 2.47 million turns from its slots against 1.21 million
+// for the large one, while zeroing the large table cost more than the turns
+// it keeps besides. With clash checking a replay steps through every motion
+// as the search did, and the room keeps as many slots as a planning thread.
 struct DrawingRoom {
     static constexpr int kUntestedSlotBits = 14;
     Shop shop;
