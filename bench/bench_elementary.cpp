@@ -68,6 +68,21 @@ void BM_Elementary(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
 }
 
+// The same arguments two at a time (atanMany, sinCosMany).
+template <Which which>
+void BM_ElementaryMany(benchmark::State& state) {
+    const std::vector<double> values = arguments(which);
+    std::vector<double> out(values.size()), other(values.size());
+    const int count = static_cast<int>(values.size());
+    for (auto _ : state) {
+        if constexpr (which == kAtan) kwarel::elementary::atanMany(values.data(), out.data(), count);
+        if constexpr (which == kSinCos) kwarel::elementary::sinCosMany(values.data(), out.data(), other.data(), count);
+        benchmark::DoNotOptimize(out.data());
+        benchmark::DoNotOptimize(other.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
+}
+
 BENCHMARK(BM_Elementary<kSin, true>)->Name("Elementary/sin/kwarel");
 BENCHMARK(BM_Elementary<kSin, false>)->Name("Elementary/sin/runtime");
 BENCHMARK(BM_Elementary<kCos, true>)->Name("Elementary/cos/kwarel");
@@ -78,6 +93,8 @@ BENCHMARK(BM_Elementary<kTan, true>)->Name("Elementary/tan/kwarel");
 BENCHMARK(BM_Elementary<kTan, false>)->Name("Elementary/tan/runtime");
 BENCHMARK(BM_Elementary<kAtan, true>)->Name("Elementary/atan/kwarel");
 BENCHMARK(BM_Elementary<kAtan, false>)->Name("Elementary/atan/runtime");
+BENCHMARK(BM_ElementaryMany<kAtan>)->Name("Elementary/atan/kwarel-many");
+BENCHMARK(BM_ElementaryMany<kSinCos>)->Name("Elementary/sincos/kwarel-many");
 BENCHMARK(BM_Elementary<kAcos, true>)->Name("Elementary/acos/kwarel");
 BENCHMARK(BM_Elementary<kAcos, false>)->Name("Elementary/acos/runtime");
 

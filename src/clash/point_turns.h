@@ -88,21 +88,26 @@ public:
         return slot;
     }
 
-    // Turns (u, v) with `turn(u, v)`, or takes the point a turn with the
-    // very same inputs gave; `slot` is slotOf(s, u, v).
-    template <typename Turn>
-    void apply(std::size_t slot, const Step& s, double& u, double& v, Turn&& turn) {
-        PointTurn& kept = slots_[slot];
+    // Takes the point a turn of (u, v) with the very same inputs gave, when
+    // the slot holds one; `slot` is slotOf(s, u, v).
+    bool take(std::size_t slot, const Step& s, double& u, double& v) {
+        const PointTurn& kept = slots_[slot];
         if (kept.kind == s.kind && kept.angle == s.angle && same(kept.u, u) && same(kept.v, v) &&
             same(kept.cu, s.cu) && same(kept.cv, s.cv)) {
             u = kept.outU;
             v = kept.outV;
             ++hits;
-            return;
+            return true;
         }
+        return false;
+    }
+
+    // Keeps the turn of (u, v) to (outU, outV) in its slot, in place of
+    // whatever the slot held.
+    void keep(std::size_t slot, const Step& s, double u, double v, double outU, double outV) {
+        PointTurn& kept = slots_[slot];
         kept.u = u, kept.v = v, kept.cu = s.cu, kept.cv = s.cv, kept.angle = s.angle, kept.kind = s.kind;
-        turn(u, v);
-        kept.outU = u, kept.outV = v;
+        kept.outU = outU, kept.outV = outV;
         ++computed;
     }
 

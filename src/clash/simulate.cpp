@@ -635,6 +635,49 @@ int32_t shiftPipeSideways(ClashState& state, int32_t delta) {
 
 namespace {
 
+// The direction angles in two halves, so that the arctangents of many
+// points can be taken together: the tangent of the angle the point makes
+// with the nearer axis, or false with the angle itself where the point lies
+// on an axis through the centre; then the angle from that tangent's
+// arctangent, by quadrant.
+inline bool planarTangent(double cx, double cy, double x, double y, double& value) {
+    if (x == cx) {
+        value = cy < y ? 90.0 : 270.0;
+        return false;
+    }
+    if (y == cy) {
+        value = cx < x ? 0.0 : 180.0;
+        return false;
+    }
+    value = std::fabs(y - cy) / std::fabs(x - cx);
+    return true;
+}
+
+inline double planarFromArctangent(double cx, double cy, double x, double y, double arctangent) {
+    const double a = toDegrees(arctangent);
+    if (y <= cy) return cx < x ? 360.0 - a : a + 180.0;
+    return x <= cx ? 180.0 - a : a;
+}
+
+inline bool axialTangent(double cy, double cz, double y, double z, double& value) {
+    if (y == cy) {
+        value = cz < z ? 0.0 : 180.0;
+        return false;
+    }
+    if (z == cz) {
+        value = cy < y ? 90.0 : 270.0;
+        return false;
+    }
+    value = std::fabs(y - cy) / std::fabs(z - cz);
+    return true;
+}
+
+inline double axialFromArctangent(double cy, double cz, double y, double z, double arctangent) {
+    const double a = toDegrees(arctangent);
+    if (z <= cz) return cy < y ? 180.0 - a : a + 180.0;
+    return y <= cy ? 360.0 - a : a;
+}
+
 // How one bend step moves the formed pipe: it rides on the end of the arc,
 // so it moves by (dx, dy) with the arc's end, then turns by `turn` degrees
 // about the point (cx, cy) where that end now is.
@@ -665,9 +708,8 @@ BendMotion bendMotion(int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t 
     return motion;
 }
 
-void turnAboutArcEnd(const BendMotion& m, double& x, double& y) {
-    const double d = distance2(m.cx, m.cy, x, y);
-    double phi = planarAngle(m.cx, m.cy, x, y);
+// The direction of a point seen from the arc's end after the step's turn.
+inline double turnedPlanar(const BendMotion& m, double phi) {
     if (m.hand == kLeftHand) {
         phi = phi + m.turn;
         if (phi > 360) phi = phi - 360;
@@ -675,20 +717,88 @@ void turnAboutArcEnd(const BendMotion& m, double& x, double& y) {
         phi = phi - m.turn;
         if (phi < 0) phi = phi + 360;
     }
+    return phi;
+}
+
+void turnAboutArcEnd(const BendMotion& m, double& x, double& y) {
+    const double d = distance2(m.cx, m.cy, x, y);
+    const double phi = turnedPlanar(m, planarAngle(m.cx, m.cy, x, y));
     double sine, cosine;
     elementary::sinCos(toRadians(phi), sine, cosine);
     x = m.cx + d * cosine;
     y = m.cy + d * sine;
 }
 
-// Turns every point of the formed pipe with `turn`: the start, end and (of
-// an arc) centre of each piece, in the plane of coordinates u and v of
-// PipeShapeRecord (x and y for a bend, y and z for a rotation). With the
-// shortcuts a turn already made with the same bits is taken from the
-// thread's point turns; the slots of all points are fetched first, together.
-template <typename Turn>
+inline bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Most points one step turns: three per piece of the longest pipe.
+constexpr int kMostPoints = 3 * kMaxPositions;
+
+// turnAboutArcEnd on `count` points (xs[i], ys[i]), their arctangents, sines
+// and cosines taken together: each point gets the bits of its single turn.
+void turnManyAboutArcEnd(const BendMotion& m, int count, double* xs, double* ys) {
+    double tangents[kMostPoints], angles[kMostPoints], radians[kMostPoints], sines[kMostPoints], cosines[kMostPoints];
+    bool onAxis[kMostPoints];
+    for (int i = 0; i < count; ++i) {
+        onAxis[i] = !planarTangent(m.cx, m.cy, xs[i], ys[i], tangents[i]);
+        if (onAxis[i]) angles[i] = tangents[i], tangents[i] = 1.0;  // the angle itself; any tangent will do
+    }
+    elementary::atanMany(tangents, tangents, count);
+    for (int i = 0; i < count; ++i) {
+        const double phi = onAxis[i] ? angles[i] : planarFromArctangent(m.cx, m.cy, xs[i], ys[i], tangents[i]);
+        radians[i] = toRadians(turnedPlanar(m, phi));
+    }
+    elementary::sinCosMany(radians, sines, cosines, count);
+    for (int i = 0; i < count; ++i) {
+        const double d = distance2(m.cx, m.cy, xs[i], ys[i]);
+        xs[i] = m.cx + d * cosines[i];
+        ys[i] = m.cy + d * sines[i];
+    }
+}
+
+// The direction of a point seen from the feed line after a rotation step.
+inline double turnedAxial(double phi, int32_t angle) {
+    phi = phi + angle;
+    if (phi > 360) phi = phi - 360;
+    if (angle < 0) phi = phi + 360;
+    return phi;
+}
+
+// A rotation step's turn (placeAtAxialAngle at the turned direction) of
+// `count` points (ys[i], zs[i]) about the feed line, their arctangents,
+// sines and cosines taken together: each point gets the bits of its single
+// turn.
+void turnManyAboutFeedLine(double cy, double cz, int32_t angle, int count, double* ys, double* zs) {
+    double tangents[kMostPoints], angles[kMostPoints], radians[kMostPoints], sines[kMostPoints], cosines[kMostPoints];
+    bool onAxis[kMostPoints];
+    for (int i = 0; i < count; ++i) {
+        onAxis[i] = !axialTangent(cy, cz, ys[i], zs[i], tangents[i]);
+        if (onAxis[i]) angles[i] = tangents[i], tangents[i] = 1.0;  // the angle itself; any tangent will do
+    }
+    elementary::atanMany(tangents, tangents, count);
+    for (int i = 0; i < count; ++i) {
+        const double phi = onAxis[i] ? angles[i] : axialFromArctangent(cy, cz, ys[i], zs[i], tangents[i]);
+        radians[i] = toRadians(turnedAxial(phi, angle));
+    }
+    elementary::sinCosMany(radians, sines, cosines, count);
+    for (int i = 0; i < count; ++i) {
+        const double d = distance2(cy, cz, ys[i], zs[i]);
+        if (d == 0.0) continue;  // the point on the feed line stays
+        ys[i] = cy + d * sines[i];
+        zs[i] = cz + d * cosines[i];
+    }
+}
+
+// Turns every point of the formed pipe: the start, end and (of an arc)
+// centre of each piece, in the plane of coordinates u and v of
+// PipeShapeRecord (x and y for a bend, y and z for a rotation). `turn` turns
+// one point, `turnMany` arrays of them with the same bits. Without the
+// shortcuts each point is turned on its own. With them a turn already made
+// with the same bits is taken from the thread's point turns (the slots of
+// all points are fetched first, together) and the rest are turned together.
+template <typename Turn, typename TurnMany>
 void turnPoints(ClashState& state, const PointTurns::Step& turns, double PipeShapeRecord::*const u[3],
-                double PipeShapeRecord::*const v[3], Turn turn) {
+                double PipeShapeRecord::*const v[3], Turn turn, TurnMany turnMany) {
     const int32_t count = state.pipeShapes.count;
     if (!state.shortcuts || count > kMaxPositions || !state.pointTurns.ready()) {
         for (int32_t i = 0; i < count; ++i) {
@@ -698,18 +808,57 @@ void turnPoints(ClashState& state, const PointTurns::Step& turns, double PipeSha
         }
         return;
     }
-    std::size_t slots[3 * kMaxPositions];
+    std::size_t slots[kMostPoints];
     int32_t n = 0;
     for (int32_t i = 0; i < count; ++i) {
         const PipeShapeRecord& piece = state.pipeShapes.at(i);
         const int points = piece.pieceType == kArcPiece ? 3 : 2;
         for (int k = 0; k < points; ++k) slots[n++] = state.pointTurns.slotOf(turns, piece.*u[k], piece.*v[k]);
     }
+    // The points no slot holds: where they are, their slots and their bits.
+    double* whereU[kMostPoints];
+    double* whereV[kMostPoints];
+    std::size_t missedSlots[kMostPoints];
+    double fromU[kMostPoints], fromV[kMostPoints], toU[kMostPoints], toV[kMostPoints];
+    int32_t missed = 0;
+    // Points met again in this step: where they are, and which missed point they are.
+    double* againU[kMostPoints];
+    double* againV[kMostPoints];
+    int32_t againOf[kMostPoints];
+    int32_t again = 0;
     n = 0;
     for (int32_t i = 0; i < count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         const int points = piece.pieceType == kArcPiece ? 3 : 2;
-        for (int k = 0; k < points; ++k) state.pointTurns.apply(slots[n++], turns, piece.*u[k], piece.*v[k], turn);
+        for (int k = 0; k < points; ++k) {
+            const std::size_t slot = slots[n++];
+            double& pu = piece.*u[k];
+            double& pv = piece.*v[k];
+            if (state.pointTurns.take(slot, turns, pu, pv)) continue;
+            // Where one piece joins the next, their common point comes again
+            // within the next three: it is turned once.
+            int32_t same = missed - 1;
+            while (same >= 0 && same >= missed - 3 && !(sameBits(fromU[same], pu) && sameBits(fromV[same], pv))) --same;
+            if (same >= 0 && same >= missed - 3) {
+                againU[again] = &pu, againV[again] = &pv, againOf[again] = same;
+                ++again;
+                ++state.pointTurns.hits;
+                continue;
+            }
+            whereU[missed] = &pu, whereV[missed] = &pv, missedSlots[missed] = slot;
+            fromU[missed] = toU[missed] = pu, fromV[missed] = toV[missed] = pv;
+            ++missed;
+        }
+    }
+    turnMany(missed, toU, toV);
+    for (int32_t i = 0; i < missed; ++i) {
+        state.pointTurns.keep(missedSlots[i], turns, fromU[i], fromV[i], toU[i], toV[i]);
+        *whereU[i] = toU[i];
+        *whereV[i] = toV[i];
+    }
+    for (int32_t i = 0; i < again; ++i) {
+        *againU[i] = toU[againOf[i]];
+        *againV[i] = toV[againOf[i]];
     }
 }
 
@@ -741,7 +890,9 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     // angle and whether the hand is the left one.
     const PointTurns::Step turns =
         PointTurns::step(hand == kLeftHand ? TurnKind::BendLeft : TurnKind::BendOther, m.cx, m.cy, m.turn);
-    turnPoints(state, turns, kXs, kYs, [&m](double& x, double& y) { turnAboutArcEnd(m, x, y); });
+    turnPoints(
+        state, turns, kXs, kYs, [&m](double& x, double& y) { turnAboutArcEnd(m, x, y); },
+        [&m](int points, double* xs, double* ys) { turnManyAboutArcEnd(m, points, xs, ys); });
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }
@@ -755,13 +906,11 @@ int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t out
     const double cy = static_cast<double>(feedLineY(bendRadius, hand));
     const double cz = axisHeight(state, outsideDiameter);
     auto turn = [cy, cz, angle](double& y, double& z) {
-        double phi = axialAngle(cy, cz, y, z) + angle;
-        if (phi > 360) phi = phi - 360;
-        if (angle < 0) phi = phi + 360;
-        placeAtAxialAngle(cy, cz, phi, y, z);
+        placeAtAxialAngle(cy, cz, turnedAxial(axialAngle(cy, cz, y, z), angle), y, z);
     };
     // A point's turn reads the point, the feed line and the angle.
-    turnPoints(state, PointTurns::step(TurnKind::Rotation, cy, cz, angle), kYs, kZs, turn);
+    turnPoints(state, PointTurns::step(TurnKind::Rotation, cy, cz, angle), kYs, kZs, turn,
+               [cy, cz, angle](int points, double* ys, double* zs) { turnManyAboutFeedLine(cy, cz, angle, points, ys, zs); });
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }
@@ -778,19 +927,15 @@ int32_t rotatePipeStep(ClashState& state, int16_t hand, int32_t angle, int32_t o
 }
 
 double planarAngle(double cx, double cy, double x, double y) {
-    if (x == cx) return cy < y ? 90.0 : 270.0;
-    if (y == cy) return cx < x ? 0.0 : 180.0;
-    const double a = toDegrees(elementary::atan(std::fabs(y - cy) / std::fabs(x - cx)));
-    if (y <= cy) return cx < x ? 360.0 - a : a + 180.0;
-    return x <= cx ? 180.0 - a : a;
+    double value;
+    if (!planarTangent(cx, cy, x, y, value)) return value;
+    return planarFromArctangent(cx, cy, x, y, elementary::atan(value));
 }
 
 double axialAngle(double cy, double cz, double y, double z) {
-    if (y == cy) return cz < z ? 0.0 : 180.0;
-    if (z == cz) return cy < y ? 90.0 : 270.0;
-    const double a = toDegrees(elementary::atan(std::fabs(y - cy) / std::fabs(z - cz)));
-    if (z <= cz) return cy < y ? 180.0 - a : a + 180.0;
-    return y <= cy ? 360.0 - a : a;
+    double value;
+    if (!axialTangent(cy, cz, y, z, value)) return value;
+    return axialFromArctangent(cy, cz, y, z, elementary::atan(value));
 }
 
 int32_t placeAtAxialAngle(double cy, double cz, double angle, double& y, double& z) {

@@ -1560,4 +1560,182 @@ double acos(double x) {
     return acosCommon(x, result) ? result : detail::accurate(detail::Function::acos, x);
 }
 
+// --- two at a time -----------------------------------------------------------
+//
+// The common paths of atan and of sin and cos together, on two arguments at
+// once in the vector unit: every lane makes the operations of the single
+// call, in its order, so each gives the single call's bits. Table rows are
+// fetched lane by lane. A lane the common path does not cover (special
+// arguments, sin and cos of |x| >= 2^10, a rounding it cannot decide) is
+// answered by the single call.
+
+namespace {
+
+typedef double Two __attribute__((vector_size(16)));
+
+inline Two twoOf(double a, double b) { return Two{a, b}; }
+inline Two both(double a) { return Two{a, a}; }
+
+inline void twoProductTwo(Two a, Two b, Two& p, Two& e) {
+    p = a * b;
+    const Two ca = both(kSplitter) * a;
+    const Two ah = ca - (ca - a);
+    const Two al = a - ah;
+    const Two cb = both(kSplitter) * b;
+    const Two bh = cb - (cb - b);
+    const Two bl = b - bh;
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+inline Two magnitudeTwo(Two x) { return Two{magnitude(x[0]), magnitude(x[1])}; }
+
+// atanFastPositive on two arguments, 2^-27 <= x <= 2^54.
+inline void atanFastPositiveTwo(Two x, Two& hiOut, Two& loOut) {
+    const int big0 = static_cast<int>(x[0] > 1.0);
+    const int big1 = static_cast<int>(x[1] > 1.0);
+    const Two above = twoOf(big0 ? 1.0 : 0.0, big1 ? 1.0 : 0.0);
+    const Two below = twoOf(big0 ? 0.0 : 1.0, big1 ? 0.0 : 1.0);
+    const Two p = above + below * x;
+    const Two q = below + above * x;
+    const Two z = p / q;
+    Two zqHi, zqLo;
+    twoProductTwo(z, q, zqHi, zqLo);
+    const Two zLow = ((p - zqHi) - zqLo) * z;
+    const Two scaled = z * both(64.0) + both(0.5);
+    const int index0 = static_cast<int>(scaled[0]);
+    const int index1 = static_cast<int>(scaled[1]);
+    const AsinRow& row0 = kAtanSeries[index0];
+    const AsinRow& row1 = kAtanSeries[index1];
+    const ShortPair& slope0 = kAtanSlope[index0];
+    const ShortPair& slope1 = kAtanSlope[index1];
+    const Two d = z - twoOf(static_cast<double>(index0), static_cast<double>(index1)) * both(0.015625);
+    const Two dd = d + zLow;
+    Two c[9];
+    for (int k = 0; k < 9; ++k) c[k] = twoOf(row0.c[k], row1.c[k]);
+    const Two d2 = dd * dd;
+    const Two d4 = d2 * d2;
+    const Two low = (c[0] + c[1] * dd) + (c[2] + c[3] * dd) * d2;
+    const Two high = (c[4] + c[5] * dd) + (c[6] + c[7] * dd) * d2;
+    const Two tail = (low + (high + c[8] * d4) * d4) * d2;
+    const Two split = both(kSplitter) * d;
+    const Two dHigh = split - (split - d);
+    const Two sign = below - above;
+    const Two slopeHi = twoOf(slope0.hi, slope1.hi);
+    const Two slopeLo = twoOf(slope0.lo, slope1.lo);
+    const Two product = sign * (slopeHi * dHigh);
+    const DoubleDouble& base0 = big0 ? kAtanComplement[index0] : row0.c0;
+    const DoubleDouble& base1 = big1 ? kAtanComplement[index1] : row1.c0;
+    const Two baseHi = twoOf(base0.hi, base1.hi);
+    const Two baseLo = twoOf(base0.lo, base1.lo);
+    const Two hi = baseHi + product;
+    const Two sumError = (baseHi - hi) + product;
+    const Two c1Hi = twoOf(row0.c1.hi, row1.c1.hi);
+    const Two rest = (slopeHi * (d - dHigh) + slopeLo * d) + (c1Hi * zLow + tail);
+    hiOut = hi;
+    loOut = (sumError + baseLo) + sign * rest;
+}
+
+// decide() on both lanes; bit i of the result is set when lane i decided.
+inline int decideTwo(Two hi, Two lo, Two error, Two& result) {
+    const Two low = hi + (lo - error);
+    const Two high = hi + (lo + error);
+    result = low;
+    return (low[0] == high[0] ? 1 : 0) | (low[1] == high[1] ? 2 : 0);
+}
+
+bool atanOrdinary(double x) {
+    double unused;
+    return !atanSpecial(x, unused);
+}
+
+void atanTwo(const double* in, double* out) {
+    const double x[2] = {in[0], in[1]};  // `out` may be `in`
+    if (!atanOrdinary(x[0]) || !atanOrdinary(x[1])) {
+        out[0] = atan(x[0]);
+        out[1] = atan(x[1]);
+        return;
+    }
+    const Two v = twoOf(x[0], x[1]);
+    Two hi, lo, result;
+    atanFastPositiveTwo(magnitudeTwo(v), hi, lo);
+    const int decided = decideTwo(hi, lo, both(0x1p-63) * hi, result);
+    for (int lane = 0; lane < 2; ++lane) {
+        out[lane] = (decided & (1 << lane)) != 0 ? result[lane] * kSign[x[lane] < 0 ? 1 : 0]
+                                                 : detail::accurate(detail::Function::atan, x[lane]);
+    }
+}
+
+// sin and cos of x with 2^-27 <= |x| < 2^10 by reduceSmall.
+bool sinCosOrdinary(double x) { return !sinCosTanSpecial(x) && magnitude(x) < 0x1p10; }
+
+void sinCosTwo(const double* in, double* s, double* c) {
+    const double x[2] = {in[0], in[1]};  // `s` or `c` may be `in`
+    if (!sinCosOrdinary(x[0]) || !sinCosOrdinary(x[1])) {
+        sinCos(x[0], s[0], c[0]);
+        sinCos(x[1], s[1], c[1]);
+        return;
+    }
+    const Two v = twoOf(x[0], x[1]);
+    // reduceSmall
+    const Two k = (v * both(k256OverPi) + both(kRoundToInteger)) - both(kRoundToInteger);
+    const Two sPart = v - k * both(kPiOver256_1);
+    const Two p2 = k * both(kPiOver256_2);
+    const Two y0 = sPart - p2;
+    const Two yLow0 = ((sPart - y0) - p2) - k * both(kPiOver256_3);
+    const Two y = y0 + yLow0;  // fastTwoSum
+    const Two yLow = yLow0 - (y - y0);
+    const int n[2] = {static_cast<int>(k[0]), static_cast<int>(k[1])};
+    // series
+    const Two split = both(kSplitter) * y;
+    const Two yHigh = split - (split - y);
+    const Two yRest = y - yHigh;
+    const Two y2 = y * y;
+    const Two sinTail =
+        y * y2 * (both(-1.0 / 6) + y2 * (both(1.0 / 120) + y2 * both(-1.0 / 5040)));
+    const Two cosTail = y2 * (both(-0.5) + y2 * (both(1.0 / 24) + y2 * both(-1.0 / 720)));
+    const Two sinRest = yLow + sinTail;
+    const Two cosRest = cosTail - y * yLow;
+    // sinOfSum for sin (steps n and n + 128) and cos (n + 128 and n + 256).
+    const ShortPair a0 = sinOfStep(n[0]), a1 = sinOfStep(n[1]);
+    const ShortPair b0 = sinOfStep(n[0] + 128), b1 = sinOfStep(n[1] + 128);
+    const ShortPair e0 = sinOfStep(n[0] + 256), e1 = sinOfStep(n[1] + 256);
+    auto sinOfSumTwo = [&](ShortPair s0, ShortPair s1, ShortPair c0, ShortPair c1, Two& hiOut, Two& loOut) {
+        const Two sHi = twoOf(s0.hi, s1.hi), sLo = twoOf(s0.lo, s1.lo);
+        const Two cHi = twoOf(c0.hi, c1.hi), cLo = twoOf(c0.lo, c1.lo);
+        const Two p = cHi * yHigh;
+        const Two hi = sHi + p;
+        const Two sumError = (sHi - hi) + p;
+        const Two small = (sumError + sLo) + (cHi * yRest + cLo * y);
+        hiOut = hi;
+        loOut = small + ((cHi + cLo) * sinRest + (sHi + sLo) * cosRest);
+    };
+    Two sinHi, sinLo, cosHi, cosLo, sinResult, cosResult;
+    sinOfSumTwo(a0, a1, b0, b1, sinHi, sinLo);
+    sinOfSumTwo(b0, b1, e0, e1, cosHi, cosLo);
+    const int sinDecided = decideTwo(sinHi, sinLo, both(kSinCosBound) * magnitudeTwo(sinHi), sinResult);
+    const int cosDecided = decideTwo(cosHi, cosLo, both(kSinCosBound) * magnitudeTwo(cosHi), cosResult);
+    for (int lane = 0; lane < 2; ++lane) {
+        // tooSmall: the reduction's error could reach 2^-70 of y.
+        const bool small = magnitude(y[lane]) < 0x1p-110 * 0x1p70;
+        s[lane] = !small && (sinDecided & (1 << lane)) != 0 ? sinResult[lane]
+                                                            : detail::accurate(detail::Function::sin, x[lane]);
+        c[lane] = !small && (cosDecided & (1 << lane)) != 0 ? cosResult[lane]
+                                                            : detail::accurate(detail::Function::cos, x[lane]);
+    }
+}
+
+}  // namespace
+
+void atanMany(const double* x, double* out, int count) {
+    int i = 0;
+    for (; i + 2 <= count; i += 2) atanTwo(x + i, out + i);
+    if (i < count) out[i] = atan(x[i]);
+}
+
+void sinCosMany(const double* x, double* s, double* c, int count) {
+    int i = 0;
+    for (; i + 2 <= count; i += 2) sinCosTwo(x + i, s + i, c + i);
+    if (i < count) sinCos(x[i], s[i], c[i]);
+}
+
 }  // namespace kwarel::elementary

@@ -29,6 +29,12 @@ double acos(double x);  // NaN outside [-1, 1]
 // argument reduction and the polynomial are shared.
 void sinCos(double x, double& sine, double& cosine);
 
+// atan(x[i]) into out[i], and sin and cos of x[i] into s[i] and c[i], for i
+// below `count`: bit for bit the single calls' results, two arguments at a
+// time in the vector unit. `out`, `s` or `c` may be `x`.
+void atanMany(const double* x, double* out, int count);
+void sinCosMany(const double* x, double* s, double* c, int count);
+
 // The two paths on their own, for the accuracy checks: the common path
 // returns false when it cannot decide the rounding; the accurate path always
 // answers.

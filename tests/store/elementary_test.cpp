@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <algorithm>
 #include <random>
 #include <vector>
 
 #include "store/elementary.h"
+#include "store/elementary_arguments.h"
 
 namespace kwarel {
 namespace {
@@ -120,6 +122,43 @@ TEST(Elementary, SinCosGivesTheBitsOfSinAndCos) {
         std::memcpy(&any, &bits, sizeof any);
         failures += expectSame(any) ? 0 : 1;
         if (i < 2000) failures += expectSame(std::nextafter(i * 1.5707963267948966, 0.0)) ? 0 : 1;
+    }
+}
+
+// Two at a time, every argument gives the single call's bits: the edges of
+// both functions, arguments of every kind the accuracy checks draw (the
+// simulation's angles and ratios, table edges, next to multiples of pi/2,
+// huge ones) and random bit patterns, paired in every combination of kinds
+// and with an odd count left over.
+TEST(Elementary, ManyGiveTheBitsOfSingleCalls) {
+    std::vector<double> values = {0.0, -0.0, 0x1p-1074, 0x1p-28, 0x1p-27, -0x1p-27, 1.0, -1.0, 0x1p54, 0x1.0000000000001p54,
+                                  0x1p10, 0x1.fffffffffffffp9, -0x1p10, 0x1p20, 1e300, kInfinity, -kInfinity, kNaN};
+    for (const auto f : {el::detail::Function::sin, el::detail::Function::atan}) {
+        elementary_arguments::Random random = elementary_arguments::randomFor(f, elementary_arguments::kDefaultSeed);
+        for (uint64_t i = 0; i < 200000; ++i) values.push_back(elementary_arguments::argument(f, random, i));
+    }
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 20000; ++i) {
+        const uint64_t bits = random();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+    }
+    std::shuffle(values.begin() + 18, values.end(), random);
+    const int count = static_cast<int>(values.size()) | 1;
+    values.resize(static_cast<std::size_t>(count), 0.5);
+    std::vector<double> atans(values.size()), sines(values.size()), cosines(values.size());
+    el::atanMany(values.data(), atans.data(), count);
+    el::sinCosMany(values.data(), sines.data(), cosines.data(), count);
+    int failures = 0;
+    for (int i = 0; i < count && failures < 5; ++i) {
+        const double x = values[static_cast<std::size_t>(i)];
+        double s, c;
+        el::sinCos(x, s, c);
+        const bool same = sameBits(atans[static_cast<std::size_t>(i)], el::atan(x)) &&
+                          sameBits(sines[static_cast<std::size_t>(i)], s) && sameBits(cosines[static_cast<std::size_t>(i)], c);
+        EXPECT_TRUE(same) << "argument " << x << " at " << i;
+        failures += same ? 0 : 1;
     }
 }
 
