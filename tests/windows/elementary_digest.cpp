@@ -9,7 +9,8 @@
 //   kwarel_elementary_digest --list NAME [ARGUMENTS]      every argument and result, in hex
 //
 // A line: NAME COUNT DIGEST, the digest FNV-1a over the 8 bytes of every
-// result in order (sincos: sine then cosine of the sin arguments), then
+// result in order (sincos: sine then cosine of the sin arguments; atanmany
+// and sincosmany: the same two at a time), then
 // "elementary digest: N functions".
 #include <cinttypes>
 #include <cstdint>
@@ -26,7 +27,7 @@ namespace el = kwarel::elementary;
 namespace args = kwarel::elementary_arguments;
 using el::detail::Function;
 
-enum class Which { sin, cos, sinCos, tan, atan, acos };
+enum class Which { sin, cos, sinCos, tan, atan, acos, atanMany, sinCosMany };
 
 struct Entry {
     const char* name;
@@ -39,6 +40,7 @@ constexpr Entry kEntries[] = {
     {"sin", Which::sin, Function::sin, 1},    {"cos", Which::cos, Function::cos, 1},
     {"sincos", Which::sinCos, Function::sin, 2}, {"tan", Which::tan, Function::tan, 1},
     {"atan", Which::atan, Function::atan, 1}, {"acos", Which::acos, Function::acos, 1},
+    {"atanmany", Which::atanMany, Function::atan, 1}, {"sincosmany", Which::sinCosMany, Function::sin, 2},
 };
 
 void evaluate(Which which, double x, double (&results)[2]) {
@@ -49,6 +51,22 @@ void evaluate(Which which, double x, double (&results)[2]) {
         case Which::tan: results[0] = el::tan(x); break;
         case Which::atan: results[0] = el::atan(x); break;
         case Which::acos: results[0] = el::acos(x); break;
+        // Two at a time, the argument in the first lane beside a fixed one.
+        case Which::atanMany: {
+            const double pair[2] = {x, 0.75};
+            double out[2];
+            el::atanMany(pair, out, 2);
+            results[0] = out[0];
+            break;
+        }
+        case Which::sinCosMany: {
+            const double pair[2] = {x, 0.75};
+            double sines[2], cosines[2];
+            el::sinCosMany(pair, sines, cosines, 2);
+            results[0] = sines[0];
+            results[1] = cosines[0];
+            break;
+        }
     }
 }
 

@@ -40,7 +40,7 @@ program=$work/kwarel_elementary_digest.exe
 cp "$build/kwarel_elementary_digest.exe" "$program"
 
 run_windows() { (cd "$work" && timeout 900 "$wine" "$program" "$@" 2>/dev/null | tr -d '\r'); }
-program_runs() { [ "$(run_windows 1 | tail -n 1)" = "elementary digest: 6 functions" ]; }
+program_runs() { [ "$(run_windows 1 | tail -n 1)" = "elementary digest: 8 functions" ]; }
 show_program() { run_windows 1; }
 prepare_wine32_prefix program_runs show_program "kwarel_elementary_digest.exe does not run under $wine"
 
@@ -49,14 +49,14 @@ run_windows "$count" >"$work/windows.txt"
 wait_for_wineserver
 
 lines=$(wc -l <"$work/linux.txt")
-if [ "$lines" -ne 7 ] || [ "$(tail -n 1 "$work/linux.txt")" != "elementary digest: 6 functions" ]; then
+if [ "$lines" -ne 9 ] || [ "$(tail -n 1 "$work/linux.txt")" != "elementary digest: 8 functions" ]; then
     cat "$work/linux.txt"
     echo "FAIL: the Linux program printed something else than six digests"
     exit 1
 fi
 if cmp -s "$work/linux.txt" "$work/windows.txt"; then
     echo "PASS: the 32-bit Windows build gives the bits of the Linux build on $count arguments of each of:" \
-         "$(head -n 6 "$work/linux.txt" | awk '{print $1}' | tr '\n' ' ')"
+         "$(head -n 8 "$work/linux.txt" | awk '{print $1}' | tr '\n' ' ')"
     sed 's/^/  /' "$work/linux.txt"
     exit 0
 fi
