@@ -258,15 +258,19 @@ std::array<Vec, 3> basisOf(const Vec& p0, const Vec& p1, const Vec& p2) {
     return {e1, e2, cross(e1, e2)};
 }
 
-// The rigid placement that carries `from` (the last frame's first pieces)
-// onto `to` (a frame's pieces); false when it does not reproduce them.
-// `a` holds the points of the last frame's pieces (pointsOf); its first
-// b.size() points are those of the first `count` pieces.
-// The basis of the last frame's points i1 and i2 (with its first point),
-// kept from frame to frame: the frames of a run mostly pick the same two.
+// The rigid placement that carries the last frame's first pieces onto `to`
+// (a frame's pieces); false when it does not reproduce them. `a` holds the
+// points of the last frame's pieces (pointsOf); its first b.size() points are
+// those of the first `count` pieces.
+//
+// The placement follows from three of the points: the first, the one
+// farthest from it and the one farthest off the line through those two. A
+// rigid placement keeps distances, so the three are chosen among the last
+// frame's points, once for each number of points: the frames of a run have
+// at most one number per bend.
 struct BasisFrom {
+    std::size_t points = 0;  // the number of points i1, i2 and the basis are for; 0: none yet
     std::size_t i1 = 0, i2 = 0;
-    bool known = false;
     std::array<Vec, 3> basis{};
 };
 
@@ -275,24 +279,25 @@ bool placementOf(const std::vector<Vec>& a, const ShapePiece* to, int32_t count,
     pointsOf(to, count, b);
     if (b.empty()) return true;
     if (b.size() > a.size()) return false;
-    std::size_t i1 = 0, i2 = 0;
-    double far = -1.0;
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        const Vec d = minus(b[i], b[0]);
-        if (dot(d, d) > far) far = dot(d, d), i1 = i;
-    }
-    Vec axis = minus(b[i1], b[0]);
-    unit(axis);
-    far = -1.0;
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        const Vec d = minus(b[i], b[0]);
-        const Vec off = cross(d, axis);
-        if (dot(off, off) > far) far = dot(off, off), i2 = i;
-    }
-    if (!from.known || from.i1 != i1 || from.i2 != i2) {
+    if (from.points != b.size()) {
+        std::size_t i1 = 0, i2 = 0;
+        double far = -1.0;
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            const Vec d = minus(a[i], a[0]);
+            if (dot(d, d) > far) far = dot(d, d), i1 = i;
+        }
+        Vec axis = minus(a[i1], a[0]);
+        unit(axis);
+        far = -1.0;
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            const Vec d = minus(a[i], a[0]);
+            const Vec off = cross(d, axis);
+            if (dot(off, off) > far) far = dot(off, off), i2 = i;
+        }
         from.basis = basisOf(a[0], a[i1], a[i2]);
-        from.i1 = i1, from.i2 = i2, from.known = true;
+        from.points = b.size(), from.i1 = i1, from.i2 = i2;
     }
+    const std::size_t i1 = from.i1, i2 = from.i2;
     const std::array<Vec, 3>& bf = from.basis;
     const auto bt = basisOf(b[0], b[i1], b[i2]);
     double r[3][3];
