@@ -734,26 +734,42 @@ inline bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) 
 // Most points one step turns: three per piece of the longest pipe.
 constexpr int kMostPoints = 3 * kMaxPositions;
 
-// turnAboutArcEnd on `count` points (xs[i], ys[i]), their arctangents, sines
-// and cosines taken together: each point gets the bits of its single turn.
-void turnManyAboutArcEnd(const BendMotion& m, int count, double* xs, double* ys) {
-    double tangents[kMostPoints], angles[kMostPoints], radians[kMostPoints], sines[kMostPoints], cosines[kMostPoints];
+// Turns `count` points (us[i], vs[i]) about a centre, their arctangents,
+// sines and cosines taken together: `tangent(u, v, value)` is the point's
+// direction tangent (false with the direction itself on an axis),
+// `turned(u, v, direction, onAxis)` its direction after the turn in degrees
+// (`direction` the arctangent, or the direction on an axis), and
+// `place(u, v, sine, cosine)` puts it there. Each point gets the bits of its
+// single turn.
+template <typename Tangent, typename Turned, typename Place>
+void turnMany(int count, double* us, double* vs, Tangent tangent, Turned turned, Place place) {
+    double tangents[kMostPoints], radians[kMostPoints], sines[kMostPoints], cosines[kMostPoints];
+    double onAxisAngles[kMostPoints];
     bool onAxis[kMostPoints];
     for (int i = 0; i < count; ++i) {
-        onAxis[i] = !planarTangent(m.cx, m.cy, xs[i], ys[i], tangents[i]);
-        if (onAxis[i]) angles[i] = tangents[i], tangents[i] = 1.0;  // the angle itself; any tangent will do
+        onAxis[i] = !tangent(us[i], vs[i], tangents[i]);
+        if (onAxis[i]) onAxisAngles[i] = tangents[i], tangents[i] = 1.0;  // any tangent will do
     }
     elementary::atanMany(tangents, tangents, count);
     for (int i = 0; i < count; ++i) {
-        const double phi = onAxis[i] ? angles[i] : planarFromArctangent(m.cx, m.cy, xs[i], ys[i], tangents[i]);
-        radians[i] = toRadians(turnedPlanar(m, phi));
+        radians[i] = toRadians(turned(us[i], vs[i], onAxis[i] ? onAxisAngles[i] : tangents[i], onAxis[i]));
     }
     elementary::sinCosMany(radians, sines, cosines, count);
-    for (int i = 0; i < count; ++i) {
-        const double d = distance2(m.cx, m.cy, xs[i], ys[i]);
-        xs[i] = m.cx + d * cosines[i];
-        ys[i] = m.cy + d * sines[i];
-    }
+    for (int i = 0; i < count; ++i) place(us[i], vs[i], sines[i], cosines[i]);
+}
+
+// turnAboutArcEnd on `count` points (xs[i], ys[i]).
+void turnManyAboutArcEnd(const BendMotion& m, int count, double* xs, double* ys) {
+    turnMany(
+        count, xs, ys, [&m](double x, double y, double& value) { return planarTangent(m.cx, m.cy, x, y, value); },
+        [&m](double x, double y, double direction, bool onAxis) {
+            return turnedPlanar(m, onAxis ? direction : planarFromArctangent(m.cx, m.cy, x, y, direction));
+        },
+        [&m](double& x, double& y, double sine, double cosine) {
+            const double d = distance2(m.cx, m.cy, x, y);
+            x = m.cx + d * cosine;
+            y = m.cy + d * sine;
+        });
 }
 
 // The direction of a point seen from the feed line after a rotation step.
@@ -765,28 +781,19 @@ inline double turnedAxial(double phi, int32_t angle) {
 }
 
 // A rotation step's turn (placeAtAxialAngle at the turned direction) of
-// `count` points (ys[i], zs[i]) about the feed line, their arctangents,
-// sines and cosines taken together: each point gets the bits of its single
-// turn.
+// `count` points (ys[i], zs[i]) about the feed line.
 void turnManyAboutFeedLine(double cy, double cz, int32_t angle, int count, double* ys, double* zs) {
-    double tangents[kMostPoints], angles[kMostPoints], radians[kMostPoints], sines[kMostPoints], cosines[kMostPoints];
-    bool onAxis[kMostPoints];
-    for (int i = 0; i < count; ++i) {
-        onAxis[i] = !axialTangent(cy, cz, ys[i], zs[i], tangents[i]);
-        if (onAxis[i]) angles[i] = tangents[i], tangents[i] = 1.0;  // the angle itself; any tangent will do
-    }
-    elementary::atanMany(tangents, tangents, count);
-    for (int i = 0; i < count; ++i) {
-        const double phi = onAxis[i] ? angles[i] : axialFromArctangent(cy, cz, ys[i], zs[i], tangents[i]);
-        radians[i] = toRadians(turnedAxial(phi, angle));
-    }
-    elementary::sinCosMany(radians, sines, cosines, count);
-    for (int i = 0; i < count; ++i) {
-        const double d = distance2(cy, cz, ys[i], zs[i]);
-        if (d == 0.0) continue;  // the point on the feed line stays
-        ys[i] = cy + d * sines[i];
-        zs[i] = cz + d * cosines[i];
-    }
+    turnMany(
+        count, ys, zs, [cy, cz](double y, double z, double& value) { return axialTangent(cy, cz, y, z, value); },
+        [cy, cz, angle](double y, double z, double direction, bool onAxis) {
+            return turnedAxial(onAxis ? direction : axialFromArctangent(cy, cz, y, z, direction), angle);
+        },
+        [cy, cz](double& y, double& z, double sine, double cosine) {
+            const double d = distance2(cy, cz, y, z);
+            if (d == 0.0) return;  // the point on the feed line stays
+            y = cy + d * sine;
+            z = cz + d * cosine;
+        });
 }
 
 // Turns every point of the formed pipe: the start, end and (of an arc)
