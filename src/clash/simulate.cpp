@@ -640,16 +640,22 @@ namespace {
 // with the nearer axis, or false with the angle itself where the point lies
 // on an axis through the centre; then the angle from that tangent's
 // arctangent, by quadrant.
-inline bool planarTangent(double cx, double cy, double x, double y, double& value) {
-    if (x == cx) {
-        value = cy < y ? 90.0 : 270.0;
+//
+// Both direction angles take the tangent |v - cv| / |u - cu| and give 90 or
+// 270 on u = cu, 0 or 180 on v = cv: the planar angle with u, v = x, y,
+// asking u = cu first, the axial angle with u, v = z, y, asking v = cv
+// first. The order decides the point at the centre itself.
+inline bool directionTangent(double cu, double cv, double u, double v, bool uFirst, double& value) {
+    const bool onU = u == cu, onV = v == cv;
+    if (onU && (uFirst || !onV)) {
+        value = cv < v ? 90.0 : 270.0;
         return false;
     }
-    if (y == cy) {
-        value = cx < x ? 0.0 : 180.0;
+    if (onV) {
+        value = cu < u ? 0.0 : 180.0;
         return false;
     }
-    value = std::fabs(y - cy) / std::fabs(x - cx);
+    value = std::fabs(v - cv) / std::fabs(u - cu);
     return true;
 }
 
@@ -657,19 +663,6 @@ inline double planarFromArctangent(double cx, double cy, double x, double y, dou
     const double a = toDegrees(arctangent);
     if (y <= cy) return cx < x ? 360.0 - a : a + 180.0;
     return x <= cx ? 180.0 - a : a;
-}
-
-inline bool axialTangent(double cy, double cz, double y, double z, double& value) {
-    if (y == cy) {
-        value = cz < z ? 0.0 : 180.0;
-        return false;
-    }
-    if (z == cz) {
-        value = cy < y ? 90.0 : 270.0;
-        return false;
-    }
-    value = std::fabs(y - cy) / std::fabs(z - cz);
-    return true;
 }
 
 inline double axialFromArctangent(double cy, double cz, double y, double z, double arctangent) {
@@ -761,7 +754,8 @@ void turnMany(int count, double* us, double* vs, Tangent tangent, Turned turned,
 // turnAboutArcEnd on `count` points (xs[i], ys[i]).
 void turnManyAboutArcEnd(const BendMotion& m, int count, double* xs, double* ys) {
     turnMany(
-        count, xs, ys, [&m](double x, double y, double& value) { return planarTangent(m.cx, m.cy, x, y, value); },
+        count, xs, ys,
+        [&m](double x, double y, double& value) { return directionTangent(m.cx, m.cy, x, y, true, value); },
         [&m](double x, double y, double direction, bool onAxis) {
             return turnedPlanar(m, onAxis ? direction : planarFromArctangent(m.cx, m.cy, x, y, direction));
         },
@@ -784,7 +778,8 @@ inline double turnedAxial(double phi, int32_t angle) {
 // `count` points (ys[i], zs[i]) about the feed line.
 void turnManyAboutFeedLine(double cy, double cz, int32_t angle, int count, double* ys, double* zs) {
     turnMany(
-        count, ys, zs, [cy, cz](double y, double z, double& value) { return axialTangent(cy, cz, y, z, value); },
+        count, ys, zs,
+        [cy, cz](double y, double z, double& value) { return directionTangent(cz, cy, z, y, false, value); },
         [cy, cz, angle](double y, double z, double direction, bool onAxis) {
             return turnedAxial(onAxis ? direction : axialFromArctangent(cy, cz, y, z, direction), angle);
         },
@@ -935,13 +930,13 @@ int32_t rotatePipeStep(ClashState& state, int16_t hand, int32_t angle, int32_t o
 
 double planarAngle(double cx, double cy, double x, double y) {
     double value;
-    if (!planarTangent(cx, cy, x, y, value)) return value;
+    if (!directionTangent(cx, cy, x, y, true, value)) return value;
     return planarFromArctangent(cx, cy, x, y, elementary::atan(value));
 }
 
 double axialAngle(double cy, double cz, double y, double z) {
     double value;
-    if (!axialTangent(cy, cz, y, z, value)) return value;
+    if (!directionTangent(cz, cy, z, y, false, value)) return value;
     return axialFromArctangent(cy, cz, y, z, elementary::atan(value));
 }
 

@@ -36,7 +36,8 @@ TEST(Simulate, DirectionAngles) {
     const double a = 44.99989477067122;  // atan(1) x 360 / 6.2832
     const struct { double x, y, planar, axial; } cases[] = {  // seen from (0, 0)
         {0, 5, 90, 0},    {0, -5, 270, 180},       {5, 0, 0, 90},           {-5, 0, 180, 270},
-        {1, 1, a, a},     {-1, 1, 180 - a, 360 - a}, {-1, -1, a + 180, a + 180}, {1, -1, 360 - a, 180 - a}};
+        {1, 1, a, a},     {-1, 1, 180 - a, 360 - a}, {-1, -1, a + 180, a + 180}, {1, -1, 360 - a, 180 - a},
+        {0, 0, 270, 180}};  // the centre itself: each asks its own axis first
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(planarAngle(0, 0, c.x, c.y), c.planar) << c.x << ", " << c.y;
         EXPECT_DOUBLE_EQ(axialAngle(0, 0, c.x, c.y), c.axial) << c.x << ", " << c.y;

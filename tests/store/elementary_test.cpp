@@ -131,8 +131,9 @@ TEST(Elementary, SinCosGivesTheBitsOfSinAndCos) {
 // huge ones) and random bit patterns, paired in every combination of kinds
 // and with an odd count left over.
 TEST(Elementary, ManyGiveTheBitsOfSingleCalls) {
-    std::vector<double> values = {0.0, -0.0, 0x1p-1074, 0x1p-28, 0x1p-27, -0x1p-27, 1.0, -1.0, 0x1p54, 0x1.0000000000001p54,
-                                  0x1p10, 0x1.fffffffffffffp9, -0x1p10, 0x1p20, 1e300, kInfinity, -kInfinity, kNaN};
+    std::vector<double> values = {0.0,    -0.0,   0x1p-1074, 0x1p-28,     0x1p-27, -0x1p-27,
+                                  1.0,    -1.0,   0x1p54,    0x1.0000000000001p54, 0x1p10,
+                                  0x1.fffffffffffffp9, -0x1p10, 0x1p20, 1e300, kInfinity, -kInfinity, kNaN};
     for (const auto f : {el::detail::Function::sin, el::detail::Function::atan}) {
         elementary_arguments::Random random = elementary_arguments::randomFor(f, elementary_arguments::kDefaultSeed);
         for (uint64_t i = 0; i < 200000; ++i) values.push_back(elementary_arguments::argument(f, random, i));
@@ -151,12 +152,11 @@ TEST(Elementary, ManyGiveTheBitsOfSingleCalls) {
     el::atanMany(values.data(), atans.data(), count);
     el::sinCosMany(values.data(), sines.data(), cosines.data(), count);
     int failures = 0;
-    for (int i = 0; i < count && failures < 5; ++i) {
-        const double x = values[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < values.size() && failures < 5; ++i) {
+        const double x = values[i];
         double s, c;
         el::sinCos(x, s, c);
-        const bool same = sameBits(atans[static_cast<std::size_t>(i)], el::atan(x)) &&
-                          sameBits(sines[static_cast<std::size_t>(i)], s) && sameBits(cosines[static_cast<std::size_t>(i)], c);
+        const bool same = sameBits(atans[i], el::atan(x)) && sameBits(sines[i], s) && sameBits(cosines[i], c);
         EXPECT_TRUE(same) << "argument " << x << " at " << i;
         failures += same ? 0 : 1;
     }
