@@ -791,6 +791,54 @@ void turnManyAboutFeedLine(double cy, double cz, int32_t angle, int count, doubl
         });
 }
 
+// The points of one step that no kept turn holds, turned together once all
+// are known: where each is, its slot and its bits; and the points met again
+// within the step, with the missed point each one is.
+struct MissedPoints {
+    double* whereU[kMostPoints];
+    double* whereV[kMostPoints];
+    std::size_t slots[kMostPoints];
+    double fromU[kMostPoints], fromV[kMostPoints], toU[kMostPoints], toV[kMostPoints];
+    int32_t missed = 0;
+    double* againU[kMostPoints];
+    double* againV[kMostPoints];
+    int32_t againOf[kMostPoints];
+    int32_t again = 0;
+
+    // Notes the point (u, v) whose slot did not hold its turn. Where one
+    // piece joins the next, their common point comes again within the next
+    // three: it is turned once.
+    void add(PointTurns& kept, std::size_t slot, double& u, double& v) {
+        int32_t same = missed - 1;
+        while (same >= 0 && same >= missed - 3 && !(sameBits(fromU[same], u) && sameBits(fromV[same], v))) --same;
+        if (same >= 0 && same >= missed - 3) {
+            againU[again] = &u, againV[again] = &v, againOf[again] = same;
+            ++again;
+            ++kept.hits;
+            return;
+        }
+        whereU[missed] = &u, whereV[missed] = &v, slots[missed] = slot;
+        fromU[missed] = toU[missed] = u, fromV[missed] = toV[missed] = v;
+        ++missed;
+    }
+
+    // Turns the noted points with `turnMany`, keeps their turns and puts
+    // every noted point where it turned to.
+    template <typename TurnMany>
+    void turn(PointTurns& kept, const PointTurns::Step& turns, TurnMany& turnMany) {
+        turnMany(missed, toU, toV);
+        for (int32_t i = 0; i < missed; ++i) {
+            kept.keep(slots[i], turns, fromU[i], fromV[i], toU[i], toV[i]);
+            *whereU[i] = toU[i];
+            *whereV[i] = toV[i];
+        }
+        for (int32_t i = 0; i < again; ++i) {
+            *againU[i] = toU[againOf[i]];
+            *againV[i] = toV[againOf[i]];
+        }
+    }
+};
+
 // Turns every point of the formed pipe: the start, end and (of an arc)
 // centre of each piece, in the plane of coordinates u and v of
 // PipeShapeRecord (x and y for a bend, y and z for a rotation). `turn` turns
@@ -810,58 +858,26 @@ void turnPoints(ClashState& state, const PointTurns::Step& turns, double PipeSha
         }
         return;
     }
+    PointTurns& kept = state.pointTurns;
     std::size_t slots[kMostPoints];
     int32_t n = 0;
     for (int32_t i = 0; i < count; ++i) {
         const PipeShapeRecord& piece = state.pipeShapes.at(i);
         const int points = piece.pieceType == kArcPiece ? 3 : 2;
-        for (int k = 0; k < points; ++k) slots[n++] = state.pointTurns.slotOf(turns, piece.*u[k], piece.*v[k]);
+        for (int k = 0; k < points; ++k) slots[n++] = kept.slotOf(turns, piece.*u[k], piece.*v[k]);
     }
-    // The points no slot holds: where they are, their slots and their bits.
-    double* whereU[kMostPoints];
-    double* whereV[kMostPoints];
-    std::size_t missedSlots[kMostPoints];
-    double fromU[kMostPoints], fromV[kMostPoints], toU[kMostPoints], toV[kMostPoints];
-    int32_t missed = 0;
-    // Points met again in this step: where they are, and which missed point they are.
-    double* againU[kMostPoints];
-    double* againV[kMostPoints];
-    int32_t againOf[kMostPoints];
-    int32_t again = 0;
+    MissedPoints missed;
     n = 0;
     for (int32_t i = 0; i < count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         const int points = piece.pieceType == kArcPiece ? 3 : 2;
-        for (int k = 0; k < points; ++k) {
-            const std::size_t slot = slots[n++];
+        for (int k = 0; k < points; ++k, ++n) {
             double& pu = piece.*u[k];
             double& pv = piece.*v[k];
-            if (state.pointTurns.take(slot, turns, pu, pv)) continue;
-            // Where one piece joins the next, their common point comes again
-            // within the next three: it is turned once.
-            int32_t same = missed - 1;
-            while (same >= 0 && same >= missed - 3 && !(sameBits(fromU[same], pu) && sameBits(fromV[same], pv))) --same;
-            if (same >= 0 && same >= missed - 3) {
-                againU[again] = &pu, againV[again] = &pv, againOf[again] = same;
-                ++again;
-                ++state.pointTurns.hits;
-                continue;
-            }
-            whereU[missed] = &pu, whereV[missed] = &pv, missedSlots[missed] = slot;
-            fromU[missed] = toU[missed] = pu, fromV[missed] = toV[missed] = pv;
-            ++missed;
+            if (!kept.take(slots[n], turns, pu, pv)) missed.add(kept, slots[n], pu, pv);
         }
     }
-    turnMany(missed, toU, toV);
-    for (int32_t i = 0; i < missed; ++i) {
-        state.pointTurns.keep(missedSlots[i], turns, fromU[i], fromV[i], toU[i], toV[i]);
-        *whereU[i] = toU[i];
-        *whereV[i] = toV[i];
-    }
-    for (int32_t i = 0; i < again; ++i) {
-        *againU[i] = toU[againOf[i]];
-        *againV[i] = toV[againOf[i]];
-    }
+    missed.turn(kept, turns, turnMany);
 }
 
 constexpr double PipeShapeRecord::*kXs[3] = {&PipeShapeRecord::startX, &PipeShapeRecord::endX,
