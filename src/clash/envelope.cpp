@@ -172,6 +172,25 @@ bool padBounds(Bounds& box, double pad) {
     return true;
 }
 
+// Whether the pit test passes for every point inside the bounds: its floor
+// and back wall compared with the extreme values of the bounds, and the
+// horizontal distance from the bending centre, which lies between the
+// nearest and the farthest point of the bounds, kept off the machine front
+// and the pit's front wall by far more than the square root's rounding (the
+// side walls lie no nearer than the front wall).
+bool pitClear(const Room& room, const Bounds& box) {
+    const int32_t r = room.r;
+    if (box.lo[2] < 0.0 - room.pitDepth + r || box.lo[0] < 0.0 + r) return false;
+    const double nx = std::clamp(0.0, box.lo[0], box.hi[0]);
+    const double ny = std::clamp(0.0, box.lo[1], box.hi[1]);
+    const double fx = std::max(std::fabs(box.lo[0]), std::fabs(box.hi[0]));
+    const double fy = std::max(std::fabs(box.lo[1]), std::fabs(box.hi[1]));
+    const double nearest = std::sqrt(nx * nx + ny * ny);
+    const double farthest = std::sqrt(fx * fx + fy * fy);
+    return farthest < static_cast<double>(static_cast<int64_t>(room.pitRadius) - r) - 1.0e-3 &&
+           nearest > static_cast<double>(static_cast<int64_t>(room.frontRadius) + r) + 1.0e-3;
+}
+
 // The tests that could fire for some point inside the bounds. Each condition
 // below is the point test's own comparison applied to the extreme value of
 // the bounds (truncation toward zero never decreases with its argument), so
@@ -188,7 +207,7 @@ unsigned testsNeeded(const Room& room, const Bounds& box) {
     if (xHi - r > room.frontWall) tests |= kTestFrontWall;
     if (yLo + r < room.negRightWall) tests |= kTestRightWall;
     if (yHi - r > room.leftWall) tests |= kTestLeftWall;
-    if (zLo < r) tests |= kTestBelowFloor;
+    if (zLo < r && (room.hasPit == 0 || !pitClear(room, box))) tests |= kTestBelowFloor;
     if (zHi - r > room.ceilingTop) tests |= kTestCeiling;
     if (xLo + r < room.negBackWall) tests |= kTestBackWall;
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "clash/envelope.h"
@@ -111,6 +113,40 @@ TEST(Envelope, SamplesOfStraightsAndArcs) {
         arcChordEnds(s->clash, 1, a, b);
         EXPECT_EQ(V(a, a + 3), (V{0, -500, 0}));
     }
+}
+
+// Short pieces hanging in the pit, many close to one of its walls or its
+// floor: every piece gives the same result and line as when each of its
+// points is tested (the whole-piece bounds leave out only what cannot fire).
+TEST(Envelope, PiecesInThePitAsWhenEveryPointIsTested) {
+    MachineRecord room = testing::room();
+    room.hasPit = 1, room.pitDepth = 1500, room.pitRadius = 2000;
+    std::mt19937 gen(5);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    int results[2] = {0, 0};
+    for (int trial = 0; trial < 4000; ++trial) {
+        std::string lines[2];
+        int32_t result[2];
+        const double turn = 1.5 * unit(gen), from = 1150 + 900 * unit(gen), depth = -750 + 800 * unit(gen);
+        const Point base = {from * std::cos(turn), from * std::sin(turn), depth};
+        const Point end = {base[0] + 200 * unit(gen), base[1] + 200 * unit(gen), base[2] + 200 * unit(gen)};
+        const Point centre = {base[0] + 150 * unit(gen), base[1] + 150 * unit(gen), base[2]};
+        // An arc of the circle through base about centre, a quarter turn in the horizontal plane.
+        const Point arcEnd = {centre[0] - (base[1] - centre[1]), centre[1] + (base[0] - centre[0]), base[2]};
+        for (const bool shortcuts : {true, false}) {
+            auto s = roomState(room);
+            s->clash.shortcuts = shortcuts;
+            testing::addPiece(*s, end, base);
+            testing::addPiece(*s, base, arcEnd, centre, 90);
+            result[shortcuts] = testPipeShape(s->clash, 100);
+            lines[shortcuts] = s->clash.clashLines[0];
+        }
+        ASSERT_EQ(result[0], result[1]) << "trial " << trial;
+        ASSERT_EQ(lines[0], lines[1]) << "trial " << trial;
+        ++results[result[1]];
+    }
+    EXPECT_GT(results[0], 1000);
+    EXPECT_GT(results[1], 1000);
 }
 
 // The other forms of the line are checked where the envelope and the run
