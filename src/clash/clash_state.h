@@ -47,11 +47,12 @@ struct SimulationCheckpoints {
     char lines[kMaxClashLines][kClashLineWidth] = {};
 };
 
-// A forward rotation made in full steps, by the pipe it began from. Its full
-// steps apply one map again and again, so a later rotation of the same pipe
-// in the same room, about the same feed line and in the same sense goes
-// through the same positions as this one did, all of them clear, for as far
-// as this one went in full steps: it goes on from `reached`.
+// A rotation made in full steps (forward, or the long way round), by the
+// pipe it began from. Its full steps apply one map again and again, so a
+// later rotation of the same pipe in the same room, about the same feed line
+// and in the same sense goes through the same positions as this one did, all
+// of them clear, for as far as this one went in full clear steps: it goes on
+// from `reached`.
 struct TurnMemo {
     std::vector<PipeShapeRecord> start;
     MachineRecord machine{};

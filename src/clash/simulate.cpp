@@ -203,7 +203,7 @@ TurnMemo& memoToReplace(std::vector<TurnMemo>& memos) {
     return oldestShort != nullptr ? *oldestShort : *oldest;
 }
 
-// The memo of the forward rotations that began from the pipe as it is now,
+// The memo of the rotations that began from the pipe as it is now,
 // with everything else a rotation step reads the same; a new one when none.
 TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, int64_t sense) {
     const int32_t count = state.pipeShapes.count;
@@ -243,20 +243,23 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
 // steps. Returns 0 at the first clash and writes how far it had turned,
 // including the step that clashed.
 //
-// With `remember`, a turn that an earlier one from the same pipe went beyond
-// in full steps starts where that one's last full step left the pipe: the
-// positions in between are the same and were all clear (a full turn of 72
-// steps does not bring the pipe back to where it was, see docs/behaviour.md,
-// so no turn is left out; only this repetition is). A straight whose rotation
-// falls by a full turn with every run that passes it therefore costs one new
-// turn per run, not all of its turns again.
+// A turn that an earlier one from the same pipe went beyond in full clear
+// steps starts where that one's last such step left the pipe: the positions
+// in between are the same and were all clear (a full turn of 72 steps does
+// not bring the pipe back to where it was, see docs/behaviour.md, so no turn
+// is left out; only this repetition is). The memo follows every full step
+// found clear, so a turn that clashed is taken up to the step before its
+// clash. A straight whose rotation falls by a full
+// turn with every run that passes it therefore costs one new turn per run,
+// not all of its turns again; runs that turn one straight by different
+// angles share the steps they have in common, forward and the long way round.
 int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t sense, int32_t od, int32_t radius,
-                      const ClearPieces& clear, int64_t& turned, bool remember) {
+                      const ClearPieces& clear, int64_t& turned) {
     const int64_t step = state.angleStep;
     turned = 0;
     int64_t k = step > 0 ? step : total;
     TurnMemo* memo = nullptr;
-    if (state.shortcuts && remember && step > 0 && !state.recordFrames) {  // a replay for drawing turns every step
+    if (state.shortcuts && step > 0 && !state.recordFrames) {  // a replay for drawing turns every step
         memo = &findTurn(state, hand, od, radius, sense);
         if (memo->turned > 0 && memo->turned < total) {
             std::copy(memo->reached.begin(), memo->reached.end(), state.pipeShapes.entries.begin());
@@ -270,8 +273,8 @@ int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t se
     }
     for (;;) {
         const bool last = !(k < total);
-        if (last && memo != nullptr && turned > memo->turned) {
-            // Every step so far was a full one and clear.
+        if (memo != nullptr && turned > memo->turned) {
+            // Every step so far was a full one and clear: the memo goes on to here.
             memo->turned = turned;
             memo->reached.assign(state.pipeShapes.entries.begin(),
                                  state.pipeShapes.entries.begin() + state.pipeShapes.count);
@@ -303,9 +306,9 @@ int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od,
         clear.known = true;
     }
     int64_t turned = 0;
-    if (rotateInSteps(state, hand, angle, sense, od, radius, clear, turned, true) != 0) return 1;
+    if (rotateInSteps(state, hand, angle, sense, od, radius, clear, turned) != 0) return 1;
     rotatePieces(state, hand, clampToInt32(-sense * turned), od, radius, clear.get());
-    return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned, false);
+    return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned);
 }
 
 // Where a run may resume: the last position k of the previous run's

@@ -174,6 +174,36 @@ TEST(Simulate, RotationClashingAt45GoesBackThenTheLongWayRound) {
     EXPECT_EQ(s->prep.bendOptions.at(2).rotation, -270);
 }
 
+TEST(Simulate, RotationsFromOnePipeGoOnFromTheClearStepsBeforeAClashAndOnTheLongWay) {
+    // The run above, then the same run with the straight's rotation 85: its
+    // forward turn from the same pipe goes on after the 8 clear steps the
+    // first one made before its clash at 45, and its long way round (275)
+    // after the first one's 53 full steps (265 of its 270). It must end, to
+    // the bit, as the second run alone does.
+    auto rooms = roomAndProbe(20000);
+    rooms[0].bodyHalfWidth = 190, rooms[0].frontRadius = 100, rooms[1].rightWall = 400;
+    const std::vector<testing::StepSetup> steps = {straight(2000), bend(1570.8, 180, 500), straight(300),
+                                                  bend(0, 0, 500), straight(500)};
+    auto both = runOf(steps, rooms, {{}, {}, {0, 1, 90}, {1}, {}});
+    auto alone = runOf(steps, rooms, {{}, {}, {0, 1, 85}, {1}, {}});
+    ASSERT_EQ(simulate(*both, kFirstRun), 0);
+    const int64_t stepsBefore = both->clash.simulationSteps, takenBefore = both->clash.stepsTakenUp;
+    both->prep.bendOptions.at(2).rotation = 85;
+    ASSERT_EQ(simulate(*both, kFirstRun), 0);
+    ASSERT_EQ(simulate(*alone, kFirstRun), 0);
+    EXPECT_EQ(both->clash.stepsTakenUp - takenBefore, 8 + 53);
+    EXPECT_EQ(both->clash.simulationSteps - stepsBefore, alone->clash.simulationSteps);
+    ASSERT_EQ(both->clash.clashLineCount, 4);
+    ASSERT_EQ(alone->clash.clashLineCount, 2);
+    EXPECT_STREQ(both->clash.clashLines[2], alone->clash.clashLines[0]);
+    EXPECT_STREQ(both->clash.clashLines[3], alone->clash.clashLines[1]);
+    const PipeShapeRecord& a = both->clash.pipeShapes.current;
+    const PipeShapeRecord& b = alone->clash.pipeShapes.current;
+    EXPECT_EQ(std::vector<double>({a.startX, a.startY, a.startZ, a.endX, a.endY, a.endZ}),
+              std::vector<double>({b.startX, b.startY, b.startZ, b.endX, b.endY, b.endZ}));
+    EXPECT_EQ(both->prep.bendOptions.at(2).rotation, alone->prep.bendOptions.at(2).rotation);
+}
+
 TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
     // The rotation clash of the run above, which the long way round gets
     // past, and no probe: the run is clear with one clash line. A second run
