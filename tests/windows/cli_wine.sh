@@ -87,6 +87,17 @@ for i in "${!labels[@]}"; do
     linux_status=$?
     (cd "$case_dir/windows" && timeout 600 "$wine" "$exe" "$par" >"$case_dir/windows.out" 2>&1)
     windows_status=$?
+    # A run that failed without a word and left nothing behind never got as
+    # far as kwarel (which writes a result file or an error whenever it
+    # runs): wine did not start it. It is run once more, and said so.
+    relaunched=""
+    if [ $windows_status -ne 0 ] && [ $windows_status -ne 124 ] && [ ! -s "$case_dir/windows.out" ] &&
+        [ "$(listing "$case_dir/windows")" = "$(listing "$dir")" ]; then
+        relaunched="note: wine did not start the program (exit $windows_status, nothing printed, no file left); run again"
+        wait_for_wineserver
+        (cd "$case_dir/windows" && timeout 600 "$wine" "$exe" "$par" >"$case_dir/windows.out" 2>&1)
+        windows_status=$?
+    fi
 
     problems=()
     [ $linux_status -ne 124 ] || problems+=("the Linux run timed out")
@@ -119,6 +130,7 @@ $(diff "$linux_file" "$case_dir/windows-as-lf.txt" | head -n 20)")
         fi
     fi
 
+    [ -z "$relaunched" ] || echo "$relaunched: $label"
     if [ ${#problems[@]} -eq 0 ]; then
         echo "ok    $label: status $linux_status, $lines_checked result lines equal"
     else
