@@ -90,9 +90,10 @@ int main(int argc, char** argv) {
                 "most runs for one piece %lld, most simulations %lld; cut short by the guard: %d\n",
                 count, total, total > 0 ? count / total : 0.0, over1, over5, slowest,
                 static_cast<long long>(mostRuns), static_cast<long long>(mostSimulations), state->piecesCutShort);
-    std::printf("point turns: %lld taken from the kept ones, %lld computed\n",
+    std::printf("point turns: %lld taken from the kept ones, %lld computed and kept, %lld computed and not kept\n",
                 static_cast<long long>(state->clash.pointTurns.hits),
-                static_cast<long long>(state->clash.pointTurns.computed));
+                static_cast<long long>(state->clash.pointTurns.computed),
+                static_cast<long long>(state->clash.pointTurns.notKept));
     // The pieces were timed, not written: the job's result file is left as it was.
     kwarel::abandonResultTarget(state->resultTarget);
     return 0;

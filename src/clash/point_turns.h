@@ -118,9 +118,12 @@ public:
         bitsInUse_ = 0;
     }
 
-    // Turns taken from a slot and turns computed, for the benchmarks.
+    // Turns taken from a slot, turns computed and kept, and turns computed
+    // and not kept (a rotation's pieces no longer looked up), for the
+    // benchmarks.
     int64_t hits = 0;
     int64_t computed = 0;
+    int64_t notKept = 0;
 
 private:
     static uint64_t bits(double x) {

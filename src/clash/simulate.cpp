@@ -838,7 +838,11 @@ struct MissedPoints {
     void turn(PointTurns& kept, const PointTurns::Step& turns, TurnMany& turnMany) {
         turnMany(missed, toU, toV);
         for (int32_t i = 0; i < missed; ++i) {
-            if (slots[i] != kNoSlot) kept.keep(slots[i], turns, fromU[i], fromV[i], toU[i], toV[i]);
+            if (slots[i] != kNoSlot) {
+                kept.keep(slots[i], turns, fromU[i], fromV[i], toU[i], toV[i]);
+            } else {
+                ++kept.notKept;
+            }
             *whereU[i] = toU[i];
             *whereV[i] = toV[i];
         }
