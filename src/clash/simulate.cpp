@@ -249,10 +249,10 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
 // not bring the pipe back to where it was, see docs/behaviour.md, so no turn
 // is left out; only this repetition is). The memo follows every full step
 // found clear, so a turn that clashed is taken up to the step before its
-// clash. A straight whose rotation falls by a full
-// turn with every run that passes it therefore costs one new turn per run,
-// not all of its turns again; runs that turn one straight by different
-// angles share the steps they have in common, forward and the long way round.
+// clash. A straight whose rotation falls by a full turn with every run that
+// passes it therefore costs one new turn per run, not all of its turns
+// again; runs that turn one straight by different angles share the steps
+// they have in common, forward and the long way round.
 int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t sense, int32_t od, int32_t radius,
                       const ClearPieces& clear, int64_t& turned) {
     const int64_t step = state.angleStep;
