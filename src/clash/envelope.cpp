@@ -65,7 +65,7 @@ struct Room {
 
 Room roomOf(const ClashState& state, int32_t outsideDiameter) {
     const MachineRecord& m = state.machine;
-    Room room{};
+    Room room;  // every field is set below; zeroing it first took 2 % of a clash-checked job
     room.r = outsideDiameter / 2 - 2;
     room.frontWall = m.frontWall;
     room.leftWall = m.leftWall;
