@@ -204,6 +204,52 @@ TEST(Simulate, RotationsFromOnePipeGoOnFromTheClearStepsBeforeAClashAndOnTheLong
     EXPECT_EQ(both->prep.bendOptions.at(2).rotation, alone->prep.bendOptions.at(2).rotation);
 }
 
+TEST(Simulate, RotationsThatStopLookingUpSomePiecesGiveTheBitsOfTurningEveryPoint) {
+    // Runs that turn straight 2 by different angles, then straight 4 by 1500
+    // degrees (300 steps). In every run after the first, bend 2, straight 3
+    // and bend 3 (formed after straight 2's rotation) begin straight 4's
+    // rotation where they began it before, so their turns are found in the
+    // kept ones, while straight 1, bend 1 and straight 2 are somewhere new:
+    // their first step finds nothing, and the rest of the rotation turns
+    // them without looking. Each run must end, to the bit, as it does with
+    // every point turned on its own.
+    const std::vector<testing::StepSetup> steps = {straight(600), bend(261.8, 30, 500), straight(300),
+                                                  bend(261.8, 30, 500), straight(300), bend(261.8, 30, 500),
+                                                  straight(400), bend(0, 0, 500), straight(500)};
+    const std::vector<Position> positions = {{}, {}, {}, {}, {}, {}, {0, 1, 1500}, {}, {}};
+    auto kept = runOf(steps, roomAndProbe(), positions);
+    auto plain = runOf(steps, roomAndProbe(), positions);
+    plain->clash.shortcuts = false;
+    for (const int32_t first : {30, 60, 90}) {
+        const int64_t foundBefore = kept->clash.pointTurns.hits;
+        const int64_t notKeptBefore = kept->clash.pointTurns.notKept;
+        const int32_t linesBefore[2] = {kept->clash.clashLineCount, plain->clash.clashLineCount};
+        for (JobState* s : {kept.get(), plain.get()}) {
+            // Every run passed lowers the rotations it kept by a full turn.
+            for (std::size_t p = 0; p < positions.size(); ++p) {
+                s->prep.bendOptions.at(static_cast<int32_t>(p)).rotation = positions[p].rotation;
+            }
+            s->prep.bendOptions.at(2).rotation = first;
+        }
+        EXPECT_EQ(simulate(*kept, kFirstRun), simulate(*plain, kFirstRun)) << first;
+        if (first > 30) {
+            // Three pieces found for 300 steps, three left after their first.
+            EXPECT_GT(kept->clash.pointTurns.hits - foundBefore, 3 * 2 * 300) << first;
+            EXPECT_GT(kept->clash.pointTurns.notKept - notKeptBefore, 3 * 2 * 290) << first;
+        }
+        EXPECT_EQ(kept->clash.simulationSteps, plain->clash.simulationSteps) << first;
+        ASSERT_EQ(kept->clash.clashLineCount - linesBefore[0], plain->clash.clashLineCount - linesBefore[1]);
+        for (int32_t i = 0; i < kept->clash.clashLineCount - linesBefore[0]; ++i) {
+            EXPECT_STREQ(kept->clash.clashLines[linesBefore[0] + i], plain->clash.clashLines[linesBefore[1] + i]);
+        }
+        ASSERT_EQ(kept->clash.pipeShapes.count, plain->clash.pipeShapes.count) << first;
+        EXPECT_EQ(std::memcmp(kept->clash.pipeShapes.entries.data(), plain->clash.pipeShapes.entries.data(),
+                              sizeof(PipeShapeRecord) * static_cast<std::size_t>(kept->clash.pipeShapes.count)),
+                  0)
+            << first;
+    }
+}
+
 TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
     // The rotation clash of the run above, which the long way round gets
     // past, and no probe: the run is clear with one clash line. A second run
