@@ -3,7 +3,9 @@
 // one by one, and accounted for in blocks), the simulations and the steps the
 // guard counts. Ends with the job's cut pieces per second, the pieces over 1 s
 // and over 5 s, and the largest counts for one piece. "taken-up" is the part
-// of the steps that rotations took up from an earlier rotation of the same pipe.
+// of the steps that rotations took up from an earlier rotation of the same pipe;
+// "feeds", "bends" and "rotations" are the steps of each kind actually made
+// (moved and tested), which is where the time goes.
 //
 // usage: kwarel_piece_times PARAMETER_FILE [--quiet] [--from N] [--count M]
 // (--from and --count plan only pieces N .. N + M - 1, 0-based; the pieces
@@ -64,8 +66,11 @@ int main(int argc, char** argv) {
     int32_t over1 = 0, over5 = 0;
     int64_t mostRuns = 0, mostSimulations = 0;
     double slowest = 0.0, total = 0.0;
-    if (!quiet) std::printf("piece cut-id seconds runs tried skipped simulated steps taken-up\n");
+    if (!quiet) std::printf("piece cut-id seconds runs tried skipped simulated steps taken-up feeds bends rotations\n");
     for (int32_t i = first; i < end; ++i) {
+        const kwarel::ClashState& clash = state->clash;
+        const int64_t feedsBefore = clash.feedStepsMade, bendsBefore = clash.bendStepsMade;
+        const int64_t rotationsBefore = clash.rotationStepsMade;
         const double start = cpuSeconds();
         const int32_t runs = kwarel::planCutPiece(*state, i);
         kwarel::writeCutPieceResult(*state, i, runs);
@@ -79,17 +84,26 @@ int main(int argc, char** argv) {
         mostRuns = std::max(mostRuns, enumerated);
         mostSimulations = std::max(mostSimulations, search.runsSimulated);
         if (!quiet) {
-            std::printf("%d %s %.3f %lld %lld %lld %lld %lld %lld\n", i, state->cutFile.cutPieces.at(i).cutId, seconds,
+            std::printf("%d %s %.3f %lld %lld %lld %lld %lld %lld %lld %lld %lld\n", i, state->cutFile.cutPieces.at(i).cutId,
+                        seconds,
                         static_cast<long long>(enumerated), static_cast<long long>(search.runsTried),
                         static_cast<long long>(search.runsSkipped), static_cast<long long>(search.runsSimulated),
-                        static_cast<long long>(state->clash.simulationSteps),
-                        static_cast<long long>(state->clash.stepsTakenUp));
+                        static_cast<long long>(clash.simulationSteps), static_cast<long long>(clash.stepsTakenUp),
+                        static_cast<long long>(clash.feedStepsMade - feedsBefore),
+                        static_cast<long long>(clash.bendStepsMade - bendsBefore),
+                        static_cast<long long>(clash.rotationStepsMade - rotationsBefore));
         }
     }
     std::printf("%d cut pieces in %.1f s of CPU: %.1f cut pieces/s; over 1 s: %d, over 5 s: %d, slowest %.2f s; "
                 "most runs for one piece %lld, most simulations %lld; cut short by the guard: %d\n",
                 count, total, total > 0 ? count / total : 0.0, over1, over5, slowest,
                 static_cast<long long>(mostRuns), static_cast<long long>(mostSimulations), state->piecesCutShort);
+    const kwarel::ClashState& clash = state->clash;
+    const int64_t made = clash.feedStepsMade + clash.bendStepsMade + clash.rotationStepsMade;
+    std::printf("steps made: %lld feed, %lld bend, %lld rotation; %.0f ns of CPU a step made\n",
+                static_cast<long long>(clash.feedStepsMade), static_cast<long long>(clash.bendStepsMade),
+                static_cast<long long>(clash.rotationStepsMade),
+                made > 0 ? total * 1e9 / static_cast<double>(made) : 0.0);
     std::printf("point turns: %lld taken from the kept ones, %lld computed and kept, %lld computed and not kept\n",
                 static_cast<long long>(state->clash.pointTurns.hits),
                 static_cast<long long>(state->clash.pointTurns.computed),

@@ -93,6 +93,11 @@ struct ClashState {
     int32_t motionPhase = 0;
     int64_t simulationSteps = 0;
     int64_t stepsTakenUp = 0;  // of those, rotation steps taken up from an earlier rotation
+    // Feed, bend and rotation steps actually made (moved and tested) over the
+    // job, for the benchmarks.
+    int64_t feedStepsMade = 0;
+    int64_t bendStepsMade = 0;
+    int64_t rotationStepsMade = 0;
 
     // The machine whose room the pipe is tested in, and its list index.
     MachineRecord machine{};

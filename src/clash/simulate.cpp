@@ -118,6 +118,7 @@ int32_t bendInSteps(ClashState& state, int16_t hand, int64_t target, int32_t od,
 int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool clear[]) {
     state.motionPhase = kPhaseFeed;
     ++state.simulationSteps;
+    ++state.feedStepsMade;
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startX = piece.startX + distance;
@@ -921,6 +922,7 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
                    int32_t bendRadius, const bool clear[]) {
     state.motionPhase = kPhaseBend;
     ++state.simulationSteps;
+    ++state.bendStepsMade;
     const BendMotion m = bendMotion(hand, fromAngle, toAngle, bendRadius);
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
@@ -952,6 +954,7 @@ int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t out
     state.motionPhase = kPhaseRotation;
     ++state.simulationSteps;
     if (angle == 0) return 0;
+    ++state.rotationStepsMade;
     const double cy = static_cast<double>(feedLineY(bendRadius, hand));
     const double cz = axisHeight(state, outsideDiameter);
     auto turn = [cy, cz, angle](double& y, double& z) {
