@@ -396,22 +396,46 @@ struct ArcFrame {
     double a[3], b[3];
 };
 
-ArcFrame arcFrame(const ClashState& state, int32_t index, const PipeShapeRecord& piece) {
-    ArcFrame f{{piece.centreX, piece.centreY, piece.centreZ}, 0.0, {}, {}};
-    f.rho = pointDistance(piece.startX, piece.startY, piece.startZ, f.k[0], f.k[1], f.k[2]);
+// The radius an arc's points are placed at: the distance of its start from
+// its centre.
+double arcRadius(const PipeShapeRecord& piece) {
+    return pointDistance(piece.startX, piece.startY, piece.startZ, piece.centreX, piece.centreY, piece.centreZ);
+}
+
+ArcFrame arcFrame(const ClashState& state, int32_t index, const PipeShapeRecord& piece, double rho) {
+    ArcFrame f{{piece.centreX, piece.centreY, piece.centreZ}, rho, {}, {}};
     chordEnds(piece, index > 0 ? state.pipeShapes.at(index - 1) : piece, f.a, f.b);
     return f;
+}
+
+// Bounds of an arc's sample points from its sphere alone: each is placed at
+// the radius from the centre. Far coarser than arcBounds, but without the
+// chord, and enough to leave most arcs of a step out of every test.
+bool sphereBounds(const PipeShapeRecord& piece, double rho, Bounds& box) {
+    if (!(rho >= 0.0)) return false;
+    const double k[3] = {piece.centreX, piece.centreY, piece.centreZ};
+    for (int c = 0; c < 3; ++c) {
+        box.lo[c] = k[c] - rho;
+        box.hi[c] = k[c] + rho;
+    }
+    return padBounds(box, roundingPad(largest({k[0], k[1], k[2], rho}), 1.0));
 }
 
 // Samples the arc at list position `index`; as sampleStraight.
 int32_t sampleArc(ClashState& state, const Room& room, int32_t index, const PipeShapeRecord& piece,
                   unsigned& tests) {
-    const ArcFrame f = arcFrame(state, index, piece);
+    tests = kAllTests;
+    const double radius = arcRadius(piece);
+    Bounds sphere;
+    if (state.shortcuts && sphereBounds(piece, radius, sphere) && testsNeeded(room, sphere) == 0) {
+        tests = 0;
+        return 0;
+    }
+    const ArcFrame f = arcFrame(state, index, piece, radius);
     const double* k = f.k;
     const double* a = f.a;
     const double* b = f.b;
     const double rho = f.rho;
-    tests = kAllTests;
     Bounds box{};
     if (state.shortcuts && arcBounds(k, rho, a, b, Sweep{}, box)) {
         tests = testsNeeded(room, box);
@@ -455,7 +479,7 @@ namespace {
 bool pieceBounds(const ClashState& state, int32_t index, int32_t outsideDiameter, const Sweep& sweep, Bounds& box) {
     const PipeShapeRecord& piece = state.pipeShapes.at(index);
     if (piece.pieceType == kArcPiece) {
-        const ArcFrame f = arcFrame(state, index, piece);
+        const ArcFrame f = arcFrame(state, index, piece, arcRadius(piece));
         return arcBounds(f.k, f.rho, f.a, f.b, sweep, box);
     }
     return straightBounds(state, piece, outsideDiameter, sweep, box);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -138,6 +139,74 @@ TEST(Envelope, PiecesInThePitAsWhenEveryPointIsTested) {
             s->clash.shortcuts = shortcuts;
             testing::addPiece(*s, end, base);
             testing::addPiece(*s, base, arcEnd, centre, 90);
+            result[shortcuts] = testPipeShape(s->clash, 100);
+            lines[shortcuts] = s->clash.clashLines[0];
+        }
+        ASSERT_EQ(result[0], result[1]) << "trial " << trial;
+        ASSERT_EQ(lines[0], lines[1]) << "trial " << trial;
+        ++results[result[1]];
+    }
+    EXPECT_GT(results[0], 1000);
+    EXPECT_GT(results[1], 1000);
+}
+
+// Arcs of many sizes, planes and angles (after a straight) near each wall, the ceiling, the floor and the machine, every second
+// one starting at the point of its sphere nearest a wall, ceiling or floor,
+// within 10 of where that point clashes: every pipe gives the same result and
+// line as when each of its points is tested, so the bounds that leave arcs
+// out of the tests (their sphere first, then their chord) leave out only
+// what cannot fire.
+TEST(Envelope, ArcsNearEverySurfaceAsWhenEveryPointIsTested) {
+    const Point near[] = {{9800, 0, 2000}, {0, 4800, 2000}, {0, -4800, 2000}, {0, 0, 3800}, {5000, 0, 200},
+                          {-9800, 0, 2000}, {-300, 0, 1200}, {250, 0, 500}, {-200, 650, 500}};
+    // A surface's outward direction and the coordinate from which a point clashes.
+    struct Surface {
+        int axis;
+        double sign, clashesFrom;
+    };
+    const Surface surfaces[] = {{0, 1, 10049}, {1, 1, 5049}, {1, -1, 5049}, {2, 1, 4049}, {2, -1, -47.99}, {0, -1, 10049}};
+    std::mt19937 gen(11);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    auto normalized = [](Point d) {
+        const double length = std::hypot(d[0], d[1], d[2]);
+        for (double& c : d) c /= length;
+        return d;
+    };
+    int results[2] = {0, 0};
+    for (int trial = 0; trial < 6000; ++trial) {
+        const int place = (trial / 2) % static_cast<int>(std::size(near));
+        const double rho = 400 + 340 * unit(gen);
+        const int32_t angle = 155 + static_cast<int32_t>(145 * unit(gen));
+        // The arc turns from u towards w. The straight before it (which moves
+        // the chord of an arc of 180 degrees or more) ends at its centre, away
+        // from where the arc clashes.
+        Point u = normalized({unit(gen), unit(gen), unit(gen)});
+        Point centre = {near[place][0] + 400 * unit(gen), near[place][1] + 400 * unit(gen),
+                        near[place][2] + 400 * unit(gen)};
+        if (trial % 2 == 1 && place < static_cast<int>(std::size(surfaces))) {
+            const Surface& surface = surfaces[place];
+            u = {0, 0, 0};
+            u[surface.axis] = surface.sign;
+            centre[surface.axis] = surface.sign * (surface.clashesFrom + 10 * unit(gen)) - surface.sign * rho;
+        }
+        Point w = normalized({unit(gen), unit(gen), unit(gen)});
+        const double along = w[0] * u[0] + w[1] * u[1] + w[2] * u[2];
+        for (int c = 0; c < 3; ++c) w[c] -= along * u[c];
+        w = normalized(w);
+        const double turn = angle * 0.017453292519943295;
+        Point start, end, before;
+        for (int c = 0; c < 3; ++c) {
+            start[c] = centre[c] + rho * u[c];
+            end[c] = centre[c] + rho * (std::cos(turn) * u[c] + std::sin(turn) * w[c]);
+            before[c] = centre[c] - 200 * w[c];
+        }
+        std::string lines[2];
+        int32_t result[2];
+        for (const bool shortcuts : {true, false}) {
+            auto s = roomState(testing::room());
+            s->clash.shortcuts = shortcuts;
+            testing::addPiece(*s, before, centre);
+            testing::addPiece(*s, start, end, centre, angle);
             result[shortcuts] = testPipeShape(s->clash, 100);
             lines[shortcuts] = s->clash.clashLines[0];
         }
