@@ -688,12 +688,34 @@ struct BendMotion {
     int32_t turn;
 };
 
-BendMotion bendMotion(int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t bendRadius) {
-    const double t0 = toRadians(fromAngle);
-    const double t1 = toRadians(toAngle);
+// sinCos(toRadians(degrees)) for a whole number of degrees. With `kept`,
+// angles up to three turns either way are read from a table made once with
+// that same call: a bend's steps ask for the same few angles again and again
+// (each step begins where the one before it ended).
+void sinCosOfDegrees(int32_t degrees, bool kept, double& sine, double& cosine) {
+    constexpr int32_t kMostKept = 1080;
+    struct Table {
+        double sine[2 * kMostKept + 1];
+        double cosine[2 * kMostKept + 1];
+        Table() {
+            for (int32_t d = -kMostKept; d <= kMostKept; ++d) {
+                elementary::sinCos(toRadians(d), sine[d + kMostKept], cosine[d + kMostKept]);
+            }
+        }
+    };
+    if (!kept || degrees < -kMostKept || degrees > kMostKept) {
+        elementary::sinCos(toRadians(degrees), sine, cosine);
+        return;
+    }
+    static const Table table;
+    sine = table.sine[degrees + kMostKept];
+    cosine = table.cosine[degrees + kMostKept];
+}
+
+BendMotion bendMotion(int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t bendRadius, bool keptAngles) {
     double s1, c1, s0, c0;
-    elementary::sinCos(t1, s1, c1);
-    elementary::sinCos(t0, s0, c0);
+    sinCosOfDegrees(toAngle, keptAngles, s1, c1);
+    sinCosOfDegrees(fromAngle, keptAngles, s0, c0);
     const double sin1 = bendRadius * s1;
     const double cos1 = bendRadius * c1;
     const double sin0 = bendRadius * s0;
@@ -923,7 +945,7 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     state.motionPhase = kPhaseBend;
     ++state.simulationSteps;
     ++state.bendStepsMade;
-    const BendMotion m = bendMotion(hand, fromAngle, toAngle, bendRadius);
+    const BendMotion m = bendMotion(hand, fromAngle, toAngle, bendRadius, state.shortcuts);
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startX = piece.startX + m.dx;
