@@ -25,6 +25,25 @@ std::unique_ptr<JobState> roomState(const MachineRecord& room) {
     return s;
 }
 
+// Tests the pipe `addPieces` forms in `room` with the shortcuts and with every
+// point tested; both must give the same result and clash line. Returns the
+// result.
+template <typename AddPieces>
+int32_t sameAsEveryPointTested(const MachineRecord& room, AddPieces addPieces, int trial) {
+    std::string lines[2];
+    int32_t result[2];
+    for (const bool shortcuts : {true, false}) {
+        auto s = roomState(room);
+        s->clash.shortcuts = shortcuts;
+        addPieces(*s);
+        result[shortcuts] = testPipeShape(s->clash, 100);
+        lines[shortcuts] = s->clash.clashLines[0];
+    }
+    EXPECT_EQ(result[0], result[1]) << "trial " << trial;
+    EXPECT_EQ(lines[0], lines[1]) << "trial " << trial;
+    return result[1];
+}
+
 // Tests balls of OD 100 (radius 48), each alone: the surface hit, or clear (nullptr).
 using PointCase = std::tuple<double, double, double, const char*>;
 void expectPoints(const MachineRecord& room, std::initializer_list<PointCase> cases) {
@@ -126,36 +145,31 @@ TEST(Envelope, PiecesInThePitAsWhenEveryPointIsTested) {
     std::uniform_real_distribution<double> unit(-1, 1);
     int results[2] = {0, 0};
     for (int trial = 0; trial < 4000; ++trial) {
-        std::string lines[2];
-        int32_t result[2];
         const double turn = 1.5 * unit(gen), from = 1150 + 900 * unit(gen), depth = -750 + 800 * unit(gen);
         const Point base = {from * std::cos(turn), from * std::sin(turn), depth};
         const Point end = {base[0] + 200 * unit(gen), base[1] + 200 * unit(gen), base[2] + 200 * unit(gen)};
         const Point centre = {base[0] + 150 * unit(gen), base[1] + 150 * unit(gen), base[2]};
         // An arc of the circle through base about centre, a quarter turn in the horizontal plane.
         const Point arcEnd = {centre[0] - (base[1] - centre[1]), centre[1] + (base[0] - centre[0]), base[2]};
-        for (const bool shortcuts : {true, false}) {
-            auto s = roomState(room);
-            s->clash.shortcuts = shortcuts;
-            testing::addPiece(*s, end, base);
-            testing::addPiece(*s, base, arcEnd, centre, 90);
-            result[shortcuts] = testPipeShape(s->clash, 100);
-            lines[shortcuts] = s->clash.clashLines[0];
-        }
-        ASSERT_EQ(result[0], result[1]) << "trial " << trial;
-        ASSERT_EQ(lines[0], lines[1]) << "trial " << trial;
-        ++results[result[1]];
+        ++results[sameAsEveryPointTested(
+            room,
+            [&](JobState& s) {
+                testing::addPiece(s, end, base);
+                testing::addPiece(s, base, arcEnd, centre, 90);
+            },
+            trial)];
+        if (::testing::Test::HasFailure()) return;
     }
     EXPECT_GT(results[0], 1000);
     EXPECT_GT(results[1], 1000);
 }
 
-// Arcs of many sizes, planes and angles (after a straight) near each wall, the ceiling, the floor and the machine, every second
-// one starting at the point of its sphere nearest a wall, ceiling or floor,
-// within 10 of where that point clashes: every pipe gives the same result and
-// line as when each of its points is tested, so the bounds that leave arcs
-// out of the tests (their sphere first, then their chord) leave out only
-// what cannot fire.
+// Arcs of many sizes, planes and angles (after a straight) near each wall,
+// the ceiling, the floor and the machine, every second one starting at the
+// point of its sphere nearest a wall, ceiling or floor, within 10 of where
+// that point clashes: every pipe gives the same result and line as when each
+// of its points is tested, so the bounds that leave arcs out of the tests
+// (their sphere first, then their chord) leave out only what cannot fire.
 TEST(Envelope, ArcsNearEverySurfaceAsWhenEveryPointIsTested) {
     const Point near[] = {{9800, 0, 2000}, {0, 4800, 2000}, {0, -4800, 2000}, {0, 0, 3800}, {5000, 0, 200},
                           {-9800, 0, 2000}, {-300, 0, 1200}, {250, 0, 500}, {-200, 650, 500}};
@@ -200,19 +214,14 @@ TEST(Envelope, ArcsNearEverySurfaceAsWhenEveryPointIsTested) {
             end[c] = centre[c] + rho * (std::cos(turn) * u[c] + std::sin(turn) * w[c]);
             before[c] = centre[c] - 200 * w[c];
         }
-        std::string lines[2];
-        int32_t result[2];
-        for (const bool shortcuts : {true, false}) {
-            auto s = roomState(testing::room());
-            s->clash.shortcuts = shortcuts;
-            testing::addPiece(*s, before, centre);
-            testing::addPiece(*s, start, end, centre, angle);
-            result[shortcuts] = testPipeShape(s->clash, 100);
-            lines[shortcuts] = s->clash.clashLines[0];
-        }
-        ASSERT_EQ(result[0], result[1]) << "trial " << trial;
-        ASSERT_EQ(lines[0], lines[1]) << "trial " << trial;
-        ++results[result[1]];
+        ++results[sameAsEveryPointTested(
+            testing::room(),
+            [&](JobState& s) {
+                testing::addPiece(s, before, centre);
+                testing::addPiece(s, start, end, centre, angle);
+            },
+            trial)];
+        if (::testing::Test::HasFailure()) return;
     }
     EXPECT_GT(results[0], 1000);
     EXPECT_GT(results[1], 1000);
