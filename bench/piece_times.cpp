@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
         mostRuns = std::max(mostRuns, enumerated);
         mostSimulations = std::max(mostSimulations, search.runsSimulated);
         if (!quiet) {
-            std::printf("%d %s %.3f %lld %lld %lld %lld %lld %lld %lld %lld %lld\n", i, state->cutFile.cutPieces.at(i).cutId,
-                        seconds,
+            std::printf("%d %s %.3f %lld %lld %lld %lld %lld %lld %lld %lld %lld\n", i,
+                        state->cutFile.cutPieces.at(i).cutId, seconds,
                         static_cast<long long>(enumerated), static_cast<long long>(search.runsTried),
                         static_cast<long long>(search.runsSkipped), static_cast<long long>(search.runsSimulated),
                         static_cast<long long>(clash.simulationSteps), static_cast<long long>(clash.stepsTakenUp),

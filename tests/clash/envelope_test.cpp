@@ -178,7 +178,8 @@ TEST(Envelope, ArcsNearEverySurfaceAsWhenEveryPointIsTested) {
         int axis;
         double sign, clashesFrom;
     };
-    const Surface surfaces[] = {{0, 1, 10049}, {1, 1, 5049}, {1, -1, 5049}, {2, 1, 4049}, {2, -1, -47.99}, {0, -1, 10049}};
+    const Surface surfaces[] = {{0, 1, 10049}, {1, 1, 5049},     {1, -1, 5049},
+                                {2, 1, 4049},  {2, -1, -47.99}, {0, -1, 10049}};
     std::mt19937 gen(11);
     std::uniform_real_distribution<double> unit(-1, 1);
     auto normalized = [](Point d) {
