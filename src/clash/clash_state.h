@@ -37,6 +37,7 @@ struct SimulationCheckpoints {
     int16_t ordinals[kMaxPositions] = {};
     int32_t rotations[kMaxPositions] = {};  // straight rotations when the run began
     int32_t completed = -1;  // positions 0 .. completed were finished
+    bool fedNext = false;    // the straight after `completed` was fed clear as well
     int64_t offsetY[kMaxPositions] = {};
     int32_t motionPhase[kMaxPositions] = {};
     int32_t shapeEnd[kMaxPositions] = {};  // pieces after position p: shapes[shapeEnd[p-1] .. shapeEnd[p])

@@ -114,11 +114,10 @@ int32_t bendInSteps(ClashState& state, int16_t hand, int64_t target, int32_t od,
     }
 }
 
-// One feed step, leaving the pieces marked in `clear` out of the test.
-int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool clear[]) {
+// Moves the pipe by one feed step without testing it.
+void movePieces(ClashState& state, int32_t distance) {
     state.motionPhase = kPhaseFeed;
     ++state.simulationSteps;
-    ++state.feedStepsMade;
     for (int32_t i = 0; i < state.pipeShapes.count; ++i) {
         PipeShapeRecord& piece = state.pipeShapes.at(i);
         piece.startX = piece.startX + distance;
@@ -126,6 +125,12 @@ int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool c
         if (piece.pieceType == kArcPiece) piece.centreX = piece.centreX + distance;
     }
     state.pipeShapes.load(state.pipeShapes.count - 1);
+}
+
+// One feed step, leaving the pieces marked in `clear` out of the test.
+int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool clear[]) {
+    movePieces(state, distance);
+    ++state.feedStepsMade;
     return clash::testPipeShapeExcept(state, od, clear);
 }
 
@@ -134,11 +139,13 @@ int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool c
 //
 // A feed only moves the pipe along x, so pieces that no test can reach at any
 // point of the whole feed are found once and left out of every step's test.
-int32_t feedInSteps(ClashState& state, double length, int32_t od) {
+// With `knownClear` (the same feed of the same pipe in the same room was
+// clear before) the pipe makes the same steps untested.
+int32_t feedInSteps(ClashState& state, double length, int32_t od, bool knownClear) {
     const int64_t step = state.feedStep;
     const int64_t total = truncateToInt32(length);
     bool clear[kMaxPositions];
-    const bool someClear = state.pipeShapes.count <= kMaxPositions && !state.framesUntested;
+    const bool someClear = !knownClear && state.pipeShapes.count <= kMaxPositions && !state.framesUntested;
     if (someClear) {
         const double steps = step > 0 ? static_cast<double>((total < 0 ? -total : total) / step + 2) : 1.0;
         clash::piecesClearOverFeed(state, od, static_cast<double>(total), steps, clear);
@@ -148,7 +155,11 @@ int32_t feedInSteps(ClashState& state, double length, int32_t od) {
     for (;;) {
         const bool last = step <= 0 || !(static_cast<double>(k) < length);
         const int32_t distance = last ? clampToInt32(total - prev) : clampToInt32(k - prev);
-        if (feedPieces(state, distance, od, someClear ? clear : nullptr) == 0) return 0;
+        if (knownClear) {
+            movePieces(state, distance);
+        } else if (feedPieces(state, distance, od, someClear ? clear : nullptr) == 0) {
+            return 0;
+        }
         if (last) return 1;
         prev = k;
         k += step;
@@ -316,30 +327,43 @@ int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od,
     return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned);
 }
 
+// Whether two runs choose, at the bend after a straight, options that the
+// straight reads alike: it reads only the bend's additional material before
+// it (and the bend's radius, which the step fixes).
+bool straightReadsAlike(const PrepareState& prep, const int16_t run[], const int16_t other[], int32_t bend) {
+    if (run[bend] == other[bend]) return true;
+    const RunPosition a = runPosition(prep, run, bend);
+    const RunPosition b = runPosition(prep, other, bend);
+    return a && b && a.step == b.step && a.option->extraBefore == b.option->extraBefore;
+}
+
 // Where a run may resume: the last position k of the previous run's
 // checkpoints such that the run agrees with that run on everything positions
-// 0 to k read. -1 when it must begin at the load.
-int32_t resumePoint(const SimulationCheckpoints& record, const CutPieceRecord& piece, int32_t optionCount,
-                    const int16_t run[], const int32_t rotations[], bool backWallClear, int32_t last) {
+// 0 to k read. -1 when it must begin at the load. `fedAlike` tells whether
+// the run then feeds the straight after k as that run fed it, clear: the
+// same pipe, room and length (runs whose rotations of that straight differ
+// still feed it alike).
+int32_t resumePoint(const SimulationCheckpoints& record, const PrepareState& prep, const CutPieceRecord& piece,
+                    const int16_t run[], const int32_t rotations[], bool backWallClear, int32_t last,
+                    bool& fedAlike) {
+    fedAlike = false;
     if (!record.valid || record.completed < 0 || !backWallClear || record.bendCount != piece.bendCount ||
-        record.optionCount != optionCount || std::strcmp(record.cutId, piece.cutId) != 0 ||
+        record.optionCount != prep.bendOptions.count || std::strcmp(record.cutId, piece.cutId) != 0 ||
         std::strcmp(record.spoolId, piece.spoolId) != 0) {
         return -1;
     }
-    int32_t resume = -1;
-    int32_t compared = -1;  // positions 0 .. compared of the run agree with the record
-    for (int32_t k = 0; k <= record.completed && k <= last; ++k) {
-        // A straight reads the option of the bend after it (the load reads the
-        // first bend's); a bend reads only its own.
-        const int32_t reads = (k % 2 == 0) ? std::min(k + 1, last) : k;
-        for (int32_t i = compared + 1; i <= reads; ++i) {
-            if (run[i] != record.ordinals[i]) return resume;
-        }
-        compared = std::max(compared, reads);
-        if (k % 2 == 0 && k >= 2 && k <= last - 2 && rotations[k] != record.rotations[k]) return resume;
-        resume = k;
+    for (int32_t k = 0; k <= record.completed + 1 && k <= last; ++k) {
+        // Each position reads its own option; the load and a straight before
+        // a bend also read that bend's additional material, and a straight
+        // between bends its rotation after its feed.
+        const bool readsAlike = run[k] == record.ordinals[k] &&
+                                (k % 2 != 0 || k == last || straightReadsAlike(prep, run, record.ordinals, k + 1));
+        const bool turns = k % 2 == 0 && k >= 2 && k <= last - 2;
+        if (readsAlike && turns) fedAlike = k <= record.completed || record.fedNext;
+        if (!readsAlike || k > record.completed || (turns && rotations[k] != record.rotations[k])) return k - 1;
+        fedAlike = false;
     }
-    return resume;
+    return std::min(record.completed, last);
 }
 
 // One run's simulation: what it reads, and where it stands.
@@ -380,17 +404,18 @@ void straightRotations(const Simulation& sim, int32_t rotations[]) {
 // Resumes after the last position this run shares with the previous one:
 // the formed pipe as it stood then, and the side effects of the shared
 // positions (their clash lines, the rotations of the straights passed).
-// Returns the first position still to simulate (0 when nothing is shared).
-int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
+// Returns the first position still to simulate (0 when nothing is shared);
+// `fedAlike` tells whether that position is a straight fed as before, clear.
+int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[], bool& fedAlike) {
     ClashState& state = sim.clash;
     SimulationCheckpoints& record = state.checkpoints;
     // The total pipe length is read only by the load's back-wall test: a run
     // whose pipe passes it may resume after a run whose total differs.
     const bool backWallClear = !loadCheck(state, sim.prep, sim.shop, sim.run).hitsBackWall(sim.total);
-    const int32_t resumeAfter =
-        state.shortcuts
-            ? resumePoint(record, sim.piece, sim.prep.bendOptions.count, sim.run, rotations, backWallClear, sim.last)
-            : -1;
+    fedAlike = false;
+    const int32_t resumeAfter = state.shortcuts ? resumePoint(record, sim.prep, sim.piece, sim.run, rotations,
+                                                              backWallClear, sim.last, fedAlike)
+                                                : -1;
     if (resumeAfter < 0) {
         copyText(record.cutId, sim.piece.cutId);
         copyText(record.spoolId, sim.piece.spoolId);
@@ -406,6 +431,7 @@ int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[]) {
     }
     record.valid = true;
     record.completed = resumeAfter;
+    record.fedNext = false;
     std::memcpy(record.ordinals, sim.run, sizeof record.ordinals);
     std::memcpy(record.rotations, rotations, sizeof record.rotations);
     if (resumeAfter < 0) return 0;
@@ -485,7 +511,7 @@ int32_t bendPipe(Simulation& sim, int32_t p, const RunPosition& at) {
 // A straight between bends at position p: fed up to the next bend's
 // additional material, then turned into the next bend's plane. The option's
 // rotation is left lowered by a full turn once the straight is passed.
-int32_t feedAndRotate(Simulation& sim, int32_t p, const RunPosition& at) {
+int32_t feedAndRotate(Simulation& sim, int32_t p, const RunPosition& at, bool fedAlike) {
     const RunPosition nextBend = sim.at(p + 1, false);
     double length = at.step->length;
     length = length + nextBend.option->extraBefore;
@@ -493,7 +519,8 @@ int32_t feedAndRotate(Simulation& sim, int32_t p, const RunPosition& at) {
     const int16_t hand = at.option->hand;
 
     const int64_t y = feedLineY(radius, hand);
-    if (feedInSteps(sim.clash, length, sim.od) == 0) return 0;
+    if (feedInSteps(sim.clash, length, sim.od, fedAlike) == 0) return 0;
+    if (!sim.clash.recordFrames) sim.clash.checkpoints.fedNext = true;
     showMotion(sim, MotionKind::Feed, p, length, y);
     const int32_t rho = at.option->rotation;
     if (rho != 0 && rotateStraight(sim.clash, hand, rho, sim.od, radius) == 0) return 0;
@@ -528,6 +555,7 @@ void keepCheckpoint(Simulation& sim, int32_t p, int32_t linesBefore) {
     record.motionPhase[p] = state.motionPhase;
     record.steps[p] = state.simulationSteps - sim.stepsAtLoad;
     record.completed = p;
+    record.fedNext = false;
 }
 
 int32_t endRun(ClashState& state, int32_t result) {
@@ -582,7 +610,8 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
 
     int32_t rotations[kMaxPositions] = {};
     straightRotations(sim, rotations);
-    const int32_t firstPosition = resumeFromCheckpoints(sim, rotations);
+    bool fedAlike = false;
+    const int32_t firstPosition = resumeFromCheckpoints(sim, rotations, fedAlike);
     if (firstPosition > sim.last) {
         state.simulationPosition = sim.last + 1;
         return endRun(state, 1);
@@ -599,7 +628,7 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
             if (at.step->stepType == kBend) {
                 clear = bendPipe(sim, p, at);
             } else if (p < sim.last) {
-                clear = feedAndRotate(sim, p, at);
+                clear = feedAndRotate(sim, p, at, fedAlike && p == firstPosition);
             }
         }
         if (clear == 0) {
