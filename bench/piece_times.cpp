@@ -100,10 +100,12 @@ int main(int argc, char** argv) {
                 static_cast<long long>(mostRuns), static_cast<long long>(mostSimulations), state->piecesCutShort);
     const kwarel::ClashState& clash = state->clash;
     const int64_t made = clash.feedStepsMade + clash.bendStepsMade + clash.rotationStepsMade;
-    std::printf("steps made: %lld feed, %lld bend, %lld rotation; %.0f ns of CPU a step made\n",
+    std::printf("steps made: %lld feed, %lld bend, %lld rotation; %.0f ns of CPU a step made; "
+                "%lld positions taken as kept\n",
                 static_cast<long long>(clash.feedStepsMade), static_cast<long long>(clash.bendStepsMade),
                 static_cast<long long>(clash.rotationStepsMade),
-                made > 0 ? total * 1e9 / static_cast<double>(made) : 0.0);
+                made > 0 ? total * 1e9 / static_cast<double>(made) : 0.0,
+                static_cast<long long>(clash.positionsTaken));
     std::printf("point turns: %lld taken from the kept ones, %lld computed and kept, %lld computed and not kept\n",
                 static_cast<long long>(state->clash.pointTurns.hits),
                 static_cast<long long>(state->clash.pointTurns.computed),

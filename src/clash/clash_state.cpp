@@ -13,6 +13,7 @@ void startClashReport(ClashState& clash) { clash.clashLineCount = 0; }
 void forgetSimulations(ClashState& clash) {
     clash.checkpoints.valid = false;
     clash.turnMemos.clear();
+    ++clash.memoGeneration;
     clash.stepsTakenUp = 0;
     clash.simulationSteps = 0;
 }

@@ -68,6 +68,46 @@ struct TurnMemo {
     uint64_t lastUse = 0;  // when it was last looked up (ClashState::turnClock)
 };
 
+// What one position of a run reads besides the formed pipe it begins with:
+// the position, the machine whose room is tested, the step and hand of its
+// option, the bend's radius, and for a bend the feed line the pipe was built
+// on and whether it springs back, for a straight its rotation and the next
+// bend's additional material before it.
+struct PositionReads {
+    int32_t position = 0;
+    int32_t machineIndex = 0;
+    int32_t stepIndex = 0;
+    int32_t bendRadius = 0;
+    int32_t rotation = 0;
+    int32_t extraBefore = 0;
+    int64_t offsetY = 0;
+    int16_t hand = 0;
+    bool springback = false;
+    bool operator==(const PositionReads&) const = default;
+};
+
+// A position of a run, kept by the pipe it began from and what else it
+// read: whether it ended clear, the clash lines it added (at most
+// kMostMemoLines), the pipe it left (and the slot), the motion phase and
+// feed line after it, and the steps it counted. A later run that reaches
+// the same position from the same pipe, reading the same, does the same to
+// the bit: it takes these instead of simulating it.
+constexpr int kMostMemoLines = 2;
+struct PositionMemo {
+    uint64_t generation = 0;  // the piece's search that kept it (ClashState::memoGeneration)
+    uint64_t hash = 0;
+    PositionReads reads{};
+    std::vector<PipeShapeRecord> before;
+    std::vector<PipeShapeRecord> after;
+    PipeShapeRecord slot{};
+    int64_t offsetY = 0;
+    int32_t motionPhase = 0;
+    int64_t steps = 0;
+    int32_t result = 0;
+    int32_t lineCount = 0;
+    char lines[kMostMemoLines][kClashLineWidth] = {};
+};
+
 struct ClashState {
     // Told every clash found, when set (never by the entry points).
     // recordFrames: a run is being replayed for drawing and the observer is
@@ -109,11 +149,18 @@ struct ClashState {
     SimulationCheckpoints checkpoints;
     std::vector<TurnMemo> turnMemos;
     uint64_t turnClock = 0;
+    // Positions kept, direct-mapped by a hash of the pipe and the reads
+    // (allocated on first use; empty when there was no memory for them).
+    std::vector<PositionMemo> positionMemos;
+    uint64_t memoGeneration = 1;
+    int64_t positionsTaken = 0;  // positions taken from the memo, for the benchmarks
     PointTurns pointTurns;  // used only with the shortcuts
 
     // Clash report of the current cut piece.
     char clashLines[kMaxClashLines][kClashLineWidth] = {};
     int32_t clashLineCount = 0;
+    int64_t clashesFound = 0;  // every clash line added, kept in the report or not
+    char recentLines[kMostMemoLines][kClashLineWidth] = {};  // line n found is at n % kMostMemoLines
 
     // Sample points of one pipe piece.
     double sampleX[kMaxSamples] = {};

@@ -61,6 +61,11 @@ void formatClashLine(char* line, const MachineRecord& machine, const char* surfa
 }
 
 void addClashLine(ClashState& state, const char* surface) {
+    // Every line is also kept among the last few found, for the position
+    // memo, whether the report has room for it or not.
+    char* recent = state.recentLines[state.clashesFound % kMostMemoLines];
+    formatClashLine(recent, state.machine, surface, state.simulationPosition, state.motionPhase);
+    ++state.clashesFound;
     if (state.observer != nullptr) {
         char line[kClashLineWidth];
         formatClashLine(line, state.machine, surface, state.simulationPosition, state.motionPhase);
@@ -70,8 +75,7 @@ void addClashLine(ClashState& state, const char* surface) {
                                    state.pipeShapes.count);
     }
     if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) return;
-    formatClashLine(state.clashLines[state.clashLineCount], state.machine, surface, state.simulationPosition,
-                    state.motionPhase);
+    std::memcpy(state.clashLines[state.clashLineCount], recent, kClashLineWidth);
     ++state.clashLineCount;
 }
 

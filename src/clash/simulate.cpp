@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 #include "clash/clash_math.h"
 #include "clash/envelope.h"
@@ -563,6 +564,145 @@ int32_t endRun(ClashState& state, int32_t result) {
     return result;
 }
 
+// Slots of the position memo: 1,024 (about 2 MB with the pipes they hold).
+constexpr int kPositionMemoBits = 10;
+
+uint64_t mixBits(uint64_t h, uint64_t x) {
+    h = (h ^ x) * 0x9E3779B97F4A7C15ull;
+    return h ^ (h >> 31);
+}
+
+uint64_t bitsOf(double x) {
+    uint64_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+// Position p of the run in the position memo: its slot (null when positions
+// are not kept), what it reads, and whether the slot holds it.
+struct PositionLookup {
+    PositionMemo* slot = nullptr;
+    PositionReads reads{};
+    uint64_t hash = 0;
+    bool found = false;
+};
+
+// Looks position p up; when the slot does not hold it, the slot is given
+// the pipe the position begins from, to be kept once it ends clear.
+PositionLookup lookUpPosition(Simulation& sim, int32_t p, const RunPosition& at) {
+    ClashState& state = sim.clash;
+    PositionLookup look;
+    if (!state.shortcuts || state.recordFrames || state.framesUntested || state.observer != nullptr || p == 0 ||
+        p >= sim.last || !at ||
+        at.option->machineIndex < 0 || at.option->machineIndex >= sim.shop.machines.count) {
+        return look;
+    }
+    PositionReads& r = look.reads;
+    r.position = p;
+    r.machineIndex = at.option->machineIndex;
+    r.stepIndex = at.option->stepIndex;
+    r.hand = at.option->hand;
+    if (at.step->stepType == kBend) {
+        r.bendRadius = at.step->bendRadius;
+        r.offsetY = sim.offsetY;
+        r.springback = sim.springback;
+    } else {
+        const RunPosition next = runPosition(sim.prep, sim.run, p + 1);
+        if (!next) return look;
+        r.bendRadius = next.step->bendRadius;
+        r.extraBefore = next.option->extraBefore;
+        r.rotation = at.option->rotation;
+    }
+    if (state.positionMemos.empty()) {
+        try {
+            state.positionMemos.resize(std::size_t{1} << kPositionMemoBits);
+        } catch (const std::bad_alloc&) {
+            return look;  // no memory for the memo: every position is simulated
+        }
+    }
+    uint64_t h = mixBits(mixBits(static_cast<uint64_t>(p), static_cast<uint64_t>(r.stepIndex)),
+                         static_cast<uint64_t>(static_cast<uint32_t>(r.rotation)));
+    const int32_t count = state.pipeShapes.count;
+    const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
+    for (int32_t i = 0; i < count; ++i) {
+        const PipeShapeRecord& q = pieces[i];
+        for (const double x : {q.startX, q.startY, q.startZ, q.endX, q.endY, q.endZ, q.centreX, q.centreY, q.centreZ}) {
+            h = mixBits(h, bitsOf(x));
+        }
+    }
+    look.hash = h;
+    PositionMemo& slot = state.positionMemos[h >> (64 - kPositionMemoBits)];
+    look.found = slot.generation == state.memoGeneration && slot.hash == h && slot.reads == r &&
+                 slot.before.size() == static_cast<std::size_t>(count) && samePieces(slot.before.data(), pieces, count);
+    if (look.found) {
+        look.slot = &slot;
+        return look;
+    }
+    slot.generation = 0;
+    try {
+        slot.before.assign(pieces, pieces + count);
+    } catch (const std::bad_alloc&) {
+        return look;
+    }
+    look.slot = &slot;
+    return look;
+}
+
+// Keeps the position just simulated in the slot its lookup prepared, when
+// it found few enough clashes.
+void keepPosition(Simulation& sim, const PositionLookup& look, int32_t result, int64_t clashesBefore,
+                  int64_t steps) {
+    ClashState& state = sim.clash;
+    const int64_t lines = state.clashesFound - clashesBefore;
+    if (lines > kMostMemoLines) return;
+    PositionMemo& memo = *look.slot;
+    const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
+    try {
+        memo.after.assign(pieces, pieces + state.pipeShapes.count);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    memo.result = result;
+    memo.lineCount = static_cast<int32_t>(lines);
+    for (int32_t i = 0; i < memo.lineCount; ++i) {
+        std::memcpy(memo.lines[i], state.recentLines[(clashesBefore + i) % kMostMemoLines], kClashLineWidth);
+    }
+    memo.hash = look.hash;
+    memo.reads = look.reads;
+    memo.slot = state.pipeShapes.current;
+    memo.offsetY = sim.offsetY;
+    memo.motionPhase = state.motionPhase;
+    memo.steps = steps;
+    memo.generation = state.memoGeneration;
+}
+
+// Does what the kept position did: its clash lines (as far as the report
+// has room), the pipe, slot, feed line and motion phase it left, its steps,
+// and a straight that it passed left a turn lower. Returns its result.
+int32_t takePosition(Simulation& sim, const PositionLookup& look) {
+    ClashState& state = sim.clash;
+    const PositionMemo& memo = *look.slot;
+    for (int32_t i = 0; i < memo.lineCount; ++i) {
+        std::memcpy(state.recentLines[state.clashesFound % kMostMemoLines], memo.lines[i], kClashLineWidth);
+        ++state.clashesFound;
+        if (state.clashLineCount < 0 || state.clashLineCount >= kMaxClashLines) continue;
+        std::memcpy(state.clashLines[state.clashLineCount], memo.lines[i], kClashLineWidth);
+        ++state.clashLineCount;
+    }
+    state.pipeShapes.entries.assign(memo.after.begin(), memo.after.end());  // within the capacity reserved
+    state.pipeShapes.count = static_cast<int32_t>(memo.after.size());
+    state.pipeShapes.current = memo.slot;
+    sim.offsetY = memo.offsetY;
+    state.motionPhase = memo.motionPhase;
+    state.simulationSteps += memo.steps;
+    ++state.positionsTaken;
+    const int32_t p = look.reads.position;
+    if (memo.result != 0 && p % 2 == 0) {
+        setRunRotation(sim.prep, sim.run, p, clampToInt32(static_cast<int64_t>(look.reads.rotation) - 360));
+    }
+    return memo.result;
+}
+
 }  // namespace
 
 LoadCheck loadCheck(const ClashState& state, const PrepareState& prep, const Shop& shop, const int16_t* run) {
@@ -625,10 +765,17 @@ int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, con
             clear = loadPipe(sim);
         } else {
             const RunPosition at = sim.at(p, true);
-            if (at.step->stepType == kBend) {
+            const PositionLookup look = lookUpPosition(sim, p, at);
+            const int64_t stepsBefore = state.simulationSteps, clashesBefore = state.clashesFound;
+            if (look.found) {
+                clear = takePosition(sim, look);
+            } else if (at.step->stepType == kBend) {
                 clear = bendPipe(sim, p, at);
             } else if (p < sim.last) {
                 clear = feedAndRotate(sim, p, at, fedAlike && p == firstPosition);
+            }
+            if (!look.found && look.slot != nullptr) {
+                keepPosition(sim, look, clear, clashesBefore, state.simulationSteps - stepsBefore);
             }
         }
         if (clear == 0) {

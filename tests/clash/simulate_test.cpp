@@ -271,9 +271,10 @@ TEST(Simulate, AStraightFedAsInTheRunBeforeIsFedUntestedOnlyWhenThatFeedWasClear
     // it make straight 2's feed reach the front wall. Runs one after another:
     // the first two differ only in straight 2's rotation (the first leaves it
     // a turn lower), so the second feeds it untested; the third feeds it
-    // further and must clash; the fourth repeats the third, whose feed was
-    // not clear, and must clash again. Each must end as it does with every
-    // step tested.
+    // further and must clash; the fourth repeats the third with another
+    // rotation (so that it is not taken as the third's), and as the third's
+    // feed was not clear, must clash again. Each must end as it does with
+    // every step tested.
     const std::vector<testing::StepSetup> steps = {straight(1000), bend(1000, 90, 500), straight(3000),
                                                   bend(0, 0, 500), straight(500)};
     const std::vector<Position> positions = {{}, {}, {0, 1, 90}, {}, {}};
@@ -286,6 +287,7 @@ TEST(Simulate, AStraightFedAsInTheRunBeforeIsFedUntestedOnlyWhenThatFeedWasClear
     const int16_t further[kMaxPositions] = {0, 0, 0, 1, 0};
     const int16_t* runs[4] = {kFirstRun, kFirstRun, further, further};
     for (int32_t r = 0; r < 4; ++r) {
+        if (r == 3) kept->prep.bendOptions.at(2).rotation = plain->prep.bendOptions.at(2).rotation = 45;
         const int64_t fedBefore[2] = {kept->clash.feedStepsMade, plain->clash.feedStepsMade};
         EXPECT_EQ(expectSameSimulation(*kept, *plain, runs[r], r), r < 2 ? 1 : 0) << r;
         const int64_t fed[2] = {kept->clash.feedStepsMade - fedBefore[0], plain->clash.feedStepsMade - fedBefore[1]};
@@ -293,6 +295,30 @@ TEST(Simulate, AStraightFedAsInTheRunBeforeIsFedUntestedOnlyWhenThatFeedWasClear
     }
     EXPECT_STREQ(kept->clash.clashLines[kept->clash.clashLineCount - 1],
                  "Machine: M1  Pipe hitting front wall after bend 1 during pipe feed.\n");
+}
+
+TEST(Simulate, APositionReachedFromTheSamePipeReadingTheSameIsTakenAsBefore) {
+    // Bend 1 has a second option on another bender, which the simulation does
+    // not read; bend 2 is made on the probe and clashes. Runs that alternate
+    // between the two options reach straight 2 and bend 2 from the same pipe,
+    // reading the same: after the first, each takes them as they were,
+    // clash line included, also once the report is full. Each must end as it
+    // does with every position simulated, and leave straight 2 a turn lower.
+    const std::vector<testing::StepSetup> steps = {straight(1000), bend(1000, 90, 500), straight(3000),
+                                                  bend(0, 0, 500), straight(500)};
+    const std::vector<Position> positions = {{}, {}, {0, 1, 90}, {1}, {}};
+    auto kept = runOf(steps, roomAndProbe(), positions);
+    auto plain = runOf(steps, roomAndProbe(), positions);
+    plain->clash.shortcuts = false;
+    for (JobState* s : {kept.get(), plain.get()}) testing::addOption(*s, {1, 0, 1});
+    const int16_t otherBender[kMaxPositions] = {0, 1, 0, 0, 0};
+    for (int32_t r = 0; r < 12; ++r) {
+        for (JobState* s : {kept.get(), plain.get()}) s->prep.bendOptions.at(2).rotation = 90;
+        EXPECT_EQ(expectSameSimulation(*kept, *plain, r % 2 == 0 ? kFirstRun : otherBender, r), 0) << r;
+        EXPECT_EQ(kept->prep.bendOptions.at(2).rotation, -270) << r;
+        EXPECT_EQ(kept->clash.positionsTaken, 3 * r) << r;  // bend 1, straight 2, bend 2
+    }
+    EXPECT_EQ(kept->clash.clashLineCount, kMaxClashLines);
 }
 
 TEST(Simulate, ResumedRunRepeatsThePrefixLinesAndLowersItsRotations) {
