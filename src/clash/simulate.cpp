@@ -328,37 +328,27 @@ int32_t rotateStraight(ClashState& state, int16_t hand, int32_t rho, int32_t od,
     return rotateInSteps(state, hand, 360 - angle, -sense, od, radius, clear, turned);
 }
 
-// Whether two runs choose, at the bend after a straight, options that the
-// straight reads alike: it reads only the bend's additional material before
-// it (and the bend's radius, which the step fixes).
-bool straightReadsAlike(const PrepareState& prep, const int16_t run[], const int16_t other[], int32_t bend) {
-    if (run[bend] == other[bend]) return true;
-    const RunPosition a = runPosition(prep, run, bend);
-    const RunPosition b = runPosition(prep, other, bend);
-    return a && b && a.step == b.step && a.option->extraBefore == b.option->extraBefore;
-}
-
 // Where a run may resume: the last position k of the previous run's
 // checkpoints such that the run agrees with that run on everything positions
 // 0 to k read. -1 when it must begin at the load. `fedAlike` tells whether
 // the run then feeds the straight after k as that run fed it, clear: the
 // same pipe, room and length (runs whose rotations of that straight differ
 // still feed it alike).
-int32_t resumePoint(const SimulationCheckpoints& record, const PrepareState& prep, const CutPieceRecord& piece,
+int32_t resumePoint(const SimulationCheckpoints& record, const CutPieceRecord& piece, int32_t optionCount,
                     const int16_t run[], const int32_t rotations[], bool backWallClear, int32_t last,
                     bool& fedAlike) {
     fedAlike = false;
     if (!record.valid || record.completed < 0 || !backWallClear || record.bendCount != piece.bendCount ||
-        record.optionCount != prep.bendOptions.count || std::strcmp(record.cutId, piece.cutId) != 0 ||
+        record.optionCount != optionCount || std::strcmp(record.cutId, piece.cutId) != 0 ||
         std::strcmp(record.spoolId, piece.spoolId) != 0) {
         return -1;
     }
     for (int32_t k = 0; k <= record.completed + 1 && k <= last; ++k) {
         // Each position reads its own option; the load and a straight before
-        // a bend also read that bend's additional material, and a straight
-        // between bends its rotation after its feed.
-        const bool readsAlike = run[k] == record.ordinals[k] &&
-                                (k % 2 != 0 || k == last || straightReadsAlike(prep, run, record.ordinals, k + 1));
+        // a bend also read that bend's, and a straight between bends its
+        // rotation after its feed.
+        const bool readsAlike =
+            run[k] == record.ordinals[k] && (k % 2 != 0 || k == last || run[k + 1] == record.ordinals[k + 1]);
         const bool turns = k % 2 == 0 && k >= 2 && k <= last - 2;
         if (readsAlike && turns) fedAlike = k <= record.completed || record.fedNext;
         if (!readsAlike || k > record.completed || (turns && rotations[k] != record.rotations[k])) return k - 1;
@@ -414,8 +404,8 @@ int32_t resumeFromCheckpoints(Simulation& sim, const int32_t rotations[], bool& 
     // whose pipe passes it may resume after a run whose total differs.
     const bool backWallClear = !loadCheck(state, sim.prep, sim.shop, sim.run).hitsBackWall(sim.total);
     fedAlike = false;
-    const int32_t resumeAfter = state.shortcuts ? resumePoint(record, sim.prep, sim.piece, sim.run, rotations,
-                                                              backWallClear, sim.last, fedAlike)
+    const int32_t resumeAfter = state.shortcuts ? resumePoint(record, sim.piece, sim.prep.bendOptions.count, sim.run,
+                                                              rotations, backWallClear, sim.last, fedAlike)
                                                 : -1;
     if (resumeAfter < 0) {
         copyText(record.cutId, sim.piece.cutId);
@@ -692,11 +682,11 @@ int32_t takePosition(Simulation& sim, const PositionLookup& look) {
     state.pipeShapes.entries.assign(memo.after.begin(), memo.after.end());  // within the capacity reserved
     state.pipeShapes.count = static_cast<int32_t>(memo.after.size());
     state.pipeShapes.current = memo.slot;
-    sim.offsetY = memo.offsetY;
     state.motionPhase = memo.motionPhase;
     state.simulationSteps += memo.steps;
     ++state.positionsTaken;
     const int32_t p = look.reads.position;
+    if (p % 2 != 0) sim.offsetY = memo.offsetY;  // a bend builds on its own feed line; a straight keeps the run's
     if (memo.result != 0 && p % 2 == 0) {
         setRunRotation(sim.prep, sim.run, p, clampToInt32(static_cast<int64_t>(look.reads.rotation) - 360));
     }
