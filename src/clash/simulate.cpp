@@ -612,13 +612,15 @@ PositionLookup lookUpPosition(Simulation& sim, int32_t p, const RunPosition& at)
     }
     uint64_t h = mixBits(mixBits(static_cast<uint64_t>(p), static_cast<uint64_t>(r.stepIndex)),
                          static_cast<uint64_t>(static_cast<uint32_t>(r.rotation)));
+    // The slot follows from the first and the last piece (every motion moves
+    // both); the whole pipe is compared when the slot is read.
     const int32_t count = state.pipeShapes.count;
     const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
-    for (int32_t i = 0; i < count; ++i) {
+    h = mixBits(h, static_cast<uint64_t>(count));
+    for (const int32_t i : {0, count - 1}) {
+        if (i < 0) continue;
         const PipeShapeRecord& q = pieces[i];
-        for (const double x : {q.startX, q.startY, q.startZ, q.endX, q.endY, q.endZ, q.centreX, q.centreY, q.centreZ}) {
-            h = mixBits(h, bitsOf(x));
-        }
+        for (const double x : {q.startX, q.startY, q.startZ, q.endX, q.endY, q.endZ}) h = mixBits(h, bitsOf(x));
     }
     look.hash = h;
     PositionMemo& slot = state.positionMemos[h >> (64 - kPositionMemoBits)];
