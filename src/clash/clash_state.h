@@ -68,6 +68,19 @@ struct TurnMemo {
     uint64_t lastUse = 0;  // when it was last looked up (ClashState::turnClock)
 };
 
+// A feed made from one pipe in one room: a later feed of the same pipe in
+// the same room, with the same step, goes through the same positions in its
+// full steps (each adds the same step to the same coordinates), so as many
+// of them as this one found clear are made untested.
+struct FeedMemo {
+    uint64_t generation = 0;  // the piece's search that kept it (ClashState::memoGeneration)
+    int32_t machineIndex = 0;
+    int32_t outsideDiameter = 0;
+    int32_t feedStep = 0;
+    int64_t clearSteps = 0;  // full steps from the start found clear
+    std::vector<PipeShapeRecord> start;
+};
+
 // What one position of a run reads besides the formed pipe it begins with:
 // the position, the machine whose room is tested, the step and hand of its
 // option, the bend's radius, and for a bend the feed line the pipe was built
@@ -152,6 +165,7 @@ struct ClashState {
     // Positions kept, direct-mapped by a hash of the pipe and the reads
     // (allocated on first use; empty when there was no memory for them).
     std::vector<PositionMemo> positionMemos;
+    std::vector<FeedMemo> feedMemos;  // direct-mapped by the pipe fed, as the positions
     uint64_t memoGeneration = 1;
     int64_t positionsTaken = 0;  // positions taken from the memo, for the benchmarks
     PointTurns pointTurns;  // used only with the shortcuts

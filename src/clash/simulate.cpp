@@ -135,16 +135,90 @@ int32_t feedPieces(ClashState& state, int32_t distance, int32_t od, const bool c
     return clash::testPipeShapeExcept(state, od, clear);
 }
 
+uint64_t mixBits(uint64_t h, uint64_t x) {
+    h = (h ^ x) * 0x9E3779B97F4A7C15ull;
+    return h ^ (h >> 31);
+}
+
+uint64_t bitsOf(double x) {
+    uint64_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+bool samePieces(const PipeShapeRecord* a, const PipeShapeRecord* b, int32_t count);
+
+// A hash of the formed pipe from its piece count and its first and last
+// piece (every motion moves both); memos compare the whole pipe.
+uint64_t pipeHash(const ClashState& state, uint64_t h) {
+    const int32_t count = state.pipeShapes.count;
+    const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
+    h = mixBits(h, static_cast<uint64_t>(count));
+    for (const int32_t i : {0, count - 1}) {
+        if (i < 0) continue;
+        const PipeShapeRecord& q = pieces[i];
+        for (const double x : {q.startX, q.startY, q.startZ, q.endX, q.endY, q.endZ}) h = mixBits(h, bitsOf(x));
+    }
+    return h;
+}
+
+// Slots of the feed memo.
+constexpr int kFeedMemoBits = 8;
+
+// The feed memo's slot for feeding the present pipe, and how many full steps
+// of it are known clear (0 when the slot held another feed, which it is
+// then made ready to keep). Null when feeds are not kept.
+FeedMemo* feedMemoFor(ClashState& state, int32_t od, int64_t& known) {
+    known = 0;
+    if (!state.shortcuts || state.recordFrames || state.framesUntested) return nullptr;
+    if (state.feedMemos.empty()) {
+        try {
+            state.feedMemos.resize(std::size_t{1} << kFeedMemoBits);
+        } catch (const std::bad_alloc&) {
+            return nullptr;  // no memory for the memo: every step is tested
+        }
+    }
+    const uint64_t h = pipeHash(state, mixBits(static_cast<uint64_t>(static_cast<uint32_t>(state.machineIndex)),
+                                               static_cast<uint64_t>(static_cast<uint32_t>(od))));
+    FeedMemo& memo = state.feedMemos[h >> (64 - kFeedMemoBits)];
+    const int32_t count = state.pipeShapes.count;
+    const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
+    if (memo.generation == state.memoGeneration && memo.machineIndex == state.machineIndex &&
+        memo.outsideDiameter == od && memo.feedStep == state.feedStep &&
+        memo.start.size() == static_cast<std::size_t>(count) && samePieces(memo.start.data(), pieces, count)) {
+        known = memo.clearSteps;
+        return &memo;
+    }
+    memo.generation = 0;
+    try {
+        memo.start.assign(pieces, pieces + count);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    memo.machineIndex = state.machineIndex;
+    memo.outsideDiameter = od;
+    memo.feedStep = state.feedStep;
+    memo.clearSteps = 0;
+    memo.generation = state.memoGeneration;
+    return &memo;
+}
+
 // Feeds the pipe by `length` in feedStep steps; the last step ends at the
 // truncated length. Returns 0 at the first clash.
 //
 // A feed only moves the pipe along x, so pieces that no test can reach at any
 // point of the whole feed are found once and left out of every step's test.
 // With `knownClear` (the same feed of the same pipe in the same room was
-// clear before) the pipe makes the same steps untested.
+// clear before) the pipe makes the same steps untested; so it does, with the
+// shortcuts, the full steps an earlier feed of the same pipe in the same
+// room found clear.
 int32_t feedInSteps(ClashState& state, double length, int32_t od, bool knownClear) {
     const int64_t step = state.feedStep;
     const int64_t total = truncateToInt32(length);
+    int64_t known = 0;
+    FeedMemo* memo = knownClear ? nullptr : feedMemoFor(state, od, known);
+    int64_t fullSteps = 0;  // full steps made, all clear
+
     bool clear[kMaxPositions];
     const bool someClear = !knownClear && state.pipeShapes.count <= kMaxPositions && !state.framesUntested;
     if (someClear) {
@@ -156,15 +230,18 @@ int32_t feedInSteps(ClashState& state, double length, int32_t od, bool knownClea
     for (;;) {
         const bool last = step <= 0 || !(static_cast<double>(k) < length);
         const int32_t distance = last ? clampToInt32(total - prev) : clampToInt32(k - prev);
-        if (knownClear) {
+        if (knownClear || (!last && fullSteps < known)) {
             movePieces(state, distance);
         } else if (feedPieces(state, distance, od, someClear ? clear : nullptr) == 0) {
-            return 0;
+            break;
         }
         if (last) return 1;
+        ++fullSteps;
+        if (memo != nullptr && fullSteps > memo->clearSteps) memo->clearSteps = fullSteps;
         prev = k;
         k += step;
     }
+    return 0;
 }
 
 bool sameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -557,17 +634,6 @@ int32_t endRun(ClashState& state, int32_t result) {
 // Slots of the position memo: 1,024 (about 2 MB with the pipes they hold).
 constexpr int kPositionMemoBits = 10;
 
-uint64_t mixBits(uint64_t h, uint64_t x) {
-    h = (h ^ x) * 0x9E3779B97F4A7C15ull;
-    return h ^ (h >> 31);
-}
-
-uint64_t bitsOf(double x) {
-    uint64_t b;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
 // Position p of the run in the position memo: its slot (null when positions
 // are not kept), what it reads, and whether the slot holds it.
 struct PositionLookup {
@@ -610,18 +676,10 @@ PositionLookup lookUpPosition(Simulation& sim, int32_t p, const RunPosition& at)
             return look;  // no memory for the memo: every position is simulated
         }
     }
-    uint64_t h = mixBits(mixBits(static_cast<uint64_t>(p), static_cast<uint64_t>(r.stepIndex)),
-                         static_cast<uint64_t>(static_cast<uint32_t>(r.rotation)));
-    // The slot follows from the first and the last piece (every motion moves
-    // both); the whole pipe is compared when the slot is read.
+    const uint64_t h = pipeHash(state, mixBits(mixBits(static_cast<uint64_t>(p), static_cast<uint64_t>(r.stepIndex)),
+                                               static_cast<uint64_t>(static_cast<uint32_t>(r.rotation))));
     const int32_t count = state.pipeShapes.count;
     const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
-    h = mixBits(h, static_cast<uint64_t>(count));
-    for (const int32_t i : {0, count - 1}) {
-        if (i < 0) continue;
-        const PipeShapeRecord& q = pieces[i];
-        for (const double x : {q.startX, q.startY, q.startZ, q.endX, q.endY, q.endZ}) h = mixBits(h, bitsOf(x));
-    }
     look.hash = h;
     PositionMemo& slot = state.positionMemos[h >> (64 - kPositionMemoBits)];
     look.found = slot.generation == state.memoGeneration && slot.hash == h && slot.reads == r &&

@@ -265,16 +265,17 @@ TEST(Simulate, RotationsThatStopLookingUpSomePiecesGiveTheBitsOfTurningEveryPoin
     }
 }
 
-TEST(Simulate, AStraightFedAsInTheRunBeforeIsFedUntestedOnlyWhenThatFeedWasClear) {
+TEST(Simulate, FeedsOfAPipeFedBeforeLeaveUntestedOnlyTheStepsFoundClear) {
     // Straight 2 (3000, fed in 30 steps of 100) is turned 90 after its feed.
     // Bend 2 has a second option whose 17000 of additional material before
-    // it make straight 2's feed reach the front wall. Runs one after another:
-    // the first two differ only in straight 2's rotation (the first leaves it
-    // a turn lower), so the second feeds it untested; the third feeds it
-    // further and must clash; the fourth repeats the third with another
-    // rotation (so that it is not taken as the third's), and as the third's
-    // feed was not clear, must clash again. Each must end as it does with
-    // every step tested.
+    // it make straight 2's feed reach the front wall at its 196th step. Runs
+    // one after another: the first two differ only in straight 2's rotation
+    // (the first leaves it a turn lower), so the second feeds it all
+    // untested; the third feeds the same pipe further, its first 29 full
+    // steps untested, and must clash; the fourth repeats the third with
+    // another rotation (so that it is not taken as the third's position):
+    // its 195 full steps found clear are untested, the clash is not. Each
+    // must end as it does with every step tested.
     const std::vector<testing::StepSetup> steps = {straight(1000), bend(1000, 90, 500), straight(3000),
                                                   bend(0, 0, 500), straight(500)};
     const std::vector<Position> positions = {{}, {}, {0, 1, 90}, {}, {}};
@@ -291,7 +292,8 @@ TEST(Simulate, AStraightFedAsInTheRunBeforeIsFedUntestedOnlyWhenThatFeedWasClear
         const int64_t fedBefore[2] = {kept->clash.feedStepsMade, plain->clash.feedStepsMade};
         EXPECT_EQ(expectSameSimulation(*kept, *plain, runs[r], r), r < 2 ? 1 : 0) << r;
         const int64_t fed[2] = {kept->clash.feedStepsMade - fedBefore[0], plain->clash.feedStepsMade - fedBefore[1]};
-        EXPECT_EQ(fed[0], fed[1] - (r == 1 ? 30 : 0)) << r;
+        const int64_t untested[4] = {0, 30, 29, 195};
+        EXPECT_EQ(fed[1] - fed[0], untested[r]) << r;
     }
     EXPECT_STREQ(kept->clash.clashLines[kept->clash.clashLineCount - 1],
                  "Machine: M1  Pipe hitting front wall after bend 1 during pipe feed.\n");
