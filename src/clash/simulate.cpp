@@ -644,13 +644,12 @@ struct PositionLookup {
 };
 
 // Looks position p up; when the slot does not hold it, the slot is given
-// the pipe the position begins from, to be kept once it ends clear.
+// the pipe the position begins from, to be kept once the position ends.
 PositionLookup lookUpPosition(Simulation& sim, int32_t p, const RunPosition& at) {
     ClashState& state = sim.clash;
     PositionLookup look;
     if (!state.shortcuts || state.recordFrames || state.framesUntested || state.observer != nullptr || p == 0 ||
-        p >= sim.last || !at ||
-        at.option->machineIndex < 0 || at.option->machineIndex >= sim.shop.machines.count) {
+        p >= sim.last || !at || at.option->machineIndex < 0 || at.option->machineIndex >= sim.shop.machines.count) {
         return look;
     }
     PositionReads& r = look.reads;
