@@ -705,9 +705,12 @@ void keepPosition(Simulation& sim, const PositionLookup& look, int32_t result, i
     const int64_t lines = state.clashesFound - clashesBefore;
     if (lines > kMostMemoLines) return;
     PositionMemo& memo = *look.slot;
+    // A run ends at a clash and its pipe is cleared: only a clear position
+    // keeps the pipe it left (every position keeps the slot, which outlives
+    // the run).
     const PipeShapeRecord* pieces = state.pipeShapes.entries.data();
     try {
-        memo.after.assign(pieces, pieces + state.pipeShapes.count);
+        if (result != 0) memo.after.assign(pieces, pieces + state.pipeShapes.count);
     } catch (const std::bad_alloc&) {
         return;
     }
@@ -738,8 +741,10 @@ int32_t takePosition(Simulation& sim, const PositionLookup& look) {
         std::memcpy(state.clashLines[state.clashLineCount], memo.lines[i], kClashLineWidth);
         ++state.clashLineCount;
     }
-    state.pipeShapes.entries.assign(memo.after.begin(), memo.after.end());  // within the capacity reserved
-    state.pipeShapes.count = static_cast<int32_t>(memo.after.size());
+    if (memo.result != 0) {
+        state.pipeShapes.entries.assign(memo.after.begin(), memo.after.end());  // within the capacity reserved
+        state.pipeShapes.count = static_cast<int32_t>(memo.after.size());
+    }
     state.pipeShapes.current = memo.slot;
     state.motionPhase = memo.motionPhase;
     state.simulationSteps += memo.steps;
