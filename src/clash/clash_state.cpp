@@ -13,6 +13,8 @@ void startClashReport(ClashState& clash) { clash.clashLineCount = 0; }
 void forgetSimulations(ClashState& clash) {
     clash.checkpoints.valid = false;
     clash.turnMemos.clear();
+    clash.turnIndex.clear();
+    clash.turnCursor = 0;
     ++clash.memoGeneration;
     clash.stepsTakenUp = 0;
     clash.simulationSteps = 0;

@@ -269,8 +269,8 @@ bool sameRoom(const MachineRecord& a, const MachineRecord& b) {
            a.ceilingHeight == b.ceilingHeight;
 }
 
-// Most rotations remembered per cut piece.
-constexpr std::size_t kMaxTurnMemos = 64;
+// Most rotations remembered per cut piece (at most some 7 MB with their pipes).
+constexpr std::size_t kMaxTurnMemos = 1024;
 
 // Rotations of at most this many degrees are the ones given up first when
 // the memo is full. A straight whose rotation falls by a full turn with
@@ -279,18 +279,37 @@ constexpr std::size_t kMaxTurnMemos = 64;
 // short rotations every run makes.
 constexpr int64_t kShortTurn = 720;
 
-// The memo to give up for a new one: the least recently used of the short
-// rotations, or of all of them when none is short.
-TurnMemo& memoToReplace(std::vector<TurnMemo>& memos) {
-    TurnMemo* oldest = nullptr;
-    TurnMemo* oldestShort = nullptr;
-    for (TurnMemo& memo : memos) {
-        if (oldest == nullptr || memo.lastUse < oldest->lastUse) oldest = &memo;
-        if (memo.turned <= kShortTurn && (oldestShort == nullptr || memo.lastUse < oldestShort->lastUse)) {
-            oldestShort = &memo;
+// How many memos, from a cursor that goes round, a full memo looks at for
+// the one to give up: looking at all of them for every new rotation cost
+// more than the memo saved.
+constexpr std::size_t kReplaceWindow = 32;
+
+// The memo to give up for a new one: among the next kReplaceWindow, the
+// least recently used of the short rotations, or of all when none is short.
+std::size_t memoToReplace(ClashState& state) {
+    const std::size_t count = state.turnMemos.size();
+    std::size_t oldest = count, oldestShort = count;
+    for (std::size_t k = 0; k < kReplaceWindow && k < count; ++k) {
+        const std::size_t i = (state.turnCursor + k) % count;
+        const TurnMemo& memo = state.turnMemos[i];
+        if (oldest == count || memo.lastUse < state.turnMemos[oldest].lastUse) oldest = i;
+        if (memo.turned <= kShortTurn &&
+            (oldestShort == count || memo.lastUse < state.turnMemos[oldestShort].lastUse)) {
+            oldestShort = i;
         }
     }
-    return oldestShort != nullptr ? *oldestShort : *oldest;
+    state.turnCursor = (state.turnCursor + kReplaceWindow) % count;
+    return oldestShort != count ? oldestShort : oldest;
+}
+
+// The key a rotation's memo is found by: the pipe and what else a rotation
+// step reads, but the room (compared in full).
+uint64_t turnKey(const ClashState& state, int16_t hand, int32_t od, int32_t radius, int64_t sense) {
+    uint64_t h = mixBits(static_cast<uint64_t>(sense), static_cast<uint64_t>(static_cast<uint32_t>(radius)));
+    h = mixBits(h, static_cast<uint64_t>(static_cast<uint32_t>(od)));
+    h = mixBits(h, static_cast<uint64_t>(static_cast<uint16_t>(hand)));
+    h = mixBits(h, static_cast<uint64_t>(static_cast<uint32_t>(state.halfDiameter)));
+    return pipeHash(state, mixBits(h, static_cast<uint64_t>(static_cast<uint32_t>(state.angleStep))));
 }
 
 // The memo of the rotations that began from the pipe as it is now,
@@ -298,7 +317,10 @@ TurnMemo& memoToReplace(std::vector<TurnMemo>& memos) {
 TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, int64_t sense) {
     const int32_t count = state.pipeShapes.count;
     const uint64_t now = ++state.turnClock;
-    for (TurnMemo& memo : state.turnMemos) {
+    const uint64_t key = turnKey(state, hand, od, radius, sense);
+    const auto [first, last] = state.turnIndex.equal_range(key);
+    for (auto it = first; it != last; ++it) {
+        TurnMemo& memo = state.turnMemos[it->second];
         if (memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od && memo.hand == hand &&
             memo.halfDiameter == state.halfDiameter && memo.angleStep == state.angleStep &&
             static_cast<int32_t>(memo.start.size()) == count &&
@@ -308,12 +330,22 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
             return memo;
         }
     }
-    TurnMemo* replaced = nullptr;
-    if (state.turnMemos.size() < kMaxTurnMemos) {
-        replaced = &state.turnMemos.emplace_back();
+    std::size_t index = state.turnMemos.size();
+    if (index < kMaxTurnMemos) {
+        state.turnMemos.emplace_back();
     } else {
-        replaced = &memoToReplace(state.turnMemos);
+        index = memoToReplace(state);
+        const auto [from, to] = state.turnIndex.equal_range(state.turnMemos[index].key);
+        for (auto it = from; it != to; ++it) {
+            if (it->second == index) {
+                state.turnIndex.erase(it);
+                break;
+            }
+        }
     }
+    state.turnIndex.emplace(key, static_cast<uint32_t>(index));
+    TurnMemo* replaced = &state.turnMemos[index];
+    replaced->key = key;
     TurnMemo& fresh = *replaced;
     fresh.start.assign(state.pipeShapes.entries.begin(), state.pipeShapes.entries.begin() + count);
     fresh.machine = state.machine;
