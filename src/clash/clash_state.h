@@ -105,9 +105,9 @@ struct PositionReads {
 // read: whether it ended clear, the clash lines it added (at most
 // kMostMemoLines), the pipe it left when clear (a clash ends the run) and
 // the slot, the motion phase and feed line after it, and the steps it
-// counted. A later run that reaches
-// the same position from the same pipe, reading the same, does the same to
-// the bit: it takes these instead of simulating it.
+// counted. A later run that reaches the same position from the same pipe,
+// reading the same, does the same to the bit: it takes these instead of
+// simulating it.
 constexpr int kMostMemoLines = 2;
 struct PositionMemo {
     uint64_t generation = 0;  // the piece's search that kept it (ClashState::memoGeneration)

@@ -344,9 +344,8 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
         }
     }
     state.turnIndex.emplace(key, static_cast<uint32_t>(index));
-    TurnMemo* replaced = &state.turnMemos[index];
-    replaced->key = key;
-    TurnMemo& fresh = *replaced;
+    TurnMemo& fresh = state.turnMemos[index];
+    fresh.key = key;
     fresh.start.assign(state.pipeShapes.entries.begin(), state.pipeShapes.entries.begin() + count);
     fresh.machine = state.machine;
     fresh.hand = hand;
