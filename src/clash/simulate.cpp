@@ -30,9 +30,9 @@ using clash::toRadians;
 namespace {
 
 int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
-                   int32_t bendRadius, const bool clear[]);
+                   int32_t bendRadius, const bool clear[], int32_t nextAngle = -1);
 int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t outsideDiameter, int32_t bendRadius,
-                     const bool clear[], bool lookUp[] = nullptr);
+                     const bool clear[], bool lookUp[] = nullptr, int32_t nextAngle = 0);
 
 // y of the feed line for a bend radius: -R for the left hand, +R for any other hand.
 int64_t feedLineY(int32_t radius, int16_t hand) { return hand == kLeftHand ? -static_cast<int64_t>(radius) : radius; }
@@ -108,7 +108,10 @@ int32_t bendInSteps(ClashState& state, int16_t hand, int64_t target, int32_t od,
     for (;;) {
         const bool last = !(k < target);
         const int32_t to = last ? clampToInt32(target) : clampToInt32(k);
-        if (bendPieces(state, hand, clampToInt32(prev), to, od, radius, clear.get()) == 0) return 0;
+        // The angle the step after this one bends to, whose kept turns are
+        // fetched while this one is tested (-1: none follows).
+        const int32_t nextTo = last ? -1 : k + step < target ? clampToInt32(k + step) : clampToInt32(target);
+        if (bendPieces(state, hand, clampToInt32(prev), to, od, radius, clear.get(), nextTo) == 0) return 0;
         if (last) return 1;
         prev = k;
         k += step;
@@ -404,8 +407,12 @@ int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t se
                                  state.pipeShapes.entries.begin() + state.pipeShapes.count);
         }
         const int64_t to = last ? total : k;
-        const int32_t result =
-            rotatePieces(state, hand, clampToInt32((to - turned) * sense), od, radius, clear.get(), lookUp);
+        // The angle of the step after this one, whose kept turns are fetched
+        // while this one is tested (0: none follows).
+        const int64_t nextTo = to + step < total ? to + step : total;
+        const int32_t nextAngle = last ? 0 : clampToInt32((nextTo - to) * sense);
+        const int32_t result = rotatePieces(state, hand, clampToInt32((to - turned) * sense), od, radius,
+                                            clear.get(), lookUp, nextAngle);
         turned = to;
         if (result == 0) return 0;
         if (last) return 1;
@@ -1088,6 +1095,14 @@ constexpr std::size_t kNoSlot = ~std::size_t{0};
 // The points of one step that no kept turn holds, turned together once all
 // are known: where each is, its slot (kNoSlot: not to be kept) and its bits;
 // and the points met again within the step, with the missed point each one is.
+// The turns of the step after the present one, and for a bend step the
+// move (du, dv) every point makes before it turns.
+struct NextTurns {
+    PointTurns::Step turns;
+    bool moves;
+    double du, dv;
+};
+
 struct MissedPoints {
     double* whereU[kMostPoints];
     double* whereV[kMostPoints];
@@ -1155,9 +1170,14 @@ struct MissedPoints {
 // written) let later steps find 2.3 million more. Looking them up and
 // keeping them cost a fifth of the time of the pieces whose rotations go
 // round thousands of times.
+//
+// With `next` (the step that follows, when it is known), the slots that
+// step will look up are asked for from memory at once: the room test of
+// this step runs while they come.
 template <typename Turn, typename TurnMany>
 void turnPoints(ClashState& state, const PointTurns::Step& turns, double PipeShapeRecord::*const u[3],
-                double PipeShapeRecord::*const v[3], Turn turn, TurnMany turnMany, bool lookUp[] = nullptr) {
+                double PipeShapeRecord::*const v[3], Turn turn, TurnMany turnMany, bool lookUp[] = nullptr,
+                const NextTurns* next = nullptr) {
     const int32_t count = state.pipeShapes.count;
     if (!state.shortcuts || count > kMaxPositions || !state.pointTurns.ready()) {
         for (int32_t i = 0; i < count; ++i) {
@@ -1191,6 +1211,19 @@ void turnPoints(ClashState& state, const PointTurns::Step& turns, double PipeSha
         }
     }
     missed.turn(kept, turns, turnMany);
+    if (next == nullptr) return;
+    for (int32_t i = 0; i < count; ++i) {
+        if (lookUp != nullptr && !lookUp[i]) continue;
+        const PipeShapeRecord& piece = state.pipeShapes.at(i);
+        const int points = piece.pieceType == kArcPiece ? 3 : 2;
+        for (int k = 0; k < points; ++k) {
+            if (next->moves) {
+                kept.slotOf(next->turns, piece.*u[k] + next->du, piece.*v[k] + next->dv);
+            } else {
+                kept.slotOf(next->turns, piece.*u[k], piece.*v[k]);
+            }
+        }
+    }
 }
 
 constexpr double PipeShapeRecord::*kXs[3] = {&PipeShapeRecord::startX, &PipeShapeRecord::endX,
@@ -1202,7 +1235,7 @@ constexpr double PipeShapeRecord::*kZs[3] = {&PipeShapeRecord::startZ, &PipeShap
 
 // One bend step, leaving the pieces marked in `clear` out of the test.
 int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t toAngle, int32_t outsideDiameter,
-                   int32_t bendRadius, const bool clear[]) {
+                   int32_t bendRadius, const bool clear[], int32_t nextAngle) {
     state.motionPhase = kPhaseBend;
     ++state.simulationSteps;
     ++state.bendStepsMade;
@@ -1220,11 +1253,17 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     }
     // A point's turn reads the point, the arc's end it turns about, the
     // angle and whether the hand is the left one.
-    const PointTurns::Step turns =
-        PointTurns::step(hand == kLeftHand ? TurnKind::BendLeft : TurnKind::BendOther, m.cx, m.cy, m.turn);
+    const TurnKind kind = hand == kLeftHand ? TurnKind::BendLeft : TurnKind::BendOther;
+    const PointTurns::Step turns = PointTurns::step(kind, m.cx, m.cy, m.turn);
+    NextTurns next{};
+    if (nextAngle >= 0 && state.shortcuts) {
+        const BendMotion n = bendMotion(hand, toAngle, nextAngle, bendRadius, true);
+        next = NextTurns{PointTurns::step(kind, n.cx, n.cy, n.turn), true, n.dx, n.dy};
+    }
     turnPoints(
         state, turns, kXs, kYs, [&m](double& x, double& y) { turnAboutArcEnd(m, x, y); },
-        [&m](int points, double* xs, double* ys) { turnManyAboutArcEnd(m, points, xs, ys); });
+        [&m](int points, double* xs, double* ys) { turnManyAboutArcEnd(m, points, xs, ys); }, nullptr,
+        nextAngle >= 0 && state.shortcuts ? &next : nullptr);
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }
@@ -1233,7 +1272,7 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
 // With `lookUp`, the kept turns are looked up only for the points of the
 // pieces marked in it (see turnPoints).
 int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t outsideDiameter, int32_t bendRadius,
-                     const bool clear[], bool lookUp[]) {
+                     const bool clear[], bool lookUp[], int32_t nextAngle) {
     state.motionPhase = kPhaseRotation;
     ++state.simulationSteps;
     if (angle == 0) return 0;
@@ -1244,10 +1283,11 @@ int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t out
         placeAtAxialAngle(cy, cz, turnedAxial(axialAngle(cy, cz, y, z), angle), y, z);
     };
     // A point's turn reads the point, the feed line and the angle.
+    const NextTurns next{PointTurns::step(TurnKind::Rotation, cy, cz, nextAngle), false, 0.0, 0.0};
     turnPoints(
         state, PointTurns::step(TurnKind::Rotation, cy, cz, angle), kYs, kZs, turn,
         [cy, cz, angle](int points, double* ys, double* zs) { turnManyAboutFeedLine(cy, cz, angle, points, ys, zs); },
-        lookUp);
+        lookUp, nextAngle != 0 ? &next : nullptr);
     state.pipeShapes.load(state.pipeShapes.count - 1);
     return clash::testPipeShapeExcept(state, outsideDiameter, clear);
 }
