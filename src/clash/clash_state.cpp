@@ -1,5 +1,7 @@
 #include "clash/clash_state.h"
 
+#include <algorithm>
+
 namespace kwarel {
 
 void resetSimulationSteps(ClashState& clash) {
@@ -13,7 +15,7 @@ void startClashReport(ClashState& clash) { clash.clashLineCount = 0; }
 void forgetSimulations(ClashState& clash) {
     clash.checkpoints.valid = false;
     clash.turnMemos.clear();
-    clash.turnIndex.clear();
+    std::fill(clash.turnSlots.begin(), clash.turnSlots.end(), 0u);
     clash.turnCursor = 0;
     ++clash.memoGeneration;
     clash.stepsTakenUp = 0;

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "clash/point_turns.h"
@@ -56,7 +55,7 @@ struct SimulationCheckpoints {
 // of them clear, for as far as this one went in full clear steps: it goes on
 // from `reached`.
 struct TurnMemo {
-    uint64_t key = 0;  // hash of the pipe and the rest of what is compared (its entry in ClashState::turnIndex)
+    uint64_t key = 0;  // hash of the pipe and the rest of what is compared (where ClashState::turnSlots has it)
     std::vector<PipeShapeRecord> start;
     MachineRecord machine{};
     int16_t hand = 0;
@@ -164,7 +163,9 @@ struct ClashState {
     RecordList<PipeShapeRecord> pipeShapes;
     SimulationCheckpoints checkpoints;
     std::vector<TurnMemo> turnMemos;
-    std::unordered_multimap<uint64_t, uint32_t> turnIndex;  // turnMemos by key
+    // turnMemos by key: open addressing with linear probing, each slot the
+    // memo's index + 1 (0: empty); allocated on first use.
+    std::vector<uint32_t> turnSlots;
     std::size_t turnCursor = 0;  // where the next search for a memo to give up begins
     uint64_t turnClock = 0;
     // Positions kept, direct-mapped by a hash of the pipe and the reads

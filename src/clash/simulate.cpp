@@ -315,16 +315,44 @@ uint64_t turnKey(const ClashState& state, int16_t hand, int32_t od, int32_t radi
     return pipeHash(state, mixBits(h, static_cast<uint64_t>(static_cast<uint32_t>(state.angleStep))));
 }
 
+// The memos' index has twice as many slots as there are memos at most, so
+// a probe meets an empty slot within a few.
+constexpr int kTurnSlotBits = 11;
+static_assert((std::size_t{1} << kTurnSlotBits) >= 2 * kMaxTurnMemos);
+
+std::size_t homeSlot(uint64_t key) { return static_cast<std::size_t>(key >> (64 - kTurnSlotBits)); }
+
+// Takes memo `index` out of the index, moving back the entries after it
+// that would otherwise no longer be found from their home slots.
+void unindexTurn(ClashState& state, std::size_t index) {
+    std::vector<uint32_t>& slots = state.turnSlots;
+    const std::size_t mask = slots.size() - 1;
+    std::size_t hole = homeSlot(state.turnMemos[index].key);
+    while (slots[hole] != index + 1) hole = (hole + 1) & mask;
+    for (std::size_t next = (hole + 1) & mask; slots[next] != 0; next = (next + 1) & mask) {
+        const std::size_t home = homeSlot(state.turnMemos[slots[next] - 1].key);
+        // The entry may move back to the hole when its home does not lie
+        // (cyclically) after the hole and at or before where it is now.
+        const bool homeBetween = hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
+        if (!homeBetween) {
+            slots[hole] = slots[next];
+            hole = next;
+        }
+    }
+    slots[hole] = 0;
+}
+
 // The memo of the rotations that began from the pipe as it is now,
 // with everything else a rotation step reads the same; a new one when none.
 TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, int64_t sense) {
     const int32_t count = state.pipeShapes.count;
     const uint64_t now = ++state.turnClock;
     const uint64_t key = turnKey(state, hand, od, radius, sense);
-    const auto [first, last] = state.turnIndex.equal_range(key);
-    for (auto it = first; it != last; ++it) {
-        TurnMemo& memo = state.turnMemos[it->second];
-        if (memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od && memo.hand == hand &&
+    if (state.turnSlots.empty()) state.turnSlots.assign(std::size_t{1} << kTurnSlotBits, 0);
+    const std::size_t mask = state.turnSlots.size() - 1;
+    for (std::size_t i = homeSlot(key); state.turnSlots[i] != 0; i = (i + 1) & mask) {
+        TurnMemo& memo = state.turnMemos[state.turnSlots[i] - 1];
+        if (memo.key == key && memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od && memo.hand == hand &&
             memo.halfDiameter == state.halfDiameter && memo.angleStep == state.angleStep &&
             static_cast<int32_t>(memo.start.size()) == count &&
             samePieces(memo.start.data(), state.pipeShapes.entries.data(), count) &&
@@ -338,15 +366,11 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
         state.turnMemos.emplace_back();
     } else {
         index = memoToReplace(state);
-        const auto [from, to] = state.turnIndex.equal_range(state.turnMemos[index].key);
-        for (auto it = from; it != to; ++it) {
-            if (it->second == index) {
-                state.turnIndex.erase(it);
-                break;
-            }
-        }
+        unindexTurn(state, index);
     }
-    state.turnIndex.emplace(key, static_cast<uint32_t>(index));
+    std::size_t free = homeSlot(key);
+    while (state.turnSlots[free] != 0) free = (free + 1) & mask;
+    state.turnSlots[free] = static_cast<uint32_t>(index + 1);
     TurnMemo& fresh = state.turnMemos[index];
     fresh.key = key;
     fresh.start.assign(state.pipeShapes.entries.begin(), state.pipeShapes.entries.begin() + count);
