@@ -352,8 +352,8 @@ TurnMemo& findTurn(ClashState& state, int16_t hand, int32_t od, int32_t radius, 
     const std::size_t mask = state.turnSlots.size() - 1;
     for (std::size_t i = homeSlot(key); state.turnSlots[i] != 0; i = (i + 1) & mask) {
         TurnMemo& memo = state.turnMemos[state.turnSlots[i] - 1];
-        if (memo.key == key && memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od && memo.hand == hand &&
-            memo.halfDiameter == state.halfDiameter && memo.angleStep == state.angleStep &&
+        if (memo.key == key && memo.sense == sense && memo.radius == radius && memo.outsideDiameter == od &&
+            memo.hand == hand && memo.halfDiameter == state.halfDiameter && memo.angleStep == state.angleStep &&
             static_cast<int32_t>(memo.start.size()) == count &&
             samePieces(memo.start.data(), state.pipeShapes.entries.data(), count) &&
             sameRoom(memo.machine, state.machine)) {
