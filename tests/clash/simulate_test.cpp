@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -262,6 +264,48 @@ TEST(Simulate, RotationsThatStopLookingUpSomePiecesGiveTheBitsOfTurningEveryPoin
             EXPECT_GT(kept->clash.pointTurns.hits - foundBefore, 3 * 2 * 300) << first;
             EXPECT_GT(kept->clash.pointTurns.notKept - notKeptBefore, 3 * 2 * 290) << first;
         }
+    }
+}
+
+TEST(Simulate, RotationsFromMorePipesThanTheMemoKeepsGiveTheBitsOfTurningEveryStep) {
+    // Straight 2 turns by 1 to 1,100 degrees, one run each, so straight 4's
+    // rotation of 20 degrees begins from 1,100 different pipes: more than the
+    // rotation memo keeps, so memos are given up and their index entries
+    // taken out while the others must stay found. Every run must end, to the
+    // bit, as it does with no shortcut. The last run once more, with straight
+    // 4 turning 25 degrees (which no position kept has read), must then find
+    // its memo and take up the 3 full steps its first time made.
+    const std::vector<testing::StepSetup> steps = {straight(600), bend(261.8, 30, 500), straight(300),
+                                                  bend(261.8, 30, 500), straight(300), bend(0, 0, 500),
+                                                  straight(500)};
+    const std::vector<Position> positions = {{}, {}, {}, {}, {0, 1, 20}, {}, {}};
+    auto kept = runOf(steps, roomAndProbe(), positions);
+    auto plain = runOf(steps, roomAndProbe(), positions);
+    plain->clash.shortcuts = false;
+    for (int32_t first = 1; first <= 1101; ++first) {
+        for (JobState* s : {kept.get(), plain.get()}) {
+            s->prep.bendOptions.at(2).rotation = std::min(first, 1100);
+            s->prep.bendOptions.at(4).rotation = first <= 1100 ? 20 : 25;
+        }
+        const int64_t takenBefore = kept->clash.stepsTakenUp;
+        ASSERT_EQ(expectSameSimulation(*kept, *plain, kFirstRun, first), 1);
+        if (HasFailure()) return;
+        if (first == 1101) {
+            EXPECT_EQ(kept->clash.stepsTakenUp - takenBefore, 3);
+        }
+    }
+    // Memos were given up, and every memo kept is found by probing from the
+    // home slot of its key, as a lookup goes.
+    const std::vector<TurnMemo>& memos = kept->clash.turnMemos;
+    const std::vector<uint32_t>& slots = kept->clash.turnSlots;
+    EXPECT_LT(memos.size(), 1100u);
+    EXPECT_EQ(static_cast<std::size_t>(std::count_if(slots.begin(), slots.end(), [](uint32_t v) { return v != 0; })),
+              memos.size());
+    const int bits = std::countr_zero(slots.size());
+    for (std::size_t m = 0; m < memos.size(); ++m) {
+        std::size_t i = static_cast<std::size_t>(memos[m].key >> (64 - bits));
+        while (slots[i] != 0 && slots[i] != m + 1) i = (i + 1) % slots.size();
+        EXPECT_EQ(slots[i], m + 1) << m;
     }
 }
 
