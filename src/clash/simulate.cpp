@@ -1116,9 +1116,6 @@ void turnManyAboutFeedLine(double cy, double cz, int32_t angle, int count, doubl
 // The slot of a point whose turn is not kept.
 constexpr std::size_t kNoSlot = ~std::size_t{0};
 
-// The points of one step that no kept turn holds, turned together once all
-// are known: where each is, its slot (kNoSlot: not to be kept) and its bits;
-// and the points met again within the step, with the missed point each one is.
 // The turns of the step after the present one, and for a bend step the
 // move (du, dv) every point makes before it turns.
 struct NextTurns {
@@ -1127,6 +1124,9 @@ struct NextTurns {
     double du, dv;
 };
 
+// The points of one step that no kept turn holds, turned together once all
+// are known: where each is, its slot (kNoSlot: not to be kept) and its bits;
+// and the points met again within the step, with the missed point each one is.
 struct MissedPoints {
     double* whereU[kMostPoints];
     double* whereV[kMostPoints];
@@ -1281,7 +1281,7 @@ int32_t bendPieces(ClashState& state, int16_t hand, int32_t fromAngle, int32_t t
     const PointTurns::Step turns = PointTurns::step(kind, m.cx, m.cy, m.turn);
     NextTurns next{};
     if (nextAngle >= 0 && state.shortcuts) {
-        const BendMotion n = bendMotion(hand, toAngle, nextAngle, bendRadius, true);
+        const BendMotion n = bendMotion(hand, toAngle, nextAngle, bendRadius, state.shortcuts);
         next = NextTurns{PointTurns::step(kind, n.cx, n.cy, n.turn), true, n.dx, n.dy};
     }
     turnPoints(
