@@ -422,9 +422,14 @@ int32_t rotateInSteps(ClashState& state, int16_t hand, int64_t total, int64_t se
     // The pieces whose turns are still looked up (see turnPoints).
     bool lookUp[kMaxPositions];
     std::fill(lookUp, lookUp + kMaxPositions, true);
+    // When every piece is clear at any angle no step can clash, and the memo
+    // need only hold the pipe as the last step begins: the pipe is copied
+    // into it then, not before every step.
+    const bool allClear = clear.known && std::all_of(clear.flags, clear.flags + state.pipeShapes.count,
+                                                     [](bool pieceClear) { return pieceClear; });
     for (;;) {
         const bool last = !(k < total);
-        if (memo != nullptr && turned > memo->turned) {
+        if (memo != nullptr && turned > memo->turned && (last || !allClear)) {
             // Every step so far was a full one and clear: the memo goes on to here.
             memo->turned = turned;
             memo->reached.assign(state.pipeShapes.entries.begin(),
