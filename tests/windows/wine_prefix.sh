@@ -13,6 +13,18 @@ wait_for_wineserver() {
     if [ -n "$wineserver" ]; then timeout 300 "$wineserver" -w >/dev/null 2>&1 || true; fi
 }
 
+# A prefix takes about 1.3 GB (wine copies its DLLs into it), and a test run
+# makes one for each test that runs under wine. It is removed when the test
+# ends, passed or not, unless KWAREL_KEEP_WINE_PREFIX is set (to look into it,
+# or to save making it again on the next run); wineboot.log stays.
+remove_wine_prefix() {
+    [ -n "${KWAREL_KEEP_WINE_PREFIX:-}" ] && return 0
+    [ -d "$WINEPREFIX" ] || return 0
+    if [ -n "${wineserver:-}" ]; then timeout 60 "$wineserver" -k >/dev/null 2>&1 || true; fi
+    rm -rf "$WINEPREFIX"
+}
+trap remove_wine_prefix EXIT
+
 # prepare_wine_prefix CHECK: the first start creates the prefix, which can
 # take minutes on a slow machine. A prefix counts as ready only once CHECK (a
 # command that runs the program under test in it) has passed; a half-made one
