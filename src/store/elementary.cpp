@@ -1,10 +1,12 @@
 #include "store/elementary.h"
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 // How the functions work. Every argument is brought to a small range where
 // a table of exact values and a short series do the rest. The common path:
@@ -1562,85 +1564,130 @@ double acos(double x) {
 
 // --- two at a time -----------------------------------------------------------
 //
-// The common paths of atan and of sin and cos together, on two arguments at
-// once in the vector unit: every lane makes the operations of the single
-// call, in its order, so each gives the single call's bits. Table rows are
-// fetched lane by lane. A lane the common path does not cover (special
-// arguments, sin and cos of |x| >= 2^10, a rounding it cannot decide) is
-// answered by the single call.
+// The common paths of atan and of sin and cos together, on two or four
+// arguments at once in the vector unit: every lane makes the operations of
+// the single call, in its order, so each gives the single call's bits. Table
+// rows are fetched lane by lane. When any lane is one the common path does
+// not cover (special arguments, sin and cos of |x| >= 2^10), every lane is
+// answered by the single call; a lane whose rounding the common path cannot
+// decide is answered by the accurate path, as the single call does.
+//
+// Four lanes need AVX (for its 32-byte registers, never its fused
+// multiply-add); they are taken on x86-64 Linux when the processor has it.
+// Add, subtract, multiply and divide round each lane as the scalar
+// instructions do, so the width changes no bit.
 
 namespace {
 
-typedef double Two __attribute__((vector_size(16)));
+template <int N>
+struct LaneVector;
+template <>
+struct LaneVector<2> {
+    typedef double type __attribute__((vector_size(16)));
+};
+template <>
+struct LaneVector<4> {
+    typedef double type __attribute__((vector_size(32)));
+};
 
-inline Two twoOf(double a, double b) { return Two{a, b}; }
-inline Two both(double a) { return Two{a, a}; }
+// Lane code is always inlined, so that it is compiled for the instruction
+// set of the function that runs it; no 32-byte vector ever crosses a call,
+// so the compiler's note that such calls changed their ABI does not apply.
+#define KWAREL_LANES inline __attribute__((always_inline))
+#pragma GCC diagnostic ignored "-Wpsabi"
 
-inline void twoProductTwo(Two a, Two b, Two& p, Two& e) {
+template <int N, typename F, int... I>
+KWAREL_LANES typename LaneVector<N>::type lanesOf(F f, std::integer_sequence<int, I...>) {
+    return typename LaneVector<N>::type{f(I)...};
+}
+
+// The vector whose lane i is f(i).
+template <int N, typename F>
+KWAREL_LANES typename LaneVector<N>::type lanes(F f) {
+    return lanesOf<N>(f, std::make_integer_sequence<int, N>());
+}
+
+template <int N>
+KWAREL_LANES typename LaneVector<N>::type all(double a) {
+    return lanes<N>([a](int) { return a; });
+}
+
+template <int N>
+KWAREL_LANES void twoProductLanes(const typename LaneVector<N>::type& a, const typename LaneVector<N>::type& b,
+                                  typename LaneVector<N>::type& p, typename LaneVector<N>::type& e) {
+    using V = typename LaneVector<N>::type;
     p = a * b;
-    const Two ca = both(kSplitter) * a;
-    const Two ah = ca - (ca - a);
-    const Two al = a - ah;
-    const Two cb = both(kSplitter) * b;
-    const Two bh = cb - (cb - b);
-    const Two bl = b - bh;
+    const V ca = all<N>(kSplitter) * a;
+    const V ah = ca - (ca - a);
+    const V al = a - ah;
+    const V cb = all<N>(kSplitter) * b;
+    const V bh = cb - (cb - b);
+    const V bl = b - bh;
     e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
 }
 
-inline Two magnitudeTwo(Two x) { return Two{magnitude(x[0]), magnitude(x[1])}; }
+template <int N>
+KWAREL_LANES typename LaneVector<N>::type magnitudeLanes(const typename LaneVector<N>::type& x) {
+    return lanes<N>([&x](int lane) { return magnitude(x[lane]); });
+}
 
-// atanFastPositive on two arguments, 2^-27 <= x <= 2^54.
-inline void atanFastPositiveTwo(Two x, Two& hiOut, Two& loOut) {
-    const int big0 = static_cast<int>(x[0] > 1.0);
-    const int big1 = static_cast<int>(x[1] > 1.0);
-    const Two above = twoOf(big0 ? 1.0 : 0.0, big1 ? 1.0 : 0.0);
-    const Two below = twoOf(big0 ? 0.0 : 1.0, big1 ? 0.0 : 1.0);
-    const Two p = above + below * x;
-    const Two q = below + above * x;
-    const Two z = p / q;
-    Two zqHi, zqLo;
-    twoProductTwo(z, q, zqHi, zqLo);
-    const Two zLow = ((p - zqHi) - zqLo) * z;
-    const Two scaled = z * both(64.0) + both(0.5);
-    const int index0 = static_cast<int>(scaled[0]);
-    const int index1 = static_cast<int>(scaled[1]);
-    const AsinRow& row0 = kAtanSeries[index0];
-    const AsinRow& row1 = kAtanSeries[index1];
-    const ShortPair& slope0 = kAtanSlope[index0];
-    const ShortPair& slope1 = kAtanSlope[index1];
-    const Two d = z - twoOf(static_cast<double>(index0), static_cast<double>(index1)) * both(0.015625);
-    const Two dd = d + zLow;
-    Two c[9];
-    for (int k = 0; k < 9; ++k) c[k] = twoOf(row0.c[k], row1.c[k]);
-    const Two d2 = dd * dd;
-    const Two d4 = d2 * d2;
-    const Two low = (c[0] + c[1] * dd) + (c[2] + c[3] * dd) * d2;
-    const Two high = (c[4] + c[5] * dd) + (c[6] + c[7] * dd) * d2;
-    const Two tail = (low + (high + c[8] * d4) * d4) * d2;
-    const Two split = both(kSplitter) * d;
-    const Two dHigh = split - (split - d);
-    const Two sign = below - above;
-    const Two slopeHi = twoOf(slope0.hi, slope1.hi);
-    const Two slopeLo = twoOf(slope0.lo, slope1.lo);
-    const Two product = sign * (slopeHi * dHigh);
-    const DoubleDouble& base0 = big0 ? kAtanComplement[index0] : row0.c0;
-    const DoubleDouble& base1 = big1 ? kAtanComplement[index1] : row1.c0;
-    const Two baseHi = twoOf(base0.hi, base1.hi);
-    const Two baseLo = twoOf(base0.lo, base1.lo);
-    const Two hi = baseHi + product;
-    const Two sumError = (baseHi - hi) + product;
-    const Two c1Hi = twoOf(row0.c1.hi, row1.c1.hi);
-    const Two rest = (slopeHi * (d - dHigh) + slopeLo * d) + (c1Hi * zLow + tail);
+// atanFastPositive on N arguments, 2^-27 <= x <= 2^54.
+template <int N>
+KWAREL_LANES void atanFastPositiveLanes(const typename LaneVector<N>::type& x, typename LaneVector<N>::type& hiOut,
+                                        typename LaneVector<N>::type& loOut) {
+    using V = typename LaneVector<N>::type;
+    bool big[N];
+    for (int lane = 0; lane < N; ++lane) big[lane] = x[lane] > 1.0;
+    const V above = lanes<N>([&big](int lane) { return big[lane] ? 1.0 : 0.0; });
+    const V below = lanes<N>([&big](int lane) { return big[lane] ? 0.0 : 1.0; });
+    const V p = above + below * x;
+    const V q = below + above * x;
+    const V z = p / q;
+    V zqHi, zqLo;
+    twoProductLanes<N>(z, q, zqHi, zqLo);
+    const V zLow = ((p - zqHi) - zqLo) * z;
+    const V scaled = z * all<N>(64.0) + all<N>(0.5);
+    int index[N];
+    for (int lane = 0; lane < N; ++lane) index[lane] = static_cast<int>(scaled[lane]);
+    const V d = z - lanes<N>([&index](int lane) { return static_cast<double>(index[lane]); }) * all<N>(0.015625);
+    const V dd = d + zLow;
+    V c[9];
+    for (int k = 0; k < 9; ++k) c[k] = lanes<N>([&index, k](int lane) { return kAtanSeries[index[lane]].c[k]; });
+    const V d2 = dd * dd;
+    const V d4 = d2 * d2;
+    const V low = (c[0] + c[1] * dd) + (c[2] + c[3] * dd) * d2;
+    const V high = (c[4] + c[5] * dd) + (c[6] + c[7] * dd) * d2;
+    const V tail = (low + (high + c[8] * d4) * d4) * d2;
+    const V split = all<N>(kSplitter) * d;
+    const V dHigh = split - (split - d);
+    const V sign = below - above;
+    const V slopeHi = lanes<N>([&index](int lane) { return kAtanSlope[index[lane]].hi; });
+    const V slopeLo = lanes<N>([&index](int lane) { return kAtanSlope[index[lane]].lo; });
+    const V product = sign * (slopeHi * dHigh);
+    auto base = [&big, &index](int lane) -> const DoubleDouble& {
+        return big[lane] ? kAtanComplement[index[lane]] : kAtanSeries[index[lane]].c0;
+    };
+    const V baseHi = lanes<N>([&base](int lane) { return base(lane).hi; });
+    const V baseLo = lanes<N>([&base](int lane) { return base(lane).lo; });
+    const V hi = baseHi + product;
+    const V sumError = (baseHi - hi) + product;
+    const V c1Hi = lanes<N>([&index](int lane) { return kAtanSeries[index[lane]].c1.hi; });
+    const V rest = (slopeHi * (d - dHigh) + slopeLo * d) + (c1Hi * zLow + tail);
     hiOut = hi;
     loOut = (sumError + baseLo) + sign * rest;
 }
 
-// decide() on both lanes; bit i of the result is set when lane i decided.
-inline int decideTwo(Two hi, Two lo, Two error, Two& result) {
-    const Two low = hi + (lo - error);
-    const Two high = hi + (lo + error);
+// decide() on every lane; bit i of the result is set when lane i decided.
+template <int N>
+KWAREL_LANES int decideLanes(const typename LaneVector<N>::type& hi, const typename LaneVector<N>::type& lo,
+                             const typename LaneVector<N>::type& error, typename LaneVector<N>::type& result) {
+    using V = typename LaneVector<N>::type;
+    const V low = hi + (lo - error);
+    const V high = hi + (lo + error);
     result = low;
-    return (low[0] == high[0] ? 1 : 0) | (low[1] == high[1] ? 2 : 0);
+    int decided = 0;
+    for (int lane = 0; lane < N; ++lane) decided |= low[lane] == high[lane] ? 1 << lane : 0;
+    return decided;
 }
 
 bool atanOrdinary(double x) {
@@ -1648,18 +1695,24 @@ bool atanOrdinary(double x) {
     return !atanSpecial(x, unused);
 }
 
-void atanTwo(const double* in, double* out) {
-    const double x[2] = {in[0], in[1]};  // `out` may be `in`
-    if (!atanOrdinary(x[0]) || !atanOrdinary(x[1])) {
-        out[0] = atan(x[0]);
-        out[1] = atan(x[1]);
+template <int N>
+KWAREL_LANES void atanLanes(const double* in, double* out) {
+    using V = typename LaneVector<N>::type;
+    double x[N];  // `out` may be `in`
+    bool ordinary = true;
+    for (int lane = 0; lane < N; ++lane) {
+        x[lane] = in[lane];
+        ordinary = ordinary && atanOrdinary(x[lane]);
+    }
+    if (!ordinary) {
+        for (int lane = 0; lane < N; ++lane) out[lane] = atan(x[lane]);
         return;
     }
-    const Two v = twoOf(x[0], x[1]);
-    Two hi, lo, result;
-    atanFastPositiveTwo(magnitudeTwo(v), hi, lo);
-    const int decided = decideTwo(hi, lo, both(0x1p-63) * hi, result);
-    for (int lane = 0; lane < 2; ++lane) {
+    const V v = lanes<N>([&x](int lane) { return x[lane]; });
+    V hi, lo, result;
+    atanFastPositiveLanes<N>(magnitudeLanes<N>(v), hi, lo);
+    const int decided = decideLanes<N>(hi, lo, all<N>(0x1p-63) * hi, result);
+    for (int lane = 0; lane < N; ++lane) {
         out[lane] = (decided & (1 << lane)) != 0 ? result[lane] * kSign[x[lane] < 0 ? 1 : 0]
                                                  : detail::accurate(detail::Function::atan, x[lane]);
     }
@@ -1668,53 +1721,64 @@ void atanTwo(const double* in, double* out) {
 // sin and cos of x with 2^-27 <= |x| < 2^10 by reduceSmall.
 bool sinCosOrdinary(double x) { return !sinCosTanSpecial(x) && magnitude(x) < 0x1p10; }
 
-void sinCosTwo(const double* in, double* s, double* c) {
-    const double x[2] = {in[0], in[1]};  // `s` or `c` may be `in`
-    if (!sinCosOrdinary(x[0]) || !sinCosOrdinary(x[1])) {
-        sinCos(x[0], s[0], c[0]);
-        sinCos(x[1], s[1], c[1]);
+template <int N>
+KWAREL_LANES void sinCosLanes(const double* in, double* s, double* c) {
+    using V = typename LaneVector<N>::type;
+    double x[N];  // `s` or `c` may be `in`
+    bool ordinary = true;
+    for (int lane = 0; lane < N; ++lane) {
+        x[lane] = in[lane];
+        ordinary = ordinary && sinCosOrdinary(x[lane]);
+    }
+    if (!ordinary) {
+        for (int lane = 0; lane < N; ++lane) sinCos(x[lane], s[lane], c[lane]);
         return;
     }
-    const Two v = twoOf(x[0], x[1]);
+    const V v = lanes<N>([&x](int lane) { return x[lane]; });
     // reduceSmall
-    const Two k = (v * both(k256OverPi) + both(kRoundToInteger)) - both(kRoundToInteger);
-    const Two sPart = v - k * both(kPiOver256_1);
-    const Two p2 = k * both(kPiOver256_2);
-    const Two y0 = sPart - p2;
-    const Two yLow0 = ((sPart - y0) - p2) - k * both(kPiOver256_3);
-    const Two y = y0 + yLow0;  // fastTwoSum
-    const Two yLow = yLow0 - (y - y0);
-    const int n[2] = {static_cast<int>(k[0]), static_cast<int>(k[1])};
+    const V k = (v * all<N>(k256OverPi) + all<N>(kRoundToInteger)) - all<N>(kRoundToInteger);
+    const V sPart = v - k * all<N>(kPiOver256_1);
+    const V p2 = k * all<N>(kPiOver256_2);
+    const V y0 = sPart - p2;
+    const V yLow0 = ((sPart - y0) - p2) - k * all<N>(kPiOver256_3);
+    const V y = y0 + yLow0;  // fastTwoSum
+    const V yLow = yLow0 - (y - y0);
+    int n[N];
+    for (int lane = 0; lane < N; ++lane) n[lane] = static_cast<int>(k[lane]);
     // series
-    const Two split = both(kSplitter) * y;
-    const Two yHigh = split - (split - y);
-    const Two yRest = y - yHigh;
-    const Two y2 = y * y;
-    const Two sinTail =
-        y * y2 * (both(-1.0 / 6) + y2 * (both(1.0 / 120) + y2 * both(-1.0 / 5040)));
-    const Two cosTail = y2 * (both(-0.5) + y2 * (both(1.0 / 24) + y2 * both(-1.0 / 720)));
-    const Two sinRest = yLow + sinTail;
-    const Two cosRest = cosTail - y * yLow;
+    const V split = all<N>(kSplitter) * y;
+    const V yHigh = split - (split - y);
+    const V yRest = y - yHigh;
+    const V y2 = y * y;
+    const V sinTail = y * y2 * (all<N>(-1.0 / 6) + y2 * (all<N>(1.0 / 120) + y2 * all<N>(-1.0 / 5040)));
+    const V cosTail = y2 * (all<N>(-0.5) + y2 * (all<N>(1.0 / 24) + y2 * all<N>(-1.0 / 720)));
+    const V sinRest = yLow + sinTail;
+    const V cosRest = cosTail - y * yLow;
     // sinOfSum for sin (steps n and n + 128) and cos (n + 128 and n + 256).
-    const ShortPair a0 = sinOfStep(n[0]), a1 = sinOfStep(n[1]);
-    const ShortPair b0 = sinOfStep(n[0] + 128), b1 = sinOfStep(n[1] + 128);
-    const ShortPair e0 = sinOfStep(n[0] + 256), e1 = sinOfStep(n[1] + 256);
-    auto sinOfSumTwo = [&](ShortPair s0, ShortPair s1, ShortPair c0, ShortPair c1, Two& hiOut, Two& loOut) {
-        const Two sHi = twoOf(s0.hi, s1.hi), sLo = twoOf(s0.lo, s1.lo);
-        const Two cHi = twoOf(c0.hi, c1.hi), cLo = twoOf(c0.lo, c1.lo);
-        const Two p = cHi * yHigh;
-        const Two hi = sHi + p;
-        const Two sumError = (sHi - hi) + p;
-        const Two small = (sumError + sLo) + (cHi * yRest + cLo * y);
+    ShortPair a[N], b[N], e[N];
+    for (int lane = 0; lane < N; ++lane) {
+        a[lane] = sinOfStep(n[lane]);
+        b[lane] = sinOfStep(n[lane] + 128);
+        e[lane] = sinOfStep(n[lane] + 256);
+    }
+    auto sinOfSumLanes = [&](const ShortPair* sines, const ShortPair* cosines, V& hiOut, V& loOut) {
+        const V sHi = lanes<N>([sines](int lane) { return sines[lane].hi; });
+        const V sLo = lanes<N>([sines](int lane) { return sines[lane].lo; });
+        const V cHi = lanes<N>([cosines](int lane) { return cosines[lane].hi; });
+        const V cLo = lanes<N>([cosines](int lane) { return cosines[lane].lo; });
+        const V p = cHi * yHigh;
+        const V hi = sHi + p;
+        const V sumError = (sHi - hi) + p;
+        const V small = (sumError + sLo) + (cHi * yRest + cLo * y);
         hiOut = hi;
         loOut = small + ((cHi + cLo) * sinRest + (sHi + sLo) * cosRest);
     };
-    Two sinHi, sinLo, cosHi, cosLo, sinResult, cosResult;
-    sinOfSumTwo(a0, a1, b0, b1, sinHi, sinLo);
-    sinOfSumTwo(b0, b1, e0, e1, cosHi, cosLo);
-    const int sinDecided = decideTwo(sinHi, sinLo, both(kSinCosBound) * magnitudeTwo(sinHi), sinResult);
-    const int cosDecided = decideTwo(cosHi, cosLo, both(kSinCosBound) * magnitudeTwo(cosHi), cosResult);
-    for (int lane = 0; lane < 2; ++lane) {
+    V sinHi, sinLo, cosHi, cosLo, sinResult, cosResult;
+    sinOfSumLanes(a, b, sinHi, sinLo);
+    sinOfSumLanes(b, e, cosHi, cosLo);
+    const int sinDecided = decideLanes<N>(sinHi, sinLo, all<N>(kSinCosBound) * magnitudeLanes<N>(sinHi), sinResult);
+    const int cosDecided = decideLanes<N>(cosHi, cosLo, all<N>(kSinCosBound) * magnitudeLanes<N>(cosHi), cosResult);
+    for (int lane = 0; lane < N; ++lane) {
         // tooSmall: the reduction's error could reach 2^-70 of y.
         const bool small = magnitude(y[lane]) < 0x1p-110 * 0x1p70;
         s[lane] = !small && (sinDecided & (1 << lane)) != 0 ? sinResult[lane]
@@ -1724,17 +1788,58 @@ void sinCosTwo(const double* in, double* s, double* c) {
     }
 }
 
+#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__)
+#define KWAREL_FOUR_LANES 1
+
+// Four at a time while four are left; returns how many were done.
+__attribute__((target("avx"))) int atanFour(const double* x, double* out, int count) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) atanLanes<4>(x + i, out + i);
+    return i;
+}
+
+__attribute__((target("avx"))) int sinCosFour(const double* x, double* s, double* c, int count) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) sinCosLanes<4>(x + i, s + i, c + i);
+    return i;
+}
+
+bool processorHasAvx() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+}
+
+std::atomic<bool> fourLanes{processorHasAvx()};
+#endif
+
 }  // namespace
+
+namespace detail {
+bool useFourLanes(bool use) {
+#if defined(KWAREL_FOUR_LANES)
+    return fourLanes.exchange(use && processorHasAvx(), std::memory_order_relaxed);
+#else
+    (void)use;
+    return false;
+#endif
+}
+}  // namespace detail
 
 void atanMany(const double* x, double* out, int count) {
     int i = 0;
-    for (; i + 2 <= count; i += 2) atanTwo(x + i, out + i);
+#if defined(KWAREL_FOUR_LANES)
+    if (count >= 4 && fourLanes.load(std::memory_order_relaxed)) i = atanFour(x, out, count);
+#endif
+    for (; i + 2 <= count; i += 2) atanLanes<2>(x + i, out + i);
     if (i < count) out[i] = atan(x[i]);
 }
 
 void sinCosMany(const double* x, double* s, double* c, int count) {
     int i = 0;
-    for (; i + 2 <= count; i += 2) sinCosTwo(x + i, s + i, c + i);
+#if defined(KWAREL_FOUR_LANES)
+    if (count >= 4 && fourLanes.load(std::memory_order_relaxed)) i = sinCosFour(x, s, c, count);
+#endif
+    for (; i + 2 <= count; i += 2) sinCosLanes<2>(x + i, s + i, c + i);
     if (i < count) sinCos(x[i], s[i], c[i]);
 }
 

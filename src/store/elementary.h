@@ -43,6 +43,11 @@ enum class Function { sin, cos, tan, atan, acos };
 bool fast(Function f, double x, double& result);
 double accurate(Function f, double x);
 
+// Four lanes at a time (AVX) in atanMany and sinCosMany on or off, for the
+// checks of both widths; returns whether they were on. They stay off where
+// the build or the processor has none.
+bool useFourLanes(bool use);
+
 // The bits of a double and back.
 inline uint64_t bitsOf(double v) {
     uint64_t bits;

@@ -125,11 +125,12 @@ TEST(Elementary, SinCosGivesTheBitsOfSinAndCos) {
     }
 }
 
-// Two at a time, every argument gives the single call's bits: the edges of
-// both functions, arguments of every kind the accuracy checks draw (the
-// simulation's angles and ratios, table edges, next to multiples of pi/2,
-// huge ones) and random bit patterns, paired in every combination of kinds
-// and with an odd count left over.
+// Two or four at a time, every argument gives the single call's bits: the
+// edges of both functions, arguments of every kind the accuracy checks draw
+// (the simulation's angles and ratios, table edges, next to multiples of
+// pi/2, huge ones) and random bit patterns, grouped in every combination of
+// kinds and with an odd count left over. Four lanes are checked where the
+// processor has them.
 TEST(Elementary, ManyGiveTheBitsOfSingleCalls) {
     std::vector<double> values = {0.0,    -0.0,   0x1p-1074, 0x1p-28,     0x1p-27, -0x1p-27,
                                   1.0,    -1.0,   0x1p54,    0x1.0000000000001p54, 0x1p10,
@@ -148,18 +149,23 @@ TEST(Elementary, ManyGiveTheBitsOfSingleCalls) {
     std::shuffle(values.begin() + 18, values.end(), random);
     const int count = static_cast<int>(values.size()) | 1;
     values.resize(static_cast<std::size_t>(count), 0.5);
-    std::vector<double> atans(values.size()), sines(values.size()), cosines(values.size());
-    el::atanMany(values.data(), atans.data(), count);
-    el::sinCosMany(values.data(), sines.data(), cosines.data(), count);
-    int failures = 0;
-    for (std::size_t i = 0; i < values.size() && failures < 5; ++i) {
-        const double x = values[i];
-        double s, c;
-        el::sinCos(x, s, c);
-        const bool same = sameBits(atans[i], el::atan(x)) && sameBits(sines[i], s) && sameBits(cosines[i], c);
-        EXPECT_TRUE(same) << "argument " << x << " at " << i;
-        failures += same ? 0 : 1;
+    const bool fourLanes = el::detail::useFourLanes(true);
+    for (const bool four : {false, true}) {
+        el::detail::useFourLanes(four);
+        std::vector<double> atans(values.size()), sines(values.size()), cosines(values.size());
+        el::atanMany(values.data(), atans.data(), count);
+        el::sinCosMany(values.data(), sines.data(), cosines.data(), count);
+        int failures = 0;
+        for (std::size_t i = 0; i < values.size() && failures < 5; ++i) {
+            const double x = values[i];
+            double s, c;
+            el::sinCos(x, s, c);
+            const bool same = sameBits(atans[i], el::atan(x)) && sameBits(sines[i], s) && sameBits(cosines[i], c);
+            EXPECT_TRUE(same) << "argument " << x << " at " << i << (four ? ", four lanes" : ", two lanes");
+            failures += same ? 0 : 1;
+        }
     }
+    el::detail::useFourLanes(fourLanes);
 }
 
 }  // namespace
