@@ -68,9 +68,11 @@ void BM_Elementary(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
 }
 
-// The same arguments two at a time (atanMany, sinCosMany).
+// The same arguments two or four at a time (atanMany, sinCosMany); the
+// argument is the lane count (four where the processor has AVX, else two).
 template <Which which>
 void BM_ElementaryMany(benchmark::State& state) {
+    const bool fourLanes = kwarel::elementary::detail::useFourLanes(state.range(0) == 4);
     const std::vector<double> values = arguments(which);
     std::vector<double> out(values.size()), other(values.size());
     const int count = static_cast<int>(values.size());
@@ -81,6 +83,7 @@ void BM_ElementaryMany(benchmark::State& state) {
         benchmark::DoNotOptimize(other.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
+    kwarel::elementary::detail::useFourLanes(fourLanes);
 }
 
 BENCHMARK(BM_Elementary<kSin, true>)->Name("Elementary/sin/kwarel");
@@ -93,8 +96,8 @@ BENCHMARK(BM_Elementary<kTan, true>)->Name("Elementary/tan/kwarel");
 BENCHMARK(BM_Elementary<kTan, false>)->Name("Elementary/tan/runtime");
 BENCHMARK(BM_Elementary<kAtan, true>)->Name("Elementary/atan/kwarel");
 BENCHMARK(BM_Elementary<kAtan, false>)->Name("Elementary/atan/runtime");
-BENCHMARK(BM_ElementaryMany<kAtan>)->Name("Elementary/atan/kwarel-many");
-BENCHMARK(BM_ElementaryMany<kSinCos>)->Name("Elementary/sincos/kwarel-many");
+BENCHMARK(BM_ElementaryMany<kAtan>)->Name("Elementary/atan/kwarel-many")->Arg(2)->Arg(4);
+BENCHMARK(BM_ElementaryMany<kSinCos>)->Name("Elementary/sincos/kwarel-many")->Arg(2)->Arg(4);
 BENCHMARK(BM_Elementary<kAcos, true>)->Name("Elementary/acos/kwarel");
 BENCHMARK(BM_Elementary<kAcos, false>)->Name("Elementary/acos/runtime");
 

@@ -1584,10 +1584,12 @@ struct LaneVector;
 template <>
 struct LaneVector<2> {
     typedef double type __attribute__((vector_size(16)));
+    typedef int64_t bits __attribute__((vector_size(16)));
 };
 template <>
 struct LaneVector<4> {
     typedef double type __attribute__((vector_size(32)));
+    typedef int64_t bits __attribute__((vector_size(32)));
 };
 
 // Lane code is always inlined, so that it is compiled for the instruction
@@ -1626,9 +1628,22 @@ KWAREL_LANES void twoProductLanes(const typename LaneVector<N>::type& a, const t
     e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
 }
 
+// |x| on every lane, by clearing the sign bits as magnitude() does.
 template <int N>
 KWAREL_LANES typename LaneVector<N>::type magnitudeLanes(const typename LaneVector<N>::type& x) {
-    return lanes<N>([&x](int lane) { return magnitude(x[lane]); });
+    using Bits = typename LaneVector<N>::bits;
+    constexpr int64_t kNoSign = 0x7fffffffffffffff;
+    return reinterpret_cast<typename LaneVector<N>::type>(reinterpret_cast<Bits>(x) & (Bits{} + kNoSign));
+}
+
+// Whether low <= m[i] < high (highIncluded: m[i] <= high) on every lane;
+// never for NaN.
+template <int N>
+KWAREL_LANES bool allWithin(const typename LaneVector<N>::type& m, double low, double high, bool highIncluded) {
+    const auto within = (m >= all<N>(low)) & (highIncluded ? m <= all<N>(high) : m < all<N>(high));
+    bool every = true;
+    for (int lane = 0; lane < N; ++lane) every = every && within[lane] != 0;
+    return every;
 }
 
 // atanFastPositive on N arguments, 2^-27 <= x <= 2^54.
@@ -1690,27 +1705,20 @@ KWAREL_LANES int decideLanes(const typename LaneVector<N>::type& hi, const typen
     return decided;
 }
 
-bool atanOrdinary(double x) {
-    double unused;
-    return !atanSpecial(x, unused);
-}
-
 template <int N>
 KWAREL_LANES void atanLanes(const double* in, double* out) {
     using V = typename LaneVector<N>::type;
     double x[N];  // `out` may be `in`
-    bool ordinary = true;
-    for (int lane = 0; lane < N; ++lane) {
-        x[lane] = in[lane];
-        ordinary = ordinary && atanOrdinary(x[lane]);
-    }
-    if (!ordinary) {
+    for (int lane = 0; lane < N; ++lane) x[lane] = in[lane];
+    const V v = lanes<N>([&x](int lane) { return x[lane]; });
+    const V m = magnitudeLanes<N>(v);
+    // Not atanSpecial: no NaN, 2^-27 <= |x| <= 2^54.
+    if (!allWithin<N>(m, 0x1p-27, 0x1p54, true)) {
         for (int lane = 0; lane < N; ++lane) out[lane] = atan(x[lane]);
         return;
     }
-    const V v = lanes<N>([&x](int lane) { return x[lane]; });
     V hi, lo, result;
-    atanFastPositiveLanes<N>(magnitudeLanes<N>(v), hi, lo);
+    atanFastPositiveLanes<N>(m, hi, lo);
     const int decided = decideLanes<N>(hi, lo, all<N>(0x1p-63) * hi, result);
     for (int lane = 0; lane < N; ++lane) {
         out[lane] = (decided & (1 << lane)) != 0 ? result[lane] * kSign[x[lane] < 0 ? 1 : 0]
@@ -1718,23 +1726,17 @@ KWAREL_LANES void atanLanes(const double* in, double* out) {
     }
 }
 
-// sin and cos of x with 2^-27 <= |x| < 2^10 by reduceSmall.
-bool sinCosOrdinary(double x) { return !sinCosTanSpecial(x) && magnitude(x) < 0x1p10; }
-
 template <int N>
 KWAREL_LANES void sinCosLanes(const double* in, double* s, double* c) {
     using V = typename LaneVector<N>::type;
     double x[N];  // `s` or `c` may be `in`
-    bool ordinary = true;
-    for (int lane = 0; lane < N; ++lane) {
-        x[lane] = in[lane];
-        ordinary = ordinary && sinCosOrdinary(x[lane]);
-    }
-    if (!ordinary) {
+    for (int lane = 0; lane < N; ++lane) x[lane] = in[lane];
+    const V v = lanes<N>([&x](int lane) { return x[lane]; });
+    // Not sinCosTanSpecial, and reduceSmall's range: 2^-27 <= |x| < 2^10.
+    if (!allWithin<N>(magnitudeLanes<N>(v), 0x1p-27, 0x1p10, false)) {
         for (int lane = 0; lane < N; ++lane) sinCos(x[lane], s[lane], c[lane]);
         return;
     }
-    const V v = lanes<N>([&x](int lane) { return x[lane]; });
     // reduceSmall
     const V k = (v * all<N>(k256OverPi) + all<N>(kRoundToInteger)) - all<N>(kRoundToInteger);
     const V sPart = v - k * all<N>(kPiOver256_1);
