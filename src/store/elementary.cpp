@@ -1595,6 +1595,8 @@ struct LaneVector<4> {
 // Lane code is always inlined, so that it is compiled for the instruction
 // set of the function that runs it; no 32-byte vector ever crosses a call,
 // so the compiler's note that such calls changed their ABI does not apply.
+// (Templates are instantiated at the end of the file, so the note stays off
+// to its end.)
 #define KWAREL_LANES inline __attribute__((always_inline))
 #pragma GCC diagnostic ignored "-Wpsabi"
 
