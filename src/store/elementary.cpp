@@ -1728,6 +1728,56 @@ KWAREL_LANES void atanLanes(const double* in, double* out) {
     }
 }
 
+// reduceSmall and series on N arguments: each lane's step n and what sin and
+// cos of its reduced argument share, as Series holds for one.
+template <int N>
+struct SeriesLanes {
+    typename LaneVector<N>::type y, yHigh, yRest, sinRest, cosRest;
+    int n[N];
+};
+
+template <int N>
+KWAREL_LANES void seriesLanes(const typename LaneVector<N>::type& v, SeriesLanes<N>& e) {
+    using V = typename LaneVector<N>::type;
+    // reduceSmall
+    const V k = (v * all<N>(k256OverPi) + all<N>(kRoundToInteger)) - all<N>(kRoundToInteger);
+    const V sPart = v - k * all<N>(kPiOver256_1);
+    const V p2 = k * all<N>(kPiOver256_2);
+    const V y0 = sPart - p2;
+    const V yLow0 = ((sPart - y0) - p2) - k * all<N>(kPiOver256_3);
+    const V y = y0 + yLow0;  // fastTwoSum
+    const V yLow = yLow0 - (y - y0);
+    for (int lane = 0; lane < N; ++lane) e.n[lane] = static_cast<int>(k[lane]);
+    // series
+    const V split = all<N>(kSplitter) * y;
+    e.y = y;
+    e.yHigh = split - (split - y);
+    e.yRest = y - e.yHigh;
+    const V y2 = y * y;
+    const V sinTail = y * y2 * (all<N>(-1.0 / 6) + y2 * (all<N>(1.0 / 120) + y2 * all<N>(-1.0 / 5040)));
+    const V cosTail = y2 * (all<N>(-0.5) + y2 * (all<N>(1.0 / 24) + y2 * all<N>(-1.0 / 720)));
+    e.sinRest = yLow + sinTail;
+    e.cosRest = cosTail - y * yLow;
+}
+
+// sinOfSum on N lanes: the sines and cosines of each lane's step, then the
+// reduced argument's series.
+template <int N>
+KWAREL_LANES void sinOfSumLanes(const ShortPair* sines, const ShortPair* cosines, const SeriesLanes<N>& e,
+                                typename LaneVector<N>::type& hiOut, typename LaneVector<N>::type& loOut) {
+    using V = typename LaneVector<N>::type;
+    const V sHi = lanes<N>([sines](int lane) { return sines[lane].hi; });
+    const V sLo = lanes<N>([sines](int lane) { return sines[lane].lo; });
+    const V cHi = lanes<N>([cosines](int lane) { return cosines[lane].hi; });
+    const V cLo = lanes<N>([cosines](int lane) { return cosines[lane].lo; });
+    const V p = cHi * e.yHigh;
+    const V hi = sHi + p;
+    const V sumError = (sHi - hi) + p;
+    const V small = (sumError + sLo) + (cHi * e.yRest + cLo * e.y);
+    hiOut = hi;
+    loOut = small + ((cHi + cLo) * e.sinRest + (sHi + sLo) * e.cosRest);
+}
+
 template <int N>
 KWAREL_LANES void sinCosLanes(const double* in, double* s, double* c) {
     using V = typename LaneVector<N>::type;
@@ -1739,52 +1789,23 @@ KWAREL_LANES void sinCosLanes(const double* in, double* s, double* c) {
         for (int lane = 0; lane < N; ++lane) sinCos(x[lane], s[lane], c[lane]);
         return;
     }
-    // reduceSmall
-    const V k = (v * all<N>(k256OverPi) + all<N>(kRoundToInteger)) - all<N>(kRoundToInteger);
-    const V sPart = v - k * all<N>(kPiOver256_1);
-    const V p2 = k * all<N>(kPiOver256_2);
-    const V y0 = sPart - p2;
-    const V yLow0 = ((sPart - y0) - p2) - k * all<N>(kPiOver256_3);
-    const V y = y0 + yLow0;  // fastTwoSum
-    const V yLow = yLow0 - (y - y0);
-    int n[N];
-    for (int lane = 0; lane < N; ++lane) n[lane] = static_cast<int>(k[lane]);
-    // series
-    const V split = all<N>(kSplitter) * y;
-    const V yHigh = split - (split - y);
-    const V yRest = y - yHigh;
-    const V y2 = y * y;
-    const V sinTail = y * y2 * (all<N>(-1.0 / 6) + y2 * (all<N>(1.0 / 120) + y2 * all<N>(-1.0 / 5040)));
-    const V cosTail = y2 * (all<N>(-0.5) + y2 * (all<N>(1.0 / 24) + y2 * all<N>(-1.0 / 720)));
-    const V sinRest = yLow + sinTail;
-    const V cosRest = cosTail - y * yLow;
+    SeriesLanes<N> e;
+    seriesLanes<N>(v, e);
     // sinOfSum for sin (steps n and n + 128) and cos (n + 128 and n + 256).
-    ShortPair a[N], b[N], e[N];
+    ShortPair a[N], b[N], d[N];
     for (int lane = 0; lane < N; ++lane) {
-        a[lane] = sinOfStep(n[lane]);
-        b[lane] = sinOfStep(n[lane] + 128);
-        e[lane] = sinOfStep(n[lane] + 256);
+        a[lane] = sinOfStep(e.n[lane]);
+        b[lane] = sinOfStep(e.n[lane] + 128);
+        d[lane] = sinOfStep(e.n[lane] + 256);
     }
-    auto sinOfSumLanes = [&](const ShortPair* sines, const ShortPair* cosines, V& hiOut, V& loOut) {
-        const V sHi = lanes<N>([sines](int lane) { return sines[lane].hi; });
-        const V sLo = lanes<N>([sines](int lane) { return sines[lane].lo; });
-        const V cHi = lanes<N>([cosines](int lane) { return cosines[lane].hi; });
-        const V cLo = lanes<N>([cosines](int lane) { return cosines[lane].lo; });
-        const V p = cHi * yHigh;
-        const V hi = sHi + p;
-        const V sumError = (sHi - hi) + p;
-        const V small = (sumError + sLo) + (cHi * yRest + cLo * y);
-        hiOut = hi;
-        loOut = small + ((cHi + cLo) * sinRest + (sHi + sLo) * cosRest);
-    };
     V sinHi, sinLo, cosHi, cosLo, sinResult, cosResult;
-    sinOfSumLanes(a, b, sinHi, sinLo);
-    sinOfSumLanes(b, e, cosHi, cosLo);
+    sinOfSumLanes<N>(a, b, e, sinHi, sinLo);
+    sinOfSumLanes<N>(b, d, e, cosHi, cosLo);
     const int sinDecided = decideLanes<N>(sinHi, sinLo, all<N>(kSinCosBound) * magnitudeLanes<N>(sinHi), sinResult);
     const int cosDecided = decideLanes<N>(cosHi, cosLo, all<N>(kSinCosBound) * magnitudeLanes<N>(cosHi), cosResult);
     for (int lane = 0; lane < N; ++lane) {
         // tooSmall: the reduction's error could reach 2^-70 of y.
-        const bool small = magnitude(y[lane]) < 0x1p-110 * 0x1p70;
+        const bool small = magnitude(e.y[lane]) < 0x1p-110 * 0x1p70;
         s[lane] = !small && (sinDecided & (1 << lane)) != 0 ? sinResult[lane]
                                                             : detail::accurate(detail::Function::sin, x[lane]);
         c[lane] = !small && (cosDecided & (1 << lane)) != 0 ? cosResult[lane]
