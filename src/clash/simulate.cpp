@@ -1312,7 +1312,8 @@ int32_t rotatePieces(ClashState& state, int16_t hand, int32_t angle, int32_t out
         placeAtAxialAngle(cy, cz, turnedAxial(axialAngle(cy, cz, y, z), angle), y, z);
     };
     // A point's turn reads the point, the feed line and the angle.
-    const NextTurns next{PointTurns::step(TurnKind::Rotation, cy, cz, nextAngle), false, 0.0, 0.0};
+    NextTurns next{};
+    if (nextAngle != 0) next = NextTurns{PointTurns::step(TurnKind::Rotation, cy, cz, nextAngle), false, 0.0, 0.0};
     turnPoints(
         state, PointTurns::step(TurnKind::Rotation, cy, cz, angle), kYs, kZs, turn,
         [cy, cz, angle](int points, double* ys, double* zs) { turnManyAboutFeedLine(cy, cz, angle, points, ys, zs); },
