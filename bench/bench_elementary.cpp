@@ -105,8 +105,12 @@ BENCHMARK(BM_Elementary<kTan, true>)->Name("Elementary/tan/kwarel");
 BENCHMARK(BM_Elementary<kTan, false>)->Name("Elementary/tan/runtime");
 BENCHMARK(BM_Elementary<kAtan, true>)->Name("Elementary/atan/kwarel");
 BENCHMARK(BM_Elementary<kAtan, false>)->Name("Elementary/atan/runtime");
-BENCHMARK(BM_ElementaryMany<kAtan>)->Name("Elementary/atan/kwarel-many")->ArgsProduct({{2, 4}, {4096, 13, 7, 6, 5}});
-BENCHMARK(BM_ElementaryMany<kSinCos>)->Name("Elementary/sincos/kwarel-many")->ArgsProduct({{2, 4}, {4096, 13, 7, 6, 5}});
+BENCHMARK(BM_ElementaryMany<kAtan>)
+    ->Name("Elementary/atan/kwarel-many")
+    ->ArgsProduct({{2, 4}, {4096, 13, 7, 6, 5}});
+BENCHMARK(BM_ElementaryMany<kSinCos>)
+    ->Name("Elementary/sincos/kwarel-many")
+    ->ArgsProduct({{2, 4}, {4096, 13, 7, 6, 5}});
 BENCHMARK(BM_Elementary<kAcos, true>)->Name("Elementary/acos/kwarel");
 BENCHMARK(BM_Elementary<kAcos, false>)->Name("Elementary/acos/runtime");
 
