@@ -842,18 +842,24 @@ LoadCheck loadCheck(const ClashState& state, const PrepareState& prep, const Sho
     return check;
 }
 
-double totalPipeLength(const PrepareState& prep, int32_t bendCount, const int16_t* run) {
-    double total = 0.0;
-    for (int32_t p = 0; p <= 2 * bendCount; ++p) {
+double addPipeLengths(const PrepareState& prep, const int16_t* run, int32_t from, int32_t last, double total,
+                      double* after) {
+    for (int32_t p = from; p <= last; ++p) {
         const RunPosition at = runPosition(prep, run, p);
-        if (!at) continue;
-        total = total + at.step->length;
-        if (p >= 1) {
-            total = total + at.option->extraBefore;
-            total = total + at.option->extraAfter;
+        if (at) {
+            total = total + at.step->length;
+            if (p >= 1) {
+                total = total + at.option->extraBefore;
+                total = total + at.option->extraAfter;
+            }
         }
+        if (after != nullptr) after[p] = total;
     }
     return total;
+}
+
+double totalPipeLength(const PrepareState& prep, int32_t bendCount, const int16_t* run) {
+    return addPipeLengths(prep, run, 0, 2 * bendCount, 0.0, nullptr);
 }
 
 int32_t simulateRun(ClashState& state, PrepareState& prep, const Shop& shop, const CutPieceRecord& piece,

@@ -39,6 +39,12 @@ LoadCheck loadCheck(const ClashState& state, const PrepareState& prep, const Sho
 // Length of the pipe the run bends: every step and the options' additional
 // material, in the order the simulation adds them.
 double totalPipeLength(const PrepareState& prep, int32_t bendCount, const int16_t* run);
+// The same sum carried on from `total` through positions from .. last,
+// noting the running total after each position p in after[p] when given:
+// a run that shares positions 0 .. from - 1 with one summed before can start
+// from that one's after[from - 1] and reach the same bits.
+double addPipeLengths(const PrepareState& prep, const int16_t* run, int32_t from, int32_t last, double total,
+                      double* after);
 
 // Single motion steps of the formed pipe, each followed by the room test.
 int32_t feedPipeStep(ClashState& state, int32_t distance, int32_t outsideDiameter);

@@ -17,17 +17,24 @@ namespace {
 // Rows already used for duplicate detection, identified by a hash of the
 // run's entries; a hash match is confirmed against the row itself.
 struct RunRegister {
+    static constexpr int32_t kSlots = 512;  // a power of two, over three times the rows
     uint64_t hashes[kTriedRows + kMaxSelected];
     const int16_t* rows[kTriedRows + kMaxSelected];
+    int16_t slots[kSlots] = {};  // by hash, linear probing: row index + 1, 0 when free
     int32_t size = 0;
 
     void add(uint64_t hash, const int16_t* row) {
         hashes[size] = hash;
         rows[size] = row;
         ++size;
+        uint32_t slot = static_cast<uint32_t>(hash) & (kSlots - 1);
+        while (slots[slot] != 0) slot = (slot + 1) & (kSlots - 1);
+        slots[slot] = static_cast<int16_t>(size);
     }
     bool contains(uint64_t hash, const int16_t* run, int32_t length) const {
-        for (int32_t i = 0; i < size; ++i) {
+        for (uint32_t slot = static_cast<uint32_t>(hash) & (kSlots - 1); slots[slot] != 0;
+             slot = (slot + 1) & (kSlots - 1)) {
+            const int32_t i = slots[slot] - 1;
             if (hashes[i] == hash &&
                 std::memcmp(rows[i], run, static_cast<std::size_t>(length) * sizeof(int16_t)) == 0) {
                 return true;
@@ -256,13 +263,38 @@ bool observerWantsEachRun(const SearchState& tables) {
     return tables.observer != nullptr && tables.observer->wantsEachRun();
 }
 
+// The run's pipe length, summed on from the positions it shares with the
+// last run summed (see addPipeLengths).
+double runPipeLength(const PieceSearch& s, const int16_t* run) {
+    SearchState::PipeTotals& last = s.tables().totals;
+    const int32_t n = s.piece.bendCount;
+    if (n > kMaxBends) {
+        last.valid = false;
+        return totalPipeLength(s.parts.prep, n, run);
+    }
+    int32_t from = 0;
+    if (last.valid && last.last == 2 * n) {
+        while (from <= 2 * n && run[from] == last.run[from]) ++from;
+        if (from > 2 * n) return last.after[2 * n];
+    }
+    const double total = addPipeLengths(s.parts.prep, run, from, 2 * n, from == 0 ? 0.0 : last.after[from - 1],
+                                        last.after);
+    for (int32_t p = from; p <= 2 * n; ++p) {
+        last.run[p] = run[p];
+        last.whole[p] = (p == 0 || last.whole[p - 1]) && static_cast<bool>(runPosition(s.parts.prep, run, p));
+    }
+    last.last = 2 * n;
+    last.valid = true;
+    return total;
+}
+
 // Simulates the run, or replays the last clashing simulation when the run
 // agrees with it on everything that simulation read, or gives the outcome of
 // an earlier simulation of a run it cannot be told from.
 int32_t simulateOrReplay(const PieceSearch& s, const int16_t* run, bool& replayed) {
     replayed = false;
     const SearchParts& parts = s.parts;
-    const double total = totalPipeLength(parts.prep, s.piece.bendCount, run);
+    const double total = runPipeLength(s, run);
     const LoadCheck load = loadCheck(parts.clash, parts.prep, parts.shop, run);
     if (replayLastClash(s, run, load, total)) {
         replayed = true;
@@ -300,6 +332,35 @@ void countOptionsByPosition(const PrepareState& prep, SearchState& tables) {
     }
 }
 
+// Spans of the kept options of position p (see SearchState::KeptSpan), taken
+// in the order of the kept options, so they are what a scan of them at any
+// later time finds: an option's length and additional material never change
+// during a search.
+void measureKeptSpan(const PieceSearch& s, int32_t p) {
+    SearchState& tables = s.tables();
+    SearchState::KeptSpan span;
+    span.valid = true;
+    int16_t probe[kMaxPositions] = {};
+    for (int32_t d = 0; d < tables.keptCount[p - 1]; ++d) {
+        probe[p] = tables.keptOptions[p - 1][d];
+        const RunPosition at = runPosition(s.parts.prep, probe, p);
+        if (!at) {
+            span.valid = false;
+            break;
+        }
+        const double length = at.step->length;
+        const double before = at.option->extraBefore, after = at.option->extraAfter;
+        if (d == 0) {
+            span.lengthLo = span.lengthHi = length, span.beforeLo = span.beforeHi = before;
+            span.afterLo = span.afterHi = after;
+        }
+        span.lengthLo = std::min(span.lengthLo, length), span.lengthHi = std::max(span.lengthHi, length);
+        span.beforeLo = std::min(span.beforeLo, before), span.beforeHi = std::max(span.beforeHi, before);
+        span.afterLo = std::min(span.afterLo, after), span.afterHi = std::max(span.afterHi, after);
+    }
+    tables.keptSpans[p - 1] = span;
+}
+
 // Keeps, for every position after the first, the ordinals of the options
 // the level allows with the first option `reference` (at most 50 each).
 // False when some position keeps none.
@@ -327,6 +388,7 @@ bool keepOptions(const PieceSearch& s, const LevelFlags& flags, const BendOption
         }
         tables.keptCount[p - 1] = static_cast<int16_t>(kept);
         if (kept == 0) complete = false;
+        measureKeptSpan(s, p);
     }
     return complete;
 }
@@ -392,29 +454,17 @@ int32_t keptDigit(const SearchState& tables, int32_t p, int16_t ordinal) {
 bool blockLoadsAlike(const PieceSearch& s, const int16_t* run, const ClashReplay& memo, const LoadCheck& load) {
     if (memo.clashPosition == 0 && load.hitsFrontWall()) return true;  // the total is never read
     const SearchState& tables = s.tables();
-    double low = 0.0, high = 0.0;
-    int16_t probe[kMaxPositions] = {};
-    for (int32_t p = 0; p <= s.last; ++p) {
-        double lengthLo = 0, lengthHi = 0, beforeLo = 0, beforeHi = 0, afterLo = 0, afterHi = 0;
-        bool seen = false;
-        const int32_t choices = p <= memo.keyLast ? 1 : tables.keptCount[p - 1];
-        for (int32_t d = 0; d < choices; ++d) {
-            probe[p] = p <= memo.keyLast ? run[p] : tables.keptOptions[p - 1][d];
-            const RunPosition at = runPosition(s.parts.prep, probe, p);
-            if (!at) return false;
-            const double length = at.step->length;
-            const double before = at.option->extraBefore, after = at.option->extraAfter;
-            if (!seen) lengthLo = lengthHi = length, beforeLo = beforeHi = before, afterLo = afterHi = after;
-            seen = true;
-            lengthLo = std::min(lengthLo, length), lengthHi = std::max(lengthHi, length);
-            beforeLo = std::min(beforeLo, before), beforeHi = std::max(beforeHi, before);
-            afterLo = std::min(afterLo, after), afterHi = std::max(afterHi, after);
-        }
-        low = low + lengthLo, high = high + lengthHi;
-        if (p >= 1) {
-            low = low + beforeLo, high = high + beforeHi;
-            low = low + afterLo, high = high + afterHi;
-        }
+    // Positions 0 .. keyLast are the run's own: both sums are its length up
+    // to there, summed alike.
+    runPipeLength(s, run);
+    if (!tables.totals.valid || !tables.totals.whole[memo.keyLast]) return false;
+    double low = tables.totals.after[memo.keyLast], high = low;
+    for (int32_t p = memo.keyLast + 1; p <= s.last; ++p) {
+        const SearchState::KeptSpan& span = tables.keptSpans[p - 1];
+        if (!span.valid) return false;
+        low = low + span.lengthLo, high = high + span.lengthHi;
+        low = low + span.beforeLo, high = high + span.beforeHi;
+        low = low + span.afterLo, high = high + span.afterHi;
     }
     return memo.clashPosition == 0 ? load.hitsBackWall(low) : !load.hitsBackWall(high);
 }
@@ -440,32 +490,51 @@ int64_t skippableRunsLeft(const PieceSearch& s, const int16_t* run, const int32_
     return left;
 }
 
-// The known rows among the runs left in the block (each of those would be a
-// duplicate), and whether the block's last run is one of them.
-int64_t blockDuplicates(const PieceSearch& s, const RunRegister& known, const int16_t* run, const int32_t digits[],
-                        bool& lastIsDuplicate) {
+// The known rows that can lie in a block of the first option being
+// enumerated (that first option, a kept option at every later position),
+// sorted as the odometer meets them. Kept options are listed by ascending
+// ordinal, so comparing rows' ordinals compares their odometer digits. Made
+// when the first block is accounted for: blocks come only once the tried
+// rows are full, and from then on no row becomes known.
+struct BlockRows {
+    bool made = false;
+    int32_t count = 0;
+    const int16_t* rows[kTriedRows + kMaxSelected] = {};
+};
+
+void makeBlockRows(const PieceSearch& s, const RunRegister& known, const int16_t* run, BlockRows& sorted) {
     const SearchState& tables = s.tables();
-    const int32_t keyLast = tables.clashReplay.keyLast;
-    int64_t duplicates = 0;
-    lastIsDuplicate = false;
+    sorted.count = 0;
     for (int32_t i = 0; i < known.size; ++i) {
         const int16_t* row = known.rows[i];
-        if (std::memcmp(row, run, static_cast<std::size_t>(keyLast + 1) * sizeof(int16_t)) != 0) continue;
-        bool kept = true, later = false, decided = false, atEnd = true;
-        for (int32_t p = keyLast + 1; p <= s.last && kept; ++p) {
-            const int32_t d = keptDigit(tables, p, row[p]);
-            if (d < 0) kept = false;
-            if (d != tables.keptCount[p - 1] - 1) atEnd = false;
-            if (!decided && d != digits[p]) {
-                later = d > digits[p];
-                decided = true;
-            }
-        }
-        if (!kept || !later) continue;
-        ++duplicates;
-        if (atEnd) lastIsDuplicate = true;
+        bool kept = row[0] == run[0];
+        for (int32_t p = 1; p <= s.last && kept; ++p) kept = keptDigit(tables, p, row[p]) >= 0;
+        if (kept) sorted.rows[sorted.count++] = row;
     }
-    return duplicates;
+    std::sort(sorted.rows, sorted.rows + sorted.count, [&s](const int16_t* a, const int16_t* b) {
+        return std::lexicographical_compare(a, a + s.length, b, b + s.length);
+    });
+    sorted.made = true;
+}
+
+// The known rows among the runs left in the block (each of those would be a
+// duplicate), and whether the block's last run is one of them: the rows
+// after the run just tried, up to the block's last run, in odometer order.
+int64_t blockDuplicates(const PieceSearch& s, const BlockRows& sorted, const int16_t* run, bool& lastIsDuplicate) {
+    const SearchState& tables = s.tables();
+    int16_t blockEnd[kMaxPositions] = {};
+    for (int32_t p = 0; p <= s.last; ++p) {
+        blockEnd[p] = p <= tables.clashReplay.keyLast ? run[p] : tables.keptOptions[p - 1][tables.keptCount[p - 1] - 1];
+    }
+    const auto before = [&s](const int16_t* a, const int16_t* b) {
+        return std::lexicographical_compare(a, a + s.length, b, b + s.length);
+    };
+    const auto* begin = sorted.rows;
+    const auto* end = sorted.rows + sorted.count;
+    const auto* first = std::upper_bound(begin, end, run, before);
+    const auto* last = std::upper_bound(first, end, static_cast<const int16_t*>(blockEnd), before);
+    lastIsDuplicate = last != first && std::equal(blockEnd, blockEnd + s.length, *(last - 1));
+    return last - first;
 }
 
 // Straight options after the key: each one the block meets gets the rotation
@@ -500,12 +569,13 @@ void writeBlockRotations(const PieceSearch& s, const int16_t* run, const int32_t
 // option the block meets holding its written rotation. The odometer is left
 // on the block's last run. Returns false, changing nothing, where this
 // cannot be shown; the runs are then tried one by one.
-bool skipClashBlock(const PieceSearch& s, const RunRegister& known, int16_t run[], int32_t digits[],
-                    const bool written[]) {
+bool skipClashBlock(const PieceSearch& s, const RunRegister& known, BlockRows& sorted, int16_t run[],
+                    int32_t digits[], const bool written[]) {
     const int64_t left = skippableRunsLeft(s, run, digits, written);
     if (left <= 0) return false;
+    if (!sorted.made) makeBlockRows(s, known, run, sorted);
     bool lastIsDuplicate = false;
-    const int64_t simulated = left - blockDuplicates(s, known, run, digits, lastIsDuplicate);
+    const int64_t simulated = left - blockDuplicates(s, sorted, run, lastIsDuplicate);
     const ClashReplay& memo = s.tables().clashReplay;
     ClashState& clash = s.parts.clash;
     // The guard must not end the search inside the block: runs and steps stay
@@ -555,6 +625,7 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
         digits[p] = 0;
         run[p] = s.tables().keptOptions[p - 1][0];
     }
+    BlockRows blockRows;
     // Every combination of kept options, in the odometer order, until the
     // odometer has turned through all of them.
     for (bool more = true; more; more = nextCombination(s, run, digits)) {
@@ -562,7 +633,11 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
 
         const bool duplicate = noteTried(s, known, run);
         bool written[kMaxPositions];
-        setPlaneRotations(parts.prep, s.piece.bendCount, run, written);
+        if (s.shortcuts()) {
+            setPlaneRotations(parts.prep, s.piece.bendCount, run, written, s.tables().planes);
+        } else {
+            setPlaneRotations(parts.prep, s.piece.bendCount, run, written);
+        }
         DecisionObserver* observer = parts.search.observer;
         int32_t rotations[kMaxPositions] = {};
         if (observer != nullptr) {
@@ -588,7 +663,9 @@ int32_t enumerateRuns(const PieceSearch& s, RunRegister& known, int16_t first, i
         }
         if (passes && !duplicate && count < kMaxCandidates) addCandidate(s, count++, run);
         // An observer that wants each run is told of every run, so no block is skipped for it.
-        if (!passes && s.shortcuts() && !observerWantsEachRun(parts.search)) skipClashBlock(s, known, run, digits, written);
+        if (!passes && s.shortcuts() && !observerWantsEachRun(parts.search)) {
+            skipClashBlock(s, known, blockRows, run, digits, written);
+        }
     }
     return count;
 }
@@ -600,6 +677,9 @@ int32_t findRunsForLevel(const PieceSearch& s, const LevelFlags& flags) {
     // Duplicates are looked for among the first rows of triedRuns and among
     // the chosen runs up to the first row not in use.
     RunRegister known;
+    // Option ordinals name other options in another cut piece.
+    tables.planes.valid = false;
+    tables.totals.valid = false;
     const int32_t triedSearched = std::min(tables.triedRowsInUse, kTriedRowsSearched);
     for (int32_t row = 0; row < triedSearched; ++row) {
         known.add(hashRun(tables.triedRuns[row], s.length), tables.triedRuns[row]);

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "generate/rotation.h"
 #include "store/limits.h"
 #include "store/decision_observer.h"
 
@@ -91,6 +92,15 @@ struct SearchState {
     int16_t optionCountByPosition[kMaxPositions] = {};
     int16_t keptOptions[kMaxPositions - 1][kMaxKeptPerPosition] = {};
     int16_t keptCount[kMaxPositions - 1] = {};
+    // The least and largest step length and additional material before and
+    // after among the kept options of each position, as the back-wall test
+    // of a block of runs needs them; valid when every kept option has its
+    // step.
+    struct KeptSpan {
+        bool valid = false;
+        double lengthLo = 0, lengthHi = 0, beforeLo = 0, beforeHi = 0, afterLo = 0, afterHi = 0;
+    };
+    KeptSpan keptSpans[kMaxPositions - 1] = {};
     int16_t triedRuns[kTriedRows][kMaxPositions] = {};
     int32_t triedRowsInUse = 0;  // rows fill in order: this is the first free row
     int16_t levelCandidates[kMaxCandidates][kMaxPositions] = {};
@@ -101,6 +111,18 @@ struct SearchState {
 
     ClashReplay clashReplay;
     OutcomeMemo outcomeMemo;
+    // The plane rotations of the last run tried (with the shortcuts).
+    PlaneRotations planes;
+    // The pipe length of the last run whose length was summed, after each
+    // position (with the shortcuts); valid = false for a new cut piece.
+    struct PipeTotals {
+        bool valid = false;
+        int32_t last = 0;
+        int16_t run[kMaxPositions] = {};
+        double after[kMaxPositions] = {};
+        bool whole[kMaxPositions] = {};  // every position up to p names its option and step
+    };
+    PipeTotals totals;
 
     // The guard's bounds: kSearchGuard, lowered only by tests.
     SearchGuard guard = kSearchGuard;
