@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "generate/criteria.h"
 #include "generate/rotation.h"
 #include "generate/search.h"
@@ -162,6 +165,47 @@ TEST(PlaneRotation, OneBendTouchesNothing) {
     const int16_t run[kMaxPositions] = {};
     setPlaneRotations(s->prep, 1, run);
     EXPECT_EQ(s->prep.bendOptions.at(0).rotation, 33);
+}
+
+// The search's setPlaneRotations reuses the planes of the run before; every
+// run, in any order, must get the rotations and marks of a fresh call. Each
+// straight has two options whose straights point different ways.
+TEST(PlaneRotation, ReusedPlanesMatchFreshOnes) {
+    auto s = testing::freshState();
+    std::vector<testing::StepSetup> steps = {straight(5000)};
+    for (int b = 0; b < 4; ++b) steps.insert(steps.end(), {bend(1570.8, 90, 1000), straight(5000, 0, b % 2, 1)});
+    testing::addPreparedPiece(*s, {}, steps);
+    for (int p = 0; p <= 8; ++p) {
+        addOption(*s, {p});
+        if (p % 2 == 0) addOption(*s, {p, 1});
+    }
+    for (int p = 0; p <= 8; p += 2) {  // the second option of each straight: its own direction
+        testing::appendRecord(s->prep.bendSteps, [&](BendStepRecord& step) {
+            step.length = 5000, step.stepType = kStraight;
+            step.directionX = p == 4 ? 0.0 : 1.0, step.directionY = p % 4 == 0 ? 1.0 : 0.0, step.directionZ = 0.5;
+        });
+        int16_t second[kMaxPositions] = {};
+        second[p] = 1;
+        s->prep.bendOptions.at(runPosition(s->prep, second, p).optionIndex).stepIndex = s->prep.bendSteps.count - 1;
+    }
+    auto& options = s->prep.bendOptions;
+    const auto rotationsWritten = [&](auto&& write) {  // every option's rotation after `write`
+        for (int32_t k = 0; k < options.count; ++k) options.at(k).rotation = -1;
+        write();
+        std::vector<int32_t> rotations;
+        for (int32_t k = 0; k < options.count; ++k) rotations.push_back(options.at(k).rotation);
+        return rotations;
+    };
+    PlaneRotations last;
+    for (int i = 0; i < 3 * 32; ++i) {
+        const int combination = i < 32 ? i : (i * 13 + 7) % 32;  // the odometer's order, then jumps
+        int16_t run[kMaxPositions] = {};
+        for (int k = 0; k < 5; ++k) run[2 * k] = static_cast<int16_t>((combination >> (4 - k)) & 1);
+        bool fresh[kMaxPositions], reused[kMaxPositions];
+        const auto expected = rotationsWritten([&] { setPlaneRotations(s->prep, 4, run, fresh); });
+        EXPECT_EQ(rotationsWritten([&] { setPlaneRotations(s->prep, 4, run, reused, last); }), expected);
+        EXPECT_TRUE(std::equal(fresh, fresh + kMaxPositions, reused)) << "combination " << combination;
+    }
 }
 
 }  // namespace
