@@ -458,15 +458,19 @@ bool blockLoadsAlike(const PieceSearch& s, const int16_t* run, const ClashReplay
     // to there, summed alike.
     runPipeLength(s, run);
     if (!tables.totals.valid || !tables.totals.whole[memo.keyLast]) return false;
-    double low = tables.totals.after[memo.keyLast], high = low;
+    // A run that clashed at the load hit the back wall, so every run of the
+    // block must, down to the shortest; one that got further did not, so
+    // none may, up to the longest.
+    const bool least = memo.clashPosition == 0;
+    double total = tables.totals.after[memo.keyLast];
     for (int32_t p = memo.keyLast + 1; p <= s.last; ++p) {
         const SearchState::KeptSpan& span = tables.keptSpans[p - 1];
         if (!span.valid) return false;
-        low = low + span.lengthLo, high = high + span.lengthHi;
-        low = low + span.beforeLo, high = high + span.beforeHi;
-        low = low + span.afterLo, high = high + span.afterHi;
+        total = total + (least ? span.lengthLo : span.lengthHi);
+        total = total + (least ? span.beforeLo : span.beforeHi);
+        total = total + (least ? span.afterLo : span.afterHi);
     }
-    return memo.clashPosition == 0 ? load.hitsBackWall(low) : !load.hitsBackWall(high);
+    return least ? load.hitsBackWall(total) : !load.hitsBackWall(total);
 }
 
 // The runs left in the block of the run just tried when the whole block can
@@ -500,6 +504,7 @@ struct BlockRows {
     bool made = false;
     int32_t count = 0;
     const int16_t* rows[kTriedRows + kMaxSelected] = {};
+    int16_t lastKept[kMaxPositions] = {};  // each position's last kept option
 };
 
 void makeBlockRows(const PieceSearch& s, const RunRegister& known, const int16_t* run, BlockRows& sorted) {
@@ -511,6 +516,10 @@ void makeBlockRows(const PieceSearch& s, const RunRegister& known, const int16_t
         for (int32_t p = 1; p <= s.last && kept; ++p) kept = keptDigit(tables, p, row[p]) >= 0;
         if (kept) sorted.rows[sorted.count++] = row;
     }
+    for (int32_t p = 1; p <= s.last; ++p) {
+        const int32_t kept = tables.keptCount[p - 1];
+        sorted.lastKept[p] = kept > 0 ? tables.keptOptions[p - 1][kept - 1] : int16_t{-1};
+    }
     std::sort(sorted.rows, sorted.rows + sorted.count, [&s](const int16_t* a, const int16_t* b) {
         return std::lexicographical_compare(a, a + s.length, b, b + s.length);
     });
@@ -521,11 +530,10 @@ void makeBlockRows(const PieceSearch& s, const RunRegister& known, const int16_t
 // duplicate), and whether the block's last run is one of them: the rows
 // after the run just tried, up to the block's last run, in odometer order.
 int64_t blockDuplicates(const PieceSearch& s, const BlockRows& sorted, const int16_t* run, bool& lastIsDuplicate) {
-    const SearchState& tables = s.tables();
+    const int32_t keyLast = s.tables().clashReplay.keyLast;
     int16_t blockEnd[kMaxPositions] = {};
-    for (int32_t p = 0; p <= s.last; ++p) {
-        blockEnd[p] = p <= tables.clashReplay.keyLast ? run[p] : tables.keptOptions[p - 1][tables.keptCount[p - 1] - 1];
-    }
+    std::copy(run, run + keyLast + 1, blockEnd);
+    std::copy(sorted.lastKept + keyLast + 1, sorted.lastKept + s.length, blockEnd + keyLast + 1);
     const auto before = [&s](const int16_t* a, const int16_t* b) {
         return std::lexicographical_compare(a, a + s.length, b, b + s.length);
     };
