@@ -526,14 +526,15 @@ void makeBlockRows(const PieceSearch& s, const RunRegister& known, const int16_t
     sorted.made = true;
 }
 
-// The known rows among the runs left in the block (each of those would be a
-// duplicate), and whether the block's last run is one of them: the rows
-// after the run just tried, up to the block's last run, in odometer order.
-int64_t blockDuplicates(const PieceSearch& s, const BlockRows& sorted, const int16_t* run, bool& lastIsDuplicate) {
-    const int32_t keyLast = s.tables().clashReplay.keyLast;
+// The known rows among the runs left in the block of runs that agree with
+// `run` on positions 0 .. agree (each of those would be a duplicate), and
+// whether the block's last run is one of them: the rows after the run just
+// tried, up to the block's last run, in odometer order.
+int64_t blockDuplicates(const PieceSearch& s, const BlockRows& sorted, const int16_t* run, int32_t agree,
+                        bool& lastIsDuplicate) {
     int16_t blockEnd[kMaxPositions] = {};
-    std::copy(run, run + keyLast + 1, blockEnd);
-    std::copy(sorted.lastKept + keyLast + 1, sorted.lastKept + s.length, blockEnd + keyLast + 1);
+    std::copy(run, run + agree + 1, blockEnd);
+    std::copy(sorted.lastKept + agree + 1, sorted.lastKept + s.length, blockEnd + agree + 1);
     const auto before = [&s](const int16_t* a, const int16_t* b) {
         return std::lexicographical_compare(a, a + s.length, b, b + s.length);
     };
@@ -545,14 +546,15 @@ int64_t blockDuplicates(const PieceSearch& s, const BlockRows& sorted, const int
     return last - first;
 }
 
-// Straight options after the key: each one the block meets gets the rotation
-// written for the direction (the run just tried holds it).
-void writeBlockRotations(const PieceSearch& s, const int16_t* run, const int32_t digits[], const bool written[]) {
+// Straight options after position `agree`: each one the block meets gets
+// the rotation written for the direction (the run just tried holds it).
+void writeBlockRotations(const PieceSearch& s, const int16_t* run, const int32_t digits[], const bool written[],
+                         int32_t agree) {
     const SearchState& tables = s.tables();
     PrepareState& prep = s.parts.prep;
     bool earlierCanRise = false;
     int16_t probe[kMaxPositions] = {};
-    for (int32_t p = tables.clashReplay.keyLast + 1; p <= s.last; ++p) {
+    for (int32_t p = agree + 1; p <= s.last; ++p) {
         if (p % 2 == 0 && p <= s.last - 2 && written[p]) {
             const int32_t angle = runPosition(prep, run, p).option->rotation;
             for (int32_t d = earlierCanRise ? 0 : digits[p] + 1; d < tables.keptCount[p - 1]; ++d) {
@@ -575,23 +577,33 @@ void writeBlockRotations(const PieceSearch& s, const int16_t* run, const int32_t
 // simulations and the rotations: the straights before the clash lowered by
 // 360 unless the block's last run is a duplicate, every later straight
 // option the block meets holding its written rotation. The odometer is left
-// on the block's last run. Returns false, changing nothing, where this
-// cannot be shown; the runs are then tried one by one.
+// on the block's last run. Where the guard would end the search inside the
+// block, the runs that agree with the run just tried on more positions (the
+// start of the block, up to where a faster position has turned through its
+// options) are accounted for instead, the most that end before the guard,
+// so the guard ends the search on the very run it would reach one run at a
+// time. Returns false, changing nothing, where this cannot be shown; the
+// runs are then tried one by one.
 bool skipClashBlock(const PieceSearch& s, const RunRegister& known, BlockRows& sorted, int16_t run[],
                     int32_t digits[], const bool written[]) {
-    const int64_t left = skippableRunsLeft(s, run, digits, written);
-    if (left <= 0) return false;
+    const int64_t whole = skippableRunsLeft(s, run, digits, written);
+    if (whole <= 0) return false;
     if (!sorted.made) makeBlockRows(s, known, run, sorted);
-    bool lastIsDuplicate = false;
-    const int64_t simulated = left - blockDuplicates(s, sorted, run, lastIsDuplicate);
     const ClashReplay& memo = s.tables().clashReplay;
     ClashState& clash = s.parts.clash;
+    const SearchGuard& guard = s.tables().guard;
+    int32_t agree = memo.keyLast;
+    int64_t left = whole, simulated = 0;
+    bool lastIsDuplicate = false;
     // The guard must not end the search inside the block: runs and steps stay
     // below their bounds up to its end.
-    const SearchGuard& guard = s.tables().guard;
-    if (left >= guard.runs - s.runsEnumerated() || clash.simulationSteps >= guard.steps ||
-        (memo.steps > 0 && simulated > (guard.steps - 1 - clash.simulationSteps) / memo.steps)) {
-        return false;
+    for (;; left = runsLeftInBlock(s, digits, ++agree)) {
+        if (left <= 0 || clash.simulationSteps >= guard.steps) return false;
+        simulated = left - blockDuplicates(s, sorted, run, agree, lastIsDuplicate);
+        if (left < guard.runs - s.runsEnumerated() &&
+            (memo.steps <= 0 || simulated <= (guard.steps - 1 - clash.simulationSteps) / memo.steps)) {
+            break;
+        }
     }
 
     clash.simulationSteps += simulated * memo.steps;
@@ -603,8 +615,8 @@ bool skipClashBlock(const PieceSearch& s, const RunRegister& known, BlockRows& s
             setRunRotation(s.parts.prep, run, q, clampToInt32(int64_t{rotation} + 360));
         }
     }
-    writeBlockRotations(s, run, digits, written);
-    for (int32_t p = memo.keyLast + 1; p <= s.last; ++p) {
+    writeBlockRotations(s, run, digits, written, agree);
+    for (int32_t p = agree + 1; p <= s.last; ++p) {
         digits[p] = s.tables().keptCount[p - 1] - 1;
         run[p] = s.tables().keptOptions[p - 1][digits[p]];
     }
