@@ -388,7 +388,8 @@ bool keepOptions(const PieceSearch& s, const LevelFlags& flags, const BendOption
         }
         tables.keptCount[p - 1] = static_cast<int16_t>(kept);
         if (kept == 0) complete = false;
-        measureKeptSpan(s, p);
+        // Only blocks of runs read them: they come with clash checking and the shortcuts.
+        if (s.clashChecking() && s.shortcuts()) measureKeptSpan(s, p);
     }
     return complete;
 }

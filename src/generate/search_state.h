@@ -94,8 +94,8 @@ struct SearchState {
     int16_t keptCount[kMaxPositions - 1] = {};
     // The least and largest step length and additional material before and
     // after among the kept options of each position, as the back-wall test
-    // of a block of runs needs them; valid when every kept option has its
-    // step.
+    // of a block of runs needs them (measured with clash checking and the
+    // shortcuts only); valid when every kept option has its step.
     struct KeptSpan {
         bool valid = false;
         double lengthLo = 0, lengthHi = 0, beforeLo = 0, beforeHi = 0, afterLo = 0, afterHi = 0;
